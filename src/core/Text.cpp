@@ -1,0 +1,139 @@
+#include "core/Text.h"
+
+#include <algorithm>
+
+#include "core/Utf8.h"
+
+namespace zarion {
+namespace {
+
+// The YUSCII letter for each ASCII stand-in, as Unicode.
+char32_t yusciiLetter(char c) {
+    switch (c) {
+    case '@': return U'Ž';
+    case '`': return U'ž';
+    case '[': return U'Š';
+    case '{': return U'š';
+    case ']': return U'Ć';
+    case '}': return U'ć';
+    case '^': return U'Č';
+    case '~': return U'č';
+    case '\\': return U'Đ';
+    case '|': return U'đ';
+    default: return 0;
+    }
+}
+
+// The plain spelling of a Serbian letter, whether written in YUSCII or in Unicode.
+const char* plainLetter(char32_t cp) {
+    switch (cp) {
+    case U'Č': case U'Ć': case U'^': case U']': return "C";
+    case U'č': case U'ć': case U'~': case U'}': return "c";
+    case U'Š': case U'[': return "S";
+    case U'š': case U'{': return "s";
+    case U'Đ': case U'\\': return "Dj";
+    case U'đ': case U'|': return "dj";
+    case U'Ž': case U'@': return "Z";
+    case U'ž': case U'`': return "z";
+    default: return nullptr;
+    }
+}
+
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+
+std::string padTo(std::string_view text, std::size_t n, char fill, bool inFront) {
+    const std::string t = trim(text);
+    const std::size_t length = utf8::length(t);
+    if (length >= n)
+        return utf8::left(t, n);
+    const std::string padding(n - length, fill);
+    return inFront ? padding + t : t + padding;
+}
+
+} // namespace
+
+std::string yuscii(std::string_view text) {
+    std::string out;
+    out.reserve(text.size() + 8);
+    for (const char c : text) {
+        if (const char32_t letter = yusciiLetter(c))
+            out += utf8::encode(letter);
+        else
+            out.push_back(c);
+    }
+    return out;
+}
+
+std::string trim(std::string_view text) {
+    std::size_t begin = 0;
+    std::size_t end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+    return std::string(text.substr(begin, end - begin));
+}
+
+std::string toUpper(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    utf8::forEachCodePoint(text, [&](char32_t cp) {
+        if (cp >= U'a' && cp <= U'z')
+            cp -= 32;
+        else if (cp == U'š' || cp == U'ž' || cp == U'č' || cp == U'ć')
+            cp = cp == U'š' ? U'Š' : cp == U'ž' ? U'Ž' : cp == U'č' ? U'Č' : U'Ć';
+        else if (cp == U'đ')
+            cp = U'Đ';
+        out += utf8::encode(cp);
+    });
+    return out;
+}
+
+bool equalsIgnoreCase(std::string_view a, std::string_view b) { return toUpper(a) == toUpper(b); }
+
+std::string PadLeft(std::string_view text, std::size_t n) { return padTo(text, n, ' ', true); }
+std::string PadRight(std::string_view text, std::size_t n) { return padTo(text, n, ' ', false); }
+std::string PadZeros(std::string_view text, std::size_t n) { return padTo(text, n, '0', true); }
+
+std::string AmountText(Currency amount) {
+    const Currency rounded = amount.round2();
+    const std::int64_t raw = rounded.raw();
+    const std::uint64_t cents = (raw < 0 ? 0 - static_cast<std::uint64_t>(raw)
+                                         : static_cast<std::uint64_t>(raw)) / 100;
+    std::string s = std::to_string(cents);
+    if (s.size() < 3)
+        s.insert(0, 3 - s.size(), '0');
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        out.push_back(s[i]);
+        const std::size_t k = s.size() - i; // digits from this one to the end, itself included
+        if (k == 3)
+            out.push_back('.');
+        else if (k > 3 && k % 3 == 0)
+            out.push_back(',');
+    }
+    return raw < 0 ? "-" + out : out;
+}
+
+std::string YusciiToPlain(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    utf8::forEachCodePoint(text, [&](char32_t cp) {
+        if (const char* plain = plainLetter(cp))
+            out += plain;
+        else
+            out += utf8::encode(cp);
+    });
+    return out;
+}
+
+std::string NameToPlain(std::string_view text) {
+    std::string out = YusciiToPlain(trim(text));
+    std::replace_if(
+        out.begin(), out.end(),
+        [](char c) { return c == '%' || c == '/' || c == '+' || c == '*' || c == '.' || c == '-'; },
+        ' ');
+    return out;
+}
+
+} // namespace zarion
