@@ -9,9 +9,17 @@ extern const char* const backtarlenSql;
 
 namespace zarion::schema {
 
-const char* payrollSql() { return embedded::plateSql; }
-const char* municipalitiesSql() { return embedded::opstineSql; }
-const char* registerSql() { return embedded::firmeSql; }
-const char* masterDataSql() { return embedded::backtarlenSql; }
+const char* payrollSql() {
+    return embedded::plateSql;
+}
+const char* municipalitiesSql() {
+    return embedded::opstineSql;
+}
+const char* registerSql() {
+    return embedded::firmeSql;
+}
+const char* masterDataSql() {
+    return embedded::backtarlenSql;
+}
 
 } // namespace zarion::schema

@@ -3,9 +3,9 @@
 namespace zarion::schema {
 
 // SQL scripts that build the databases from nothing.
-const char* payrollSql();       // a company's payroll database (the template prazna/plate.db)
+const char* payrollSql();        // a company's payroll database (the template prazna/plate.db)
 const char* municipalitiesSql(); // rows of opstine, the tax authority's municipality codes
-const char* registerSql();      // firme.db: companies and operators
-const char* masterDataSql();    // backtarlen.db: the company's own data
+const char* registerSql();       // firme.db: companies and operators
+const char* masterDataSql();     // backtarlen.db: the company's own data
 
 } // namespace zarion::schema

@@ -12,7 +12,7 @@ packages=(
   nlohmann-json3-dev
   libsodium-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils
+  xvfb xauth fonts-dejavu-core fonts-dejavu-extra poppler-utils unzip
 )
 
 missing=()

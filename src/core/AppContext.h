@@ -15,8 +15,8 @@ namespace zarion {
 // databases, the settings flags and the month chosen for a calculation. It lives from the main
 // window's load to its close.
 struct AppContext {
-    explicit AppContext(const Clock& clock)
-        : clock(clock) {}
+    explicit AppContext(const Clock& clockToUse)
+        : clock(clockToUse) {}
 
     const Clock& clock;
 
@@ -43,7 +43,6 @@ struct AppContext {
     bool TotalSeniorityOn = false;
     bool CalcModeFlag = false;
     std::string CompanyAddress;
-    bool CompanyPibFlag = false;
 
     // The month chosen with the month chooser for a calculation.
     int CalcMonth = 0;

@@ -49,9 +49,13 @@ std::int64_t roundRawTo(std::int64_t raw, std::int64_t unit) {
 
 } // namespace
 
-Currency Currency::fromUnits(std::int64_t dinars) { return fromRaw(checkedMul(dinars, Scale)); }
+Currency Currency::fromUnits(std::int64_t dinars) {
+    return fromRaw(checkedMul(dinars, Scale));
+}
 
 Currency Currency::fromDouble(double value) {
+    if (!std::isfinite(value))
+        throw std::overflow_error("Currency overflow");
     // A double such as 0.1 is not exact; the decimal value it was meant to hold is recovered
     // by going through its shortest decimal form before the half-to-even rounding.
     return parse(numberToText(value));
@@ -87,10 +91,16 @@ Currency Currency::parse(std::string_view text) {
     return fromRaw(p.negative ? -mantissa : mantissa);
 }
 
-double Currency::toDouble() const { return static_cast<double>(raw_) / Scale; }
+double Currency::toDouble() const {
+    return static_cast<double>(raw_) / Scale;
+}
 
-Currency Currency::round2() const { return fromRaw(roundRawTo(raw_, 100)); }
-Currency Currency::round0() const { return fromRaw(roundRawTo(raw_, Scale)); }
+Currency Currency::round2() const {
+    return fromRaw(roundRawTo(raw_, 100));
+}
+Currency Currency::round0() const {
+    return fromRaw(roundRawTo(raw_, Scale));
+}
 
 Currency Currency::round2HalfUp() const {
     const std::int64_t magnitude = raw_ < 0 ? -raw_ : raw_;
@@ -109,30 +119,38 @@ Currency& Currency::operator+=(Currency other) {
     return *this;
 }
 
-Currency& Currency::operator-=(Currency other) { return *this += -other; }
+Currency& Currency::operator-=(Currency other) {
+    return *this += -other;
+}
 
-Currency Currency::operator*(std::int64_t factor) const { return fromRaw(checkedMul(raw_, factor)); }
+Currency Currency::operator*(std::int64_t factor) const {
+    return fromRaw(checkedMul(raw_, factor));
+}
 
+// The product and the quotient are taken as doubles, as the calculation rules have them, so that
+// a half meant in decimals (0.001 × 0.15) is the half that gets rounded to even.
 Currency Currency::times(double factor) const {
-    return fromRaw(roundToInt64(static_cast<long double>(raw_) * factor));
+    return fromRaw(roundToInt64(static_cast<double>(raw_) * factor));
 }
 
 Currency Currency::dividedBy(double divisor) const {
     if (divisor == 0.0)
         throw std::domain_error("division by zero");
-    return fromRaw(roundToInt64(static_cast<long double>(raw_) / divisor));
+    return fromRaw(roundToInt64(static_cast<double>(raw_) / divisor));
 }
 
 std::string Currency::toString() const {
     const bool negative = raw_ < 0;
-    const std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(raw_)
-                                             : static_cast<std::uint64_t>(raw_);
+    const std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(raw_) : static_cast<std::uint64_t>(raw_);
     std::string frac = std::to_string(magnitude % Scale);
     frac.insert(0, 4 - frac.size(), '0');
     return (negative ? "-" : "") + std::to_string(magnitude / Scale) + "." + frac;
 }
 
-Currency operator""_din(long double value) { return Currency::fromDouble(static_cast<double>(value)); }
+Currency operator""_din(long double value) {
+    return Currency::fromDouble(static_cast<double>(value));
+}
 Currency operator""_din(unsigned long long value) {
     return Currency::fromUnits(static_cast<std::int64_t>(value));
 }

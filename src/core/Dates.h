@@ -33,7 +33,8 @@ public:
 
 class FixedClock final : public Clock {
 public:
-    explicit FixedClock(DateTime at) : at_(at) {}
+    explicit FixedClock(DateTime at)
+        : at_(at) {}
     DateTime now() const override { return at_; }
 
 private:
@@ -47,7 +48,9 @@ int WorkingDays(int month, int year);
 int DayOfYear(const Date& date);
 
 // A month as one comparable number: year × 100 + month.
-constexpr int Period(int year, int month) { return year * 100 + month; }
+constexpr int Period(int year, int month) {
+    return year * 100 + month;
+}
 
 // "YYYY-MM-DD", the form dates are stored in; parsing gives an empty Date on bad text.
 std::string toIsoText(const Date& date);

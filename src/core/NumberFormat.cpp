@@ -13,8 +13,8 @@ std::string grouped(std::string digits) {
 
 // |raw| rounded to the given decimals, halves away from zero, as integer and fraction digits.
 std::pair<std::string, std::string> split(std::int64_t raw, int decimals) {
-    std::uint64_t magnitude = raw < 0 ? 0 - static_cast<std::uint64_t>(raw)
-                                      : static_cast<std::uint64_t>(raw);
+    std::uint64_t magnitude =
+        raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw);
     std::uint64_t unit = 1;
     for (int i = decimals; i < 4; ++i)
         unit *= 10;
@@ -29,10 +29,14 @@ std::pair<std::string, std::string> split(std::int64_t raw, int decimals) {
 
 int decimalsOf(NumberFormat form) {
     switch (form) {
-    case NumberFormat::Grouped3: return 3;
-    case NumberFormat::Grouped4: return 4;
-    case NumberFormat::Thousands: return 0;
-    default: return 2;
+    case NumberFormat::Grouped3:
+        return 3;
+    case NumberFormat::Grouped4:
+        return 4;
+    case NumberFormat::Thousands:
+        return 0;
+    default:
+        return 2;
     }
 }
 

@@ -7,8 +7,12 @@
 namespace zarion {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 } // namespace
 
@@ -70,16 +74,23 @@ double numericValue(std::string_view text) {
     const NumericPrefix p = numericPrefix(text);
     if (p.digits.empty())
         return 0.0;
-    const std::string scientific = (p.negative ? "-0." : "0.") + p.digits + "e" +
-                                   std::to_string(p.pointPos);
+    const std::string scientific =
+        (p.negative ? "-0." : "0.") + p.digits + "e" + std::to_string(p.pointPos);
     return std::strtod(scientific.c_str(), nullptr);
 }
 
-long long wholeValue(std::string_view text) { return std::llrint(numericValue(text)); }
+long long wholeValue(std::string_view text) {
+    return std::llrint(numericValue(text));
+}
 
 std::string shortestDecimal(double value) {
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    // Plain digits for every magnitude an amount or a count takes (200000, not 2e+05).
+    const double magnitude = std::fabs(value);
+    const bool plain = magnitude == 0.0 || (magnitude >= 1e-6 && magnitude < 1e15);
+    const auto [end, ec] =
+        plain ? std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed)
+              : std::to_chars(buffer, buffer + sizeof buffer, value);
     return ec == std::errc{} ? std::string(buffer, end) : std::string("0");
 }
 

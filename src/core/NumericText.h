@@ -23,7 +23,8 @@ double numericValue(std::string_view text);
 // The numeric prefix rounded to a whole number, halves to even.
 long long wholeValue(std::string_view text);
 
-// Shortest decimal text that reads back as the same double: "12.5", "-0.25", "1e-20".
+// Shortest decimal text that reads back as the same double: "12.5", "-0.25", "200000", and with
+// an exponent only below 1e-6 or from 1e15 on: "1e-20".
 std::string shortestDecimal(double value);
 
 // The reverse conversion of the numeric-prefix rule: a blank in front of a non-negative number,

@@ -10,36 +10,70 @@ namespace {
 // The YUSCII letter for each ASCII stand-in, as Unicode.
 char32_t yusciiLetter(char c) {
     switch (c) {
-    case '@': return U'Ž';
-    case '`': return U'ž';
-    case '[': return U'Š';
-    case '{': return U'š';
-    case ']': return U'Ć';
-    case '}': return U'ć';
-    case '^': return U'Č';
-    case '~': return U'č';
-    case '\\': return U'Đ';
-    case '|': return U'đ';
-    default: return 0;
+    case '@':
+        return U'Ž';
+    case '`':
+        return U'ž';
+    case '[':
+        return U'Š';
+    case '{':
+        return U'š';
+    case ']':
+        return U'Ć';
+    case '}':
+        return U'ć';
+    case '^':
+        return U'Č';
+    case '~':
+        return U'č';
+    case '\\':
+        return U'Đ';
+    case '|':
+        return U'đ';
+    default:
+        return 0;
     }
 }
 
 // The plain spelling of a Serbian letter, whether written in YUSCII or in Unicode.
 const char* plainLetter(char32_t cp) {
     switch (cp) {
-    case U'Č': case U'Ć': case U'^': case U']': return "C";
-    case U'č': case U'ć': case U'~': case U'}': return "c";
-    case U'Š': case U'[': return "S";
-    case U'š': case U'{': return "s";
-    case U'Đ': case U'\\': return "Dj";
-    case U'đ': case U'|': return "dj";
-    case U'Ž': case U'@': return "Z";
-    case U'ž': case U'`': return "z";
-    default: return nullptr;
+    case U'Č':
+    case U'Ć':
+    case U'^':
+    case U']':
+        return "C";
+    case U'č':
+    case U'ć':
+    case U'~':
+    case U'}':
+        return "c";
+    case U'Š':
+    case U'[':
+        return "S";
+    case U'š':
+    case U'{':
+        return "s";
+    case U'Đ':
+    case U'\\':
+        return "Dj";
+    case U'đ':
+    case U'|':
+        return "dj";
+    case U'Ž':
+    case U'@':
+        return "Z";
+    case U'ž':
+    case U'`':
+        return "z";
+    default:
+        return nullptr;
     }
 }
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 std::string padTo(std::string_view text, std::size_t n, char fill, bool inFront) {
     const std::string t = trim(text);
@@ -89,17 +123,25 @@ std::string toUpper(std::string_view text) {
     return out;
 }
 
-bool equalsIgnoreCase(std::string_view a, std::string_view b) { return toUpper(a) == toUpper(b); }
+bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+    return toUpper(a) == toUpper(b);
+}
 
-std::string PadLeft(std::string_view text, std::size_t n) { return padTo(text, n, ' ', true); }
-std::string PadRight(std::string_view text, std::size_t n) { return padTo(text, n, ' ', false); }
-std::string PadZeros(std::string_view text, std::size_t n) { return padTo(text, n, '0', true); }
+std::string PadLeft(std::string_view text, std::size_t n) {
+    return padTo(text, n, ' ', true);
+}
+std::string PadRight(std::string_view text, std::size_t n) {
+    return padTo(text, n, ' ', false);
+}
+std::string PadZeros(std::string_view text, std::size_t n) {
+    return padTo(text, n, '0', true);
+}
 
 std::string AmountText(Currency amount) {
     const Currency rounded = amount.round2();
     const std::int64_t raw = rounded.raw();
-    const std::uint64_t cents = (raw < 0 ? 0 - static_cast<std::uint64_t>(raw)
-                                         : static_cast<std::uint64_t>(raw)) / 100;
+    const std::uint64_t cents =
+        (raw < 0 ? 0 - static_cast<std::uint64_t>(raw) : static_cast<std::uint64_t>(raw)) / 100;
     std::string s = std::to_string(cents);
     if (s.size() < 3)
         s.insert(0, 3 - s.size(), '0');

@@ -4,7 +4,8 @@ namespace zarion::utf8 {
 
 std::size_t length(std::string_view text) {
     std::size_t count = 0;
-    for (std::size_t i = 0; i < text.size(); i += sequenceLength(static_cast<unsigned char>(text[i])))
+    for (std::size_t i = 0; i < text.size();
+         i += sequenceLength(static_cast<unsigned char>(text[i])))
         ++count;
     return count;
 }

@@ -25,8 +25,9 @@ std::optional<Currency> askNumber(QWidget* parent, const QString& caption,
                                   QChar passwordChar = QChar());
 // frmULAZTEKST: a text.
 std::optional<QString> askText(QWidget* parent, const QString& caption);
-// frmUlazDatum: a date from a date picker.
+// frmUlazDatum: a date from a date picker, which starts at today's date or at `initial`.
 std::optional<QDate> askDate(QWidget* parent, const QString& caption);
+std::optional<QDate> askDate(QWidget* parent, const QString& caption, const QDate& initial);
 // frmMSG: the message window with Da/Ne (askYesNo) or OK, closing itself after the given
 // seconds when non-zero. Returns 1 for "Da", 2 for "Ne", 0 for OK or when the timer closed it.
 int showMessage(QWidget* parent, const QString& text, int seconds, bool askYesNo);

@@ -1,8 +1,7 @@
 #include "core/db/Database.h"
 
-#include <sqlite3.h>
-
 #include <cmath>
+#include <sqlite3.h>
 
 #include "core/NumericText.h"
 #include "core/Text.h"
@@ -15,7 +14,9 @@ void check(sqlite3* handle, int rc, const std::string& context) {
         throw Error(context + ": " + sqlite3_errmsg(handle));
 }
 
-std::string startsUpper(std::string_view declType) { return toUpper(trim(declType)); }
+std::string startsUpper(std::string_view declType) {
+    return toUpper(trim(declType));
+}
 
 } // namespace
 
@@ -53,8 +54,12 @@ Statement& Statement::bind(int index, double value) {
     check(db_->handle_, sqlite3_bind_double(stmt_, index, value), sql_);
     return *this;
 }
-Statement& Statement::bind(int index, bool value) { return bind(index, std::int64_t{value ? 1 : 0}); }
-Statement& Statement::bind(int index, Currency value) { return bind(index, value.raw()); }
+Statement& Statement::bind(int index, bool value) {
+    return bind(index, std::int64_t{value ? 1 : 0});
+}
+Statement& Statement::bind(int index, Currency value) {
+    return bind(index, value.raw());
+}
 Statement& Statement::bind(int index, const Date& value) {
     return value.year == 0 ? bind(index, nullptr) : bind(index, toIsoText(value));
 }
@@ -65,7 +70,9 @@ Statement& Statement::bind(int index, const std::string& value) {
           sql_);
     return *this;
 }
-Statement& Statement::bind(int index, const char* value) { return bind(index, std::string(value)); }
+Statement& Statement::bind(int index, const char* value) {
+    return bind(index, std::string(value));
+}
 
 bool Statement::step() {
     const int rc = sqlite3_step(stmt_);
@@ -78,7 +85,9 @@ void Statement::run() {
     }
 }
 
-int Statement::columnCount() const { return sqlite3_column_count(stmt_); }
+int Statement::columnCount() const {
+    return sqlite3_column_count(stmt_);
+}
 
 std::string Statement::columnName(int column) const {
     const char* name = sqlite3_column_name(stmt_, column);
@@ -108,23 +117,29 @@ std::string Statement::text(int column) const {
 
 std::int64_t Statement::integer(int column) const {
     switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_NULL: return 0;
+    case SQLITE_NULL:
+        return 0;
     case SQLITE_INTEGER:
         return isCurrencyColumn(column) ? money(column).round0().raw() / Currency::Scale
                                         : sqlite3_column_int64(stmt_, column);
-    case SQLITE_FLOAT: return std::llrint(sqlite3_column_double(stmt_, column));
-    default: return wholeValue(text(column));
+    case SQLITE_FLOAT:
+        return std::llrint(sqlite3_column_double(stmt_, column));
+    default:
+        return wholeValue(text(column));
     }
 }
 
 double Statement::number(int column) const {
     switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_NULL: return 0.0;
+    case SQLITE_NULL:
+        return 0.0;
     case SQLITE_INTEGER:
         return isCurrencyColumn(column) ? money(column).toDouble()
                                         : static_cast<double>(sqlite3_column_int64(stmt_, column));
-    case SQLITE_FLOAT: return sqlite3_column_double(stmt_, column);
-    default: return numericValue(text(column));
+    case SQLITE_FLOAT:
+        return sqlite3_column_double(stmt_, column);
+    default:
+        return numericValue(text(column));
     }
 }
 
@@ -132,19 +147,24 @@ double Statement::number(int column) const {
 // an expression over one (SUM(Iznos)); from any other column it is a count of whole dinars.
 Currency Statement::money(int column) const {
     switch (sqlite3_column_type(stmt_, column)) {
-    case SQLITE_NULL: return {};
+    case SQLITE_NULL:
+        return {};
     case SQLITE_INTEGER: {
         const std::int64_t value = sqlite3_column_int64(stmt_, column);
         return columnDeclType(column).empty() || isCurrencyColumn(column)
                    ? Currency::fromRaw(value)
                    : Currency::fromUnits(value);
     }
-    case SQLITE_FLOAT: return Currency::fromDouble(sqlite3_column_double(stmt_, column));
-    default: return Currency::parse(text(column));
+    case SQLITE_FLOAT:
+        return Currency::fromDouble(sqlite3_column_double(stmt_, column));
+    default:
+        return Currency::parse(text(column));
     }
 }
 
-Date Statement::date(int column) const { return dateFromIsoText(text(column).substr(0, 10)); }
+Date Statement::date(int column) const {
+    return dateFromIsoText(text(column).substr(0, 10));
+}
 
 bool Statement::isCurrencyColumn(int column) const {
     return startsUpper(columnDeclType(column)).rfind("CURRENCY", 0) == 0;
@@ -166,7 +186,7 @@ Database::~Database() {
 
 namespace {
 std::unique_ptr<sqlite3, int (*)(sqlite3*)> openHandle(const std::filesystem::path& path,
-                                                        int flags) {
+                                                       int flags) {
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(path.string().c_str(), &handle, flags, nullptr);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> owned(handle, sqlite3_close_v2);
@@ -217,9 +237,15 @@ void Database::giveBack(std::string sql, sqlite3_stmt* stmt) {
     idle_.emplace(std::move(sql), stmt);
 }
 
-std::int64_t Database::lastInsertId() const { return sqlite3_last_insert_rowid(handle_); }
-int Database::changes() const { return sqlite3_changes(handle_); }
-bool Database::inTransaction() const { return sqlite3_get_autocommit(handle_) == 0; }
+std::int64_t Database::lastInsertId() const {
+    return sqlite3_last_insert_rowid(handle_);
+}
+int Database::changes() const {
+    return sqlite3_changes(handle_);
+}
+bool Database::inTransaction() const {
+    return sqlite3_get_autocommit(handle_) == 0;
+}
 
 std::vector<std::string> Database::tables() const {
     std::vector<std::string> names;
@@ -237,8 +263,8 @@ bool Database::hasTable(std::string_view table) const {
 
 std::vector<ColumnInfo> Database::columns(std::string_view table) const {
     auto& self = const_cast<Database&>(*this);
-    Statement st = self.prepare(
-        "SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info(?)");
+    Statement st =
+        self.prepare("SELECT name, type, \"notnull\", dflt_value, pk FROM pragma_table_info(?)");
     st.bind(1, std::string(table));
     std::vector<ColumnInfo> result;
     while (st.step())
@@ -255,8 +281,12 @@ bool Database::hasColumn(std::string_view table, std::string_view column) const 
     return false;
 }
 
-std::vector<SchemaObject> Database::indexes() const { return schemaObjects("index"); }
-std::vector<SchemaObject> Database::views() const { return schemaObjects("view"); }
+std::vector<SchemaObject> Database::indexes() const {
+    return schemaObjects("index");
+}
+std::vector<SchemaObject> Database::views() const {
+    return schemaObjects("view");
+}
 
 std::vector<SchemaObject> Database::schemaObjects(const char* type) const {
     auto& self = const_cast<Database&>(*this);

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <filesystem>
+
+#include "core/Dates.h"
+
+namespace zarion::demo {
+
+// Makes a demo base under the base folder when it has none yet (<base>/kontora/firme.db missing):
+// the marker file KOA.txt, the data root kontora/ with the register and the template, the
+// operator "demo" (password "demo") and the company "Zarion Demo d.o.o." for the clock's year,
+// filled with that year's rates, its settings, code lists and about twenty-five employees.
+// A base that has a register already is left exactly as it is.
+void createDemoBase(const std::filesystem::path& base, const Clock& clock);
+
+} // namespace zarion::demo

@@ -1,0 +1,56 @@
+// zarion: the payroll program.
+#include <QApplication>
+#include <QFont>
+#include <cstdlib>
+#include <cstring>
+
+#include "Commands.h"
+#include "core/AppContext.h"
+#include "core/startup/DataRootSetup.h"
+#include "core/startup/Paths.h"
+#include "demo/DemoData.h"
+#include "ui/Dialogs.h"
+#include "ui/StartupFlow.h"
+
+namespace fs = std::filesystem;
+using namespace zarion;
+using zarion::ui::operator""_q;
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Zarion");
+    QApplication::setFont(QFont("DejaVu Sans", 10));
+    // Windows follow one another (sign-in, companies, main window); the flow says when to stop.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    bool demo = false;
+    for (int i = 1; i < argc; ++i)
+        demo = demo || std::strcmp(argv[i], "--demo") == 0;
+
+    SystemClock clock;
+    AppContext context(clock);
+    try {
+        if (demo) {
+            // The demo base lies beside the build, never in the operator's home.
+            context.BaseFolder =
+                fs::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() /
+                "demo";
+            demo::createDemoBase(context.BaseFolder, clock);
+        } else {
+            context.BaseFolder =
+                startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));
+        }
+        startup::prepareDataRoot(startup::chooseDataRoot(context.BaseFolder));
+    } catch (const std::exception& e) {
+        ui::message(nullptr, "Greska kod pripreme baze: "_q + ui::toQ(e.what()),
+                    ui::Icon::Critical);
+        return 1;
+    }
+
+    ui::StartupFlow flow(context);
+    QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
+    QObject::connect(&flow, &ui::StartupFlow::mainWindowOpened, &flow,
+                     [&context](ui::frmGlavni* window) { registerCommands(*window, context); });
+    flow.start();
+    return QApplication::exec();
+}

@@ -1,0 +1,71 @@
+#include "core/startup/CompanyOpening.h"
+
+#include "core/Text.h"
+#include "core/startup/Paths.h"
+
+namespace zarion::startup {
+namespace {
+
+bool isEmpty(db::Database& database, const std::string& table) {
+    return database.scalar("SELECT count(*) FROM " + table).value_or(0) == 0;
+}
+
+void readSettingsFlags(AppContext& context) {
+    auto st = context.PayrollDb->prepare("SELECT solidarni_porez, stimulacije_uredba, "
+                                         "ukupan_minuli_rad, nacin_obracuna FROM postavke "
+                                         "ORDER BY rowid LIMIT 1");
+    context.StimulacijeUredba = Currency();
+    if (!st.step())
+        return;
+    context.SolidarityTaxOn = st.number("solidarni_porez") != 0.0;
+    context.StimulacijeUredba = st.money("stimulacije_uredba");
+    context.TotalSeniorityOn = st.number("ukupan_minuli_rad") != 0.0;
+    context.CalcModeFlag = st.number("nacin_obracuna") != 0.0;
+}
+
+} // namespace
+
+int fillMunicipalities(db::Database& payrollDb, db::Database& templateDb) {
+    if (!isEmpty(payrollDb, "opstine"))
+        return 0;
+    db::Transaction tx(payrollDb);
+    auto source = templateDb.prepare("SELECT Naziv, SIFRA FROM opstine ORDER BY rowid");
+    int copied = 0;
+    while (source.step()) {
+        payrollDb.run("INSERT INTO opstine(Naziv, SIFRA) VALUES (?, ?)", source.text(0),
+                      source.text(1));
+        ++copied;
+    }
+    tx.commit();
+    return copied;
+}
+
+OpeningMessages openCompany(AppContext& context) {
+    const auto folder = companyFolder(context.DataRoot, context.WorkYear, context.CompanyId);
+    context.PayrollDb = db::Database::open(findIgnoringCase(folder, "plate.db"));
+    context.CompanyMasterDb = db::Database::open(findIgnoringCase(folder, "backtarlen.db"));
+
+    OpeningMessages messages;
+    db::Database& payroll = *context.PayrollDb;
+    if (isEmpty(payroll, "parametri"))
+        messages.reminders.push_back("Postavite osnovne parametre obracuna!"_yu);
+    if (isEmpty(payroll, "postavke"))
+        messages.reminders.push_back("Podesite postavke programa!"_yu);
+    if (isEmpty(payroll, "parametri2"))
+        messages.reminders.push_back("Postavite ostale parametre obracuna!"_yu);
+    readSettingsFlags(context);
+
+    auto company =
+        context.CompanyMasterDb->prepare("SELECT ADRESA, grad FROM podaci ORDER BY rowid LIMIT 1");
+    if (!company.step()) {
+        messages.warning = "Unesite podatke u bazu kontora!"_yu;
+        return messages;
+    }
+    context.CompanyAddress = company.text("ADRESA") + ", " + company.text("grad");
+
+    const auto templateDb = db::Database::open(templatePath(context.DataRoot));
+    fillMunicipalities(payroll, *templateDb);
+    return messages;
+}
+
+} // namespace zarion::startup

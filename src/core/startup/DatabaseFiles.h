@@ -1,0 +1,19 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+
+#include "core/db/Database.h"
+
+namespace zarion::startup {
+
+// New database files made from the schema compiled into the program. Each refuses to overwrite
+// an existing file.
+std::unique_ptr<db::Database> createPayrollTemplate(const std::filesystem::path& path);
+std::unique_ptr<db::Database> createRegister(const std::filesystem::path& path);
+std::unique_ptr<db::Database> createMasterData(const std::filesystem::path& path);
+
+// The schema version of a payroll database: Verzija of the first row of aaverzija (0 when none).
+long long schemaVersion(db::Database& payrollDb);
+
+} // namespace zarion::startup

@@ -1,0 +1,134 @@
+#include "maintenance/SchemaMerge.h"
+
+#include <algorithm>
+
+#include "core/Text.h"
+#include "core/startup/DatabaseFiles.h"
+
+namespace zarion::maintenance {
+namespace {
+
+bool isSystemTable(const std::string& name) {
+    return toUpper(name.substr(0, 4)) == "MSYS";
+}
+
+std::string quoted(const std::string& name) {
+    std::string out = "\"";
+    for (const char c : name)
+        out += c == '"' ? std::string("\"\"") : std::string(1, c);
+    return out + "\"";
+}
+
+// "TEXT(50)" → {"TEXT", "50"}.
+std::pair<std::string, std::string> splitType(const std::string& declType) {
+    const auto open = declType.find('(');
+    if (open == std::string::npos)
+        return {trim(declType), {}};
+    const auto close = declType.find(')', open);
+    return {trim(declType.substr(0, open)), trim(declType.substr(open + 1, close - open - 1))};
+}
+
+template <typename Named>
+bool containsName(const std::vector<Named>& objects, const std::string& name) {
+    return std::any_of(objects.begin(), objects.end(),
+                       [&](const Named& o) { return equalsIgnoreCase(o.name, name); });
+}
+
+// The target's own spelling of a name it holds under another case.
+std::string findName(const std::vector<db::SchemaObject>& objects, const std::string& name) {
+    for (const auto& o : objects)
+        if (equalsIgnoreCase(o.name, name))
+            return o.name;
+    return name;
+}
+
+void createTable(db::Database& reference, db::Database& target, const std::string& table) {
+    auto st = reference.prepare(
+        "SELECT sql FROM sqlite_master WHERE type = 'table' AND name = ? COLLATE NOCASE");
+    st.bindAll(table);
+    if (st.step())
+        target.execScript(st.text(0));
+}
+
+void addField(db::Database& reference, db::Database& target, const MissingItem& item) {
+    for (const auto& column : reference.columns(item.table)) {
+        if (!equalsIgnoreCase(column.name, item.field))
+            continue;
+        std::string sql = "ALTER TABLE " + quoted(item.table) + " ADD COLUMN " +
+                          quoted(column.name) + " " + column.declType;
+        if (!column.defaultValue.empty())
+            sql += " DEFAULT " + column.defaultValue;
+        target.execScript(sql);
+        return;
+    }
+}
+
+void writeVersion(db::Database& reference, db::Database& target) {
+    const long long version = startup::schemaVersion(reference);
+    if (target.scalar("SELECT count(*) FROM aaverzija").value_or(0) == 0)
+        target.run("INSERT INTO aaverzija(Verzija) VALUES (?)", static_cast<std::int64_t>(version));
+    else
+        target.run("UPDATE aaverzija SET Verzija = ? WHERE rowid = (SELECT min(rowid) FROM "
+                   "aaverzija)",
+                   static_cast<std::int64_t>(version));
+}
+
+} // namespace
+
+std::vector<MissingItem> listMissing(db::Database& reference, db::Database& target) {
+    std::vector<MissingItem> missing;
+    for (const auto& table : reference.tables()) {
+        if (isSystemTable(table))
+            continue;
+        const bool tableMissing = !target.hasTable(table);
+        const auto targetColumns =
+            tableMissing ? std::vector<db::ColumnInfo>{} : target.columns(table);
+        if (tableMissing)
+            missing.push_back({table, {}, {}, {}, true});
+        for (const auto& column : reference.columns(table)) {
+            if (!tableMissing && containsName(targetColumns, column.name))
+                continue;
+            const auto [type, size] = splitType(column.declType);
+            missing.push_back({table, column.name, type, size, tableMissing});
+        }
+    }
+    return missing;
+}
+
+void createMissing(db::Database& reference, db::Database& target,
+                   const std::vector<MissingItem>& missing) {
+    for (const auto& item : missing) {
+        if (!item.wholeTable)
+            addField(reference, target, item);
+        else if (item.field.empty())
+            createTable(reference, target, item.table); // its fields come with the table
+    }
+    const auto targetIndexes = target.indexes();
+    for (const auto& index : reference.indexes())
+        if (!containsName(targetIndexes, index.name) && target.hasTable(index.tableName))
+            target.execScript(index.sql);
+    writeVersion(reference, target);
+}
+
+int copyViews(db::Database& reference, db::Database& target) {
+    int copied = 0;
+    const auto targetViews = target.views();
+    for (const auto& view : reference.views()) {
+        if (view.name.rfind("~TMP", 0) == 0)
+            continue;
+        if (containsName(targetViews, view.name))
+            target.execScript("DROP VIEW " + quoted(findName(targetViews, view.name)));
+        target.execScript(view.sql);
+        ++copied;
+    }
+    return copied;
+}
+
+void mergeSchema(db::Database& reference, db::Database& target) {
+    db::Transaction tx(target);
+    createMissing(reference, target, listMissing(reference, target));
+    copyViews(reference, target);
+    tx.commit();
+}
+
+} // namespace zarion::maintenance

@@ -1,0 +1,169 @@
+#include "ui/frmGlavni.h"
+
+#include <QAction>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QVBoxLayout>
+
+#include "core/AppContext.h"
+#include "core/Text.h"
+#include "ui/Dialogs.h"
+#include "ui/MainMenu.h"
+#include "ui/frmStampaci.h"
+
+namespace zarion::ui {
+namespace {
+
+// 500 twips between the company caption and the window's right edge.
+constexpr int CaptionRightMargin = 33;
+constexpr int HeaderHeight = 64;
+
+QFont captionFont(int pointSize = -1, bool bold = false) {
+    QFont font(QStringLiteral("DejaVu Sans"));
+    if (pointSize > 0)
+        font.setPointSize(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+} // namespace
+
+frmGlavni::frmGlavni(AppContext& context, QWidget* parent)
+    : QMainWindow(parent)
+    , context_(context)
+    , mdiArea_(new QMdiArea(this)) {
+    setObjectName(QStringLiteral("frmGlavni"));
+    setFont(captionFont());
+    mdiArea_->setObjectName(QStringLiteral("mdiArea"));
+
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(buildHeader());
+    layout->addWidget(mdiArea_, 1);
+    setCentralWidget(central);
+
+    buildMenu();
+    refreshCompanyHeader();
+}
+
+QWidget* frmGlavni::buildHeader() {
+    auto* Picture1 = new QWidget(this);
+    Picture1->setObjectName(QStringLiteral("Picture1"));
+    Picture1->setFixedHeight(HeaderHeight);
+    picMaliLogo = new QLabel(Picture1);
+    picMaliLogo->setObjectName(QStringLiteral("picMaliLogo"));
+    lblNatpis = new QLabel(QStringLiteral("Naziv firme"), Picture1);
+    lblNatpis->setObjectName(QStringLiteral("lblNatpis"));
+    lblNatpis->setFont(captionFont(16, true));
+    lblNatpis->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    // The layout keeps the caption right-aligned at its margin whenever the window resizes.
+    auto* layout = new QHBoxLayout(Picture1);
+    layout->setContentsMargins(8, 4, CaptionRightMargin, 4);
+    layout->addWidget(picMaliLogo);
+    layout->addStretch(1);
+    layout->addWidget(lblNatpis);
+    return Picture1;
+}
+
+void frmGlavni::buildMenu() {
+    QHash<QString, QMenu*> groups;
+    for (const MenuEntry& entry : mainMenu()) {
+        const QString name = QString::fromLatin1(entry.name);
+        const QString caption = toQ(yuscii(entry.caption));
+        QWidget* owner = entry.group ? static_cast<QWidget*>(groups.value(entry.group))
+                                     : static_cast<QWidget*>(menuBar());
+        QAction* action = nullptr;
+        if (entry.kind == MenuEntry::Command) {
+            action = new QAction(caption, this);
+            action->setEnabled(false);
+        } else {
+            auto* menu = new QMenu(caption, this);
+            menu->setObjectName(name);
+            menu->setFont(captionFont());
+            groups.insert(name, menu);
+            action = menu->menuAction();
+            if (entry.kind == MenuEntry::HiddenGroup) {
+                action->setVisible(false);
+                mnuPopUp = menu;
+            } else if (entry.kind == MenuEntry::WindowList) {
+                mnuProzori = menu;
+                connect(menu, &QMenu::aboutToShow, this, &frmGlavni::mnuProzori_Show);
+            }
+        }
+        action->setObjectName(name);
+        owner->addAction(action);
+        commands_.insert(name, action);
+    }
+    enableCommand(QStringLiteral("mnuStamp"), [this] {
+        frmStampaci printers(context_, this);
+        printers.exec();
+    });
+    // Alive only once the auxiliary procedures' window is known (setPomocneFactory).
+    connect(command(QStringLiteral("mnuPomocne")), &QAction::triggered, this,
+            &frmGlavni::mnuPomocne_Click);
+}
+
+QAction* frmGlavni::command(const QString& name) const {
+    return commands_.value(name);
+}
+
+void frmGlavni::enableCommand(const QString& name, std::function<void()> handler) {
+    QAction* action = command(name);
+    Q_ASSERT_X(action, "frmGlavni::enableCommand", qPrintable(name));
+    if (!action)
+        return;
+    action->setEnabled(true);
+    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+}
+
+QMdiSubWindow* frmGlavni::showChild(QWidget* window) {
+    QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
+    sub->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+    mdiArea_->setActiveSubWindow(sub);
+    return sub;
+}
+
+void frmGlavni::setPomocneFactory(std::function<QWidget*()> factory) {
+    pomocneFactory_ = std::move(factory);
+    command(QStringLiteral("mnuPomocne"))->setEnabled(static_cast<bool>(pomocneFactory_));
+}
+
+void frmGlavni::mnuPomocne_Click() {
+    const auto code = askNumber(this, "Unesite {ifru!"_q, QLatin1Char('#'));
+    if (code && *code == Currency::fromUnits(PomocneAccessCode) && pomocneFactory_)
+        showChild(pomocneFactory_());
+}
+
+void frmGlavni::mnuProzori_Show() {
+    mnuProzori->clear();
+    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+        QAction* action = mnuProzori->addAction(sub->windowTitle());
+        action->setCheckable(true);
+        action->setChecked(sub == mdiArea_->activeSubWindow());
+        connect(action, &QAction::triggered, mdiArea_,
+                [area = mdiArea_, sub] { area->setActiveSubWindow(sub); });
+    }
+}
+
+void frmGlavni::refreshCompanyHeader() {
+    const QString caption = toQ(context_.CompanyCaption);
+    lblNatpis->setText(caption.isEmpty() ? QStringLiteral("Naziv firme") : caption);
+    setWindowTitle(caption.isEmpty() ? QStringLiteral("Zarion")
+                                     : QStringLiteral("Zarion – ") + caption);
+
+    const QPixmap logo(QString::fromStdString((context_.companyFolder() / "logo.jpg").string()));
+    picMaliLogo->setVisible(!logo.isNull());
+    if (!logo.isNull())
+        picMaliLogo->setPixmap(logo.scaledToHeight(HeaderHeight - 8, Qt::SmoothTransformation));
+}
+
+} // namespace zarion::ui

@@ -1,0 +1,20 @@
+#include "ui/frmULAZTEKST.h"
+
+#include <QLineEdit>
+
+namespace zarion::ui {
+
+frmULAZTEKST::frmULAZTEKST(QWidget* parent)
+    : frmULAZTEKST(new QLineEdit, parent) {}
+
+frmULAZTEKST::frmULAZTEKST(QLineEdit* box, QWidget* parent)
+    : InputDialog(QStringLiteral("frmULAZTEKST"), box, parent)
+    , txtULAZ(box) {
+    txtULAZ->setObjectName(QStringLiteral("txtULAZ"));
+}
+
+QString frmULAZTEKST::value() const {
+    return txtULAZ->text();
+}
+
+} // namespace zarion::ui

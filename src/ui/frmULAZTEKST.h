@@ -1,0 +1,24 @@
+#pragma once
+
+#include "ui/InputDialog.h"
+
+class QLineEdit;
+
+namespace zarion::ui {
+
+// The text input dialog: OK hands back the text of txtULAZ as typed.
+class frmULAZTEKST : public InputDialog {
+    Q_OBJECT
+
+public:
+    explicit frmULAZTEKST(QWidget* parent = nullptr);
+
+    QString value() const;
+
+private:
+    frmULAZTEKST(QLineEdit* box, QWidget* parent);
+
+    QLineEdit* txtULAZ;
+};
+
+} // namespace zarion::ui

@@ -1,0 +1,131 @@
+#include <stdexcept>
+#include <string>
+
+#include "DbFixture.h"
+
+namespace zarion::test {
+namespace {
+
+class Transactions : public DbTest {
+protected:
+    void insert(const char* name) { db->run("INSERT INTO radnici (ime) VALUES (?)", name); }
+
+    std::string names() {
+        std::string all;
+        auto st = db->prepare("SELECT ime FROM radnici ORDER BY id_radnik");
+        while (st.step())
+            all += st.text(0) + ";";
+        return all;
+    }
+};
+
+TEST_F(Transactions, WithoutCommitNothingIsKept) {
+    insert("before");
+    {
+        db::Transaction tx(*db);
+        EXPECT_TRUE(db->inTransaction());
+        insert("inside");
+        db->run("UPDATE radnici SET ime = ? WHERE ime = ?", "changed", "before");
+        EXPECT_EQ(names(), "changed;inside;");
+    }
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(names(), "before;");
+}
+
+TEST_F(Transactions, CommitKeepsTheWork) {
+    {
+        db::Transaction tx(*db);
+        insert("a");
+        insert("b");
+        tx.commit();
+        EXPECT_FALSE(db->inTransaction());
+    }
+    EXPECT_EQ(names(), "a;b;");
+    const auto reopened = db::Database::open(dir / "plate.db");
+    EXPECT_EQ(reopened->scalar("SELECT count(*) FROM radnici"), 2);
+}
+
+TEST_F(Transactions, AnExceptionRollsBackWhatWasDone) {
+    const auto post = [&] {
+        db::Transaction tx(*db);
+        insert("first half");
+        throw std::runtime_error("posting failed half-way");
+    };
+    EXPECT_THROW(post(), std::runtime_error);
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(count(), 0);
+}
+
+TEST_F(Transactions, AFailedStatementRollsBackTheWholePosting) {
+    insert("kept");
+    const auto post = [&] {
+        db::Transaction tx(*db);
+        insert("part one");
+        db->run("INSERT INTO radnici (id_radnik) VALUES (1)"); // the key is taken
+        tx.commit();
+    };
+    EXPECT_THROW(post(), db::Error);
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(names(), "kept;");
+    insert("later");
+    EXPECT_EQ(names(), "kept;later;");
+}
+
+TEST_F(Transactions, InnerRollbackKeepsTheOuterWork) {
+    {
+        db::Transaction outer(*db);
+        insert("outer");
+        {
+            db::Transaction inner(*db);
+            insert("inner");
+        }
+        EXPECT_TRUE(db->inTransaction());
+        insert("outer again");
+        outer.commit();
+    }
+    EXPECT_EQ(names(), "outer;outer again;");
+}
+
+TEST_F(Transactions, OuterRollbackUndoesACommittedInnerOne) {
+    {
+        db::Transaction outer(*db);
+        insert("outer");
+        {
+            db::Transaction inner(*db);
+            insert("inner");
+            inner.commit();
+        }
+        EXPECT_TRUE(db->inTransaction());
+    }
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(count(), 0);
+}
+
+TEST_F(Transactions, NestedCommitsKeepEverything) {
+    {
+        db::Transaction outer(*db);
+        insert("outer");
+        {
+            db::Transaction inner(*db);
+            insert("inner");
+            inner.commit();
+        }
+        outer.commit();
+    }
+    EXPECT_EQ(names(), "outer;inner;");
+}
+
+TEST_F(Transactions, RollbackWhileAQueryIsOpen) {
+    insert("a");
+    insert("b");
+    auto reader = db->prepare("SELECT ime FROM radnici ORDER BY id_radnik");
+    ASSERT_TRUE(reader.step());
+    {
+        db::Transaction tx(*db);
+        db->run("DELETE FROM radnici");
+    }
+    EXPECT_EQ(count(), 2);
+}
+
+} // namespace
+} // namespace zarion::test

@@ -1,0 +1,114 @@
+// zarion-cli calc: the built program reads a request on standard input and answers in JSON.
+#include <cstdlib>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "TempDir.h"
+
+namespace zarion::test {
+namespace {
+
+using nlohmann::json;
+
+struct CliRun {
+    int exitCode;
+    json answer;
+};
+
+CliRun runCalc(const std::string& request) {
+    TempDir dir;
+    std::ofstream(dir / "in.json") << request;
+    const std::string command = std::string("'") + ZARION_CLI + "' calc < '" +
+                                (dir / "in.json").string() + "' > '" + (dir / "out.json").string() +
+                                "'";
+    const int status = std::system(command.c_str());
+    std::stringstream out;
+    out << std::ifstream(dir / "out.json").rdbuf();
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, json::parse(out.str())};
+}
+
+const char* const params2026 =
+    R"("params": {"porez_zarade": 10, "iznos_poreskog_oslobojenja": 34221,
+    "Doprinosi_PIO": 14, "Doprinosi_zo": 5.15, "doprinosi_nezaposlenost": 0.75,
+    "Doprinosi_PIO_F": 10, "Doprinosi_zo_F": 5.15, "minimalna_osnovica": 51297,
+    "maksimalna_osnovica": 732820, "minimalna_osnovna": 65296, "cena_Rada": 20000,
+    "minuli_rad": 0.4, "produzeni_rad": 26, "nocni_rad": 26})";
+
+TEST(CalcCommand, NetBasedFinalCalculation) {
+    // The full-time employee of the engine's own test, with names in any case.
+    const CliRun run = runCalc(std::string(R"({"mode": "net", "kind": "final", "year": 2026,
+        "month": 3, "settings": {"NACIN_OBRACUNA": 1, "ukupan_minuli_rad": 1,
+        "solidarni_porez": 1}, )") +
+                               params2026 + R"(,
+        "employee": {"koeficijent": 3.2, "funkcijski_dodatak": 0.15, "otezani_uslovi": 0.1,
+                     "Datum": "2012-09-01", "pg": 3, "pm": 4},
+        "inputs": {"ocena_radnog_ucinka": 4, "BROJ_SATI": 136, "produzeni_rad_s": 6,
+                   "nocni_rad_s": 12, "godisnji_s": 24, "bolovnje65_s": 16,
+                   "prosek_3_meseca": 512.40, "stimulacije_procenat": 5,
+                   "topli_obrok": 6000, "regres": 2500}})");
+    ASSERT_EQ(run.exitCode, 0) << run.answer.dump();
+    const json& r = run.answer.at("result");
+    EXPECT_EQ(r.at("osnovna_bruto").get<double>(), 52902.30);
+    EXPECT_EQ(r.at("NETO").get<double>(), 86880.19);
+    EXPECT_EQ(r.at("porez_na_zaradu").get<double>(), 8483.48);
+    EXPECT_EQ(r.at("BRUTO").get<double>(), 119055.77);
+    EXPECT_EQ(r.at("ukupno_obaveza").get<double>(), 137092.72);
+    EXPECT_EQ(r.at("solidarni_porez").get<double>(), 5376);
+    EXPECT_EQ(r.at("cena_Rada").get<double>(), 20000); // the month's price when none is typed
+    EXPECT_FALSE(r.contains("II_deo"));
+    EXPECT_EQ(run.answer.at("hoursFund").get<int>(), 176);
+    EXPECT_EQ(run.answer.at("hoursWorked").get<double>(), 182);
+}
+
+TEST(CalcCommand, GrossModesAndArrays) {
+    const std::string base = R"("year": 2026, "month": 3, )" + std::string(params2026);
+    const CliRun run =
+        runCalc("[{\"mode\": \"gross\", \"gross\": 100000, " + base +
+                "}, {\"mode\": \"netToGross\", \"net\": 73522.10, " + base +
+                "}, {\"mode\": \"gross\", \"gross\": 100000, \"nonTaxable\": 0, " + base + "}]");
+    ASSERT_EQ(run.exitCode, 0) << run.answer.dump();
+    ASSERT_EQ(run.answer.size(), 3u);
+    const json& fromGross = run.answer[0].at("result");
+    EXPECT_EQ(fromGross.at("porez_na_zaradu").get<double>(), 6577.90);
+    EXPECT_EQ(fromGross.at("NETO").get<double>(), 73522.10);
+    EXPECT_EQ(fromGross.at("ukupno_obaveza").get<double>(), 115150);
+    EXPECT_EQ(run.answer[0].at("minimumNet").get<double>(), 65296);
+    EXPECT_FALSE(run.answer[0].at("belowMinimumNet").get<bool>());
+    EXPECT_EQ(run.answer[1].at("result").at("BRUTO").get<double>(), 100000);
+    EXPECT_EQ(run.answer[2].at("result").at("porez_na_zaradu").get<double>(), 10000);
+}
+
+TEST(CalcCommand, ErrorsAnswerWithTheMessageAndFail) {
+    const CliRun noDivisor = runCalc(R"({"mode": "netToGross", "net": 50000, "year": 2026,
+        "month": 3, "params": {"porez_zarade": 80.1, "Doprinosi_PIO": 14, "Doprinosi_zo": 5.15,
+        "doprinosi_nezaposlenost": 0.75}})");
+    EXPECT_NE(noDivisor.exitCode, 0);
+    EXPECT_EQ(noDivisor.answer.at("error"),
+              "Zbir stopa doprinosa i poreza je 100%: obracun nije moguc!");
+
+    const CliRun noParams = runCalc(R"({"year": 2026, "month": 3})");
+    EXPECT_NE(noParams.exitCode, 0);
+    EXPECT_EQ(noParams.answer.at("error"), "Greska kod pronalazenja parametara za izabrani mesec!");
+
+    const CliRun typo = runCalc(R"({"year": 2026, "month": 3, "params": {},
+        "inputs": {"broj_sat": 176}})");
+    EXPECT_NE(typo.exitCode, 0);
+    EXPECT_EQ(typo.answer.at("error"), "Nepoznato polje u \"inputs\": broj_sat");
+
+    const CliRun notJson = runCalc("{mode: net");
+    EXPECT_NE(notJson.exitCode, 0);
+    EXPECT_TRUE(notJson.answer.contains("error"));
+
+    // One refused request in an array: the others are answered, the exit code still fails.
+    const CliRun mixed = runCalc(R"([{"year": 2026, "month": 3, "params": {}},
+                                  {"year": 2026, "month": 13, "params": {}}])");
+    EXPECT_NE(mixed.exitCode, 0);
+    EXPECT_TRUE(mixed.answer[0].contains("result"));
+    EXPECT_EQ(mixed.answer[1].at("error"), "Niste izabrali mesec!");
+}
+
+} // namespace
+} // namespace zarion::test

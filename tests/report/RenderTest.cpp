@@ -1,0 +1,186 @@
+#include <QImage>
+#include <QPainter>
+#include <QPrintPreviewWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+#include <regex>
+
+#include "TempDir.h"
+#include "ToolOutput.h"
+#include "core/Text.h"
+#include "report/CompanyHeader.h"
+#include "report/ListFlow.h"
+#include "report/qt/Renderer.h"
+#include "report/qt/SpreadsheetExport.h"
+#include "report/qt/frmPregled.h"
+
+using namespace zarion;
+using namespace zarion::report;
+
+namespace {
+constexpr double PointsPerMm = 72 / 25.4;
+
+std::filesystem::path makeLogo(const std::filesystem::path& folder) {
+    QImage logo(772, 210, QImage::Format_RGB32);
+    logo.fill(QColor(30, 80, 160));
+    QPainter painter(&logo);
+    painter.setPen(Qt::white);
+    painter.setFont(QFont(QStringLiteral("DejaVu Sans"), 48, QFont::Bold));
+    painter.drawText(logo.rect(), Qt::AlignCenter, QStringLiteral("LOGO"));
+    painter.end();
+    const auto path = folder / "logo.png";
+    logo.save(QString::fromStdString(path.string()));
+    return path;
+}
+
+// The company header and a list of 60 employees with a totals line: two pages.
+Document sampleList(const std::filesystem::path& logo) {
+    CompanyData company;
+    company.Naziv = "Šćepanović i sinovi d.o.o.";
+    company.ADRESA = "Đure Đakovića 12";
+    company.grad = "Niš";
+    company.maticni = "07654321";
+    company.registracioni = "12345";
+    company.SIFRA = "6201";
+    company.PIB = "101234567";
+    company.pdv = "123456789";
+    company.ziroracun = "160-123456-78";
+    company.banka = "Banka Intesa";
+
+    Painter p(Orientation::Portrait, "Spisak zarada");
+    PrintHeader(p, company, logo);
+    p.setFont("yuoptimar", 11, true);
+    p.PrintCentered("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: 03/2024"_yu, 105, 40);
+    p.setFont("yuoptimar", 9);
+    ListFlow list(p,
+                  {{13, Align::Right, {"Red.", "br"}},
+                   {15, Align::Left, {"Prezime", "i ime"}},
+                   {70, Align::Left, {"Radno mesto"}},
+                   {140, Align::Right, {"BRUTO"}},
+                   {170, Align::Right, {"NETO"}},
+                   {200, Align::Right, {"ZA ISPLATU"}}},
+                  ListLayout{});
+    list.start(48);
+    const char* const names[] = {"Šćepanović Đorđe", "Žarković Ćirilo", "Petrović Jelena",
+                                 "Đukić Milica", "Stanković Željko"};
+    const char* const jobs[] = {"Knjigovođa", "Vozač", "Računovođa", "Čistačica", "Šef smene"};
+    Currency gross;
+    Currency net;
+    for (int i = 1; i <= 60; ++i) {
+        const Currency rowGross = i == 1
+                                      ? Currency::parse("1763668.41")
+                                      : Currency::fromUnits(50000) + Currency::parse("1234.56") * i;
+        const Currency rowNet =
+            i == 1 ? Currency::parse("1234567.89") : rowGross.times(0.7).round2();
+        list.row({std::to_string(i), std::string(names[i % 5]), std::string(jobs[i % 5]), rowGross,
+                  rowNet, rowNet});
+        gross += rowGross;
+        net += rowNet;
+    }
+    list.rule();
+    list.row({"", "UKUPNO", "", gross, net, net});
+    list.finish();
+    return p.take();
+}
+
+// Right edges (in mm) of the words of a PDF page that equal the given text.
+std::vector<double> rightEdges(const std::string& bboxHtml, const std::string& word) {
+    const std::regex pattern(R"re(<word xMin="[^"]*" yMin="[^"]*" xMax="([^"]*)" yMax="[^"]*">)re" +
+                             word + "</word>");
+    std::vector<double> edges;
+    for (std::sregex_iterator it(bboxHtml.begin(), bboxHtml.end(), pattern), end; it != end; ++it)
+        edges.push_back(std::stod((*it)[1]) / PointsPerMm);
+    return edges;
+}
+} // namespace
+
+class RenderTest : public QObject {
+    Q_OBJECT
+private slots:
+    void headerAndListPrintToATwoPagePdf();
+    void previewSavesThePdfWhereTheOperatorChose();
+    void listViewGivesHeadingsAndRowsOfEveryColumn();
+};
+
+void RenderTest::headerAndListPrintToATwoPagePdf() {
+    test::TempDir dir;
+    const auto pdf = dir / "spisak.pdf";
+    const Document document = sampleList(makeLogo(dir.path()));
+    QCOMPARE(document.pages.size(), std::size_t(2));
+    QVERIFY(writePdf(document, pdf));
+
+    const std::string text = test::toolOutput("pdftotext -layout '" + pdf.string() + "' -");
+    QVERIFY(text.find("Šćepanović i sinovi d.o.o.") != std::string::npos);
+    QVERIFY(text.find("Žiro račun: 160-123456-78 Banka Intesa") != std::string::npos);
+    QVERIFY(text.find("1,234,567.89") != std::string::npos);
+    QVERIFY(text.find("Đukić Milica") != std::string::npos);
+    QCOMPARE(std::count(text.begin(), text.end(), '\f'), 2);
+    QVERIFY(text.find("Strana 2 od 2") != std::string::npos);
+    const std::string info = test::toolOutput("pdfinfo '" + pdf.string() + "'");
+    QVERIFY(std::regex_search(info, std::regex("Pages: +2\n")));
+    QVERIFY(std::regex_search(info, std::regex("Page size:.* pts \\(A4\\)")));
+
+    // Amounts end at their column's edge, measured with the real font.
+    const std::string boxes = test::toolOutput("pdftotext -bbox '" + pdf.string() + "' -");
+    const auto netEdges = rightEdges(boxes, "1,234,567.89");
+    QCOMPARE(netEdges.size(), std::size_t(2)); // NETO and ZA ISPLATU of the first row
+    QVERIFY(std::abs(netEdges[0] - 170) < 0.5);
+    QVERIFY(std::abs(netEdges[1] - 200) < 0.5);
+    const auto bruto = rightEdges(boxes, "BRUTO");
+    QVERIFY(!bruto.empty());
+    QVERIFY(std::abs(bruto[0] - 140) < 0.5);
+}
+
+void RenderTest::previewSavesThePdfWhereTheOperatorChose() {
+    test::TempDir dir;
+    const auto pdf = dir / "pregled.pdf";
+    QString suggested;
+    QString shown;
+    bool failed = true;
+    setPreviewServices({[&](QWidget*, const QString& name) {
+                            suggested = name;
+                            return QString::fromStdString(pdf.string());
+                        },
+                        [&](QWidget*, const QString& text, bool isFailure) {
+                            shown = text;
+                            failed = isFailure;
+                        }});
+    const Document document = sampleList({});
+    frmPregled form(document, "");
+    form.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&form));
+    QCOMPARE(form.pregled->pageCount(), 2);
+    QTest::mouseClick(form.cmdSacuvajPDF, Qt::LeftButton);
+
+    QCOMPARE(suggested, QStringLiteral("Spisak zarada.pdf"));
+    QVERIFY(std::filesystem::exists(pdf));
+    QVERIFY(!failed);
+    QCOMPARE(shown, QString::fromStdString("Sa~uvan je PDF fajl "_yu + pdf.string()));
+    QCOMPARE(form.cmdStampaj->text(), QString::fromStdString("[tampaj"_yu));
+    setPreviewServices({});
+}
+
+void RenderTest::listViewGivesHeadingsAndRowsOfEveryColumn() {
+    QTreeWidget tree;
+    tree.setHeaderLabels(
+        {QStringLiteral("ID"), QStringLiteral("Prezime i ime"), QStringLiteral("NETO")});
+    tree.setColumnHidden(2, true);
+    new QTreeWidgetItem(&tree, {QStringLiteral("1"), QStringLiteral("Šćepanović Đorđe"),
+                                QStringLiteral("1234.50")});
+    new QTreeWidgetItem(&tree, {QStringLiteral("2"), QStringLiteral("Žarković Ćirilo")});
+
+    const SheetList list = sheetFromModel(*tree.model());
+    QCOMPARE(list.headings, (std::vector<std::string>{"ID", "Prezime i ime", "NETO"}));
+    QCOMPARE(list.rows.size(), std::size_t(2));
+    QCOMPARE(list.rows[0], (std::vector<std::string>{"1", "Šćepanović Đorđe", "1234.50"}));
+    QCOMPARE(list.rows[1], (std::vector<std::string>{"2", "Žarković Ćirilo", ""}));
+
+    test::TempDir base;
+    const SpreadsheetResult result = ExportListToSpreadsheet(*tree.model(), base.path(), "lista");
+    QVERIFY(result.ok());
+    QVERIFY(std::filesystem::exists(base / "IzvozExcel" / "lista.xlsx"));
+}
+
+QTEST_MAIN(RenderTest)
+#include "RenderTest.moc"
