@@ -1,6 +1,7 @@
 #include "core/Currency.h"
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
 #include <stdexcept>
 
@@ -143,9 +144,11 @@ std::string Currency::toString() const {
     const bool negative = raw_ < 0;
     const std::uint64_t magnitude =
         negative ? 0 - static_cast<std::uint64_t>(raw_) : static_cast<std::uint64_t>(raw_);
-    std::string frac = std::to_string(magnitude % Scale);
-    frac.insert(0, 4 - frac.size(), '0');
-    return (negative ? "-" : "") + std::to_string(magnitude / Scale) + "." + frac;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%s%llu.%04llu", negative ? "-" : "",
+                  static_cast<unsigned long long>(magnitude / Scale),
+                  static_cast<unsigned long long>(magnitude % Scale));
+    return buffer;
 }
 
 Currency operator""_din(long double value) {
