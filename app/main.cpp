@@ -10,6 +10,7 @@
 #include "core/startup/Paths.h"
 #include "demo/DemoData.h"
 #include "ui/Dialogs.h"
+#include "ui/ReportServices.h"
 #include "ui/StartupFlow.h"
 
 namespace fs = std::filesystem;
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    ui::installReportServices();
     ui::StartupFlow flow(context);
     QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
     QObject::connect(&flow, &ui::StartupFlow::mainWindowOpened, &flow,

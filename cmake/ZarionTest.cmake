@@ -7,7 +7,7 @@ function(zarion_add_test name)
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} zarion_warnings zarion_testsupport)
     if(ARG_QT)
-        target_link_libraries(${name} PRIVATE Qt6::Test)
+        target_link_libraries(${name} PRIVATE Qt6::Test zarion_testsupport_qt)
         set_target_properties(${name} PROPERTIES AUTOMOC ON)
         add_test(NAME ${name} COMMAND ${name})
         set_tests_properties(${name} PROPERTIES

@@ -71,7 +71,7 @@ Outcome<PricedElements> priceElements(const SalaryInput& input, const MonthParam
             byCoefficient ? performanceFactor(input.ocena_radnog_ucinka) : Currency::fromUnits(1);
         e.coefficient = coefficientSum(input);
         const HoursPricing pricing(e, input, byCoefficient, fund.hours);
-        e.osnovna_bruto = pricing.basic(input.broj_sati);
+        e.osnovna_bruto = options.basicPay.value_or(pricing.basic(input.broj_sati));
         e.nocni_rad_i = pricing.premium(month.nocni_rad, input.nocni_rad_s);
         e.rad_na_praznik_i = pricing.premium(month.rad_na_praznik, input.rad_na_praznik_s);
         e.rad_nedeljom_i = pricing.premium(month.rad_nedeljom, input.rad_nedeljom_s);

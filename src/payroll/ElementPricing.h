@@ -1,5 +1,7 @@
 #pragma once
 
+#include <optional>
+
 #include "core/Currency.h"
 #include "payroll/HourFund.h"
 #include "payroll/MonthParameters.h"
@@ -44,6 +46,9 @@ struct PricingOptions {
     // The final calculation's minimum: basic pay is raised to round0(H / N × minimalna_osnovna)
     // before stimulation and seniority are taken from it (off with "Bez min. NETO zarade").
     bool raiseToMinimumBasicPay = false;
+    // The final calculation's price floor fixes basic pay itself; the minimum, stimulation and
+    // seniority are then taken from it.
+    std::optional<Currency> basicPay;
 };
 
 // F = grade × 0.00776 + 0.9612, kept to four decimals.

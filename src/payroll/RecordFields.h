@@ -35,28 +35,32 @@ const Field<Record>* findField(std::span<const Field<Record>> fields, std::strin
     return nullptr;
 }
 
-// Reads every field from the statement's current row by column name (numeric-prefix rule,
+// Reads one field from the given column of the statement's current row (numeric-prefix rule,
 // null as 0 or as an empty text).
 template <typename Record>
+void readField(const db::Statement& row, int column, const Field<Record>& field, Record& record) {
+    std::visit(
+        [&](auto member) {
+            using Value = std::remove_reference_t<decltype(record.*member)>;
+            if constexpr (std::is_same_v<Value, double>)
+                record.*member = row.number(column);
+            else if constexpr (std::is_same_v<Value, Currency>)
+                record.*member = row.money(column);
+            else if constexpr (std::is_same_v<Value, int>)
+                record.*member = static_cast<int>(row.integer(column));
+            else if constexpr (std::is_same_v<Value, std::string>)
+                record.*member = row.text(column);
+            else
+                record.*member = row.date(column);
+        },
+        field.member);
+}
+
+// Reads every field from the statement's current row by column name.
+template <typename Record>
 void readFields(const db::Statement& row, std::span<const Field<Record>> fields, Record& record) {
-    for (const Field<Record>& field : fields) {
-        const int column = row.column(field.name);
-        std::visit(
-            [&](auto member) {
-                using Value = std::remove_reference_t<decltype(record.*member)>;
-                if constexpr (std::is_same_v<Value, double>)
-                    record.*member = row.number(column);
-                else if constexpr (std::is_same_v<Value, Currency>)
-                    record.*member = row.money(column);
-                else if constexpr (std::is_same_v<Value, int>)
-                    record.*member = static_cast<int>(row.integer(column));
-                else if constexpr (std::is_same_v<Value, std::string>)
-                    record.*member = row.text(column);
-                else
-                    record.*member = row.date(column);
-            },
-            field.member);
-    }
+    for (const Field<Record>& field : fields)
+        readField(row, row.column(field.name), field, record);
 }
 
 } // namespace zarion::payroll

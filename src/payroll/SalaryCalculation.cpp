@@ -50,30 +50,6 @@ SalaryResult recordOf(const SalaryInput& in, const ServiceYears& years, const Ho
     return r;
 }
 
-void putElements(const PricedElements& e, SalaryResult& r) {
-    r.osnovna_bruto = e.osnovna_bruto;
-    r.produzeni_rad_i = e.produzeni_rad_i;
-    r.nocni_rad_i = e.nocni_rad_i;
-    r.rad_na_praznik_i = e.rad_na_praznik_i;
-    r.rad_nedeljom_i = e.rad_nedeljom_i;
-    r.rad_nedeljomstvarno_i = e.rad_nedeljomstvarno_i;
-    r.dezurstvo_i = e.dezurstvo_i;
-    r.pripravnost_i = e.pripravnost_i;
-    r.pripravnostaktivna_i = e.pripravnostaktivna_i;
-    r.bolovnje65_i = e.bolovnje65_i;
-    r.bolovanje100_i = e.bolovanje100_i;
-    r.godisnji_i = e.godisnji_i;
-    r.placeno_odsustvo_i = e.placeno_odsustvo_i;
-    r.minuli_rad = e.minuli_rad;
-    r.fiksna_plata = e.fiksna_plata;
-    r.stimulacije = e.stimulacije;
-    r.stimulacije_uredba = e.stimulacije_uredba;
-    r.topli_obrok = e.topli_obrok;
-    r.regres = e.regres;
-    r.odvojeni = e.odvojeni;
-    r.razlika_do_min = e.razlika_do_min;
-}
-
 void putFigures(const TaxAndContributions& f, SalaryResult& r) {
     r.BRUTO = f.BRUTO;
     r.porez_na_zaradu = f.porez_na_zaradu;
@@ -100,6 +76,30 @@ ServiceYears yearsOf(const SalaryInput& in, const Settings& settings, const Calc
 }
 
 } // namespace
+
+void putElements(const PricedElements& e, SalaryResult& r) {
+    r.osnovna_bruto = e.osnovna_bruto;
+    r.produzeni_rad_i = e.produzeni_rad_i;
+    r.nocni_rad_i = e.nocni_rad_i;
+    r.rad_na_praznik_i = e.rad_na_praznik_i;
+    r.rad_nedeljom_i = e.rad_nedeljom_i;
+    r.rad_nedeljomstvarno_i = e.rad_nedeljomstvarno_i;
+    r.dezurstvo_i = e.dezurstvo_i;
+    r.pripravnost_i = e.pripravnost_i;
+    r.pripravnostaktivna_i = e.pripravnostaktivna_i;
+    r.bolovnje65_i = e.bolovnje65_i;
+    r.bolovanje100_i = e.bolovanje100_i;
+    r.godisnji_i = e.godisnji_i;
+    r.placeno_odsustvo_i = e.placeno_odsustvo_i;
+    r.minuli_rad = e.minuli_rad;
+    r.fiksna_plata = e.fiksna_plata;
+    r.stimulacije = e.stimulacije;
+    r.stimulacije_uredba = e.stimulacije_uredba;
+    r.topli_obrok = e.topli_obrok;
+    r.regres = e.regres;
+    r.odvojeni = e.odvojeni;
+    r.razlika_do_min = e.razlika_do_min;
+}
 
 Outcome<SalaryResult> netBasedSalary(const SalaryInput& input, const MonthParameters& month,
                                      const Settings& settings, const HourFund& fund,

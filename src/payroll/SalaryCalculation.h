@@ -32,6 +32,10 @@ Outcome<SalaryResult> netBasedSalary(const SalaryInput& input, const PricedEleme
                                      const MonthParameters& month, const Settings& settings,
                                      const HourFund& fund, const CalculationPeriod& period);
 
+// Writes the priced elements into a result (the gross-based calculation leaves them to the
+// window, which prices or splits them itself).
+void putElements(const PricedElements& elements, SalaryResult& result);
+
 // What a gross-based calculation starts from.
 struct GrossBasedRequest {
     enum class From { Gross, Net };

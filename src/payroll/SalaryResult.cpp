@@ -93,6 +93,10 @@ bool storedIn(std::string_view name, CalculationKind kind) {
 
 } // namespace
 
+std::span<const Field<SalaryResult>> salaryResultFields() {
+    return fields;
+}
+
 std::vector<ResultColumn> resultColumns(const SalaryResult& result, CalculationKind kind) {
     std::vector<ResultColumn> columns;
     columns.reserve(fields.size());

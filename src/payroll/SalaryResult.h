@@ -90,6 +90,9 @@ struct SalaryResult {
     double hoursWorked = 0;
 };
 
+// Every column of the result record, each under its own name (both kinds together).
+std::span<const Field<SalaryResult>> salaryResultFields();
+
 using ColumnValue = std::variant<Currency, double, int, std::string>;
 
 struct ResultColumn {

@@ -174,7 +174,8 @@ TEST(ElementPricing, MinimumBasicPayRaisesBasicPayBeforeSeniority) {
     in.Datum = {2016, 3, 1}; // 10 years
     in.stimulacije_procenat = 10;
     const MonthParameters m = month2026();
-    const PricedElements e = price(in, m, hourlyPricing(), {.raiseToMinimumBasicPay = true});
+    const PricedElements e =
+        price(in, m, hourlyPricing(), {.raiseToMinimumBasicPay = true, .basicPay = {}});
     // minimum for the hours: round0(100 / 176 × 65296) = round0(37100) = 37100
     EXPECT_EQ(e.osnovna_bruto, din("37100"));
     EXPECT_EQ(e.razlika_do_min, din("7100"));

@@ -1,0 +1,96 @@
+#include "employees/DeductionWidgets.h"
+
+#include "ui/Dialogs.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+
+namespace zarion::employees::widgets {
+
+using ui::operator""_q;
+
+QTreeWidget* makeList(QWidget* parent, const QString& objectName, const QStringList& headings) {
+    auto* list = new QTreeWidget(parent);
+    list->setObjectName(objectName);
+    list->setHeaderLabels(headings);
+    list->setRootIsDecorated(false);
+    list->setUniformRowHeights(true);
+    list->setAllColumnsShowFocus(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->header()->setStretchLastSection(true);
+    return list;
+}
+
+QTreeWidgetItem* addRow(QTreeWidget* list, const std::vector<std::string>& texts,
+                        long long number) {
+    auto* item = new QTreeWidgetItem(list);
+    for (std::size_t c = 0; c < texts.size(); ++c)
+        item->setText(static_cast<int>(c), ui::toQ(texts[c]));
+    item->setData(0, Qt::UserRole, number);
+    return item;
+}
+
+long long currentNumber(const QTreeWidget* list) {
+    const QTreeWidgetItem* item = list->currentItem();
+    return item ? item->data(0, Qt::UserRole).toLongLong() : 0;
+}
+
+void selectNumber(QTreeWidget* list, long long number) {
+    for (int i = 0; i < list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = list->topLevelItem(i);
+        if (item->data(0, Qt::UserRole).toLongLong() == number) {
+            list->setCurrentItem(item);
+            return;
+        }
+    }
+    if (list->topLevelItemCount() > 0)
+        list->setCurrentItem(list->topLevelItem(0));
+}
+
+void colourRow(QTreeWidgetItem* item, const QColor& colour) {
+    for (int c = 0; c < item->columnCount(); ++c)
+        item->setForeground(c, colour);
+}
+
+void fillMonths(QComboBox* box) {
+    for (int month = 1; month <= 12; ++month)
+        box->addItem(QString::number(month), month);
+}
+
+void fillYears(QComboBox* box) {
+    for (int year = 2009; year <= 2099; ++year)
+        box->addItem(QString::number(year), year);
+}
+
+void closeWindow(QWidget* window) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+        frame->close();
+    else
+        window->close();
+}
+
+void showBeside(QWidget* from, QWidget* window) {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(from->parentWidget());
+        frame && frame->mdiArea()) {
+        QMdiSubWindow* sub = frame->mdiArea()->addSubWindow(window);
+        sub->setAttribute(Qt::WA_DeleteOnClose);
+        window->show();
+        frame->mdiArea()->setActiveSubWindow(sub);
+        return;
+    }
+    window->setParent(from, Qt::Window);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->show();
+}
+
+void showFailure(QWidget* parent, const char* routine, const std::exception& failure) {
+    ui::message(parent,
+                "Greska u proceduri "_q + QString::fromUtf8(routine) + "! Opis: "_q +
+                    QString::fromUtf8(failure.what()),
+                ui::Icon::Critical);
+}
+
+} // namespace zarion::employees::widgets

@@ -1,0 +1,113 @@
+#include "employees/RegisterWindow.h"
+
+#include "ui/Dialogs.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QKeyEvent>
+#include <QMdiSubWindow>
+#include <QTreeWidget>
+
+namespace zarion::employees {
+
+RegisterWindow::RegisterWindow(QWidget* parent)
+    : QWidget(parent) {}
+
+void RegisterWindow::closeWindow() {
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget()))
+        frame->close();
+    else
+        close();
+}
+
+void RegisterWindow::watchList(QAbstractItemView* list) {
+    list_ = list;
+    list_->installEventFilter(this);
+}
+
+bool RegisterWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == list_ && event->type() == QEvent::KeyPress && !panelOpen()) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->modifiers() == Qt::NoModifier || key->modifiers() == Qt::KeypadModifier) {
+            switch (key->key()) {
+            case Qt::Key_Return:
+            case Qt::Key_Enter:
+                onChoose();
+                return true;
+            case Qt::Key_Delete:
+                onRemove();
+                return true;
+            default:
+                break;
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void RegisterWindow::keyPressEvent(QKeyEvent* event) {
+    if (onOtherKey(event))
+        return;
+    const bool listKey = event->key() == Qt::Key_F5 || event->key() == Qt::Key_F6 ||
+                         event->key() == Qt::Key_F9;
+    if (listKey && panelOpen())
+        return; // the open panel is saved or closed first: nothing typed in it is lost
+    switch (event->key()) {
+    case Qt::Key_F5:
+        onNew();
+        return;
+    case Qt::Key_F6:
+        onEdit();
+        return;
+    case Qt::Key_F9:
+        onRemove();
+        return;
+    case Qt::Key_Escape:
+        if (panelOpen())
+            closePanel();
+        else
+            closeWindow();
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (panelOpen()) {
+            enterInPanel();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void selectRow(QTreeWidget& list, int column, std::int64_t number) {
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        if (list.topLevelItem(i)->text(column).toLongLong() == number) {
+            list.setCurrentItem(list.topLevelItem(i));
+            return;
+        }
+    }
+    if (list.topLevelItemCount() > 0)
+        list.setCurrentItem(list.topLevelItem(0));
+}
+
+void showError(QWidget* parent, const std::exception& error) {
+    ui::message(parent, ui::toQ(error.what()), ui::Icon::Critical);
+}
+
+void showRefusal(QWidget* parent, const Refusal& refusal) {
+    ui::message(parent, ui::toQ(refusal.message),
+                refusal.kind == Refusal::Kind::Error ? ui::Icon::Critical
+                                                     : ui::Icon::Exclamation);
+}
+
+void RegisterWindow::enterInPanel() {
+    if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
+        button->click();
+        return;
+    }
+    focusNextChild();
+}
+
+} // namespace zarion::employees

@@ -1,0 +1,238 @@
+#include "employees/frmPregledPoKreditima.h"
+
+#include "core/AppContext.h"
+#include "core/NumberFormat.h"
+#include "core/Text.h"
+#include "core/startup/Paths.h"
+#include "employees/DeductionWidgets.h"
+#include "employees/LoanChamberFile.h"
+#include "employees/LoanCreditorOverview.h"
+#include "employees/LoanOverviewReports.h"
+#include "report/qt/frmPregled.h"
+#include "ui/Dialogs.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace zarion::employees {
+
+using namespace ui;
+namespace w = widgets;
+
+namespace {
+
+OverviewPeriod periodOf(const QComboBox* month, const QComboBox* year, const QComboBox* part) {
+    return {year->currentData().toInt(), month->currentData().toInt(), part->currentIndex() == 1};
+}
+
+report::CompanyData companyOf(AppContext& context) {
+    if (context.CompanyMasterDb)
+        if (auto company = report::readCompanyData(*context.CompanyMasterDb))
+            return *company;
+    return {};
+}
+
+std::optional<CreditorTotal> findCreditor(const std::vector<CreditorTotal>& list,
+                                          long long id) {
+    for (const CreditorTotal& c : list)
+        if (c.id_obustava == id)
+            return c;
+    return std::nullopt;
+}
+
+} // namespace
+
+frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , context_(context)
+    , cmbMesec(new QComboBox(this))
+    , cmbGodina(new QComboBox(this))
+    , cmbDeo(new QComboBox(this))
+    , listKreditori(w::makeList(this, "listKreditori",
+                                {"ID"_q, "Kreditor"_q, "Teku}i ra~un"_q, "Iznos"_q}))
+    , lblUkupno(new QLabel(this))
+    , listRadnici(w::makeList(this, "listRadnici",
+                              {"Prezime i ime"_q, "JMBG"_q, "IZNOS"_q, "NETO"_q,
+                               "Period za otplatu / Opis"_q, "Uk.vred. kredita"_q,
+                               "Preostalo za uplatu"_q}))
+    , cmdStampaj(new QPushButton("[tampa spiska"_q, this))
+    , cmdNalozi(new QPushButton("Nalozi za prenos"_q, this))
+    , cmdKomora(new QPushButton("Fajl za komoru"_q, this)) {
+    setObjectName("frmPregledPoKreditima");
+    setWindowTitle("Pregled po kreditorima"_q);
+    cmbMesec->setObjectName("cmbMesec");
+    cmbGodina->setObjectName("cmbGodina");
+    cmbDeo->setObjectName("cmbDeo");
+    lblUkupno->setObjectName("lblUkupno");
+    cmdStampaj->setObjectName("cmdStampaj");
+    cmdNalozi->setObjectName("cmdNalozi");
+    cmdKomora->setObjectName("cmdKomora");
+    listKreditori->setColumnWidth(0, 45);
+    listKreditori->setColumnWidth(1, 230);
+    listKreditori->setColumnWidth(2, 150);
+    const int widths[] = {200, 110, 90, 90, 150, 110};
+    for (int c = 0; c < 6; ++c)
+        listRadnici->setColumnWidth(c, widths[c]);
+
+    w::fillMonths(cmbMesec);
+    w::fillYears(cmbGodina);
+    for (const auto& text : overviewPartTexts())
+        cmbDeo->addItem(toQ(text));
+    const Date today = context_.clock.today();
+    setPeriod(context_.WorkYear != 0 ? context_.WorkYear : today.year, today.month, false);
+
+    for (QComboBox* box : {cmbMesec, cmbGodina, cmbDeo})
+        connect(box, &QComboBox::currentIndexChanged, this,
+                &frmPregledPoKreditima::UcitajKreditore);
+    connect(listKreditori, &QTreeWidget::currentItemChanged, this,
+            &frmPregledPoKreditima::UcitajRadnike);
+    connect(cmdStampaj, &QPushButton::clicked, this, &frmPregledPoKreditima::cmdStampaj_Click);
+    connect(cmdNalozi, &QPushButton::clicked, this, &frmPregledPoKreditima::cmdNalozi_Click);
+    connect(cmdKomora, &QPushButton::clicked, this, &frmPregledPoKreditima::cmdKomora_Click);
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel("Mesec:"_q, this));
+    choice->addWidget(cmbMesec);
+    choice->addWidget(new QLabel("Godina:"_q, this));
+    choice->addWidget(cmbGodina);
+    choice->addWidget(new QLabel("Isplata:"_q, this));
+    choice->addWidget(cmbDeo);
+    choice->addStretch();
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(lblUkupno, 1);
+    commands->addWidget(cmdStampaj);
+    commands->addWidget(cmdNalozi);
+    commands->addWidget(cmdKomora);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(listKreditori, 1);
+    layout->addLayout(commands);
+    layout->addWidget(listRadnici, 2);
+    resize(1000, 600);
+}
+
+void frmPregledPoKreditima::setPeriod(int year, int month, bool firstPart) {
+    const QSignalBlocker blockYear(cmbGodina);
+    const QSignalBlocker blockMonth(cmbMesec);
+    const QSignalBlocker blockPart(cmbDeo);
+    cmbGodina->setCurrentIndex(cmbGodina->findData(year));
+    cmbMesec->setCurrentIndex(cmbMesec->findData(month));
+    cmbDeo->setCurrentIndex(firstPart ? 1 : 0);
+    UcitajKreditore();
+}
+
+void frmPregledPoKreditima::UcitajKreditore() {
+    w::guarded(this, "UcitajKreditore", [&] {
+        const long long selected = w::currentNumber(listKreditori);
+        const QSignalBlocker block(listKreditori);
+        listKreditori->clear();
+        Currency total;
+        for (const CreditorTotal& c :
+             creditorTotals(*context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo))) {
+            w::addRow(listKreditori,
+                      {std::to_string(c.id_obustava), c.obustava, c.tekuci_Racun,
+                       format(c.total, NumberFormat::Grouped2)},
+                      c.id_obustava);
+            total += c.total;
+        }
+        w::selectNumber(listKreditori, selected);
+        lblUkupno->setText("UKUPNO: "_q + toQ(format(total, NumberFormat::Grouped2)));
+    });
+    UcitajRadnike();
+}
+
+void frmPregledPoKreditima::UcitajRadnike() {
+    w::guarded(this, "UcitajRadnike", [&] {
+        listRadnici->clear();
+        const long long creditor = w::currentNumber(listKreditori);
+        if (creditor == 0)
+            return;
+        for (const CreditorPayment& p : creditorPayments(
+                 *context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo), creditor))
+            w::addRow(listRadnici, paymentColumns(p, NumberFormat::Grouped2), p.id_radnik);
+    });
+}
+
+void frmPregledPoKreditima::cmdStampaj_Click() {
+    const long long id = w::currentNumber(listKreditori);
+    if (id == 0)
+        return;
+    w::guarded(this, "cmdStampaj_Click", [&] {
+        db::Database& db = *context_.PayrollDb;
+        const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
+        const auto creditor = findCreditor(creditorTotals(db, period), id);
+        if (!creditor)
+            return;
+        OverviewPrint print;
+        print.company = companyOf(context_);
+        print.logo = context_.companyFolder() / "logo.jpg";
+        print.date = context_.clock.today();
+        print.period = period;
+        if (context_.CompanyMasterDb)
+            print.place = loadPayer(db, *context_.CompanyMasterDb).place;
+        if (print.place.empty())
+            print.place = print.company.grad;
+        report::showPreview(this,
+                            CreditorPaymentList(print, *creditor, creditorPayments(db, period, id)),
+                            context_.PrinterName);
+    });
+}
+
+void frmPregledPoKreditima::cmdNalozi_Click() {
+    w::guarded(this, "cmdNalozi_Click", [&] {
+        db::Database& db = *context_.PayrollDb;
+        const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
+        const auto list = creditorTotals(db, period);
+        if (list.empty())
+            return;
+        Payer payer;
+        if (context_.CompanyMasterDb)
+            payer = loadPayer(db, *context_.CompanyMasterDb);
+        report::showPreview(this,
+                            PaymentOrdersDocument(creditorPaymentOrders(payer, list, period,
+                                                                        context_.clock.today()),
+                                                  "NALOG ZA PRENOS"_yu),
+                            context_.PrinterName);
+    });
+}
+
+void frmPregledPoKreditima::cmdKomora_Click() {
+    const long long id = w::currentNumber(listKreditori);
+    if (id == 0)
+        return;
+    const auto letter = askText(this, "Unesite slovo diska!"_q);
+    if (!letter)
+        return;
+    const auto date = askDate(this, "Unesite datum uplate!"_q);
+    if (!date)
+        return;
+    const QString drive = letter->trimmed().isEmpty() ? QStringLiteral("F") : letter->trimmed();
+    w::guarded(this, "cmdKomora_Click", [&] {
+        const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
+        const auto folder = startup::driveFolder(context_.BaseFolder, drive.at(0).toLatin1());
+        const ChamberFile file =
+            WriteChamberFile(folder, companyOf(context_), Date{date->year(), date->month(), date->day()},
+                             period, creditorPayments(*context_.PayrollDb, period, id));
+        if (!file.ok()) {
+            message(this, toQ(file.error), Icon::Critical);
+            return;
+        }
+        message(this, "Gotovo"_q + "\n"_q + QString::fromStdString(file.path.string()),
+                Icon::Information);
+    });
+}
+
+void frmPregledPoKreditima::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        w::closeWindow(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace zarion::employees

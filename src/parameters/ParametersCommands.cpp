@@ -1,0 +1,65 @@
+#include "parameters/ParametersCommands.h"
+
+#include <array>
+
+#include "core/AppContext.h"
+#include "parameters/WindowErrors.h"
+#include "parameters/frmMesecIGod.h"
+#include "parameters/frmParametri_po_mesecima.h"
+#include "parameters/frmPodesavanja.h"
+#include "ui/frmGlavni.h"
+
+namespace zarion {
+namespace {
+
+struct EditorCommand {
+    const char* command;
+    const char* table;
+};
+
+constexpr auto editorCommands = std::to_array<EditorCommand>({
+    {"mnuUnPar", "parametri"},
+    {"mnuPost", "postavke"},
+    {"mnuOstali", "parametri2"},
+    {"mnuUplRB", "parametri_bolovanje"},
+    {"mnuUpRP", "parametri_porodilje"},
+    {"mnuUPRI", "parametri_invalidi"},
+    {"mnuUplVlasnik", "parametri_vlasnik"},
+    {"mnuKurs", "kurs"},
+    {"mnuPodPPPPD", "podaci_ppppd"},
+    {"mnuUPBR", "parametri3"},
+});
+
+} // namespace
+
+void registerParametersCommands(ui::frmGlavni& window, AppContext& context) {
+    for (const EditorCommand& entry : editorCommands) {
+        const QString table = QString::fromLatin1(entry.table);
+        window.enableCommand(QString::fromLatin1(entry.command), [&window, &context, table] {
+            try {
+                parameters::frmPodesavanja editor(*context.PayrollDb, table, &window);
+                editor.exec();
+            } catch (const std::exception& error) {
+                parameters::showFailure(&window, error);
+            }
+        });
+    }
+    window.enableCommand(QStringLiteral("mnuPoMes"), [&window, &context] {
+        try {
+            window.showChild(new parameters::frmParametri_po_mesecima(*context.PayrollDb));
+        } catch (const std::exception& error) {
+            parameters::showFailure(&window, error);
+        }
+    });
+}
+
+void enableMonthCalculation(ui::frmGlavni& window, AppContext& context,
+                            std::function<void()> openCalculationWindow) {
+    window.enableCommand(QStringLiteral("mnuPojOLD"),
+                         [&window, &context, open = std::move(openCalculationWindow)] {
+                             if (parameters::chooseCalculationMonth(&window, context))
+                                 open();
+                         });
+}
+
+} // namespace zarion

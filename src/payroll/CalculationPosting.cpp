@@ -1,0 +1,113 @@
+#include "payroll/CalculationPosting.h"
+
+#include <utility>
+
+#include "core/Text.h"
+
+namespace zarion::payroll {
+namespace {
+
+// The SQL of one posting, built once per kind and set of extra columns; the database keeps the
+// prepared statements, so a batch prepares each text once.
+struct PostingSql {
+    std::string insert;
+    std::string update;
+};
+
+PostingSql postingSql(CalculationKind kind, const std::vector<ResultColumn>& columns,
+                      const std::vector<ExtraColumn>& extras) {
+    const std::string table = calculationTable(kind);
+    std::string names = "ID_RADNIK, MEsec, GODINA";
+    std::string marks = "?, ?, ?";
+    std::string assignments;
+    auto add = [&](std::string_view name) {
+        names.append(", ").append(name);
+        marks.append(", ?");
+        if (!assignments.empty())
+            assignments.append(", ");
+        assignments.append(name).append(" = ?");
+    };
+    for (const ResultColumn& column : columns)
+        add(column.name);
+    for (const ExtraColumn& extra : extras)
+        add(extra.name);
+    return {"INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")",
+            "UPDATE " + table + " SET " + assignments + " WHERE Id_obracun = ?"};
+}
+
+void bindValue(db::Statement& statement, int index, const ColumnValue& value) {
+    std::visit([&](const auto& v) { statement.bind(index, v); }, value);
+}
+
+// Binds the values from position `first` on; returns the next free position.
+int bindValues(db::Statement& statement, int first, const std::vector<ResultColumn>& columns,
+               const std::vector<ExtraColumn>& extras) {
+    int index = first;
+    for (const ResultColumn& column : columns)
+        bindValue(statement, index++, column.value);
+    for (const ExtraColumn& extra : extras)
+        bindValue(statement, index++, extra.value);
+    return index;
+}
+
+std::int64_t writeRow(db::Database& db, const PostingTarget& target,
+                      std::optional<std::int64_t> existing, const SalaryResult& result,
+                      const std::vector<ExtraColumn>& extras) {
+    const std::vector<ResultColumn> columns = resultColumns(result, target.kind);
+    const PostingSql sql = postingSql(target.kind, columns, extras);
+    if (existing) {
+        db::Statement update = db.prepare(sql.update);
+        const int idIndex = bindValues(update, 1, columns, extras);
+        update.bind(idIndex, *existing);
+        update.run();
+        return *existing;
+    }
+    db::Statement insert = db.prepare(sql.insert);
+    insert.bindAll(target.employeeId, target.month, target.year);
+    bindValues(insert, 4, columns, extras);
+    insert.run();
+    return db.lastInsertId();
+}
+
+bool employeeExists(db::Database& db, std::int64_t employeeId) {
+    return db.scalar("SELECT 1 FROM radnici WHERE id_radnik = ?", employeeId).has_value();
+}
+
+} // namespace
+
+const char* calculationTable(CalculationKind kind) {
+    return kind == CalculationKind::Final ? "obracuni" : "akontacija_obracuni";
+}
+
+std::optional<std::int64_t> postedCalculationId(db::Database& payrollDb,
+                                                const PostingTarget& target) {
+    return payrollDb.scalar(std::string("SELECT Id_obracun FROM ") + calculationTable(target.kind) +
+                                " WHERE ID_RADNIK = ? AND MEsec = ? AND GODINA = ? "
+                                "ORDER BY Id_obracun LIMIT 1",
+                            target.employeeId, target.month, target.year);
+}
+
+Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarget& target,
+                                      const SalaryResult& result,
+                                      const std::vector<employees::DeductionRow>& deductions,
+                                      const PostingExtras& extras) {
+    if (target.employeeId == 0)
+        return Failure{"GRESKA!!!! ID Radnika je 0. Obracun nece biti proknjizen!"_yu};
+    try {
+        if (!employeeExists(payrollDb, target.employeeId))
+            return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
+        db::Transaction tx(payrollDb);
+        const std::int64_t id = writeRow(payrollDb, target, postedCalculationId(payrollDb, target),
+                                         result, extras.columns);
+        employees::postDeductions(payrollDb, id, target.kind == CalculationKind::Advance,
+                                  deductions);
+        if (extras.dependants)
+            extras.dependants(payrollDb, id);
+        tx.commit();
+        return id;
+    } catch (const db::Error& error) {
+        return Failure{error.what()};
+    }
+}
+
+} // namespace zarion::payroll

@@ -1,0 +1,83 @@
+#include "payroll/EarningsHistory.h"
+
+#include <unordered_set>
+
+namespace zarion::payroll {
+namespace {
+
+// The months from `month` of the year before up to the month before `month`: the year before
+// from `month` on, and this year before `month`.
+const char* const window = " WHERE ((GODINA = ? AND MEsec >= ? AND MEsec <= 12)"
+                           " OR (GODINA = ? AND MEsec >= 1 AND MEsec < ?))";
+
+// Hours counted: regular, overtime, sick leave at 100 %, annual leave, paid absence and on-call
+// (sick leave at 65 % is not); the amount is net (gross in the individual window) less the sick
+// pay at 65 %.
+std::string finalRowsSql(bool gross, bool oneEmployee) {
+    return std::string("SELECT ID_RADNIK, GODINA, MEsec, broj_sati, produzeni_rad_s, "
+                       "bolovanje100_s, godisnji_s, placeno_odsustvo_s, dezurstvo_s, ") +
+           (gross ? "BRUTO" : "NETO") + ", bolovnje65_i FROM obracuni" + window +
+           (oneEmployee ? " AND ID_RADNIK = ?" : "") + " ORDER BY Id_obracun";
+}
+
+std::string compensationRowsSql(bool gross, bool oneEmployee) {
+    return std::string("SELECT ID_RADNIK, GODINA, MEsec, broj_sati, ") +
+           (gross ? "BRUTO" : "NETO") + " FROM bolovanja_obracuni" + window +
+           (oneEmployee ? " AND ID_RADNIK = ?" : "") + " ORDER BY rowid";
+}
+
+// Runs the query on every database; `add` sees each employee's month once, from the first
+// database (and its first row) that has it.
+template <typename Add>
+void eachMonthOnce(std::span<db::Database* const> databases, const std::string& sql, int year,
+                   int month, std::optional<std::int64_t> employeeId, Add&& add) {
+    std::unordered_set<std::int64_t> seen;
+    for (db::Database* db : databases) {
+        db::Statement row = db->prepare(sql);
+        row.bindAll(year - 1, month, year, month);
+        if (employeeId)
+            row.bind(5, *employeeId);
+        while (row.step()) {
+            const std::int64_t employee = row.integer(0);
+            const std::int64_t monthIndex = row.integer(1) * 12 + row.integer(2);
+            if (seen.insert(employee * 100000 + monthIndex % 100000).second)
+                add(employee, row);
+        }
+    }
+}
+
+} // namespace
+
+EarningsHistory EarningsHistory::load(std::span<db::Database* const> databases, int year,
+                                      int month, AverageVariant variant,
+                                      std::optional<std::int64_t> employeeId) {
+    const bool gross = variant == AverageVariant::Individual;
+    EarningsHistory history(variant);
+    eachMonthOnce(databases, finalRowsSql(gross, employeeId.has_value()), year, month, employeeId,
+                  [&](std::int64_t employee, const db::Statement& row) {
+                      Sums& sums = history.sums_[employee];
+                      for (int column = 3; column <= 8; ++column)
+                          sums.hours += Exact::decimal(row.number(column));
+                      sums.amount += Exact(row.money(9) - row.money(10));
+                  });
+    eachMonthOnce(databases, compensationRowsSql(gross, employeeId.has_value()), year, month,
+                  employeeId, [&](std::int64_t employee, const db::Statement& row) {
+                      Sums& sums = history.sums_[employee];
+                      sums.hours += Exact::decimal(row.number(3));
+                      sums.amount += Exact(row.money(4));
+                  });
+    return history;
+}
+
+std::optional<Currency> EarningsHistory::average(std::int64_t employeeId) const {
+    const auto found = sums_.find(employeeId);
+    if (found == sums_.end() || found->second.hours.isZero() || found->second.amount.isZero())
+        return std::nullopt;
+    // The advance pays half the month, so its hours are taken twice.
+    const Exact hours = variant_ == AverageVariant::Advance
+                            ? found->second.hours * Exact::whole(2)
+                            : found->second.hours;
+    return (found->second.amount / hours).round2();
+}
+
+} // namespace zarion::payroll
