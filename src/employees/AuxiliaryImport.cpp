@@ -1,10 +1,10 @@
 #include "employees/AuxiliaryImport.h"
 
+#include <array>
+
 #include "core/Text.h"
 #include "core/db/Database.h"
 #include "core/startup/Paths.h"
-
-#include <array>
 
 namespace zarion::employees {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/Dates.h"
-#include "employees/Refusal.h"
-
 #include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
+
+#include "core/Dates.h"
+#include "employees/Refusal.h"
 
 // Taking one employee over from the auxiliary database platepom.db by personnel number (mbr).
 // The values go into the register's edit panel, not into the table; the operator then saves.
@@ -18,12 +18,12 @@ struct ImportedEmployee {
     std::string jmbg;
     std::string lbo;
     std::string adresa;
-    int unitPosition = -1; // position in the unit box: "radna jedinica" − 1
+    int unitPosition = -1;  // position in the unit box: "radna jedinica" − 1
     std::string radnoMesto; // "opis"
     double koeficijent = 0; // "koeficijent ld"
     std::string sss;        // "ss"
     std::string sifraVrstePrihoda;
-    Date datum; // the first of the starting month ("MEsec") of "staz pocetak godina"
+    Date datum;              // the first of the starting month ("MEsec") of "staz pocetak godina"
     std::string tekuciRacun; // "PARTIJA - Tekuci racun"
     int bankPosition = -1;   // position in the bank box for "rs"; -1 leaves it empty
 };

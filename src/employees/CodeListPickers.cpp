@@ -1,8 +1,8 @@
 #include "employees/CodeListPickers.h"
 
-#include "ui/Dialogs.h"
-
 #include <QComboBox>
+
+#include "ui/Dialogs.h"
 
 namespace zarion::employees {
 

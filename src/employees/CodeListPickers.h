@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/Dates.h"
-#include "employees/CodeLists.h"
-
 #include <QDate>
 #include <cstdint>
 #include <vector>
+
+#include "core/Dates.h"
+#include "employees/CodeLists.h"
 
 class QComboBox;
 

@@ -12,8 +12,7 @@ std::string numbered(std::int64_t number, const std::string& name) {
 }
 
 bool usedByEmployees(db::Database& db, const char* column, std::int64_t id) {
-    return db
-        .scalar(std::string("SELECT 1 FROM radnici WHERE ") + column + " = ? LIMIT 1", id)
+    return db.scalar(std::string("SELECT 1 FROM radnici WHERE ") + column + " = ? LIMIT 1", id)
         .has_value();
 }
 
@@ -90,8 +89,8 @@ std::vector<Bank> listBanks(db::Database& db) {
 }
 
 std::optional<Bank> findBank(db::Database& db, std::int64_t id) {
-    db::Statement st = db.prepare(
-        "SELECT ID_BAnka, banka, tekuci_Racun, poziv FROM banke WHERE ID_BAnka = ?");
+    db::Statement st =
+        db.prepare("SELECT ID_BAnka, banka, tekuci_Racun, poziv FROM banke WHERE ID_BAnka = ?");
     st.bind(1, id);
     if (!st.step())
         return std::nullopt;

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/db/Database.h"
-#include "employees/Refusal.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/db/Database.h"
+#include "employees/Refusal.h"
 
 // The code lists the employee register refers to: organisational units (radne_jedinice), banks
 // (banke), occupations (zanimanje) and municipalities (opstine), and the entries the windows
@@ -74,7 +74,7 @@ std::string bankRemovedMessage();
 
 // ---- occupations and municipalities -----------------------------------------------------------
 
-std::vector<Occupation> listOccupations(db::Database& db); // in code order
+std::vector<Occupation> listOccupations(db::Database& db);      // in code order
 std::vector<Municipality> listMunicipalities(db::Database& db); // in code order
 
 // ---- picker entries ---------------------------------------------------------------------------

@@ -12,8 +12,7 @@ namespace zarion::employees {
 void registerDeductionCommands(ui::frmGlavni& window, AppContext& context) {
     window.enableCommand("mnuProcObustave",
                          [&] { window.showChild(new frmObustaveProc(context)); });
-    window.enableCommand("mnuKreditne",
-                         [&] { window.showChild(new frmObustaveKrediti(context)); });
+    window.enableCommand("mnuKreditne", [&] { window.showChild(new frmObustaveKrediti(context)); });
     window.enableCommand("mnuUOPK",
                          [&] { window.showChild(new frmKrediti_po_kreditorima(context)); });
     window.enableCommand("mnuPreKre",

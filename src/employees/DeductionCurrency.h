@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/Currency.h"
-#include "core/db/Database.h"
-
 #include <string>
 #include <vector>
+
+#include "core/Currency.h"
+#include "core/db/Database.h"
 
 namespace zarion::employees {
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/db/Database.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/db/Database.h"
 
 namespace zarion::employees {
 

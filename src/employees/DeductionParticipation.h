@@ -1,11 +1,11 @@
 #pragma once
 
-#include "core/db/Database.h"
-#include "employees/DeductionDefinitions.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/db/Database.h"
+#include "employees/DeductionDefinitions.h"
 
 namespace zarion::employees {
 

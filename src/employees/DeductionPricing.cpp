@@ -44,8 +44,8 @@ std::vector<Participation> validParticipations(db::Database& db, std::int64_t em
 // The amount of a variable deduction already posted for the part of the month.
 std::optional<Currency> postedVariableAmount(db::Database& db, const DeductionRequest& request,
                                              std::int64_t deductionId) {
-    const std::string view = request.part == DeductionPart::First ? "qpromenljivea"
-                                                                   : "qpromenljivek";
+    const std::string view =
+        request.part == DeductionPart::First ? "qpromenljivea" : "qpromenljivek";
     auto st = db.prepare("SELECT SUM(Iznos) FROM " + view +
                          " WHERE ID_RADNIK = ? AND GODINA = ? AND MEsec = ? AND id_obustava = ?");
     st.bindAll(request.employeeId, request.year, request.month, deductionId);

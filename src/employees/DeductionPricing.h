@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/Currency.h"
-#include "core/db/Database.h"
-
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/Currency.h"
+#include "core/db/Database.h"
 
 namespace zarion::employees {
 
@@ -44,7 +44,8 @@ struct VariableDeductionQuestion {
 };
 // Answers a question; nullopt when the operator closes the dialog without an answer, which
 // takes the offered amount (0 when none).
-using VariableAmountAsker = std::function<std::optional<Currency>(const VariableDeductionQuestion&)>;
+using VariableAmountAsker =
+    std::function<std::optional<Currency>(const VariableDeductionQuestion&)>;
 
 struct DeductionRequest {
     std::int64_t employeeId = 0;

@@ -1,12 +1,12 @@
 #include "employees/DeductionWidgets.h"
 
-#include "ui/Dialogs.h"
-
 #include <QComboBox>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
+
+#include "ui/Dialogs.h"
 
 namespace zarion::employees::widgets {
 

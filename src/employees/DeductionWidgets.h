@@ -18,8 +18,7 @@ namespace zarion::employees::widgets {
 // A list view as the registers show it: no tree, whole rows selected, the given columns.
 QTreeWidget* makeList(QWidget* parent, const QString& objectName, const QStringList& headings);
 // Appends a row of texts; the number goes into Qt::UserRole of column 0.
-QTreeWidgetItem* addRow(QTreeWidget* list, const std::vector<std::string>& texts,
-                        long long number);
+QTreeWidgetItem* addRow(QTreeWidget* list, const std::vector<std::string>& texts, long long number);
 // The number of the current row, 0 when none is selected.
 long long currentNumber(const QTreeWidget* list);
 // Selects the row that carries the number (the first row when none does).

@@ -17,8 +17,7 @@ std::vector<ListRow> loadEmployeeList(db::Database& db, const ListFilter& filter
         "     OR (?3 = 2 AND IFNULL(na_odredjeno, 0) <> 0)) "
         "AND (?4 <> 0 OR IFNULL(nije_u_ro, 0) = 0) "
         "ORDER BY id_radnik");
-    st.bindAll(filter.unit, filter.calcType, static_cast<int>(filter.term),
-               filter.includeInactive);
+    st.bindAll(filter.unit, filter.calcType, static_cast<int>(filter.term), filter.includeInactive);
     std::vector<ListRow> rows;
     while (st.step()) {
         ListRow& row = rows.emplace_back();
@@ -39,9 +38,9 @@ std::vector<ListRow> loadEmployeeList(db::Database& db, const ListFilter& filter
 }
 
 const std::vector<std::string>& listHeadings() {
-    static const std::vector<std::string> headings = {
-        "Prezime i ime", "ID",      "JMBG",         "Tip obra~una"_yu, "Radni odnos",
-        "Datum",         "Aktivan", "Broj ugovora", "Aneks"};
+    static const std::vector<std::string> headings = {"Prezime i ime",   "ID",           "JMBG",
+                                                      "Tip obra~una"_yu, "Radni odnos",  "Datum",
+                                                      "Aktivan",         "Broj ugovora", "Aneks"};
     return headings;
 }
 

@@ -1,9 +1,9 @@
 #include "employees/EmployeeListModel.h"
 
-#include "ui/Dialogs.h"
-
 #include <QBrush>
 #include <QColor>
+
+#include "ui/Dialogs.h"
 
 namespace zarion::employees {
 
@@ -54,8 +54,7 @@ QVariant EmployeeListModel::data(const QModelIndex& index, int role) const {
     }
 }
 
-QVariant EmployeeListModel::headerData(int section, Qt::Orientation orientation,
-                                       int role) const {
+QVariant EmployeeListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 ||
         section >= ListColumnCount)
         return {};

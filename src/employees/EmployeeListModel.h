@@ -1,10 +1,10 @@
 #pragma once
 
-#include "employees/EmployeeList.h"
-
 #include <QAbstractTableModel>
 #include <cstdint>
 #include <vector>
+
+#include "employees/EmployeeList.h"
 
 namespace zarion::employees {
 

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "employees/EmployeeList.h"
-#include "report/CompanyHeader.h"
-#include "report/Document.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "employees/EmployeeList.h"
+#include "report/CompanyHeader.h"
+#include "report/Document.h"
 
 // The printed list of the employee register.
 namespace zarion::employees {

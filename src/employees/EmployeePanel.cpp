@@ -1,11 +1,5 @@
 #include "employees/EmployeePanel.h"
 
-#include "core/NumericText.h"
-#include "employees/CodeListPickers.h"
-#include "employees/EmployeeTexts.h"
-#include "ui/Dialogs.h"
-#include "ui/SelectAllOnFocus.h"
-
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -16,6 +10,12 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <algorithm>
+
+#include "core/NumericText.h"
+#include "employees/CodeListPickers.h"
+#include "employees/EmployeeTexts.h"
+#include "ui/Dialogs.h"
+#include "ui/SelectAllOnFocus.h"
 
 namespace zarion::employees {
 
@@ -252,7 +252,7 @@ void EmployeePanel::showEmployee(const Employee& e) {
     cmbPlatniRazred_->setCurrentIndex(std::clamp(e.platni_razred, 0, 10));
     txtNeto_->setText(numberText(e.NETO));
     cmbTipObracuna_->setCurrentIndex(e.tip_obracuna >= 0 && e.tip_obracuna <= 4 ? e.tip_obracuna
-                                                                                  : -1);
+                                                                                : -1);
     const std::string kind = insuredKindEntry(e.vrsta);
     cmbVrsta_->setCurrentIndex(cmbVrsta_->findText(toQ(kind)));
     cmbVrsta_->setEditText(toQ(kind.empty() ? e.vrsta : kind));

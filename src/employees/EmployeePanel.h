@@ -1,9 +1,9 @@
 #pragma once
 
+#include <QGroupBox>
+
 #include "employees/AuxiliaryImport.h"
 #include "employees/EmployeeRecord.h"
-
-#include <QGroupBox>
 
 class QCheckBox;
 class QComboBox;

@@ -24,9 +24,9 @@ void bindFields(db::Statement& st, const Employee& e) {
     st.bindAll(e.Prezime, e.Ime, e.JMBG, e.lbo, e.licna_karta, e.ADRESA, e.telefon, e.radno_mesto,
                e.KOEFICIJENT, e.funkcijski_dodatak, e.otezani_uslovi, e.pg, e.Pm, e.Pd, e.Datum,
                e.tekuci_Racun, e.isplata_preko_racuna, e.nije_u_ro, e.datum_odjave, e.id_rj, e.sss,
-               e.ID_BAnka, e.tip_obracuna, e.pol, e.sifra_opstine, e.vrsta,
-               e.sifra_vrste_prihoda, e.platni_razred, e.NETO, e.na_odredjeno,
-               e.datum_na_odredjeno, e.broj_ugovora, e.aneks);
+               e.ID_BAnka, e.tip_obracuna, e.pol, e.sifra_opstine, e.vrsta, e.sifra_vrste_prihoda,
+               e.platni_razred, e.NETO, e.na_odredjeno, e.datum_na_odredjeno, e.broj_ugovora,
+               e.aneks);
 }
 
 bool exists(db::Database& db, std::int64_t id) {
@@ -197,7 +197,8 @@ OwnerQuestion ownerToggleQuestion(db::Database& db, std::int64_t id) {
 
 bool toggleOwner(db::Database& db, std::int64_t id) {
     db.run("UPDATE radnici SET vlasnik = CASE WHEN vlasnik <> 0 THEN 0 ELSE 1 END "
-           "WHERE id_radnik = ?", id);
+           "WHERE id_radnik = ?",
+           id);
     return db.changes() > 0;
 }
 

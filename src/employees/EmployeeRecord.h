@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/Dates.h"
-#include "core/db/Database.h"
-#include "employees/Refusal.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
+
+#include "core/Dates.h"
+#include "core/db/Database.h"
+#include "employees/Refusal.h"
 
 // One row of radnici: reading it, writing it from the register's edit panel, removing it, the
 // owner flag and the municipality written into every row.
@@ -73,7 +73,7 @@ struct EmployeeForm {
     Date datum;
     std::string tekuciRacun;
     bool isplataPrekoRacuna = false;
-    int status = 1;  // 1 active, 2 inactive
+    int status = 1;   // 1 active, 2 inactive
     Date leavingDate; // read when status is 2
     std::int64_t unit = 0;
     std::string sss;
@@ -85,8 +85,8 @@ struct EmployeeForm {
     std::string sifraVrstePrihoda;
     int platniRazred = 0;
     std::string neto;
-    int term = 0;      // 0 open-ended, 1 fixed term
-    Date termEnd;      // read when term is 1
+    int term = 0; // 0 open-ended, 1 fixed term
+    Date termEnd; // read when term is 1
     std::string brojUgovora;
     std::string aneks;
 };
@@ -117,9 +117,9 @@ SavedEmployee saveEmployee(db::Database& db, const EmployeeForm& form,
 
 // The tables whose rows keep an employee from being removed.
 inline constexpr const char* EmployeeDataTables[] = {
-    "obracuni",          "bolovanja_obracuni", "akontacija_obracuni",
-    "akontacija_obracuni_obrisani", "bolovanjapor", "invalidi",
-    "invalidi_obracuni", "obracun_ostale_zarade", "obustave_radnici"};
+    "obracuni",        "bolovanja_obracuni", "akontacija_obracuni", "akontacija_obracuni_obrisani",
+    "bolovanjapor",    "invalidi",           "invalidi_obracuni",   "obracun_ostale_zarade",
+    "obustave_radnici"};
 
 // "Postoje podaci za izabranog radnika!" while any of those tables has a row of the employee.
 Refused employeeRemovalRefusal(db::Database& db, std::int64_t id);

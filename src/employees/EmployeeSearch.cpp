@@ -8,8 +8,8 @@ std::vector<FoundEmployee> findEmployees(db::Database& db, const std::string& fr
     // SQLite's upper() and LIKE fold ASCII letters only, so the comparison is made here.
     const std::string wanted = toUpper(trim(fragment));
     std::vector<FoundEmployee> found;
-    db::Statement st = db.prepare(
-        "SELECT id_radnik, Prezime, Ime, tekuci_Racun FROM radnici ORDER BY id_radnik");
+    db::Statement st =
+        db.prepare("SELECT id_radnik, Prezime, Ime, tekuci_Racun FROM radnici ORDER BY id_radnik");
     while (st.step()) {
         FoundEmployee e{st.integer(0), st.text(1), st.text(2), st.text(3)};
         if (toUpper(e.surname).find(wanted) != std::string::npos ||

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "core/db/Database.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/db/Database.h"
 
 // Finding an employee by a fragment of the name, for every window that picks one.
 namespace zarion::employees {

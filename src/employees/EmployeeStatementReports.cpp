@@ -1,12 +1,12 @@
 #include "employees/EmployeeStatementReports.h"
 
+#include <array>
+#include <string>
+
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "report/ListFlow.h"
 #include "report/Painter.h"
-
-#include <array>
-#include <string>
 
 namespace zarion::employees {
 
@@ -88,8 +88,8 @@ report::Document salaryCertificate(const report::CompanyData& company,
     return p.take();
 }
 
-report::Document pppPoForm(const report::CompanyData& company, const Employee& employee,
-                           int year, const AnnualIncomes& incomes, const Date& issueDate) {
+report::Document pppPoForm(const report::CompanyData& company, const Employee& employee, int year,
+                           const AnnualIncomes& incomes, const Date& issueDate) {
     report::Painter p(report::Orientation::Portrait, "Obrazac PPP-PO");
     p.setFont("yuoptimar", 10, true);
     p.PrintRight("Obrazac PPP-PO", 200, 10);
@@ -143,8 +143,8 @@ report::Document pppPoForm(const report::CompanyData& company, const Employee& e
     }
     const auto amounts = [&](const char* label, const AnnualIncome& income, double y) {
         p.PrintLeft(label, left + 2, y + 2);
-        const Currency values[] = {income.gross, income.standardCosts, income.reliefs,
-                                   income.taxBase, income.tax, income.contributions,
+        const Currency values[] = {income.gross,   income.standardCosts, income.reliefs,
+                                   income.taxBase, income.tax,           income.contributions,
                                    income.total()};
         for (std::size_t c = 0; c < 7; ++c)
             p.PrintAmount(values[c], labelRight + columnWidth * static_cast<double>(c + 1) - 1,

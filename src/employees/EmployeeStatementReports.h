@@ -1,13 +1,13 @@
 #pragma once
 
+#include <filesystem>
+#include <vector>
+
 #include "core/Dates.h"
 #include "employees/EmployeeRecord.h"
 #include "employees/EmployeeStatements.h"
 #include "report/CompanyHeader.h"
 #include "report/Document.h"
-
-#include <filesystem>
-#include <vector>
 
 // The printed per-employee statements.
 namespace zarion::employees {
@@ -22,7 +22,7 @@ report::Document salaryCertificate(const report::CompanyData& company,
 
 // "Obrazac PPP-PO": the certificate of taxes and contributions withheld in a year, with the
 // income from employment in row 1 and the income outside employment in row 2.
-report::Document pppPoForm(const report::CompanyData& company, const Employee& employee,
-                           int year, const AnnualIncomes& incomes, const Date& issueDate);
+report::Document pppPoForm(const report::CompanyData& company, const Employee& employee, int year,
+                           const AnnualIncomes& incomes, const Date& issueDate);
 
 } // namespace zarion::employees

@@ -93,8 +93,8 @@ StatementMonth statementTotals(const std::vector<StatementMonth>& months) {
 
 const std::vector<std::string>& statementHeadings() {
     static const std::vector<std::string> headings = {
-        "Mesec",          "Godina",        "Ef. sati",       "Bruto",          "Porez",
-        "Dop.PIO radnik", "Dop.PIO posl.", "Dop.Zdr radnik", "Dop.Zdr posl.",  "Dop.Nez.radnik",
+        "Mesec",          "Godina",        "Ef. sati",       "Bruto",         "Porez",
+        "Dop.PIO radnik", "Dop.PIO posl.", "Dop.Zdr radnik", "Dop.Zdr posl.", "Dop.Nez.radnik",
         "Dop.Nez.posl.",  "NETO",          "Neoporezivo"};
     return headings;
 }

@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/Currency.h"
-#include "core/db/Database.h"
-#include "employees/Refusal.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/Currency.h"
+#include "core/db/Database.h"
+#include "employees/Refusal.h"
 
 // The figures of the per-employee statements: the months of a period with the salary and the
 // compensation calculated for them, and the year's income for the certificate of withheld taxes.

@@ -14,8 +14,7 @@ void registerEmployeesCommands(ui::frmGlavni& window, AppContext& context) {
     window.enableCommand("mnuURJ", [&] { window.showChild(new frmRJ(context)); });
     window.enableCommand("mnuUBanke", [&] { window.showChild(new frmBanke(context)); });
     window.enableCommand("mnuZaposleni", [&] { window.showChild(new frmZaposleni(context)); });
-    window.enableCommand("mnuPregledIzv",
-                         [&] { window.showChild(new frmIzvZaposleni(context)); });
+    window.enableCommand("mnuPregledIzv", [&] { window.showChild(new frmIzvZaposleni(context)); });
 }
 
 } // namespace zarion

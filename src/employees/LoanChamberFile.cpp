@@ -1,8 +1,8 @@
 #include "employees/LoanChamberFile.h"
 
-#include "core/NumberFormat.h"
-
 #include <fstream>
+
+#include "core/NumberFormat.h"
 
 namespace zarion::employees {
 namespace {
@@ -21,8 +21,7 @@ ChamberFile WriteChamberFile(const std::filesystem::path& driveFolder,
                              const OverviewPeriod& period,
                              const std::vector<CreditorPayment>& payments) {
     ChamberFile result;
-    result.path =
-        driveFolder / (std::string("komora") + (period.firstPart ? "1" : "0") + ".txt");
+    result.path = driveFolder / (std::string("komora") + (period.firstPart ? "1" : "0") + ".txt");
     std::ofstream out(result.path, std::ios::binary | std::ios::trunc);
     if (!out) {
         result.error = "cannot write " + result.path.string();

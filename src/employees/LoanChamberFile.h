@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/Dates.h"
-#include "employees/LoanCreditorOverview.h"
-#include "report/CompanyHeader.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "core/Dates.h"
+#include "employees/LoanCreditorOverview.h"
+#include "report/CompanyHeader.h"
 
 namespace zarion::employees {
 

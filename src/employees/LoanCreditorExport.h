@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/db/Database.h"
-#include "employees/DeductionDefinitions.h"
-#include "report/Spreadsheet.h"
-
 #include <filesystem>
 #include <string>
 #include <vector>
+
+#include "core/db/Database.h"
+#include "employees/DeductionDefinitions.h"
+#include "report/Spreadsheet.h"
 
 namespace zarion::employees {
 

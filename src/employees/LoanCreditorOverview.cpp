@@ -1,11 +1,11 @@
 #include "employees/LoanCreditorOverview.h"
 
+#include <cstdio>
+
 #include "core/Text.h"
 #include "employees/DeductionCurrency.h"
 #include "employees/DeductionDefinitions.h"
 #include "employees/LoanRecords.h"
-
-#include <cstdio>
 
 namespace zarion::employees {
 namespace {

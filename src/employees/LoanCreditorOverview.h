@@ -1,12 +1,12 @@
 #pragma once
 
-#include "core/Currency.h"
-#include "core/NumberFormat.h"
-#include "core/db/Database.h"
-
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "core/Currency.h"
+#include "core/NumberFormat.h"
+#include "core/db/Database.h"
 
 namespace zarion::employees {
 

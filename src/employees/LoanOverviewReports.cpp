@@ -1,10 +1,10 @@
 #include "employees/LoanOverviewReports.h"
 
+#include <cstdio>
+
 #include "core/Text.h"
 #include "employees/DeductionDefinitions.h"
 #include "report/ListFlow.h"
-
-#include <cstdio>
 
 namespace zarion::employees {
 namespace {

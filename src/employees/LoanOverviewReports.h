@@ -1,15 +1,15 @@
 #pragma once
 
+#include <filesystem>
+#include <string>
+#include <vector>
+
 #include "core/Dates.h"
 #include "core/db/Database.h"
 #include "employees/LoanCreditorOverview.h"
 #include "employees/PaymentOrderForm.h"
 #include "report/CompanyHeader.h"
 #include "report/Document.h"
-
-#include <filesystem>
-#include <string>
-#include <vector>
 
 namespace zarion::employees {
 

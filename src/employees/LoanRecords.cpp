@@ -68,13 +68,13 @@ void writeLoan(db::Database& db, const Loan& l, const Date& start, const Date& e
                "prvi_deo, drugi_deo, sifra_placanja, model, POziv_na_broj, Opis, ukupno_meseci) "
                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                l.id_obustava, l.ID_RADNIK, start, end, l.valuta, l.Iznos.toDouble(),
-               l.prvi_deo.toDouble(), l.drugi_deo.toDouble(), trim(l.sifra_placanja),
-               trim(l.model), trim(l.POziv_na_broj), l.Opis, l.ukupno_meseci);
+               l.prvi_deo.toDouble(), l.drugi_deo.toDouble(), trim(l.sifra_placanja), trim(l.model),
+               trim(l.POziv_na_broj), l.Opis, l.ukupno_meseci);
     else
         db.run("UPDATE obustave_radnici SET " + values + " WHERE id_or = ?", l.id_obustava,
                l.ID_RADNIK, start, end, l.valuta, l.Iznos.toDouble(), l.prvi_deo.toDouble(),
-               l.drugi_deo.toDouble(), trim(l.sifra_placanja), trim(l.model),
-               trim(l.POziv_na_broj), l.Opis, l.ukupno_meseci, l.id_or);
+               l.drugi_deo.toDouble(), trim(l.sifra_placanja), trim(l.model), trim(l.POziv_na_broj),
+               l.Opis, l.ukupno_meseci, l.id_or);
 }
 
 } // namespace

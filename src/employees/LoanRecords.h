@@ -1,13 +1,13 @@
 #pragma once
 
-#include "core/Currency.h"
-#include "core/db/Database.h"
-#include "employees/DeductionCurrency.h"
-
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
+
+#include "core/Currency.h"
+#include "core/db/Database.h"
+#include "employees/DeductionCurrency.h"
 
 namespace zarion::employees {
 
@@ -21,8 +21,8 @@ struct Loan {
     int startYear = 0;
     int endMonth = 0;
     int endYear = 0;
-    int valuta = 0;  // 0 RSD, 1 EUR, 2 CHF, 3 USD
-    Currency Iznos;  // monthly instalment in the loan's currency
+    int valuta = 0; // 0 RSD, 1 EUR, 2 CHF, 3 USD
+    Currency Iznos; // monthly instalment in the loan's currency
     Currency prvi_deo;
     Currency drugi_deo;
     int ukupno_meseci = 0;
@@ -51,7 +51,8 @@ struct LoanSave {
 
 // Checks and writes the loan: a new row when id_or is 0, else that row. The number of months is
 // computed from the period and stored; texts are trimmed. A zero instalment is refused unless
-// allowZeroInstalment (the operator answered yes to "Da li zelite da snimite kredit sa iznosom 0?").
+// allowZeroInstalment (the operator answered yes to "Da li zelite da snimite kredit sa iznosom
+// 0?").
 LoanSave saveLoan(db::Database& db, const Loan& loan, bool allowZeroInstalment = false);
 
 // Deletes a loan that no calculation has withheld yet.

@@ -1,12 +1,12 @@
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "core/Currency.h"
 #include "core/Dates.h"
 #include "report/Document.h"
 #include "report/Painter.h"
-
-#include <string>
-#include <vector>
 
 namespace zarion::employees {
 

@@ -1,12 +1,12 @@
 #include "employees/RegisterWindow.h"
 
-#include "ui/Dialogs.h"
-
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QMdiSubWindow>
 #include <QTreeWidget>
+
+#include "ui/Dialogs.h"
 
 namespace zarion::employees {
 
@@ -48,8 +48,8 @@ bool RegisterWindow::eventFilter(QObject* watched, QEvent* event) {
 void RegisterWindow::keyPressEvent(QKeyEvent* event) {
     if (onOtherKey(event))
         return;
-    const bool listKey = event->key() == Qt::Key_F5 || event->key() == Qt::Key_F6 ||
-                         event->key() == Qt::Key_F9;
+    const bool listKey =
+        event->key() == Qt::Key_F5 || event->key() == Qt::Key_F6 || event->key() == Qt::Key_F9;
     if (listKey && panelOpen())
         return; // the open panel is saved or closed first: nothing typed in it is lost
     switch (event->key()) {
@@ -98,8 +98,7 @@ void showError(QWidget* parent, const std::exception& error) {
 
 void showRefusal(QWidget* parent, const Refusal& refusal) {
     ui::message(parent, ui::toQ(refusal.message),
-                refusal.kind == Refusal::Kind::Error ? ui::Icon::Critical
-                                                     : ui::Icon::Exclamation);
+                refusal.kind == Refusal::Kind::Error ? ui::Icon::Critical : ui::Icon::Exclamation);
 }
 
 void RegisterWindow::enterInPanel() {

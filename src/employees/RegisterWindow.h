@@ -1,11 +1,10 @@
 #pragma once
 
-#include "employees/Refusal.h"
-
 #include <QWidget>
-
 #include <cstdint>
 #include <exception>
+
+#include "employees/Refusal.h"
 
 class QAbstractItemView;
 class QKeyEvent;

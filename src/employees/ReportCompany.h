@@ -1,9 +1,9 @@
 #pragma once
 
+#include <filesystem>
+
 #include "core/AppContext.h"
 #include "report/CompanyHeader.h"
-
-#include <filesystem>
 
 namespace zarion::employees {
 

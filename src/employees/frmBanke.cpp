@@ -1,10 +1,5 @@
 #include "employees/frmBanke.h"
 
-#include "core/AppContext.h"
-#include "employees/CodeLists.h"
-#include "ui/Dialogs.h"
-#include "ui/SelectAllOnFocus.h"
-
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -12,6 +7,11 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "core/AppContext.h"
+#include "employees/CodeLists.h"
+#include "ui/Dialogs.h"
+#include "ui/SelectAllOnFocus.h"
 
 namespace zarion::employees {
 

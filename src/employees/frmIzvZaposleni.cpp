@@ -1,5 +1,14 @@
 #include "employees/frmIzvZaposleni.h"
 
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
 #include "core/AppContext.h"
 #include "core/NumericText.h"
 #include "employees/CodeListPickers.h"
@@ -13,15 +22,6 @@
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
-
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace zarion::employees {
 

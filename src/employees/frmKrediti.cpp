@@ -1,5 +1,13 @@
 #include "employees/frmKrediti.h"
 
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "employees/DeductionCurrency.h"
@@ -12,14 +20,6 @@
 #include "employees/frmTraziZaposlenog.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
-
-#include <QComboBox>
-#include <QGridLayout>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
 
 namespace zarion::employees {
 
@@ -177,8 +177,8 @@ void frmKrediti::newLoan(long long employeeId, long long creditorId) {
     selectData(cmbPocGodina, year);
     selectData(cmbKrajGodina, year);
     cmbValuta->setCurrentIndex(0);
-    for (QLineEdit* box : {txtRata, txtPrviDeo, txtDrugiDeo, txtSifraPlacanja, txtModel, txtPoziv,
-                           txtOpis})
+    for (QLineEdit* box :
+         {txtRata, txtPrviDeo, txtDrugiDeo, txtSifraPlacanja, txtModel, txtPoziv, txtOpis})
         box->clear();
     recount();
 }

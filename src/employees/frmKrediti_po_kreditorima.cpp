@@ -1,13 +1,5 @@
 #include "employees/frmKrediti_po_kreditorima.h"
 
-#include "core/AppContext.h"
-#include "core/NumberFormat.h"
-#include "employees/DeductionDefinitions.h"
-#include "employees/DeductionWidgets.h"
-#include "employees/LoanRecords.h"
-#include "employees/frmKrediti.h"
-#include "ui/Dialogs.h"
-
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -15,6 +7,14 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "core/AppContext.h"
+#include "core/NumberFormat.h"
+#include "employees/DeductionDefinitions.h"
+#include "employees/DeductionWidgets.h"
+#include "employees/LoanRecords.h"
+#include "employees/frmKrediti.h"
+#include "ui/Dialogs.h"
 
 namespace zarion::employees {
 

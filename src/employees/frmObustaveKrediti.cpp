@@ -1,14 +1,5 @@
 #include "employees/frmObustaveKrediti.h"
 
-#include "core/AppContext.h"
-#include "employees/DeductionDefinitions.h"
-#include "employees/DeductionWidgets.h"
-#include "employees/LoanCreditorExport.h"
-#include "employees/frmKrediti_po_kreditorima.h"
-#include "report/Spreadsheet.h"
-#include "ui/Dialogs.h"
-#include "ui/SelectAllOnFocus.h"
-
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -19,6 +10,15 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "core/AppContext.h"
+#include "employees/DeductionDefinitions.h"
+#include "employees/DeductionWidgets.h"
+#include "employees/LoanCreditorExport.h"
+#include "employees/frmKrediti_po_kreditorima.h"
+#include "report/Spreadsheet.h"
+#include "ui/Dialogs.h"
+#include "ui/SelectAllOnFocus.h"
 
 namespace zarion::employees {
 
@@ -181,15 +181,14 @@ void frmObustaveKrediti::izvozUExcel() {
     const auto name = askText(this, "Unesite ime excel fajla!"_q);
     if (!name)
         return;
-    const QString fileName = name->trimmed().isEmpty() ? QStringLiteral("kovrakreditori")
-                                                       : name->trimmed();
+    const QString fileName =
+        name->trimmed().isEmpty() ? QStringLiteral("kovrakreditori") : name->trimmed();
     w::guarded(this, "izvozUExcel", [&] {
         db::Database& db = *context_.PayrollDb;
         const auto sheet = creditorLoansSheet(db, creditors(db), fromQ(*prefix));
         const auto result =
             report::ExportListToSpreadsheet(sheet, context_.BaseFolder, fromQ(fileName));
-        message(this, toQ(result.message()),
-                result.ok() ? Icon::Information : Icon::Critical);
+        message(this, toQ(result.message()), result.ok() ? Icon::Information : Icon::Critical);
     });
 }
 

@@ -1,5 +1,10 @@
 #include "employees/frmObustaveMEsec.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "employees/DeductionPricing.h"
@@ -7,11 +12,6 @@
 #include "employees/EmployeeSearch.h"
 #include "employees/frmObustaveRadnik.h"
 #include "ui/Dialogs.h"
-
-#include <QLabel>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace zarion::employees {
 

@@ -1,13 +1,5 @@
 #include "employees/frmObustaveProc.h"
 
-#include "core/AppContext.h"
-#include "core/NumericText.h"
-#include "employees/DeductionDefinitions.h"
-#include "employees/DeductionParticipation.h"
-#include "employees/DeductionWidgets.h"
-#include "ui/Dialogs.h"
-#include "ui/SelectAllOnFocus.h"
-
 #include <QComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -17,6 +9,14 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "core/AppContext.h"
+#include "core/NumericText.h"
+#include "employees/DeductionDefinitions.h"
+#include "employees/DeductionParticipation.h"
+#include "employees/DeductionWidgets.h"
+#include "ui/Dialogs.h"
+#include "ui/SelectAllOnFocus.h"
 
 namespace zarion::employees {
 
@@ -31,10 +31,9 @@ frmObustaveProc::frmObustaveProc(AppContext& context, QWidget* parent)
     : RegisterWindow(parent)
     , context_(context)
     , listObustave(w::makeList(this, "listObustave",
-                               {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q,
-                                "Teku}i ra~un"_q}))
-    , listRadnici(w::makeList(this, "listRadnici",
-                              {"Prezime i ime"_q, "ID"_q, "Opis"_q, "Obustava"_q}))
+                               {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q, "Teku}i ra~un"_q}))
+    , listRadnici(
+          w::makeList(this, "listRadnici", {"Prezime i ime"_q, "ID"_q, "Opis"_q, "Obustava"_q}))
     , lblUkupno(new QLabel(this))
     , fraUnos(new QGroupBox(this))
     , txtNaziv(new QLineEdit(fraUnos))
@@ -158,9 +157,8 @@ void frmObustaveProc::UcitajRadnike() {
                 if ((shown_ == Shown::With && !p.takesPart) ||
                     (shown_ == Shown::Without && p.takesPart))
                     continue;
-                auto* item =
-                    w::addRow(listRadnici, {p.name, std::to_string(p.id_radnik), p.Opis, {}},
-                              p.id_radnik);
+                auto* item = w::addRow(
+                    listRadnici, {p.name, std::to_string(p.id_radnik), p.Opis, {}}, p.id_radnik);
                 item->setData(TakesPart, Qt::CheckStateRole,
                               p.takesPart ? Qt::Checked : Qt::Unchecked);
                 item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
@@ -256,8 +254,8 @@ void frmObustaveProc::cmdPostaviSvima_Click() {
     if (id == 0)
         return;
     const QString name = listObustave->currentItem()->text(0);
-    if (!ask(this, "Da li ste sigurni da zelite da obustavu: "_q + name +
-                       " postavite SVIM radnicima?"_q))
+    if (!ask(this,
+             "Da li ste sigurni da zelite da obustavu: "_q + name + " postavite SVIM radnicima?"_q))
         return;
     w::guarded(this, "cmdPostaviSvima_Click", [&] {
         setForAll(*context_.PayrollDb, id);
@@ -272,8 +270,8 @@ void frmObustaveProc::cmdUkloniSvima_Click() {
     if (id == 0)
         return;
     const QString name = listObustave->currentItem()->text(0);
-    if (!ask(this, "Da li ste sigurni da zelite da obustavu: "_q + name +
-                       " uklonite SVIM radnicima?"_q))
+    if (!ask(this,
+             "Da li ste sigurni da zelite da obustavu: "_q + name + " uklonite SVIM radnicima?"_q))
         return;
     w::guarded(this, "cmdUkloniSvima_Click", [&] {
         removeFromAll(*context_.PayrollDb, id);

@@ -1,5 +1,13 @@
 #include "employees/frmObustaveRadnik.h"
 
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "employees/DeductionParticipation.h"
@@ -10,14 +18,6 @@
 #include "employees/frmTraziZaposlenog.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
-
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace zarion::employees {
 
@@ -39,16 +39,15 @@ frmObustaveRadnik::frmObustaveRadnik(AppContext& context, QWidget* parent)
     , lblRadnik(new QLabel(this))
     , cmdTrazi(new QPushButton("Tra`i (CTRL+T)"_q, this))
     , listObustave(w::makeList(this, "listObustave",
-                               {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q,
-                                "Teku}i ra~un"_q}))
+                               {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q, "Teku}i ra~un"_q}))
     , lblNapomena(
           new QLabel("NAPOMENA: Crvenom bojom su prikazane trenutno NEAKTIVNE obustave"_q, this))
     , cmdAktiviraj(new QPushButton("Aktiviraj"_q, this))
     , cmdDeaktiviraj(new QPushButton("Deaktiviraj"_q, this))
     , listKrediti(w::makeList(this, "listKrediti",
-                              {"ID"_q, "Opis"_q, "Procenat"_q, "Upla}eno"_q, "Po~etak"_q,
-                               "Kraj"_q, "Iznos rate"_q, "Valuta"_q, "meseci"_q, "IDD"_q,
-                               "Prvi deo"_q, "Drugi deo"_q}))
+                              {"ID"_q, "Opis"_q, "Procenat"_q, "Upla}eno"_q, "Po~etak"_q, "Kraj"_q,
+                               "Iznos rate"_q, "Valuta"_q, "meseci"_q, "IDD"_q, "Prvi deo"_q,
+                               "Drugi deo"_q}))
     , cmdNoviKredit(new QPushButton("Novi kredit"_q, this))
     , cmdIzmeniKredit(new QPushButton("Izmeni kredit"_q, this)) {
     setObjectName("frmObustaveRadnik");
@@ -76,8 +75,7 @@ frmObustaveRadnik::frmObustaveRadnik(AppContext& context, QWidget* parent)
                    [&] { chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb); });
     });
     connect(cmdAktiviraj, &QPushButton::clicked, this, &frmObustaveRadnik::cmdAktiviraj_Click);
-    connect(cmdDeaktiviraj, &QPushButton::clicked, this,
-            &frmObustaveRadnik::cmdDeaktiviraj_Click);
+    connect(cmdDeaktiviraj, &QPushButton::clicked, this, &frmObustaveRadnik::cmdDeaktiviraj_Click);
     connect(cmdNoviKredit, &QPushButton::clicked, this, &frmObustaveRadnik::cmdNoviKredit_Click);
     connect(cmdIzmeniKredit, &QPushButton::clicked, this,
             &frmObustaveRadnik::cmdIzmeniKredit_Click);
@@ -132,10 +130,10 @@ void frmObustaveRadnik::UcitajObustave() {
         const long long employee = txtID_Radnik->text().trimmed().toLongLong();
         for (const auto& e : standingDeductionsOf(*context_.PayrollDb, employee)) {
             const auto& d = e.definition;
-            auto* item = w::addRow(listObustave,
-                                   {d.obustava, deductionValueText(d), std::to_string(d.Tip),
-                                    d.tekuci_Racun},
-                                   d.id_obustava_proc);
+            auto* item = w::addRow(
+                listObustave,
+                {d.obustava, deductionValueText(d), std::to_string(d.Tip), d.tekuci_Racun},
+                d.id_obustava_proc);
             if (!e.active)
                 w::colourRow(item, Inactive);
         }

@@ -1,5 +1,13 @@
 #include "employees/frmPregledPoKreditima.h"
 
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
@@ -10,14 +18,6 @@
 #include "employees/LoanOverviewReports.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
-
-#include <QComboBox>
-#include <QHBoxLayout>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QVBoxLayout>
 
 namespace zarion::employees {
 
@@ -37,8 +37,7 @@ report::CompanyData companyOf(AppContext& context) {
     return {};
 }
 
-std::optional<CreditorTotal> findCreditor(const std::vector<CreditorTotal>& list,
-                                          long long id) {
+std::optional<CreditorTotal> findCreditor(const std::vector<CreditorTotal>& list, long long id) {
     for (const CreditorTotal& c : list)
         if (c.id_obustava == id)
             return c;
@@ -53,8 +52,8 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     , cmbMesec(new QComboBox(this))
     , cmbGodina(new QComboBox(this))
     , cmbDeo(new QComboBox(this))
-    , listKreditori(w::makeList(this, "listKreditori",
-                                {"ID"_q, "Kreditor"_q, "Teku}i ra~un"_q, "Iznos"_q}))
+    , listKreditori(
+          w::makeList(this, "listKreditori", {"ID"_q, "Kreditor"_q, "Teku}i ra~un"_q, "Iznos"_q}))
     , lblUkupno(new QLabel(this))
     , listRadnici(w::makeList(this, "listRadnici",
                               {"Prezime i ime"_q, "JMBG"_q, "IZNOS"_q, "NETO"_q,
@@ -152,8 +151,8 @@ void frmPregledPoKreditima::UcitajRadnike() {
         const long long creditor = w::currentNumber(listKreditori);
         if (creditor == 0)
             return;
-        for (const CreditorPayment& p : creditorPayments(
-                 *context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo), creditor))
+        for (const CreditorPayment& p :
+             creditorPayments(*context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo), creditor))
             w::addRow(listRadnici, paymentColumns(p, NumberFormat::Grouped2), p.id_radnik);
     });
 }
@@ -194,9 +193,9 @@ void frmPregledPoKreditima::cmdNalozi_Click() {
         if (context_.CompanyMasterDb)
             payer = loadPayer(db, *context_.CompanyMasterDb);
         report::showPreview(this,
-                            PaymentOrdersDocument(creditorPaymentOrders(payer, list, period,
-                                                                        context_.clock.today()),
-                                                  "NALOG ZA PRENOS"_yu),
+                            PaymentOrdersDocument(
+                                creditorPaymentOrders(payer, list, period, context_.clock.today()),
+                                "NALOG ZA PRENOS"_yu),
                             context_.PrinterName);
     });
 }
@@ -215,9 +214,9 @@ void frmPregledPoKreditima::cmdKomora_Click() {
     w::guarded(this, "cmdKomora_Click", [&] {
         const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
         const auto folder = startup::driveFolder(context_.BaseFolder, drive.at(0).toLatin1());
-        const ChamberFile file =
-            WriteChamberFile(folder, companyOf(context_), Date{date->year(), date->month(), date->day()},
-                             period, creditorPayments(*context_.PayrollDb, period, id));
+        const ChamberFile file = WriteChamberFile(
+            folder, companyOf(context_), Date{date->year(), date->month(), date->day()}, period,
+            creditorPayments(*context_.PayrollDb, period, id));
         if (!file.ok()) {
             message(this, toQ(file.error), Icon::Critical);
             return;

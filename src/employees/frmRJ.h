@@ -1,8 +1,8 @@
 #pragma once
 
-#include "employees/RegisterWindow.h"
-
 #include <cstdint>
+
+#include "employees/RegisterWindow.h"
 
 class QGroupBox;
 class QLineEdit;

@@ -1,9 +1,5 @@
 #include "employees/frmTraziZaposlenog.h"
 
-#include "employees/EmployeeSearch.h"
-#include "ui/Dialogs.h"
-#include "ui/SelectAllOnFocus.h"
-
 #include <QCoreApplication>
 #include <QFormLayout>
 #include <QHeaderView>
@@ -11,6 +7,10 @@
 #include <QLineEdit>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include "employees/EmployeeSearch.h"
+#include "ui/Dialogs.h"
+#include "ui/SelectAllOnFocus.h"
 
 namespace zarion::employees {
 

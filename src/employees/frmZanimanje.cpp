@@ -1,11 +1,5 @@
 #include "employees/frmZanimanje.h"
 
-#include "employees/CodeLists.h"
-#include "employees/EmployeeRecord.h"
-#include "employees/RegisterWindow.h"
-#include "ui/Dialogs.h"
-#include "ui/SelectAllOnFocus.h"
-
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,6 +7,12 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "employees/CodeLists.h"
+#include "employees/EmployeeRecord.h"
+#include "employees/RegisterWindow.h"
+#include "ui/Dialogs.h"
+#include "ui/SelectAllOnFocus.h"
 
 namespace zarion::employees {
 

@@ -1,5 +1,16 @@
 #include "employees/frmZaposleni.h"
 
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTreeView>
+#include <QVBoxLayout>
+
 #include "core/AppContext.h"
 #include "employees/AuxiliaryImport.h"
 #include "employees/CodeListPickers.h"
@@ -13,17 +24,6 @@
 #include "report/qt/SpreadsheetExport.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
-
-#include <QCheckBox>
-#include <QComboBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QKeyEvent>
-#include <QLabel>
-#include <QPushButton>
-#include <QStackedWidget>
-#include <QTreeView>
-#include <QVBoxLayout>
 
 namespace zarion::employees {
 
@@ -139,7 +139,8 @@ QWidget* frmZaposleni::buildList() {
     QStringList legend;
     for (const std::string& line : registerKeyLegend())
         legend << toQ(line);
-    legend << "CTRL + O - op{tina svima"_q << "Esc - Izlaz"_q;
+    legend << "CTRL + O - op{tina svima"_q
+           << "Esc - Izlaz"_q;
     auto* lblLegenda = new QLabel(legend.join("    "), page);
     lblLegenda->setObjectName("lblLegenda");
     lblLegenda->setWordWrap(true);
@@ -300,8 +301,8 @@ void frmZaposleni::importFromAuxiliary() {
         return;
     const std::int64_t number = mbr->round0().raw() / Currency::Scale;
     guarded(this, [this, number] {
-        const ImportResult result = employees::importFromAuxiliary(
-            auxiliaryDatabasePath(context_.companyFolder()), number);
+        const ImportResult result =
+            employees::importFromAuxiliary(auxiliaryDatabasePath(context_.companyFolder()), number);
         if (result.refusal) {
             showRefusal(this, *result.refusal);
             return;

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "employees/RegisterWindow.h"
-
 #include <cstdint>
 #include <functional>
 #include <optional>
+
+#include "employees/RegisterWindow.h"
 
 class QCheckBox;
 class QComboBox;

@@ -48,8 +48,8 @@ void eachMonthOnce(std::span<db::Database* const> databases, const std::string& 
 
 } // namespace
 
-EarningsHistory EarningsHistory::load(std::span<db::Database* const> databases, int year,
-                                      int month, AverageVariant variant,
+EarningsHistory EarningsHistory::load(std::span<db::Database* const> databases, int year, int month,
+                                      AverageVariant variant,
                                       std::optional<std::int64_t> employeeId) {
     const bool gross = variant == AverageVariant::Individual;
     EarningsHistory history(variant);
@@ -74,9 +74,8 @@ std::optional<Currency> EarningsHistory::average(std::int64_t employeeId) const 
     if (found == sums_.end() || found->second.hours.isZero() || found->second.amount.isZero())
         return std::nullopt;
     // The advance pays half the month, so its hours are taken twice.
-    const Exact hours = variant_ == AverageVariant::Advance
-                            ? found->second.hours * Exact::whole(2)
-                            : found->second.hours;
+    const Exact hours = variant_ == AverageVariant::Advance ? found->second.hours * Exact::whole(2)
+                                                            : found->second.hours;
     return (found->second.amount / hours).round2();
 }
 

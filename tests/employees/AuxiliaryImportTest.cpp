@@ -1,9 +1,10 @@
 // Taking an employee over from the auxiliary database by personnel number.
+#include "employees/AuxiliaryImport.h"
+
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
 #include "core/db/Database.h"
-#include "employees/AuxiliaryImport.h"
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -64,7 +65,7 @@ TEST_F(AuxiliaryImportTest, UnknownNumberIsReported) {
 }
 
 TEST_F(AuxiliaryImportTest, BankCodesMapOntoTheFirstSixBanks) {
-    const std::pair<int, int> codes[] = {{1, 0}, {2, 1}, {3, 2}, {4, 3}, {6, 4},
+    const std::pair<int, int> codes[] = {{1, 0},  {2, 1},  {3, 2},  {4, 3},  {6, 4},
                                          {13, 5}, {5, -1}, {0, -1}, {14, -1}};
     for (const auto& [rs, position] : codes)
         EXPECT_EQ(bankPositionForRs(rs), position) << rs;

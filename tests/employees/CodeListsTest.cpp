@@ -1,6 +1,7 @@
 // Organisational units and banks: saving, removal refused while an employee uses them, pickers.
-#include "EmployeesDb.h"
 #include "employees/CodeLists.h"
+
+#include "EmployeesDb.h"
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -36,9 +37,8 @@ TEST_F(CodeListsTest, UnitUsedByAnyEmployeeCannotBeRemoved) {
 
     const auto refusal = removeUnit(*db, active);
     ASSERT_TRUE(refusal);
-    EXPECT_EQ(refusal->message,
-              "Nije moguce izbrisati izabrani radnu jedinicu: " + std::to_string(active) +
-                  " - Proizvodnja");
+    EXPECT_EQ(refusal->message, "Nije moguce izbrisati izabrani radnu jedinicu: " +
+                                    std::to_string(active) + " - Proizvodnja");
     EXPECT_TRUE(removeUnit(*db, left)) << "an employee who left still belongs to the unit";
     EXPECT_EQ(count("radne_jedinice"), 3);
 

@@ -1,15 +1,15 @@
 #pragma once
 
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
 #include "TempDir.h"
 #include "Templates.h"
 #include "core/Currency.h"
 #include "core/Dates.h"
 #include "core/db/Database.h"
-
-#include <cstdint>
-#include <memory>
-#include <optional>
-#include <string>
 
 namespace zarion::test {
 
@@ -30,8 +30,8 @@ public:
 
     std::int64_t employee(const std::string& surname, const std::string& name,
                           bool inactive = false, const std::string& jmbg = "0101990710011") {
-        db_->run("INSERT INTO radnici(Prezime, Ime, JMBG, nije_u_ro) VALUES (?, ?, ?, ?)",
-                 surname, name, jmbg, inactive);
+        db_->run("INSERT INTO radnici(Prezime, Ime, JMBG, nije_u_ro) VALUES (?, ?, ?, ?)", surname,
+                 name, jmbg, inactive);
         return db_->lastInsertId();
     }
 

@@ -1,9 +1,10 @@
 // Deduction definitions, creditors, and who takes part in a standing deduction.
-#include "DeductionDb.h"
 #include "employees/DeductionDefinitions.h"
-#include "employees/DeductionParticipation.h"
 
 #include <gtest/gtest.h>
+
+#include "DeductionDb.h"
+#include "employees/DeductionParticipation.h"
 
 using namespace zarion;
 using namespace zarion::employees;

@@ -1,9 +1,10 @@
 // Pricing a month's deductions against a net, and posting them with a calculation.
-#include "DeductionDb.h"
-#include "core/Text.h"
 #include "employees/DeductionPricing.h"
 
 #include <gtest/gtest.h>
+
+#include "DeductionDb.h"
+#include "core/Text.h"
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -76,9 +77,9 @@ TEST_F(DeductionPricingTest, DeductionsAboveTheNetLeaveANegativePayout) {
 TEST_F(DeductionPricingTest, LoanInstalmentsAreConvertedWithTheCurrentRates) {
     data.rates(117.1745, 120.5, 108.25);
     const auto bank = data.deduction("Banka Intesa - krediti", 3, 0, "160-5500-11", "97-11");
-    const auto eur = data.loan(marko, bank,
-                               {.valuta = 1, .iznos = 100, .prviDeo = 50, .drugiDeo = 50,
-                                .poziv = "123-456"});
+    const auto eur =
+        data.loan(marko, bank,
+                  {.valuta = 1, .iznos = 100, .prviDeo = 50, .drugiDeo = 50, .poziv = "123-456"});
     data.loan(marko, bank, {.valuta = 2, .iznos = 50.5, .prviDeo = 25, .drugiDeo = 25.5});
     data.loan(marko, bank, {.valuta = 3, .iznos = 10, .prviDeo = 5, .drugiDeo = 5});
     data.loan(marko, bank, {.valuta = 0, .iznos = 3000.5, .prviDeo = 1500, .drugiDeo = 1500.5});

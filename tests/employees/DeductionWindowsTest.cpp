@@ -1,6 +1,17 @@
 // The deduction and loan windows driven as an operator does, offscreen.
 #include "DeductionWindowsTest.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
 #include "DeductionDb.h"
 #include "core/AppContext.h"
 #include "employees/DeductionCommands.h"
@@ -19,17 +30,6 @@
 #include "ui/Dialogs.h"
 #include "ui/frmGlavni.h"
 
-#include <QAction>
-#include <QApplication>
-#include <QComboBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
-#include <QPushButton>
-#include <QTreeWidget>
-#include <QtTest>
-
 using namespace zarion;
 using namespace zarion::employees;
 using zarion::ui::operator""_q;
@@ -44,11 +44,11 @@ struct DeductionWindowsTest::Fixture {
     std::int64_t jelena = data.employee("Šćepanović", "Jelena", false, "2811992725019");
     std::int64_t former = data.employee("Đukić", "Milan", true);
     std::int64_t union_ = data.deduction("Sindikat metalaca", 0, 1, "205-0000000123456-78");
-    std::int64_t insurance = data.deduction("Dobrovoljno osiguranje", 1, 1500,
-                                            "160-0000000055000-11");
+    std::int64_t insurance =
+        data.deduction("Dobrovoljno osiguranje", 1, 1500, "160-0000000055000-11");
     std::int64_t canteen = data.deduction("Kantina", 2, 2000, "170-0000000001111-22");
-    std::int64_t bank = data.deduction("Banca Intesa - krediti", 3, 0, "160-0000000599900-44",
-                                       "97 1100");
+    std::int64_t bank =
+        data.deduction("Banca Intesa - krediti", 3, 0, "160-0000000599900-44", "97 1100");
 
     Fixture() {
         context.PayrollDb = db::Database::open(data.folder() / "plate.db");
@@ -84,19 +84,27 @@ struct DeductionWindowsTest::Fixture {
     static int checkedRows(QTreeWidget* list, int column) {
         int checked = 0;
         for (int i = 0; i < list->topLevelItemCount(); ++i)
-            checked += list->topLevelItem(i)->data(column, Qt::CheckStateRole).toInt() ==
-                       Qt::Checked;
+            checked +=
+                list->topLevelItem(i)->data(column, Qt::CheckStateRole).toInt() == Qt::Checked;
         return checked;
     }
     // A month of posted calculations: loans and standing deductions withheld in March 2024.
     void postMarch() {
         data.twoParts(true);
         const auto loanMarko = data.loan(marko, bank,
-                                         {.startMonth = 1, .endMonth = 12, .iznos = 6000,
-                                          .prviDeo = 3000, .drugiDeo = 3000, .poziv = "11-2024"});
+                                         {.startMonth = 1,
+                                          .endMonth = 12,
+                                          .iznos = 6000,
+                                          .prviDeo = 3000,
+                                          .drugiDeo = 3000,
+                                          .poziv = "11-2024"});
         const auto loanAna = data.loan(ana, bank,
-                                       {.startMonth = 2, .endMonth = 6, .endYear = 2025,
-                                        .valuta = 1, .iznos = 150, .prviDeo = 75,
+                                       {.startMonth = 2,
+                                        .endMonth = 6,
+                                        .endYear = 2025,
+                                        .valuta = 1,
+                                        .iznos = 150,
+                                        .prviDeo = 75,
                                         .drugiDeo = 75});
         data.rates(117.18, 121.4, 108.9);
         const auto unionMarko = data.participation(marko, union_, {2000, 1, 1});
@@ -237,8 +245,8 @@ void DeductionWindowsTest::perEmployeeWindowShowsInactiveDeductionsInRed() {
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAktiviraj"), Qt::LeftButton);
     QVERIFY(Fixture::shown("Obustava Dobrovoljno osiguranje za izabranog radnika je već aktivna!"));
     QTest::mouseClick(window.findChild<QPushButton*>("cmdDeaktiviraj"), Qt::LeftButton);
-    QVERIFY(Fixture::shown(
-        "Obustava Dobrovoljno osiguranje za izabranog radnika je deaktivirana!"));
+    QVERIFY(
+        Fixture::shown("Obustava Dobrovoljno osiguranje za izabranog radnika je deaktivirana!"));
     QCOMPARE(f_->rows(f_->insurance), 0);
 
     auto* loans = window.findChild<QTreeWidget*>("listKrediti");
@@ -353,7 +361,8 @@ void DeductionWindowsTest::screenshots() {
 
     frmObustaveMEsec month(f_->context);
     db::Database& db = *f_->context.PayrollDb;
-    const auto first = priceMonthDeductions(db, {f_->ana, 2024, 3, DeductionPart::First, 38100_din});
+    const auto first =
+        priceMonthDeductions(db, {f_->ana, 2024, 3, DeductionPart::First, 38100_din});
     const auto second =
         priceMonthDeductions(db, {f_->ana, 2024, 3, DeductionPart::Second, 38100_din});
     month.prikazi(f_->ana, first.rows, second.rows);

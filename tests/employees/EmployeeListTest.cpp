@@ -1,10 +1,11 @@
 // The register's list: its filters, its texts, the search by name and the printed list.
-#include "EmployeesDb.h"
 #include "employees/EmployeeList.h"
-#include "employees/EmployeeListReport.h"
-#include "employees/EmployeeSearch.h"
 
 #include <algorithm>
+
+#include "EmployeesDb.h"
+#include "employees/EmployeeListReport.h"
+#include "employees/EmployeeSearch.h"
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -17,7 +18,10 @@ protected:
         production = addUnit("Proizvodnja");
         office = addUnit("Uprava");
         addEmployee({.surname = "Šćepanović", .name = "Ana", .unit = production});
-        addEmployee({.surname = "Ilić", .name = "Đorđe", .unit = production, .calcType = 1,
+        addEmployee({.surname = "Ilić",
+                     .name = "Đorđe",
+                     .unit = production,
+                     .calcType = 1,
                      .fixedTerm = true});
         addEmployee({.surname = "Marić", .name = "Šime", .unit = office, .owner = true});
         addEmployee({.surname = "Lukić", .name = "Ivan", .unit = office, .inactive = true});
@@ -83,7 +87,8 @@ TEST_F(EmployeeListTest, PrintedListCarriesTheFilterWordsAndBreaksPages) {
     ASSERT_EQ(doc.pages.size(), 3u);
     const auto texts = doc.pages[0].texts();
     EXPECT_NE(std::find(texts.begin(), texts.end(), "Spisak zaposlenih, Sve RJ"), texts.end());
-    for (const char* heading : {"R.Br", "ID", "Prezime i ime", "JMBG", "Tip RO", "Datum", "Aktivan"})
+    for (const char* heading :
+         {"R.Br", "ID", "Prezime i ime", "JMBG", "Tip RO", "Datum", "Aktivan"})
         EXPECT_TRUE(doc.pages[1].findText(heading)) << heading;
     EXPECT_TRUE(doc.pages[2].findText("120."));
     EXPECT_TRUE(doc.pages[2].findText("Strana 3 od 3"));

@@ -1,6 +1,7 @@
 // Saving the edit panel, removing an employee, the owner flag and the municipality for everyone.
-#include "EmployeesDb.h"
 #include "employees/EmployeeRecord.h"
+
+#include "EmployeesDb.h"
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -135,8 +136,7 @@ TEST_P(EmployeeRemovalTest, RowsOfTheEmployeeKeepHimEvenAfterLeaving) {
     EXPECT_EQ(count("radnici"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(NineTables, EmployeeRemovalTest,
-                         ::testing::ValuesIn(EmployeeDataTables));
+INSTANTIATE_TEST_SUITE_P(NineTables, EmployeeRemovalTest, ::testing::ValuesIn(EmployeeDataTables));
 
 TEST_F(EmployeeRecordTest, RemovalAsksTheSystemsQuestion) {
     EXPECT_EQ(employeeRemovalQuestion(),

@@ -1,9 +1,10 @@
 // The per-employee statements: months of a period, the certificates and their sentences.
-#include "EmployeesDb.h"
-#include "employees/EmployeeStatementReports.h"
 #include "employees/EmployeeStatements.h"
 
 #include <algorithm>
+
+#include "EmployeesDb.h"
+#include "employees/EmployeeStatementReports.h"
 
 using namespace zarion;
 using namespace zarion::employees;

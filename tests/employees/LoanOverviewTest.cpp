@@ -1,12 +1,12 @@
 // The creditor overview of a payment: totals, employees, printed lists, transfers, chamber file.
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
 #include "DeductionDb.h"
 #include "employees/LoanChamberFile.h"
 #include "employees/LoanCreditorOverview.h"
 #include "employees/LoanOverviewReports.h"
-
-#include <fstream>
-#include <gtest/gtest.h>
-#include <sstream>
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -100,9 +100,9 @@ TEST_F(LoanOverviewTest, ChamberFileHoldsTheCompanyLineAndOneLinePerEmployee) {
               "Antić Ana;0507990715555;1500.00;60000.00;3/2024 do 12/2024;30000.00;27000.00\r\n"
               "Petrović Marko;1203985710123;2500.00;81000.00;1/2024 do 10/2024;50000.00;"
               "42500.00\r\n");
-    EXPECT_EQ(WriteChamberFile(data.folder(), company, {2024, 4, 5}, {2024, 3, true}, {})
-                  .path.filename(),
-              "komora1.txt");
+    EXPECT_EQ(
+        WriteChamberFile(data.folder(), company, {2024, 4, 5}, {2024, 3, true}, {}).path.filename(),
+        "komora1.txt");
 }
 
 std::string allTexts(const report::Document& document) {
@@ -126,15 +126,14 @@ TEST_F(LoanOverviewTest, PrintedListsNameTheirColumnsTotalAndClosingRequest) {
     for (const char* expected :
          {"Spisak uplaćenih obaveza po kreditima|", "Banka Intesa - 160-5500-11|",
           "Isplata: 03/2024 - 0 -KONAčNA|", "IZNOS RATE|", "Period za otplatu|",
-          "Uk.vred. kredita|", "Preostalo za uplatu|", "1.|Antić Ana|1,500.00|",
-          "UKUPNO|4,000.00|", "Šabac, 05.04.2024|", "Obračunao:|", "Šef računovodstva:|",
-          "Direktor:|",
+          "Uk.vred. kredita|", "Preostalo za uplatu|", "1.|Antić Ana|1,500.00|", "UKUPNO|4,000.00|",
+          "Šabac, 05.04.2024|", "Obračunao:|", "Šef računovodstva:|", "Direktor:|",
           "Molimo Vas da sve nepravilnosti u pogledu spiska dostavite u roku od 15 dana radi "
           "blagovremene korekcije.|"})
         EXPECT_NE(loans.find(expected), std::string::npos) << expected;
 
-    const auto others = allTexts(
-        CreditorPaymentList(print, totals[1], creditorPayments(data.db(), march, union_)));
+    const auto others =
+        allTexts(CreditorPaymentList(print, totals[1], creditorPayments(data.db(), march, union_)));
     EXPECT_NE(others.find("|Spisak uplaćenih obaveza|"), std::string::npos);
     EXPECT_NE(others.find("1.|Antić Ana|članarina|600.00|"), std::string::npos);
     EXPECT_EQ(others.find("IZNOS RATE"), std::string::npos);

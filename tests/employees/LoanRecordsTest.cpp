@@ -1,10 +1,11 @@
 // Loans: the schedule arithmetic, saving and deleting, and what the calculation takes from them.
-#include "DeductionDb.h"
-#include "employees/DeductionPricing.h"
 #include "employees/LoanRecords.h"
-#include "employees/LoanSchedule.h"
 
 #include <gtest/gtest.h>
+
+#include "DeductionDb.h"
+#include "employees/DeductionPricing.h"
+#include "employees/LoanSchedule.h"
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -54,7 +55,8 @@ protected:
         return l;
     }
     bool withheldIn(int year, int month) {
-        return !priceMonthDeductions(data.db(), {marko, year, month, DeductionPart::Single, 50000_din})
+        return !priceMonthDeductions(data.db(),
+                                     {marko, year, month, DeductionPart::Single, 50000_din})
                     .rows.empty();
     }
 };
@@ -171,7 +173,8 @@ TEST_F(LoanRecordsTest, CreditorListCoversTheMonthOrTheWholeYear) {
 
 TEST_F(LoanRecordsTest, ForeignLoanIsValuedInDinarsAtTheCurrentRate) {
     data.rates(117, 0, 0);
-    const auto id = data.loan(marko, bank, {.startMonth = 1, .endMonth = 10, .valuta = 1, .iznos = 100});
+    const auto id =
+        data.loan(marko, bank, {.startMonth = 1, .endMonth = 10, .valuta = 1, .iznos = 100});
     data.withheld(data.calculation(marko, 2024, 1, false, 50000_din), false, bank, id, 11700_din);
 
     const auto line = loansOfEmployee(data.db(), marko).at(0);

@@ -1,12 +1,12 @@
 // The transfer form "NALOG ZA PRENOS" drawn, written to PDF and read back.
 #include "PaymentOrderFormTest.h"
 
+#include <QtTest>
+
 #include "TempDir.h"
 #include "ToolOutput.h"
 #include "employees/PaymentOrderForm.h"
 #include "report/qt/Renderer.h"
-
-#include <QtTest>
 
 using namespace zarion;
 using namespace zarion::employees;
@@ -40,23 +40,37 @@ std::string pdfText(const report::Document& document, const test::TempDir& dir) 
 
 void PaymentOrderFormTest::printedOrderShowsAmountAccountsAndPurpose() {
     test::TempDir dir;
-    const auto document =
-        PaymentOrdersDocument({creditorOrder("Banka Intesa a.d.", Currency::parse("12345.67")),
-                               creditorOrder("Sindikat", 600_din),
-                               creditorOrder("Komercijalna banka", 1_din)},
-                              "NALOG ZA PRENOS");
+    const auto document = PaymentOrdersDocument(
+        {creditorOrder("Banka Intesa a.d.", Currency::parse("12345.67")),
+         creditorOrder("Sindikat", 600_din), creditorOrder("Komercijalna banka", 1_din)},
+        "NALOG ZA PRENOS");
     QCOMPARE(document.pages.size(), std::size_t{2}); // two forms to a page
 
     const std::string text = pdfText(document, dir);
     QVERIFY2(!text.empty(), "pdftotext printed nothing");
-    for (const char* expected :
-         {"NALOG ZA PRENOS", "=12,345.67", "=600.00", "=1.00", "205-0000000999900-11",
-          "160-0000000055000-11", "Obustave iz LD za 03/2024", "Banka Intesa a.d.",
-          "Žitopromet d.o.o. Šabac", "246", "97", "55-1234-2024", "Šabac, 05.04.2024",
-          "dužnik - nalogodavac", "svrha plaćanja", "poverilac - primalac",
-          "račun dužnika - nalogodavca", "račun poverioca - primaoca",
-          "model i poziv na broj (odobrenje)", "pečat i potpis nalogodavca", "datum valute",
-          "hitno", "Obrazac broj 3"})
+    for (const char* expected : {"NALOG ZA PRENOS",
+                                 "=12,345.67",
+                                 "=600.00",
+                                 "=1.00",
+                                 "205-0000000999900-11",
+                                 "160-0000000055000-11",
+                                 "Obustave iz LD za 03/2024",
+                                 "Banka Intesa a.d.",
+                                 "Žitopromet d.o.o. Šabac",
+                                 "246",
+                                 "97",
+                                 "55-1234-2024",
+                                 "Šabac, 05.04.2024",
+                                 "dužnik - nalogodavac",
+                                 "svrha plaćanja",
+                                 "poverilac - primalac",
+                                 "račun dužnika - nalogodavca",
+                                 "račun poverioca - primaoca",
+                                 "model i poziv na broj (odobrenje)",
+                                 "pečat i potpis nalogodavca",
+                                 "datum valute",
+                                 "hitno",
+                                 "Obrazac broj 3"})
         QVERIFY2(text.find(expected) != std::string::npos, expected);
     const auto info = test::toolOutput("pdfinfo '" + (dir / "nalozi.pdf").string() + "'");
     const auto pages = info.find("Pages:");
