@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "Commands.h"
+#include "DemoLogo.h"
 #include "core/AppContext.h"
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Paths.h"
@@ -36,7 +37,8 @@ int main(int argc, char** argv) {
             context.BaseFolder =
                 fs::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() /
                 "demo";
-            demo::createDemoBase(context.BaseFolder, clock);
+            if (const auto company = demo::createDemoBase(context.BaseFolder, clock))
+                writeDemoLogo(*company);
         } else {
             context.BaseFolder =
                 startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));

@@ -210,7 +210,8 @@ void fillPayroll(db::Database& payroll, const Date& today) {
     tx.commit();
 }
 
-void buildDataRoot(const fs::path& dataRoot, const Date& today) {
+// Returns the demo company's number.
+std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today) {
     startup::prepareDataRoot(dataRoot);
     std::int64_t companyId = 0;
     {
@@ -224,20 +225,22 @@ void buildDataRoot(const fs::path& dataRoot, const Date& today) {
     }
     fillMasterData(*db::Database::open(startup::masterDataPath(dataRoot, today.year, companyId)));
     fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, today.year, companyId)), today);
+    return companyId;
 }
 
 } // namespace
 
-void createDemoBase(const fs::path& base, const Clock& clock) {
+std::optional<fs::path> createDemoBase(const fs::path& base, const Clock& clock) {
     const fs::path dataRoot = base / "kontora";
     if (fs::exists(startup::registerPath(dataRoot)))
-        return;
+        return std::nullopt;
 
     // Built beside the data root and moved into place whole: a run that fails half-way leaves
     // no register behind, and the next run starts again from nothing.
     const fs::path staging = base / "kontora.demo-tmp";
     fs::remove_all(staging);
-    buildDataRoot(staging, clock.today());
+    const Date today = clock.today();
+    const std::int64_t companyId = buildDataRoot(staging, today);
     if (fs::is_directory(dataRoot) && fs::is_empty(dataRoot))
         fs::remove(dataRoot);
     fs::rename(staging, dataRoot);
@@ -246,6 +249,7 @@ void createDemoBase(const fs::path& base, const Clock& clock) {
     if (!fs::exists(marker)) {
         const std::ofstream empty(marker, std::ios::binary); // empty: the data root is kontora/
     }
+    return startup::companyFolder(dataRoot, today.year, companyId);
 }
 
 } // namespace zarion::demo

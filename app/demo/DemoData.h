@@ -1,6 +1,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 
 #include "core/Dates.h"
 
@@ -11,6 +12,8 @@ namespace zarion::demo {
 // operator "demo" (password "demo") and the company "Zarion Demo d.o.o." for the clock's year,
 // filled with that year's rates, its settings, code lists and about twenty-five employees.
 // A base that has a register already is left exactly as it is.
-void createDemoBase(const std::filesystem::path& base, const Clock& clock);
+// Returns the demo company's folder when it was made now.
+std::optional<std::filesystem::path> createDemoBase(const std::filesystem::path& base,
+                                                    const Clock& clock);
 
 } // namespace zarion::demo

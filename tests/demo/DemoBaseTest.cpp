@@ -94,10 +94,14 @@ TEST(DemoBaseCreation, LeftoversOfAnInterruptedRunAreBuiltAgain) {
     std::ofstream(dir / "kontora.demo-tmp" / "firme.db") << "half written";
     fs::create_directories(dir / "kontora");
     const FixedClock clock({{2026, 3, 10}, 9, 0, 0});
-    demo::createDemoBase(dir.path(), clock);
+    const auto company = demo::createDemoBase(dir.path(), clock);
     EXPECT_EQ(
         db::Database::open(dir / "kontora" / "firme.db")->scalar("SELECT COUNT(*) FROM operateri"),
         1);
+    // The company folder comes back once, when it is made; a second start makes nothing.
+    ASSERT_TRUE(company.has_value());
+    EXPECT_TRUE(fs::exists(*company / "plate.db"));
+    EXPECT_FALSE(demo::createDemoBase(dir.path(), clock).has_value());
 }
 
 TEST(DemoBaseCreation, OperatorSignsInWithDemoDemo) {
