@@ -6,6 +6,7 @@
 #include "cli/Arguments.h"
 #include "cli/CalcCommand.h"
 #include "cli/OperatorCommand.h"
+#include "cli/ReportCommand.h"
 
 namespace {
 
@@ -16,6 +17,8 @@ void usage() {
                  "           dodaje operatera ili menja lozinku postojecem\n"
                  "  calc     < zahtev.json\n"
                  "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
+                 "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
+                 "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
                  "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -33,6 +36,8 @@ int main(int argc, char** argv) {
             return zarion::cli::operatorCommand(args);
         if (command == "calc")
             return zarion::cli::calcCommand(std::cin, std::cout);
+        if (command == "report")
+            return zarion::cli::reportCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

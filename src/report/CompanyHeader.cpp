@@ -44,17 +44,18 @@ void PrintHeader(Painter& painter, const CompanyData& company,
     if (!logoPath.empty())
         painter.PaintPicture(logoPath, LogoX, LogoY, LogoWidth, LogoHeight);
 
+    // Centred on 160 mm; a line too long for that ends at the rules' right end instead.
+    const auto line = [&painter](const std::string& text, double y) {
+        painter.PrintCenteredWithin(text, TextCentre, y, RuleRight);
+    };
     painter.setFontSize(10);
-    painter.PrintCentered(company.Naziv, TextCentre, 7);
+    line(company.Naziv, 7);
     painter.setFontSize(8);
-    painter.PrintCentered(company.ADRESA + " - " + company.grad, TextCentre, 12);
-    painter.PrintCentered("mati~ni br: "_yu + company.maticni +
-                              ", registracioni br: " + company.registracioni,
-                          TextCentre, 16);
-    painter.PrintCentered("[ifra delatnosti: "_yu + company.SIFRA, TextCentre, 20);
-    painter.PrintCentered("PIB: " + company.PIB + ", PDV: " + company.pdv, TextCentre, 24);
-    painter.PrintCentered("@iro ra~un: "_yu + company.ziroracun + " " + company.banka, TextCentre,
-                          28);
+    line(company.ADRESA + " - " + company.grad, 12);
+    line("mati~ni br: "_yu + company.maticni + ", registracioni br: " + company.registracioni, 16);
+    line("[ifra delatnosti: "_yu + company.SIFRA, 20);
+    line("PIB: " + company.PIB + ", PDV: " + company.pdv, 24);
+    line("@iro ra~un: "_yu + company.ziroracun + " " + company.banka, 28);
 
     painter.setDrawWidth(7);
     painter.HLine(RuleLeft, RuleRight, 36);

@@ -30,8 +30,9 @@ struct CompanyData {
 std::optional<CompanyData> readCompanyData(db::Database& masterDb);
 
 // The header every report starts its first page with: the logo at the top left, the company's
-// name, address and numbers centred on x = 160 mm from y = 7 mm, and a double rule at 35/36 mm.
-// The report continues below 36 mm. An empty or unreadable logo path prints no picture. The
+// name, address and numbers centred on x = 160 mm from y = 7 mm (a line too long for that ends
+// at 200 mm, where the rules end), and a double rule at 35/36 mm. The report continues below
+// 36 mm. An empty or unreadable logo path prints no picture. The
 // painter is left with the font "yuoptimar" at 8 pt and line width 1.
 void PrintHeader(Painter& painter, const CompanyData& company,
                  const std::filesystem::path& logoPath);

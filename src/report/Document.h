@@ -28,13 +28,15 @@ struct Font {
 std::string fontFamily(std::string_view reportFontName);
 
 // A text whose line box has its top edge at y. Left: it starts at x; Right: it ends at x;
-// Center: it is centred on x.
+// Center: it is centred on x, but moved left as far as it would end past rightLimit (when that
+// is above 0), so that a long line stays on the paper.
 struct Text {
     double x = 0;
     double y = 0;
     std::string text;
     Align align = Align::Left;
     Font font;
+    double rightLimit = 0;
 };
 
 struct Line {

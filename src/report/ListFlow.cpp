@@ -49,7 +49,7 @@ void ListFlow::finish() {
                                   std::to_string(last - firstPage_ + 1);
         Page& page = painter_.document().pages[static_cast<std::size_t>(number - 1)];
         page.commands.emplace_back(
-            Text{layout_.right, layout_.bottom + PageNumberDrop, label, Align::Right, font});
+            Text{layout_.right, layout_.bottom + PageNumberDrop, label, Align::Right, font, 0});
     }
 }
 

@@ -38,6 +38,10 @@ void Painter::PrintCentered(std::string_view text, double x, double y) {
     this->text(text, x, y, Align::Center, font_);
 }
 
+void Painter::PrintCenteredWithin(std::string_view text, double x, double y, double rightLimit) {
+    this->text(text, x, y, Align::Center, font_, rightLimit);
+}
+
 void Painter::PrintAmount(Currency amount, double x, double y, int decimals) {
     Font smaller = font_;
     smaller.size -= AmountFontReduction;
@@ -81,8 +85,9 @@ void Painter::setFontBold(bool bold) {
     font_.bold = bold;
 }
 
-void Painter::text(std::string_view text, double x, double y, Align align, const Font& font) {
-    page().commands.emplace_back(Text{x, y, std::string(text), align, font});
+void Painter::text(std::string_view text, double x, double y, Align align, const Font& font,
+                   double rightLimit) {
+    page().commands.emplace_back(Text{x, y, std::string(text), align, font, rightLimit});
 }
 
 double Painter::lineWidthMm() const {

@@ -27,6 +27,8 @@ public:
     void PrintLeft(std::string_view text, double x, double y);
     void PrintRight(std::string_view text, double x, double y);
     void PrintCentered(std::string_view text, double x, double y);
+    // Centred on x as long as it ends before rightLimit; a longer text ends at rightLimit.
+    void PrintCenteredWithin(std::string_view text, double x, double y, double rightLimit);
     // The amount as "#,##0.00" (decimals 2), "#,##0.000" (3) or "#,##0.0000" (any other value),
     // ending at x, in a font 0.5 pt smaller than the current one for this one print.
     void PrintAmount(Currency amount, double x, double y, int decimals = 2);
@@ -59,7 +61,8 @@ public:
     Document take() { return std::move(document_); }
 
 private:
-    void text(std::string_view text, double x, double y, Align align, const Font& font);
+    void text(std::string_view text, double x, double y, Align align, const Font& font,
+              double rightLimit = 0);
     double lineWidthMm() const;
 
     Document document_;

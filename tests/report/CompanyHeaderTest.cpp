@@ -73,6 +73,8 @@ TEST(CompanyHeader, PrintsTheCompanyBlockLogoAndDoubleRule) {
     const Text& account = textAt(page, "Žiro račun: 160-123456-78 Banka Intesa");
     EXPECT_DOUBLE_EQ(account.y, 28);
     EXPECT_DOUBLE_EQ(account.x, 160);
+    for (const std::string& line : page.texts())
+        EXPECT_DOUBLE_EQ(textAt(page, line).rightLimit, 200) << line; // kept within the rules
 
     const auto& logo = std::get<Picture>(page.commands.front());
     EXPECT_EQ(logo.file, "/logo/firma.png");

@@ -6,6 +6,7 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <algorithm>
 
 namespace zarion::report {
 
@@ -41,11 +42,14 @@ public:
         painter_.setFont(font);
         const QFontMetricsF metrics(font, painter_.device());
         const QString content = toQString(text.text);
+        const double width = metrics.horizontalAdvance(content);
         double x = text.x * scale_;
         if (text.align == Align::Right)
-            x -= metrics.horizontalAdvance(content);
+            x -= width;
         else if (text.align == Align::Center)
-            x -= metrics.horizontalAdvance(content) / 2;
+            x -= width / 2;
+        if (text.align == Align::Center && text.rightLimit > 0)
+            x = std::min(x, text.rightLimit * scale_ - width);
         painter_.drawText(QPointF(x, text.y * scale_ + metrics.ascent()), content);
     }
 

@@ -1,0 +1,163 @@
+#include "cli/ReportRegistry.h"
+
+#include <array>
+#include <iterator>
+#include <optional>
+#include <string>
+#include <tuple>
+#include <utility>
+#include <vector>
+
+#include "core/NumericText.h"
+#include "core/Text.h"
+#include "employees/EmployeeList.h"
+#include "employees/EmployeeListReport.h"
+#include "employees/EmployeeRecord.h"
+#include "employees/EmployeeStatementReports.h"
+#include "employees/EmployeeStatements.h"
+#include "employees/LoanOverviewReports.h"
+#include "employees/PaymentOrderForm.h"
+#include "report/SampleList.h"
+
+namespace zarion::cli {
+namespace {
+
+using employees::OverviewPeriod;
+
+report::Document sample(const ReportSource& source) {
+    return report::sampleList(source.company, source.logo);
+}
+
+// The register's list as the employee window prints it unfiltered: every unit, every type,
+// the active employees.
+report::Document employeeList(const ReportSource& source) {
+    const employees::ListFilter everyone;
+    return employees::employeeListReport(source.company, source.logo,
+                                         employees::employeeListTitle(everyone, ""),
+                                         employees::loadEmployeeList(source.payroll, everyone));
+}
+
+employees::Employee chosenEmployee(const ReportSource& source) {
+    const auto id = source.options.get("radnik");
+    if (!id)
+        throw ReportRefusal("Nedostaje --radnik ID");
+    const auto employee = employees::loadEmployee(source.payroll, wholeValue(*id));
+    if (!employee)
+        throw ReportRefusal("Greska kod pronalazenja radnika u bazi!");
+    return *employee;
+}
+
+// "M.GGGG" (or "M/GGGG"); the month and year given when the option is missing.
+std::pair<int, int> monthOption(const ReportSource& source, const std::string& name, int month,
+                                int year) {
+    const auto text = source.options.get(name);
+    if (!text)
+        return {month, year};
+    const std::size_t separator = text->find_first_of("./");
+    if (separator == std::string::npos)
+        throw ReportRefusal("--" + name + " se zadaje kao MESEC.GODINA");
+    return {static_cast<int>(wholeValue(text->substr(0, separator))),
+            static_cast<int>(wholeValue(text->substr(separator + 1)))};
+}
+
+// The salary certificate of an employee for a period, by default the whole working year.
+report::Document salaryCertificate(const ReportSource& source) {
+    const employees::Employee employee = chosenEmployee(source);
+    employees::StatementPeriod period;
+    std::tie(period.fromMonth, period.fromYear) = monthOption(source, "od", 1, source.year);
+    std::tie(period.toMonth, period.toYear) = monthOption(source, "do", 12, source.year);
+    if (const auto refused = employees::checkPeriod(period))
+        throw ReportRefusal(refused->message);
+    return employees::salaryCertificate(
+        source.company, source.logo, employee, period,
+        employees::statementMonths(source.payroll, employee.id_radnik, period));
+}
+
+// The certificate of the taxes withheld in the working year, issued today unless --datum says.
+report::Document pppPo(const ReportSource& source) {
+    const employees::Employee employee = chosenEmployee(source);
+    Date issued = source.today;
+    if (const auto text = source.options.get("datum")) {
+        issued = dateFromIsoText(*text);
+        if (issued == Date{})
+            throw ReportRefusal("--datum se zadaje kao GGGG-MM-DD");
+    }
+    return employees::pppPoForm(
+        source.company, employee, source.year,
+        employees::annualIncomes(source.payroll, employee.id_radnik, source.year), issued);
+}
+
+// The payment of --mesec of the working year: the final part, or the first with --deo 1.
+OverviewPeriod payment(const ReportSource& source) {
+    const auto month = source.options.get("mesec");
+    if (!month)
+        throw ReportRefusal("Nedostaje --mesec MESEC");
+    const auto part = source.options.get("deo");
+    return {source.year, static_cast<int>(wholeValue(*month)), part && wholeValue(*part) == 1};
+}
+
+std::vector<employees::CreditorTotal> creditorsPaid(const ReportSource& source,
+                                                    const OverviewPeriod& period) {
+    auto creditors = employees::creditorTotals(source.payroll, period);
+    if (creditors.empty())
+        throw ReportRefusal("Nema obustava - " + employees::paymentHeading(period));
+    return creditors;
+}
+
+employees::Payer payer(const ReportSource& source) {
+    employees::Payer company;
+    if (source.master)
+        company = employees::loadPayer(source.payroll, *source.master);
+    if (company.place.empty())
+        company.place = source.company.grad;
+    return company;
+}
+
+// The lists of what was paid to each creditor in the payment, one after the other.
+report::Document creditorLists(const ReportSource& source) {
+    employees::OverviewPrint print{source.company, source.logo, payer(source).place, source.today,
+                                   payment(source)};
+    report::Document all;
+    for (const employees::CreditorTotal& creditor : creditorsPaid(source, print.period)) {
+        report::Document one = employees::CreditorPaymentList(
+            print, creditor,
+            employees::creditorPayments(source.payroll, print.period, creditor.id_obustava));
+        all.title = one.title;
+        std::move(one.pages.begin(), one.pages.end(), std::back_inserter(all.pages));
+    }
+    return all;
+}
+
+// The payment orders to the creditors of the payment, two to a page.
+report::Document creditorOrders(const ReportSource& source) {
+    const OverviewPeriod period = payment(source);
+    return employees::PaymentOrdersDocument(
+        employees::creditorPaymentOrders(payer(source), creditorsPaid(source, period), period,
+                                         source.today),
+        "NALOG ZA PRENOS"_yu);
+}
+
+const std::array<ReportEntry, 6> Reports{{
+    {"uzorak", "probni spisak na dve strane (zaglavlje, slova, iznosi, prelom)", sample},
+    {"zaposleni", "spisak zaposlenih: sve RJ, svi tipovi RO, aktivni", employeeList},
+    {"potvrda", "--radnik ID [--od M.GGGG] [--do M.GGGG]: potvrda o visini zarade",
+     salaryCertificate},
+    {"ppppo", "--radnik ID [--datum GGGG-MM-DD]: obrazac PPP-PO za godinu", pppPo},
+    {"kreditori", "--mesec M [--deo 1]: spiskovi uplata po kreditorima", creditorLists},
+    {"nalozi", "--mesec M [--deo 1]: nalozi za prenos kreditorima", creditorOrders},
+}};
+
+} // namespace
+
+std::span<const ReportEntry> reports() {
+    return Reports;
+}
+
+const ReportEntry* findReport(std::string_view name) {
+    for (const ReportEntry& entry : Reports)
+        if (equalsIgnoreCase(entry.name, name))
+            return &entry;
+    return nullptr;
+}
+
+} // namespace zarion::cli

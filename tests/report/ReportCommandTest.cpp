@@ -1,0 +1,160 @@
+// zarion-cli report: the built program writes a company's report to a PDF file.
+#include <gtest/gtest.h>
+#include <regex>
+#include <string>
+#include <sys/wait.h>
+
+#include "TempDir.h"
+#include "ToolOutput.h"
+#include "core/db/Database.h"
+#include "core/startup/Paths.h"
+#include "demo/DemoData.h"
+
+namespace zarion::test {
+namespace {
+
+constexpr int DemoYear = 2026;
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+// The demo base of 2026 with its one company, and the command line run on it.
+class ReportCommand : public ::testing::Test {
+protected:
+    void SetUp() override {
+        demo::createDemoBase(dir.path(), FixedClock({{DemoYear, 3, 16}, 9, 0, 0}));
+        const auto registerDb = db::Database::open(startup::registerPath(dir / "kontora"));
+        companyId = std::to_string(registerDb->scalar("SELECT ID_Firma FROM firme").value_or(0));
+    }
+
+    CliRun run(const std::string& arguments) const {
+        const std::string command = std::string("'") + ZARION_CLI + "' report " + arguments +
+                                    " > '" + (dir / "out.txt").string() + "' 2> '" +
+                                    (dir / "err.txt").string() + "'";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
+                toolOutput("cat '" + (dir / "out.txt").string() + "'"),
+                toolOutput("cat '" + (dir / "err.txt").string() + "'")};
+    }
+    std::string pdfText(const std::string& name) const {
+        return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
+    }
+    std::string onDemoCompany(const std::string& report, const std::string& pdf) const {
+        return report + " --firma " + companyId + " --godina " + std::to_string(DemoYear) +
+               " --base '" + dir.path().string() + "' --pdf '" + (dir / pdf).string() + "'";
+    }
+
+    TempDir dir;
+    std::string companyId;
+};
+
+TEST_F(ReportCommand, SampleListIsTwoPagesUnderTheCompanysHeader) {
+    const CliRun result = run(onDemoCompany("uzorak", "uzorak.pdf"));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.out,
+              "Izvestaj uzorak (2 str.) je zapisan u " + (dir / "uzorak.pdf").string() + "\n");
+    const std::string text = pdfText("uzorak.pdf");
+    EXPECT_NE(text.find("Zarion Demo d.o.o."), std::string::npos) << text;
+    EXPECT_NE(text.find("PROBNI SPISAK ZARADA - PROVERA ŠTAMPE"), std::string::npos);
+    EXPECT_NE(text.find("1,234,567.89"), std::string::npos);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
+    EXPECT_NE(text.find("Strana 2 od 2"), std::string::npos);
+}
+
+TEST_F(ReportCommand, EmployeeListListsTheRegister) {
+    const CliRun result = run(onDemoCompany("ZAPOSLENI", "zaposleni.pdf"));
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    const std::string text = pdfText("zaposleni.pdf");
+    EXPECT_NE(text.find("Spisak zaposlenih, Sve RJ, Svi tipovi RO"), std::string::npos) << text;
+    EXPECT_NE(text.find("Prezime i ime"), std::string::npos);
+
+    const auto payroll =
+        db::Database::open(startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+    auto first = payroll->prepare("SELECT prezime, ime FROM radnici WHERE nije_u_ro = 0 "
+                                  "ORDER BY rowid LIMIT 1");
+    ASSERT_TRUE(first.step());
+    EXPECT_NE(text.find(first.text(0) + " " + first.text(1)), std::string::npos) << text;
+}
+
+TEST_F(ReportCommand, EmployeeStatementsTakeTheEmployeeAndThePeriodAsked) {
+    const CliRun certificate =
+        run(onDemoCompany("potvrda", "potvrda.pdf") + " --radnik 2 --od 1.2026 --do 3.2026");
+    ASSERT_EQ(certificate.exitCode, 0) << certificate.err;
+    const std::string text = pdfText("potvrda.pdf");
+    EXPECT_NE(text.find("POTVRDA O VISINI ZARADE"), std::string::npos) << text;
+    EXPECT_NE(text.find("Za period od: 1/2026"), std::string::npos) << text;
+
+    const CliRun form = run(onDemoCompany("ppppo", "ppppo.pdf") + " --radnik 2 --datum 2026-02-15");
+    ASSERT_EQ(form.exitCode, 0) << form.err;
+    EXPECT_NE(pdfText("ppppo.pdf").find("15.02.2026"), std::string::npos) << pdfText("ppppo.pdf");
+
+    const CliRun badPeriod = run(onDemoCompany("potvrda", "x.pdf") + " --radnik 2 --do 13.2026");
+    EXPECT_EQ(badPeriod.exitCode, 1);
+    EXPECT_NE(badPeriod.err.find("Niste dobro odabrali period!"), std::string::npos);
+    const CliRun noEmployee = run(onDemoCompany("ppppo", "x.pdf") + " --radnik 999");
+    EXPECT_EQ(noEmployee.exitCode, 1);
+    EXPECT_NE(noEmployee.err.find("Greska kod pronalazenja radnika u bazi!"), std::string::npos);
+    const CliRun nothingWithheld = run(onDemoCompany("nalozi", "x.pdf") + " --mesec 2");
+    EXPECT_EQ(nothingWithheld.exitCode, 1);
+    EXPECT_NE(nothingWithheld.err.find("Nema obustava - Isplata: 02/2026"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
+}
+
+TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        payroll->run("INSERT INTO obustaveproc(obustava, Tip, tekuci_Racun, zbirno_placanje, "
+                     "poziv) VALUES ('Kreditna banka Šabac', 3, '160-5500-11', 1, '97 555')");
+        const std::int64_t creditor = payroll->lastInsertId();
+        payroll->run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, "
+                     "Iznos, ukupno_meseci) VALUES (?, 2, ?, ?, 60000, 12)",
+                     creditor, Date{DemoYear, 1, 1}, Date{DemoYear, 12, 1});
+        const std::int64_t loan = payroll->lastInsertId();
+        payroll->run("INSERT INTO obracuni(ID_RADNIK, GODINA, MEsec, NETO) VALUES (2, ?, 2, ?)",
+                     DemoYear, Currency::fromUnits(80000));
+        payroll->run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, Iznos, "
+                     "id_or) VALUES (?, 0, ?, ?, ?)",
+                     payroll->lastInsertId(), creditor, Currency::fromUnits(5000), loan);
+    }
+    const CliRun lists = run(onDemoCompany("kreditori", "kreditori.pdf") + " --mesec 2");
+    ASSERT_EQ(lists.exitCode, 0) << lists.err;
+    const std::string listText = pdfText("kreditori.pdf");
+    EXPECT_NE(listText.find("Kreditna banka Šabac"), std::string::npos) << listText;
+    EXPECT_NE(listText.find("5,000.00"), std::string::npos) << listText;
+
+    const CliRun orders = run(onDemoCompany("nalozi", "nalozi.pdf") + " --mesec 2");
+    ASSERT_EQ(orders.exitCode, 0) << orders.err;
+    const std::string orderText = pdfText("nalozi.pdf");
+    EXPECT_NE(orderText.find("NALOG ZA PRENOS"), std::string::npos) << orderText;
+    EXPECT_NE(orderText.find("Kreditna banka Šabac"), std::string::npos) << orderText;
+    EXPECT_NE(orderText.find("5,000.00"), std::string::npos) << orderText;
+
+    const CliRun firstPart = run(onDemoCompany("nalozi", "x.pdf") + " --mesec 2 --deo 1");
+    EXPECT_EQ(firstPart.exitCode, 1);
+    EXPECT_NE(firstPart.err.find("Nema obustava - Isplata: 02/2026 - 1 -PRVI DEO"),
+              std::string::npos)
+        << firstPart.err;
+}
+
+TEST_F(ReportCommand, UnknownReportListsTheKnownOnesAndAMissingCompanyIsNamed) {
+    const CliRun unknown = run(onDemoCompany("nepostojeci", "x.pdf"));
+    EXPECT_EQ(unknown.exitCode, 2);
+    for (const char* report : {"uzorak", "zaposleni", "potvrda", "ppppo", "kreditori", "nalozi"})
+        EXPECT_NE(unknown.err.find(std::string("\n  ") + report + " "), std::string::npos)
+            << report << unknown.err;
+
+    const CliRun noCompany = run("uzorak --firma 999 --base '" + dir.path().string() +
+                                 "' --godina 2026 --pdf '" + (dir / "x.pdf").string() + "'");
+    EXPECT_EQ(noCompany.exitCode, 1);
+    EXPECT_TRUE(std::regex_search(noCompany.err, std::regex("Ne postoji baza firme 999 u godini "
+                                                            "2026: .*G2026/f999/plate.db")))
+        << noCompany.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
+}
+
+} // namespace
+} // namespace zarion::test
