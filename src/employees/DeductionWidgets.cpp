@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 
 #include "ui/Dialogs.h"
+#include "ui/frmGlavni.h"
 
 namespace zarion::employees::widgets {
 
@@ -73,14 +74,11 @@ void closeWindow(QWidget* window) {
 }
 
 void showBeside(QWidget* from, QWidget* window) {
-    if (auto* frame = qobject_cast<QMdiSubWindow*>(from->parentWidget());
-        frame && frame->mdiArea()) {
-        QMdiSubWindow* sub = frame->mdiArea()->addSubWindow(window);
-        sub->setAttribute(Qt::WA_DeleteOnClose);
-        window->show();
-        frame->mdiArea()->setActiveSubWindow(sub);
-        return;
-    }
+    if (auto* frame = qobject_cast<QMdiSubWindow*>(from->parentWidget()); frame && frame->mdiArea())
+        if (auto* main = qobject_cast<ui::frmGlavni*>(frame->mdiArea()->window())) {
+            main->showChild(window);
+            return;
+        }
     window->setParent(from, Qt::Window);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->show();

@@ -81,6 +81,9 @@ EmployeePanel::EmployeePanel(const Clock& clock, QWidget* parent)
     cmbVrsta_ = comboBox("cmbVrsta", true);
     addEntries(cmbVrsta_, insuredKindEntries());
     txtSifraVrstePrihoda_ = lineEdit("txtSifraVrstePrihoda");
+    // The job column holds the long entries: occupations, calculation types, insured kinds.
+    for (QComboBox* box : {cmbRadnoMesto_, cmbTipObracuna_, cmbVrsta_})
+        box->setMinimumContentsLength(30);
 
     dtpDatum_ = dateEdit("dtpDatum");
     txtPG_ = lineEdit("txtPG");

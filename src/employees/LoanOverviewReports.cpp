@@ -19,10 +19,10 @@ constexpr double SignatureBlockHeight = 40;
 std::vector<ListColumn> loanColumns() {
     return {{20, Align::Right, {"Red.broj"_yu}},
             {24, Align::Left, {"Prezime i ime"_yu}},
-            {105, Align::Right, {"IZNOS RATE"_yu}},
-            {110, Align::Left, {"Period za otplatu"_yu}},
-            {167, Align::Right, {"Uk.vred. kredita"_yu}},
-            {200, Align::Right, {"Preostalo za uplatu"_yu}}};
+            {100, Align::Right, {"IZNOS RATE"_yu}},
+            {106, Align::Left, {"Period za otplatu"_yu}},
+            {168, Align::Right, {"Uk.vred.", "kredita"}},
+            {200, Align::Right, {"Preostalo", "za uplatu"}}};
 }
 
 std::vector<ListColumn> otherColumns() {

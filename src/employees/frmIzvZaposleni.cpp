@@ -3,15 +3,18 @@
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/AppContext.h"
 #include "core/NumericText.h"
 #include "employees/CodeListPickers.h"
+#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeRecord.h"
 #include "employees/EmployeeSearch.h"
 #include "employees/EmployeeStatementReports.h"
@@ -74,7 +77,8 @@ frmIzvZaposleni::frmIzvZaposleni(AppContext& context, QWidget* parent)
     listIzv_->setAllColumnsShowFocus(true);
     listIzv_->setUniformRowHeights(true);
     for (int c = 0; c < headings.size(); ++c)
-        listIzv_->setColumnWidth(c, c < 3 ? 60 : 100);
+        listIzv_->setColumnWidth(
+            c, std::max(c < 3 ? 60 : 100, listIzv_->header()->sectionSizeHint(c) + 8));
 
     auto* cmdPrikazi = new QPushButton("Prika`i"_q, this);
     cmdPrikazi->setObjectName("cmdPrikazi");
@@ -113,7 +117,19 @@ frmIzvZaposleni::frmIzvZaposleni(AppContext& context, QWidget* parent)
     layout->addWidget(listIzv_);
     layout->addLayout(buttons);
     ui::SelectAllOnFocus::installAll(this);
-    resize(1080, 480);
+    resize(1220, 480);
+}
+
+void frmIzvZaposleni::keyPressEvent(QKeyEvent* event) {
+    if ((event->modifiers() & Qt::ControlModifier) && event->key() == Qt::Key_T) {
+        cmdTrazi_->click();
+        return;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        widgets::closeWindow(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmIzvZaposleni::employeeChanged() {

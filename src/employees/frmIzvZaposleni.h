@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -24,6 +25,10 @@ class frmIzvZaposleni : public QWidget {
     Q_OBJECT
 public:
     explicit frmIzvZaposleni(AppContext& context, QWidget* parent = nullptr);
+
+protected:
+    // CTRL+T searches the employee by name, Esc closes the window.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     // The employee and the period when both are good; otherwise the message was shown.

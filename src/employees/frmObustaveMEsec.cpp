@@ -1,5 +1,6 @@
 #include "employees/frmObustaveMEsec.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -24,7 +25,7 @@ QTreeWidget* deductionList(QWidget* parent, const QString& name) {
     auto* list = w::makeList(parent, name,
                              {"IDO"_q, "Kreditor"_q, "Iznos din"_q, "Valuta"_q, "Kurs"_q,
                               "Teku}i ra~un"_q, "Partija"_q, "ID_OR"_q});
-    const int widths[] = {45, 200, 90, 50, 70, 150, 130};
+    const int widths[] = {45, 200, 90, 50, 70, 175, 130};
     for (int c = 0; c < 7; ++c)
         list->setColumnWidth(c, widths[c]);
     return list;
@@ -68,7 +69,7 @@ frmObustaveMEsec::frmObustaveMEsec(AppContext& context, QWidget* parent)
     layout->addWidget(lblDrugiDeo);
     layout->addWidget(listObustave2, 1);
     layout->addWidget(cmdObustave, 0, Qt::AlignRight);
-    resize(860, twoParts ? 420 : 260);
+    resize(890, twoParts ? 420 : 260);
 }
 
 void frmObustaveMEsec::prikazi(long long employeeId, const std::vector<DeductionRow>& rows,
@@ -86,6 +87,14 @@ void frmObustaveMEsec::cmdObustave_Click() {
     auto* window = new frmObustaveRadnik(context_);
     window->setEmployee(employeeId_);
     w::showBeside(this, window);
+}
+
+void frmObustaveMEsec::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 } // namespace zarion::employees

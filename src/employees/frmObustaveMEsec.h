@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <vector>
 
+class QKeyEvent;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -29,6 +30,9 @@ public:
                  const std::vector<DeductionRow>& secondPart);
 
     void cmdObustave_Click();
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override; // Esc closes the pop-up
 
 private:
     AppContext& context_;

@@ -53,8 +53,8 @@ frmObustaveProc::frmObustaveProc(AppContext& context, QWidget* parent)
     setObjectName("frmObustaveProc");
     setWindowTitle("Stalne obustave"_q);
 
-    listObustave->setColumnWidth(0, 230);
-    listObustave->setColumnWidth(1, 110);
+    listObustave->setColumnWidth(0, 200);
+    listObustave->setColumnWidth(1, 105);
     listObustave->setColumnWidth(2, 40);
     listRadnici->setColumnWidth(Name, 220);
     listRadnici->setColumnWidth(Id, 50);

@@ -73,8 +73,8 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     cmdKomora->setObjectName("cmdKomora");
     listKreditori->setColumnWidth(0, 45);
     listKreditori->setColumnWidth(1, 230);
-    listKreditori->setColumnWidth(2, 150);
-    const int widths[] = {200, 110, 90, 90, 150, 110};
+    listKreditori->setColumnWidth(2, 175);
+    const int widths[] = {200, 125, 90, 90, 175, 110};
     for (int c = 0; c < 6; ++c)
         listRadnici->setColumnWidth(c, widths[c]);
 
@@ -112,7 +112,7 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     layout->addWidget(listKreditori, 1);
     layout->addLayout(commands);
     layout->addWidget(listRadnici, 2);
-    resize(1000, 600);
+    resize(1040, 600);
 }
 
 void frmPregledPoKreditima::setPeriod(int year, int month, bool firstPart) {

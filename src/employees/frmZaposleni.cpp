@@ -14,12 +14,14 @@
 #include "core/AppContext.h"
 #include "employees/AuxiliaryImport.h"
 #include "employees/CodeListPickers.h"
+#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeListModel.h"
 #include "employees/EmployeeListReport.h"
 #include "employees/EmployeePanel.h"
 #include "employees/EmployeeRecord.h"
 #include "employees/EmployeeTexts.h"
 #include "employees/ReportCompany.h"
+#include "employees/frmObustaveRadnik.h"
 #include "employees/frmZanimanje.h"
 #include "report/qt/SpreadsheetExport.h"
 #include "report/qt/frmPregled.h"
@@ -32,11 +34,6 @@ using ui::toQ;
 
 namespace {
 
-frmZaposleni::DeductionsOpener& deductionsOpener() {
-    static frmZaposleni::DeductionsOpener opener;
-    return opener;
-}
-
 QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
     auto* b = new QPushButton(caption, parent);
     b->setObjectName(name);
@@ -45,10 +42,6 @@ QPushButton* button(QWidget* parent, const char* name, const QString& caption) {
 }
 
 } // namespace
-
-void frmZaposleni::setDeductionsOpener(DeductionsOpener opener) {
-    deductionsOpener() = std::move(opener);
-}
 
 frmZaposleni::frmZaposleni(AppContext& context, QWidget* parent)
     : RegisterWindow(parent)
@@ -66,7 +59,7 @@ frmZaposleni::frmZaposleni(AppContext& context, QWidget* parent)
 
     connect(panel_->cmdSnimi, &QPushButton::clicked, this, &frmZaposleni::cmdSnimi_Click);
     connect(panel_->cmdObustave, &QPushButton::clicked, this, &frmZaposleni::cmdObustave_Click);
-    resize(1060, 620);
+    resize(1180, 620);
 
     guarded(this, [this] {
         fillUnitPicker(*cmbRJFilter_, *context_.PayrollDb, AllUnits::SveRJ);
@@ -221,7 +214,7 @@ void frmZaposleni::onEdit() {
         panel_->loadPickers(*context_.PayrollDb);
         panel_->showEmployee(*employee);
         panel_->cmdSnimi->setText("A`uriraj"_q);
-        panel_->cmdObustave->setEnabled(static_cast<bool>(deductionsOpener()));
+        panel_->cmdObustave->setEnabled(true);
         editing_ = id;
         stack_->setCurrentWidget(panel_);
         panel_->focusField(MissingField::Field::Prezime);
@@ -247,9 +240,13 @@ void frmZaposleni::cmdSnimi_Click() {
     });
 }
 
+// The standing deductions and loans of the employee in the panel, in a window of their own.
 void frmZaposleni::cmdObustave_Click() {
-    if (editing_ && deductionsOpener())
-        deductionsOpener()(this, *editing_);
+    if (!editing_)
+        return;
+    auto* deductions = new frmObustaveRadnik(context_);
+    deductions->setEmployee(*editing_);
+    widgets::showBeside(this, deductions);
 }
 
 void frmZaposleni::onRemove() {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <optional>
 
 #include "employees/RegisterWindow.h"
@@ -37,11 +36,6 @@ public:
 
     // Fills the list anew with the filters as set, keeping the selected employee when shown.
     void UcitajRadnike();
-
-    // How the "Obustave" button opens the deductions of one employee; until one is set the button
-    // stays disabled.
-    using DeductionsOpener = std::function<void(QWidget* opener, std::int64_t employee)>;
-    static void setDeductionsOpener(DeductionsOpener opener);
 
 protected:
     void onNew() override;

@@ -125,8 +125,13 @@ void frmGlavni::enableCommand(const QString& name, std::function<void()> handler
 }
 
 QMdiSubWindow* frmGlavni::showChild(QWidget* window) {
+    const bool sized = window->testAttribute(Qt::WA_Resized);
+    const QSize wanted = window->size();
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    if (sized) // the size the window gave itself, in its frame, as far as the area allows
+        sub->resize((wanted + sub->sizeHint() - window->sizeHint())
+                        .boundedTo(mdiArea_->viewport()->size()));
     window->show();
     mdiArea_->setActiveSubWindow(sub);
     return sub;

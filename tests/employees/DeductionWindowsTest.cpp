@@ -316,6 +316,21 @@ void DeductionWindowsTest::loanWindowRefusesToDeleteAUsedLoan() {
     QVERIFY(Fixture::shown("Greska kod pronalazenja kredita u bazi!"_q));
 }
 
+void DeductionWindowsTest::ctrlIExportsTheRunningLoansOfEveryCreditor() {
+    f_->data.loan(f_->marko, f_->bank, {.iznos = 2000});
+    frmObustaveKrediti window(f_->context);
+    window.show();
+    dt::queueText("97 ");
+    dt::queueText(""); // the default name
+    QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
+    const auto file = f_->context.BaseFolder / "IzvozExcel" / "kovrakreditori.xlsx";
+    QVERIFY(std::filesystem::exists(file));
+    QVERIFY(Fixture::shown("Prefiks"_q));
+    QVERIFY(Fixture::shown("Unesite ime excel fajla!"_q));
+    QCOMPARE(dt::shown().back().icon, QMessageBox::Information);
+    QVERIFY(dt::shown().back().text.contains("kovrakreditori"));
+}
+
 void DeductionWindowsTest::everyCommandOpensItsWindow() {
     ui::frmGlavni main(f_->context);
     registerDeductionCommands(main, f_->context);

@@ -20,6 +20,7 @@ private slots:
     void perEmployeeWindowShowsInactiveDeductionsInRed();
     void loanWindowSplitsTheInstalmentAndCountsTheMonths();
     void loanWindowRefusesToDeleteAUsedLoan();
+    void ctrlIExportsTheRunningLoansOfEveryCreditor();
     void everyCommandOpensItsWindow();
     void screenshots();
 

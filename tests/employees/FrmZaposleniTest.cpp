@@ -23,8 +23,10 @@
 #include "employees/EmployeeRecord.h"
 #include "employees/EmployeesCommands.h"
 #include "employees/frmBanke.h"
+#include "employees/frmIzvZaposleni.h"
 #include "employees/frmRJ.h"
 #include "employees/frmTraziZaposlenog.h"
+#include "employees/frmZanimanje.h"
 #include "employees/frmZaposleni.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
@@ -48,6 +50,8 @@ struct FrmZaposleniTest::Fixture {
         context.CompanyId = 1;
         std::filesystem::create_directories(context.companyFolder());
         context.PayrollDb = db::Database::create(context.companyFolder() / "plate.db");
+        db().execScript("PRAGMA synchronous = OFF");
+        db::Transaction tx(db());
         db().execScript(schema::payrollSql());
         db().execScript(schema::municipalitiesSql());
         db().run("INSERT INTO radne_jedinice(Naziv) VALUES ('Proizvodnja')");
@@ -60,6 +64,7 @@ struct FrmZaposleniTest::Fixture {
         add("Ilić", "Đorđe", production, 1, false, false);
         add("Marić", "Šime", office, 0, false, true);
         add("Lukić", "Ivan", office, 0, true, false);
+        tx.commit();
     }
 
     db::Database& db() { return *context.PayrollDb; }
@@ -381,6 +386,76 @@ void FrmZaposleniTest::menuCommandsOpenTheWindows() {
         QCOMPARE(main.mdiArea()->subWindowList().back()->widget()->objectName(), QString(window));
     }
     QCOMPARE(main.mdiArea()->subWindowList().size(), 4);
+    QTest::keyClick(main.mdiArea()->subWindowList().back()->widget(), Qt::Key_Escape);
+    QCOMPARE(main.mdiArea()->subWindowList().size(), 3); // Esc closes the statements
+}
+
+void FrmZaposleniTest::deductionsButtonOpensTheEmployeesDeductions() {
+    ui::frmGlavni main(f_->context);
+    registerEmployeesCommands(main, f_->context);
+    main.resize(1400, 900);
+    main.show();
+    main.command("mnuZaposleni")->trigger();
+    auto* register_ =
+        qobject_cast<employees::frmZaposleni*>(main.mdiArea()->subWindowList().back()->widget());
+    QVERIFY(register_);
+    QCOMPARE(register_->size(), QSize(1180, 620)); // as large as it asked, not squeezed
+    auto* list = register_->findChild<QTreeView*>("listZ");
+    const auto& model = *static_cast<const employees::EmployeeListModel*>(list->model());
+    const std::int64_t id = model.idAt(1); // Ilić
+    list->setCurrentIndex(model.index(1, 0));
+    QTest::keyClick(list, Qt::Key_F6);
+    auto* cmdObustave = register_->findChild<QPushButton*>("cmdObustave");
+    QVERIFY(cmdObustave->isEnabled());
+    QTest::mouseClick(cmdObustave, Qt::LeftButton);
+
+    QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
+    QWidget* deductions = main.mdiArea()->subWindowList().back()->widget();
+    QCOMPARE(deductions->objectName(), QString("frmObustaveRadnik"));
+    QCOMPARE(deductions->findChild<QLineEdit*>("txtID_Radnik")->text(), QString::number(id));
+    QCOMPARE(deductions->findChild<QLabel*>("lblRadnik")->text(), QString("Ilić Đorđe"));
+}
+
+// Pictures of the register's windows for a person to look at: written when ZARION_SCREENSHOTS
+// names a folder.
+void FrmZaposleniTest::screenshots() {
+    const QString folder = qEnvironmentVariable("ZARION_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("ZARION_SCREENSHOTS is not set");
+    QApplication::setFont(QFont("DejaVu Sans", 10));
+    auto grab = [&](QWidget& window, const char* name) {
+        window.show();
+        QApplication::processEvents();
+        QVERIFY(window.grab().save(folder + "/" + name + ".png"));
+    };
+    f_->db().run("INSERT INTO zanimanje(SIFRA, Zanimanje) VALUES ('2411.01', 'Knjigovođa')");
+    const std::int64_t ana = f_->count("SELECT id_radnik FROM radnici WHERE Ime = 'Ana'");
+    f_->db().run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, broj_sati, BRUTO, "
+                 "porez_na_zaradu, Doprinosi_PIO, Doprinosi_PIO_F, NETO) "
+                 "VALUES (?, 1, 2026, 168, ?, ?, ?, ?, ?)",
+                 ana, 100000_din, 8000_din, 14000_din, 10000_din, 70850_din);
+
+    grab(f_->open(), "frmZaposleni");
+    f_->child<QCheckBox>("chkNeaktivni")->setChecked(true);
+    grab(*f_->window, "frmZaposleni-neaktivni");
+    f_->selectEmployee(ana);
+    f_->key(Qt::Key_F6);
+    grab(*f_->window, "frmZaposleni-panel");
+    f_->key(Qt::Key_Escape);
+
+    employees::frmZanimanje occupation(f_->db(), ana);
+    grab(occupation, "frmZanimanje");
+    employees::frmRJ units(f_->context);
+    grab(units, "frmRJ");
+    employees::frmBanke banks(f_->context);
+    grab(banks, "frmBanke");
+    employees::frmTraziZaposlenog search(f_->db());
+    zarion::testing::typeText(search.findChild<QLineEdit*>("txtTrazi"), "i");
+    grab(search, "frmTraziZaposlenog");
+    employees::frmIzvZaposleni statements(f_->context);
+    statements.findChild<QLineEdit*>("txtID_Radnik")->setText(QString::number(ana));
+    QTest::mouseClick(statements.findChild<QPushButton*>("cmdPrikazi"), Qt::LeftButton);
+    grab(statements, "frmIzvZaposleni");
 }
 
 QTEST_MAIN(FrmZaposleniTest)

@@ -25,6 +25,8 @@ private slots:
     void unitAndBankInUseAreNotRemoved();
     void searchPutsTheChosenNumberIntoTheBox();
     void menuCommandsOpenTheWindows();
+    void deductionsButtonOpensTheEmployeesDeductions();
+    void screenshots();
 
 private:
     struct Fixture;

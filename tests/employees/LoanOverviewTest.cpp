@@ -126,7 +126,7 @@ TEST_F(LoanOverviewTest, PrintedListsNameTheirColumnsTotalAndClosingRequest) {
     for (const char* expected :
          {"Spisak uplaćenih obaveza po kreditima|", "Banka Intesa - 160-5500-11|",
           "Isplata: 03/2024 - 0 -KONAčNA|", "IZNOS RATE|", "Period za otplatu|",
-          "Uk.vred. kredita|", "Preostalo za uplatu|", "1.|Antić Ana|1,500.00|", "UKUPNO|4,000.00|",
+          "Uk.vred.|kredita|", "Preostalo|za uplatu|", "1.|Antić Ana|1,500.00|", "UKUPNO|4,000.00|",
           "Šabac, 05.04.2024|", "Obračunao:|", "Šef računovodstva:|", "Direktor:|",
           "Molimo Vas da sve nepravilnosti u pogledu spiska dostavite u roku od 15 dana radi "
           "blagovremene korekcije.|"})

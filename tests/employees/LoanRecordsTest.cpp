@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "DeductionDb.h"
+#include "employees/DeductionDefinitions.h"
 #include "employees/DeductionPricing.h"
+#include "employees/LoanCreditorExport.h"
 #include "employees/LoanSchedule.h"
 
 using namespace zarion;
@@ -169,6 +171,25 @@ TEST_F(LoanRecordsTest, CreditorListCoversTheMonthOrTheWholeYear) {
     ASSERT_EQ(year.size(), 2u);
     EXPECT_EQ(year[0].employee, "Antić Ana"); // by name
     EXPECT_EQ(loanPeriodText(year[0].loan), "5/2024 do 12/2024");
+}
+
+TEST_F(LoanRecordsTest, ExportTakesLoansRunningSinceJuly2023WithThePrefixedReference) {
+    const auto ana = data.employee("Antić", "Ana");
+    const auto other = data.deduction("Druga banka", 3, 0, "160-3333-44");
+    data.loan(marko, bank, {.startYear = 2022, .endMonth = 6, .endYear = 2023, .iznos = 900});
+    data.loan(ana, bank,
+              {.startYear = 2023, .endMonth = 7, .endYear = 2023, .iznos = 1001, .poziv = "42"});
+    data.loan(marko, other, {.iznos = 2500, .poziv = "7-1"});
+
+    const auto sheet = creditorLoansSheet(
+        data.db(), {*findDeduction(data.db(), bank), *findDeduction(data.db(), other)}, "97 ");
+    ASSERT_EQ(sheet.rows.size(), 2u); // the loan that ended in June 2023 is left out
+    EXPECT_EQ(sheet.rows[0], (std::vector<std::string>{"Komercijalna banka", "205-1111-22",
+                                                       std::to_string(ana), "Antić Ana", "1001.00",
+                                                       "RSD", "1/2023 do 7/2023", "97 42"}));
+    EXPECT_EQ(sheet.rows[1][0], "Druga banka");
+    EXPECT_EQ(sheet.rows[1][7], "97 7-1");
+    EXPECT_EQ(sheet.headings.size(), sheet.rows[0].size());
 }
 
 TEST_F(LoanRecordsTest, ForeignLoanIsValuedInDinarsAtTheCurrentRate) {
