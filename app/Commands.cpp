@@ -4,6 +4,9 @@
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "parameters/ParametersCommands.h"
+#include "payroll/AverageCommands.h"
+#include "payroll/IndividualCommands.h"
+#include "payroll/PayrollCommands.h"
 
 namespace zarion {
 
@@ -12,6 +15,9 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerParametersCommands(window, context);
     registerEmployeesCommands(window, context);
     employees::registerDeductionCommands(window, context);
+    registerPayrollCommands(window, context);
+    registerIndividualCommands(window, context);
+    registerAverageCommands(window, context);
 }
 
 } // namespace zarion

@@ -124,6 +124,18 @@ std::string toUpper(std::string_view text) {
 }
 
 bool equalsIgnoreCase(std::string_view a, std::string_view b) {
+    // Column and field names are plain ASCII: compare them without building upper-case copies
+    // (and without the locale, which may fold letters its own way).
+    auto ascii = [](std::string_view s) {
+        return std::all_of(s.begin(), s.end(), [](char c) { return (c & 0x80) == 0; });
+    };
+    auto upper = [](char c) {
+        return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+    };
+    if (ascii(a) && ascii(b))
+        return a.size() == b.size() &&
+               std::equal(a.begin(), a.end(), b.begin(),
+                          [&](char x, char y) { return upper(x) == upper(y); });
     return toUpper(a) == toUpper(b);
 }
 

@@ -54,7 +54,14 @@ std::int64_t writeRow(db::Database& db, const PostingTarget& target,
                       std::optional<std::int64_t> existing, const SalaryResult& result,
                       const std::vector<ExtraColumn>& extras) {
     const std::vector<ResultColumn> columns = resultColumns(result, target.kind);
-    const PostingSql sql = postingSql(target.kind, columns, extras);
+    // a batch posts thousands of rows with the same columns: their SQL is built once per kind
+    static const PostingSql plain[2] = {
+        postingSql(CalculationKind::Advance, resultColumns({}, CalculationKind::Advance), {}),
+        postingSql(CalculationKind::Final, resultColumns({}, CalculationKind::Final), {})};
+    const PostingSql built =
+        extras.empty() ? PostingSql{} : postingSql(target.kind, columns, extras);
+    const PostingSql& sql =
+        extras.empty() ? plain[target.kind == CalculationKind::Final ? 1 : 0] : built;
     if (existing) {
         db::Statement update = db.prepare(sql.update);
         const int idIndex = bindValues(update, 1, columns, extras);

@@ -14,10 +14,6 @@ void check(sqlite3* handle, int rc, const std::string& context) {
         throw Error(context + ": " + sqlite3_errmsg(handle));
 }
 
-std::string startsUpper(std::string_view declType) {
-    return toUpper(trim(declType));
-}
-
 } // namespace
 
 // ---- Statement ----------------------------------------------------------------------------
@@ -167,7 +163,13 @@ Date Statement::date(int column) const {
 }
 
 bool Statement::isCurrencyColumn(int column) const {
-    return startsUpper(columnDeclType(column)).rfind("CURRENCY", 0) == 0;
+    // read for every amount: the declared type is looked at in place, without copies
+    const char* type = sqlite3_column_decltype(stmt_, column);
+    if (!type)
+        return false;
+    while (*type == ' ' || *type == '\t')
+        ++type;
+    return sqlite3_strnicmp(type, "CURRENCY", 8) == 0;
 }
 
 // ---- Database -----------------------------------------------------------------------------

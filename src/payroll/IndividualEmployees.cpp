@@ -1,0 +1,20 @@
+#include "payroll/IndividualEmployees.h"
+
+namespace zarion::payroll {
+
+std::vector<IndividualListRow> individualEmployeeList(db::Database& payrollDb, int year,
+                                                      int month) {
+    db::Statement rows = payrollDb.prepare(
+        "SELECT r.id_radnik, TRIM(IFNULL(r.Prezime, '') || ' ' || IFNULL(r.Ime, '')), "
+        "EXISTS (SELECT 1 FROM obracuni o WHERE o.ID_RADNIK = r.id_radnik AND o.MEsec = ?1 "
+        "AND o.GODINA = ?2) AS posted "
+        "FROM radnici r WHERE IFNULL(r.nije_u_ro, 0) = 0 OR posted "
+        "ORDER BY r.Prezime, r.Ime, r.id_radnik");
+    rows.bindAll(month, year);
+    std::vector<IndividualListRow> list;
+    while (rows.step())
+        list.push_back({rows.integer(0), rows.text(1), rows.flag(2)});
+    return list;
+}
+
+} // namespace zarion::payroll

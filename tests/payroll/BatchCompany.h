@@ -1,0 +1,78 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <variant>
+
+#include "core/Dates.h"
+#include "core/db/Database.h"
+#include "payroll/MonthParameters.h"
+#include "payroll/RecordFields.h"
+#include "payroll/Settings.h"
+
+namespace zarion::test {
+
+// Writes a record as one row of a table, every field under its own name, plus the leading
+// columns given as SQL text ("MEsec, GODINA" with their values).
+template <typename Record>
+void insertRecord(db::Database& db, const std::string& table,
+                  std::span<const payroll::Field<Record>> fields, const Record& record,
+                  const std::string& leadingNames = {}, const std::string& leadingValues = {}) {
+    std::string names = leadingNames;
+    std::string marks = leadingValues;
+    for (const auto& field : fields) {
+        if (!names.empty())
+            names += ", ";
+        if (!marks.empty())
+            marks += ", ";
+        names += field.name;
+        marks += "?";
+    }
+    db::Statement insert =
+        db.prepare("INSERT INTO " + table + " (" + names + ") VALUES (" + marks + ")");
+    int index = 0;
+    for (const auto& field : fields)
+        std::visit([&](auto member) { insert.bind(++index, record.*member); }, field.member);
+    insert.run();
+}
+
+inline void startMonth(db::Database& db, int year, int month,
+                       const payroll::MonthParameters& parameters) {
+    insertRecord(db, "parametri_po_mesecima", payroll::monthParameterFields(), parameters,
+                 "MEsec, GODINA", std::to_string(month) + ", " + std::to_string(year));
+}
+
+inline void writeSettings(db::Database& db, const payroll::Settings& settings) {
+    db.run("DELETE FROM postavke");
+    insertRecord(db, "postavke", payroll::settingsFields(), settings);
+}
+
+inline std::int64_t addEmployee(db::Database& db, const std::string& surname, double coefficient,
+                                const Date& employed = {2016, 3, 1}) {
+    db.run("INSERT INTO radnici (Prezime, Ime, KOEFICIJENT, Datum, tekuci_Racun) "
+           "VALUES (?, 'Radnik', ?, ?, '160-0000000001234-56')",
+           surname, coefficient, employed);
+    return db.lastInsertId();
+}
+
+// A deduction definition of the given type; returns its id_obustava_proc.
+inline std::int64_t addDeduction(db::Database& db, const std::string& name, int type,
+                                 double amount) {
+    db.run("INSERT INTO obustaveproc (obustava, procenat, Tip, tekuci_Racun, zbirno_placanje) "
+           "VALUES (?, ?, ?, '205-11111-22', 1)",
+           name, amount, type);
+    return db.lastInsertId();
+}
+
+// The employee takes part in the deduction from 2000 to 2099; a loan with its instalment and
+// both parts of it.
+inline void assignDeduction(db::Database& db, std::int64_t employeeId, std::int64_t deductionId,
+                            double instalment = 0, double firstPart = 0, double secondPart = 0) {
+    db.run("INSERT INTO obustave_radnici (id_obustava, ID_RADNIK, POCETAK, kraj, valuta, Iznos, "
+           "prvi_deo, drugi_deo, POziv_na_broj) VALUES (?, ?, '2000-01-01', '2099-12-31', 0, ?, "
+           "?, ?, '97-123')",
+           deductionId, employeeId, instalment, firstPart, secondPart);
+}
+
+} // namespace zarion::test

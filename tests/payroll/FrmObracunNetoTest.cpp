@@ -1,0 +1,226 @@
+// The batch calculation window driven offscreen: the list and its counters, calculate and post,
+// calculate all with its progress bar and one closing message, the re-posting under the access
+// code, the overrides by double-click, and the menu command that opens it.
+#include "FrmObracunNetoTest.h"
+
+#include <QAction>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include "BatchCompany.h"
+#include "PayrollFixtures.h"
+#include "TempDir.h"
+#include "Templates.h"
+#include "core/AppContext.h"
+#include "payroll/PayrollCommands.h"
+#include "payroll/frmObracunNeto.h"
+#include "ui/DialogTesting.h"
+#include "ui/frmGlavni.h"
+
+using namespace zarion;
+namespace dt = zarion::ui::testing;
+
+struct FrmObracunNetoTest::Fixture {
+    test::TempDir base;
+    FixedClock clock{{{2026, 3, 20}, 9, 0, 0}};
+    AppContext context{clock};
+    std::vector<std::int64_t> ids;
+    std::unique_ptr<payroll::frmObracunNeto> window;
+
+    Fixture() {
+        context.DataRoot = base / "kontora";
+        context.WorkYear = 2026;
+        context.CompanyId = 1;
+        std::filesystem::create_directories(context.companyFolder());
+        context.PayrollDb = db::Database::create(context.companyFolder() / "plate.db");
+        db().execScript(schema::payrollSql());
+        test::writeSettings(db(), test::coefficientPricing());
+        payroll::MonthParameters month = test::month2026();
+        month.prosecna_ocena_RU = 5;
+        test::startMonth(db(), 2026, 3, month);
+        for (const char* name : {"Antic", "Babic", "Cvetic"})
+            ids.push_back(test::addEmployee(db(), name, 4));
+        const auto union_ = test::addDeduction(db(), "Sindikat", 1, 800);
+        for (auto id : ids)
+            test::assignDeduction(db(), id, union_);
+        context.CalcYear = 2026;
+        context.CalcMonth = 3;
+        context.CalcFinal = true;
+    }
+
+    db::Database& db() { return *context.PayrollDb; }
+    std::int64_t count(const char* sql) { return db().scalar(sql).value_or(-1); }
+
+    payroll::frmObracunNeto& open() {
+        window = std::make_unique<payroll::frmObracunNeto>(context);
+        window->show();
+        QApplication::setActiveWindow(window.get());
+        return *window;
+    }
+    template <typename T> T* child(const char* name) {
+        T* found = window->findChild<T*>(name);
+        if (!found)
+            qFatal("no control %s", name);
+        return found;
+    }
+    QTreeWidgetItem* resultLine(const QString& name) {
+        auto* list = child<QTreeWidget>("listRezultat");
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            if (list->topLevelItem(row)->text(0) == name)
+                return list->topLevelItem(row);
+        return nullptr;
+    }
+    bool redRow(int row) {
+        return child<QTreeWidget>("listZ")->topLevelItem(row)->foreground(0).color() == Qt::red;
+    }
+};
+
+FrmObracunNetoTest::FrmObracunNetoTest() = default;
+FrmObracunNetoTest::~FrmObracunNetoTest() = default;
+
+void FrmObracunNetoTest::init() {
+    dt::clear();
+    dt::setStrict(true);
+    f_ = std::make_unique<Fixture>();
+}
+
+void FrmObracunNetoTest::cleanup() {
+    f_.reset();
+    QCOMPARE(dt::pending(), 0);
+}
+
+void FrmObracunNetoTest::theListIsRedUntilPostedAndCounted() {
+    f_->open();
+    QCOMPARE(f_->child<QLabel>("lblVrsta")->text(), QString("1 - KONAČNI OBRAČUN"));
+    QCOMPARE(f_->child<QTreeWidget>("listZ")->topLevelItemCount(), 3);
+    QVERIFY(f_->redRow(0));
+    QCOMPARE(f_->child<QLabel>("lblUkupno")->text(), QString("Uk: 3"));
+    QVERIFY(f_->child<QLabel>("lblNeobracunato")->text().endsWith(" 3"));
+    // choosing a row puts its number into the box; the pop-up commands see the choice
+    f_->child<QTreeWidget>("listZ")->setCurrentItem(
+        f_->child<QTreeWidget>("listZ")->topLevelItem(2));
+    QCOMPARE(f_->child<QLineEdit>("txtID_Radnik")->text(), QString::number(f_->ids[2]));
+    QCOMPARE(f_->window->selectedEmployee()->first, f_->ids[2]);
+    QCOMPARE(f_->window->selectedEmployee()->second, QString("Cvetic Radnik"));
+}
+
+void FrmObracunNetoTest::calculateAndPostOneEmployee() {
+    f_->open();
+    f_->child<QLineEdit>("txtID_Radnik")->setText(QString::number(f_->ids[1]));
+    dt::queueOk();
+    f_->child<QPushButton>("cmdKnjiziKonacni")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QCOMPARE(dt::shown()[0].text, QString("Knjizenje je zavrseno!"));
+    QCOMPARE(dt::shown()[0].title, QString("Tarlen"));
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 1);
+    QCOMPARE(f_->count("SELECT ID_RADNIK FROM obracuni"), f_->ids[1]);
+    QCOMPARE(f_->count("SELECT osnovna_bruto FROM obracuni"), 80000);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava WHERE AKONTACIJA = 0"), 1);
+    QCOMPARE(f_->count("SELECT count(*) FROM akontacija_obracuni"), 0);
+    // the list is recoloured and counted again
+    QVERIFY(!f_->redRow(1));
+    QVERIFY(f_->child<QLabel>("lblObracunato")->text().endsWith(" 1"));
+    // the result shows K and the working field; the payout is net less the deduction
+    QTreeWidgetItem* net = f_->resultLine("NETO");
+    QVERIFY(net);
+    QCOMPARE(net->text(1), QString("0.00"));
+    QCOMPARE(net->text(2), net->text(3));
+    QVERIFY(f_->child<QLabel>("lblObustave")->text().endsWith("800.00"));
+}
+
+void FrmObracunNetoTest::calculateAllShowsProgressAndOneMessage() {
+    f_->open();
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QCOMPARE(dt::shown()[0].text, QString("Obracun je zavrsen za sve radnike!"));
+    QCOMPARE(dt::shown()[0].icon, QMessageBox::Information);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 3);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava"), 3);
+    QCOMPARE(f_->child<QLabel>("lblNeobracunato")->text(), QString("Neobracunato: 0"));
+
+    // a second run posts nothing and still ends with the message
+    dt::clear();
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QCOMPARE(dt::shown()[0].text, QString("Obracun je zavrsen za sve radnike!"));
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 3);
+}
+
+void FrmObracunNetoTest::ctrlARepostsOnlyWithTheAccessCode() {
+    f_->open();
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    f_->db().run("UPDATE obracuni SET NETO = 1");
+
+    dt::clear();
+    dt::queueNumber(Currency::fromUnits(1234));
+    QTest::keyClick(f_->window.get(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(dt::shown().size(), std::size_t(1)); // the code question only
+    QCOMPARE(dt::shown()[0].text, QString("Unesite sifru za ponovno knjizenje konacnog obracuna!"));
+    QCOMPARE(f_->count("SELECT sum(NETO = 1) FROM obracuni"), 3);
+
+    dt::clear();
+    dt::queueNumber(Currency::fromUnits(7269));
+    dt::queueOk();
+    QTest::keyClick(f_->window.get(), Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(dt::shown().size(), std::size_t(2));
+    QCOMPARE(dt::shown()[1].text, QString("Gotovo!"));
+    QCOMPARE(f_->count("SELECT sum(NETO = 1) FROM obracuni"), 0);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava"), 3);
+}
+
+void FrmObracunNetoTest::theAdvanceWindowPostsOnlyAdvances() {
+    f_->context.CalcFinal = false;
+    f_->open();
+    QCOMPARE(f_->child<QLabel>("lblVrsta")->text(), QString("0 - AKONTACIJA"));
+    QVERIFY(f_->child<QPushButton>("cmdKnjiziAkontaciju")->isVisible());
+    QVERIFY(!f_->child<QPushButton>("cmdKnjiziKonacni")->isVisible());
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QCOMPARE(f_->count("SELECT count(*) FROM akontacija_obracuni"), 3);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 0);
+    // the fixed 800 halved for the first part
+    QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava WHERE AKONTACIJA = 1 AND Iznos = "
+                       "4000000"),
+             3);
+}
+
+void FrmObracunNetoTest::doubleClickOverridesTheAverageAndADeduction() {
+    f_->open();
+    f_->child<QLineEdit>("txtID_Radnik")->setText(QString::number(f_->ids[0]));
+    f_->child<QPushButton>("cmdIzNEto")->click();
+    auto* results = f_->child<QTreeWidget>("listRezultat");
+
+    dt::queueNumber(Currency::parse("1000"));
+    emit results->itemDoubleClicked(f_->resultLine("prosek_3_meseca"), 0);
+    QCOMPARE(f_->resultLine("prosek_3_meseca")->text(2), QString("1,000.00"));
+
+    auto* deductions = f_->child<QTreeWidget>("listObustave");
+    dt::queueNumber(Currency::fromUnits(950));
+    emit deductions->itemDoubleClicked(deductions->topLevelItem(0), 0);
+    QCOMPARE(deductions->topLevelItem(0)->text(1), QString("950.00"));
+    QCOMPARE(dt::shown()[1].text, QString("Unesite novi iznos za obustavu: "));
+
+    dt::queueOk();
+    f_->child<QPushButton>("cmdKnjiziKonacni")->click();
+    QCOMPARE(f_->count("SELECT prosek_3_meseca FROM obracuni"), 1000);
+    QCOMPARE(f_->count("SELECT Iznos FROM obracun_obustava"), 950);
+}
+
+void FrmObracunNetoTest::theMenuCommandOpensTheBatchWindow() {
+    f_->db().run("INSERT INTO parametri_po_mesecima (MEsec, GODINA) SELECT 4, 2026");
+    ui::frmGlavni main(f_->context);
+    registerPayrollCommands(main, f_->context);
+    QAction* command = main.command("mnuPojOLD");
+    QVERIFY(command && command->isEnabled());
+}
+
+QTEST_MAIN(FrmObracunNetoTest)

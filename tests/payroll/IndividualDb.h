@@ -1,0 +1,89 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "PayrollDatabase.h"
+#include "PayrollFixtures.h"
+#include "core/Dates.h"
+
+namespace zarion::test {
+
+// The rows the individual calculation stands on, in a payroll database: March 2026 with the
+// rates of month2026() priced by the hour (500 dinars an hour), and helpers for employees,
+// deductions and advances.
+class IndividualSeed {
+public:
+    explicit IndividualSeed(db::Database& db)
+        : db_(&db) {
+        const payroll::MonthParameters m = month2026();
+        db_->run("INSERT INTO parametri_po_mesecima(MEsec, GODINA, porez_zarade, "
+                 "iznos_poreskog_oslobojenja, Doprinosi_PIO, Doprinosi_zo, "
+                 "doprinosi_nezaposlenost, Doprinosi_PIO_F, Doprinosi_zo_F, "
+                 "doprinosi_nezaposlenost_f, minimalna_osnovica, maksimalna_osnovica, "
+                 "minimalna_osnovna, cena_Rada, minuli_rad, produzeni_rad, nocni_rad) "
+                 "VALUES (3, 2026, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                 m.porez_zarade, m.iznos_poreskog_oslobojenja, m.Doprinosi_PIO, m.Doprinosi_zo,
+                 m.doprinosi_nezaposlenost, m.Doprinosi_PIO_F, m.Doprinosi_zo_F,
+                 m.doprinosi_nezaposlenost_f, m.minimalna_osnovica, m.maksimalna_osnovica,
+                 m.minimalna_osnovna, din("500"), m.minuli_rad, m.produzeni_rad, m.nocni_rad);
+        db_->run("INSERT INTO postavke(nacin_obracuna, fiksni_sati, na_pola_meseca) "
+                 "VALUES (0, 0, 0)");
+    }
+
+    db::Database& db() { return *db_; }
+    db::Database* get() { return db_; }
+
+    std::int64_t employee(const std::string& surname, Date since, int kind = 0,
+                          bool intoAccount = true) {
+        db_->run("INSERT INTO radnici(Prezime, Ime, JMBG, KOEFICIJENT, Datum, tip_obracuna, "
+                 "tekuci_Racun, isplata_preko_racuna, radno_mesto) "
+                 "VALUES (?, 'Ana', '0101990710011', 1, ?, ?, '160-55-11', ?, 'Referent')",
+                 surname, since, kind, intoAccount);
+        return db_->lastInsertId();
+    }
+
+    // A deduction of `percent` % of the net for the employee from January 2026.
+    std::int64_t percentDeduction(std::int64_t employeeId, double percent) {
+        db_->run("INSERT INTO obustaveproc(obustava, procenat, Tip, tekuci_Racun, zbirno_placanje) "
+                 "VALUES ('Sindikat', ?, 0, '205-1', 1)",
+                 percent);
+        const std::int64_t id = db_->lastInsertId();
+        db_->run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj) "
+                 "VALUES (?, ?, ?, ?)",
+                 id, employeeId, Date{2026, 1, 1}, Date{2099, 12, 31});
+        return id;
+    }
+
+    // An advance paid through an other-income order of the given date; returns its id_ooz.
+    std::int64_t advance(std::int64_t employeeId, Date date, Currency net) {
+        db_->run("INSERT INTO nalozi_ostale_zarade(tip_noz, Datum) VALUES (99, ?)", date);
+        const std::int64_t order = db_->lastInsertId();
+        db_->run("INSERT INTO obracun_ostale_zarade(id_noz, ID_RADNIK, NETO) VALUES (?, ?, ?)",
+                 order, employeeId, net);
+        return db_->lastInsertId();
+    }
+
+    std::int64_t count(const std::string& sql) { return db_->scalar(sql).value_or(-1); }
+    Currency money(const std::string& sql) {
+        db::Statement row = db_->prepare(sql);
+        return row.step() ? row.money(0) : Currency::fromUnits(-1);
+    }
+
+private:
+    db::Database* db_;
+};
+
+struct FreshPayrollDatabase {
+    PayrollDatabase fresh;
+};
+
+// A fresh payroll database seeded for the individual calculation (the database is a base so it
+// exists before the seed writes into it).
+class IndividualDb : private FreshPayrollDatabase, public IndividualSeed {
+public:
+    IndividualDb()
+        : IndividualSeed(*fresh) {}
+};
+
+} // namespace zarion::test
