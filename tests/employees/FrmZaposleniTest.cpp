@@ -15,6 +15,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "Controls.h"
 #include "TempDir.h"
 #include "Templates.h"
 #include "Typing.h"
@@ -84,10 +85,7 @@ struct FrmZaposleniTest::Fixture {
         return *window;
     }
     template <typename T> T* child(const char* name) {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qFatal("no child %s", name);
-        return found;
+        return zarion::testing::control<T>(window.get(), name);
     }
     QTreeView* list() { return child<QTreeView>("listZ"); }
     const employees::EmployeeListModel& model() {

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "Controls.h"
 #include "IndividualDb.h"
 #include "TempDir.h"
 #include "Templates.h"
@@ -54,10 +55,7 @@ struct FrmObracunJedTest::Fixture {
         return *window;
     }
     template <typename T = QLineEdit> T* find(const char* name) {
-        T* widget = window->findChild<T*>(name);
-        if (!widget)
-            qFatal("no control %s", name);
-        return widget;
+        return zarion::testing::control<T>(window.get(), name);
     }
     void type(const char* box, const QString& text) { find(box)->setText(text); }
     QString text(const char* box) { return find(box)->text(); }

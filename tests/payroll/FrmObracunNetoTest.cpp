@@ -13,6 +13,7 @@
 #include <QtTest>
 
 #include "BatchCompany.h"
+#include "Controls.h"
 #include "PayrollFixtures.h"
 #include "TempDir.h"
 #include "Templates.h"
@@ -63,10 +64,7 @@ struct FrmObracunNetoTest::Fixture {
         return *window;
     }
     template <typename T> T* child(const char* name) {
-        T* found = window->findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return zarion::testing::control<T>(window.get(), name);
     }
     QTreeWidgetItem* resultLine(const QString& name) {
         auto* list = child<QTreeWidget>("listRezultat");

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+namespace zarion::testing {
+
+// The window's control of that objectName and type; a test cannot go on without it, so a
+// missing one ends the test run with its name.
+template <typename T> T* control(const QWidget* window, const char* name) {
+    T* found = window->findChild<T*>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no control %s", name);
+    return found;
+}
+
+} // namespace zarion::testing
