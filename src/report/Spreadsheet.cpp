@@ -93,13 +93,6 @@ void writeSheet(lxw_workbook* book, const SheetList& list) {
 }
 } // namespace
 
-std::string columnName(int n) {
-    std::string name;
-    for (; n > 0; n = (n - 1) / 26)
-        name.insert(name.begin(), static_cast<char>('A' + (n - 1) % 26));
-    return name;
-}
-
 std::string SpreadsheetResult::message() const {
     return ok() ? "Zavrsen je izvoz u excel fajl " + path.string() : error;
 }

@@ -12,9 +12,6 @@ struct SheetList {
     std::vector<std::vector<std::string>> rows;
 };
 
-// The spreadsheet's name of the n-th column (from 1): 1 → A, 26 → Z, 27 → AA, 703 → AAA.
-std::string columnName(int n);
-
 struct SpreadsheetResult {
     std::filesystem::path path; // the file written (or meant to be written)
     std::string error;          // empty on success
