@@ -30,9 +30,9 @@ report::Document employeeListReport(const report::CompanyData& company,
                           {{14, Align::Right, {"R.Br"}},
                            {28, Align::Right, {"ID"}},
                            {32, Align::Left, {"Prezime i ime"}},
-                           {98, Align::Left, {"JMBG"}},
-                           {126, Align::Left, {"Tip RO"}},
-                           {160, Align::Left, {"Datum"}},
+                           {92, Align::Left, {"JMBG"}},
+                           {122, Align::Left, {"Tip RO"}},
+                           {164, Align::Left, {"Datum"}},
                            {198, Align::Right, {"Aktivan"}}},
                           report::ListLayout{});
     list.start(52);
