@@ -10,6 +10,7 @@
 
 #include "Templates.h"
 #include "core/db/Database.h"
+#include "payroll/BatchPreload.h"
 #include "payroll/BatchRun.h"
 #include "payroll/CalculationPosting.h"
 
@@ -144,15 +145,25 @@ void BM_OpenMonth(benchmark::State& state) {
 }
 BENCHMARK(BM_OpenMonth)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
+// What a run reads once before its first employee: the deductions and the month's postings.
+void BM_Preload(benchmark::State& state) {
+    company().clearMonth();
+    const BatchMonth final = openMonth();
+    for (auto _ : state)
+        BatchPreload preload(final);
+}
+BENCHMARK(BM_Preload)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
 void BM_CalculateWithoutPosting(benchmark::State& state) {
     company().clearMonth();
     const BatchMonth final = openMonth();
     const auto employees = monthEmployees(company().db(), final.period());
     for (auto _ : state) {
         db::Transaction reading(company().db()); // as the run reads: inside its transaction
+        BatchPreload preload(final);
         for (const BatchEmployee& e : employees)
-            benchmark::DoNotOptimize(
-                calculateEmployee(final, e.id, employeeMonth(final, e.id).value(), {}));
+            benchmark::DoNotOptimize(calculateEmployee(
+                final, e.id, employeeMonth(final, e.id, &preload).value(), {}, {}, &preload));
     }
 }
 BENCHMARK(BM_CalculateWithoutPosting)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);

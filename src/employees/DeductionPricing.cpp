@@ -1,5 +1,7 @@
 #include "employees/DeductionPricing.h"
 
+#include <unordered_map>
+
 #include "core/Dates.h"
 #include "core/Text.h"
 #include "employees/DeductionCurrency.h"
@@ -19,25 +21,40 @@ struct Participation {
     std::string POziv_na_broj;
 };
 
+const std::string participationsSql =
+    "SELECT id_or, id_obustava, valuta, Iznos, prvi_deo, drugi_deo, POziv_na_broj, ID_RADNIK "
+    "FROM obustave_radnici WHERE substr(POCETAK, 1, 10) <= ? AND substr(kraj, 1, 10) >= ? ";
+
+Participation readParticipation(const db::Statement& st) {
+    Participation p;
+    p.id_or = st.integer(0);
+    p.id_obustava = st.integer(1);
+    p.valuta = static_cast<int>(st.integer(2));
+    p.Iznos = st.money(3);
+    p.prvi_deo = st.money(4);
+    p.drugi_deo = st.money(5);
+    p.POziv_na_broj = st.text(6);
+    return p;
+}
+
 std::vector<Participation> validParticipations(db::Database& db, std::int64_t employeeId,
                                                const Date& firstDay) {
     std::vector<Participation> rows;
-    auto st = db.prepare("SELECT id_or, id_obustava, valuta, Iznos, prvi_deo, drugi_deo, "
-                         "POziv_na_broj FROM obustave_radnici WHERE ID_RADNIK = ? "
-                         "AND substr(POCETAK, 1, 10) <= ? AND substr(kraj, 1, 10) >= ? "
-                         "ORDER BY id_or");
-    st.bindAll(employeeId, firstDay, firstDay);
-    while (st.step()) {
-        Participation p;
-        p.id_or = st.integer(0);
-        p.id_obustava = st.integer(1);
-        p.valuta = static_cast<int>(st.integer(2));
-        p.Iznos = st.money(3);
-        p.prvi_deo = st.money(4);
-        p.drugi_deo = st.money(5);
-        p.POziv_na_broj = st.text(6);
-        rows.push_back(std::move(p));
-    }
+    auto st = db.prepare(participationsSql + "AND ID_RADNIK = ? ORDER BY id_or");
+    st.bindAll(firstDay, firstDay, employeeId);
+    while (st.step())
+        rows.push_back(readParticipation(st));
+    return rows;
+}
+
+using ParticipationsByEmployee = std::unordered_map<std::int64_t, std::vector<Participation>>;
+
+ParticipationsByEmployee everyonesParticipations(db::Database& db, const Date& firstDay) {
+    ParticipationsByEmployee rows;
+    auto st = db.prepare(participationsSql + "ORDER BY id_or");
+    st.bindAll(firstDay, firstDay);
+    while (st.step())
+        rows[st.integer(7)].push_back(readParticipation(st));
     return rows;
 }
 
@@ -58,14 +75,16 @@ Currency half(Currency amount) {
     return amount.dividedBy(2).round0();
 }
 
+// Prices one employee's rows with what the month read once.
 class Pricer {
 public:
-    Pricer(db::Database& db, const DeductionRequest& request, const VariableAmountAsker& ask)
+    Pricer(db::Database& db, const DeductionRequest& request, const VariableAmountAsker& ask,
+           bool twoParts, const ExchangeRates& rates)
         : db_(db)
         , request_(request)
         , ask_(ask)
-        , twoParts_(paidInTwoParts(db))
-        , rates_(loadExchangeRates(db))
+        , twoParts_(twoParts)
+        , rates_(rates)
         , december2016_(request.year == 2016 && request.month == 12) {}
 
     // The amount withheld for the row, or nothing when the deduction is left out.
@@ -153,7 +172,7 @@ private:
     const DeductionRequest& request_;
     const VariableAmountAsker& ask_;
     bool twoParts_;
-    ExchangeRates rates_;
+    const ExchangeRates& rates_;
     bool december2016_;
 };
 
@@ -163,13 +182,52 @@ bool paidInTwoParts(db::Database& db) {
     return db.scalar("SELECT na_pola_meseca FROM postavke LIMIT 1").value_or(0) != 0;
 }
 
-MonthDeductions priceMonthDeductions(db::Database& db, const DeductionRequest& request,
-                                     const VariableAmountAsker& ask) {
+struct MonthDeductionPricer::State {
+    db::Database& db;
+    int year;
+    int month;
+    DeductionPart part;
+    bool twoParts;
+    ExchangeRates rates;
+    // each deduction's definition as first read; none when it is missing
+    std::unordered_map<std::int64_t, std::optional<DeductionDefinition>> definitions;
+    std::optional<ParticipationsByEmployee> participations;
+
+    Date firstDay() const { return Date{year, month, 1}; }
+
+    const std::optional<DeductionDefinition>& definition(std::int64_t id) {
+        auto found = definitions.find(id);
+        if (found == definitions.end())
+            found = definitions.emplace(id, findDeduction(db, id)).first;
+        return found->second;
+    }
+
+    std::vector<Participation> participationsOf(std::int64_t employeeId) const {
+        if (!participations)
+            return validParticipations(db, employeeId, firstDay());
+        const auto found = participations->find(employeeId);
+        return found == participations->end() ? std::vector<Participation>{} : found->second;
+    }
+};
+
+MonthDeductionPricer::MonthDeductionPricer(db::Database& db, int year, int month,
+                                           DeductionPart part)
+    : state_(new State{db, year, month, part, paidInTwoParts(db), loadExchangeRates(db), {}, {}}) {}
+
+MonthDeductionPricer::~MonthDeductionPricer() = default;
+
+void MonthDeductionPricer::preloadAllEmployees() {
+    state_->participations = everyonesParticipations(state_->db, state_->firstDay());
+}
+
+MonthDeductions MonthDeductionPricer::price(std::int64_t employeeId, Currency net,
+                                            const VariableAmountAsker& ask) {
+    State& month = *state_;
+    const DeductionRequest request{employeeId, month.year, month.month, month.part, net};
+    Pricer pricer(month.db, request, ask, month.twoParts, month.rates);
     MonthDeductions result;
-    Pricer pricer(db, request, ask);
-    for (const Participation& p :
-         validParticipations(db, request.employeeId, Date{request.year, request.month, 1})) {
-        const auto definition = findDeduction(db, p.id_obustava);
+    for (const Participation& p : month.participationsOf(employeeId)) {
+        const auto& definition = month.definition(p.id_obustava);
         if (!definition) {
             result.errors.push_back("Greska kod pronalazenja kreditora!"_yu);
             continue;
@@ -178,8 +236,14 @@ MonthDeductions priceMonthDeductions(db::Database& db, const DeductionRequest& r
             result.rows.push_back(std::move(*row));
     }
     result.total = deductionsTotal(result.rows);
-    result.payout = request.net - result.total;
+    result.payout = net - result.total;
     return result;
+}
+
+MonthDeductions priceMonthDeductions(db::Database& db, const DeductionRequest& request,
+                                     const VariableAmountAsker& ask) {
+    return MonthDeductionPricer(db, request.year, request.month, request.part)
+        .price(request.employeeId, request.net, ask);
 }
 
 Currency deductionsTotal(const std::vector<DeductionRow>& rows) {

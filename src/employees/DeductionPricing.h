@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -74,6 +75,26 @@ bool paidInTwoParts(db::Database& db);
 // the rates of table kurs. Every computed amount is rounded to whole dinars, halves to even.
 MonthDeductions priceMonthDeductions(db::Database& db, const DeductionRequest& request,
                                      const VariableAmountAsker& ask = {});
+
+// The same pricing for any number of employees of one part of a month: the settings, the rates
+// and each deduction's definition are read once, not per employee. A batch, which changes no
+// deduction while it runs, also reads every employee's valid deductions in one pass.
+class MonthDeductionPricer {
+public:
+    MonthDeductionPricer(db::Database& db, int year, int month, DeductionPart part);
+    ~MonthDeductionPricer();
+    MonthDeductionPricer(const MonthDeductionPricer&) = delete;
+    MonthDeductionPricer& operator=(const MonthDeductionPricer&) = delete;
+
+    // Reads the deductions valid in the month of all employees at once.
+    void preloadAllEmployees();
+    MonthDeductions price(std::int64_t employeeId, Currency net,
+                          const VariableAmountAsker& ask = {});
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
+};
 
 // The total of a list and the payout against a net, after the operator changed a line.
 Currency deductionsTotal(const std::vector<DeductionRow>& rows);

@@ -4,6 +4,7 @@
 #include <variant>
 
 #include "core/Text.h"
+#include "payroll/BatchPreload.h"
 #include "payroll/CalculationPosting.h"
 #include "payroll/ElementPricing.h"
 #include "payroll/Exact.h"
@@ -25,6 +26,12 @@ void readPresentFields(const db::Statement& row, std::span<const Field<Record>> 
     for (int column = 0; column < row.columnCount(); ++column)
         if (const Field<Record>* field = findField(fields, row.columnName(column)))
             readField(row, column, *field, record);
+}
+
+void copyFields(std::span<const Field<SalaryInput>> fields, const SalaryInput& from,
+                SalaryInput& to) {
+    for (const Field<SalaryInput>& field : fields)
+        std::visit([&](auto member) { to.*member = from.*member; }, field.member);
 }
 
 db::Statement postedRow(db::Database& db, std::int64_t employeeId, int year, int month,
@@ -130,26 +137,41 @@ Currency secondPartOfPrecedingMonth(db::Database& payrollDb, std::int64_t employ
     return nets[0] - nets[1];
 }
 
-Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employeeId) {
+Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employeeId,
+                                   const BatchPreload* preload) {
     if (employeeId == 0)
         return Failure{"GRESKA!!!! ID Radnika je 0. Obracun nece biti proknjizen!"_yu};
     db::Database& db = month.db();
     const CalculationPeriod& period = month.period();
     SalaryInput in;
-    db::Statement posted = postedRow(db, employeeId, period.year, period.month, period.kind);
-    const bool isPosted = posted.step();
-    if (isPosted)
-        readPresentFields(posted, salaryInputFields(), in);
-    else
+    bool isPosted = false;
+    if (preload) {
+        const SalaryInput* posted = preload->postedEntries(employeeId);
+        isPosted = posted != nullptr;
+        if (isPosted)
+            in = *posted;
+    } else {
+        db::Statement posted = postedRow(db, employeeId, period.year, period.month, period.kind);
+        isPosted = posted.step();
+        if (isPosted)
+            readPresentFields(posted, salaryInputFields(), in);
+    }
+    if (!isPosted)
         proposeNewMonth(month, in);
 
-    db::Statement employee =
-        db.prepare("SELECT KOEFICIJENT, funkcijski_dodatak, otezani_uslovi, pg, Pm, Datum, "
-                   "tip_obracuna, tekuci_Racun FROM radnici WHERE id_radnik = ?");
-    employee.bind(1, employeeId);
-    if (!employee.step())
-        return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
-    readFields(employee, employeeFields(), in);
+    if (preload) {
+        const SalaryInput* terms = preload->terms(employeeId);
+        if (!terms)
+            return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
+        copyFields(employeeFields(), *terms, in);
+    } else {
+        db::Statement employee = db.prepare(std::string("SELECT ") + employeeTermsColumns +
+                                            " FROM radnici WHERE id_radnik = ?");
+        employee.bind(1, employeeId);
+        if (!employee.step())
+            return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
+        readFields(employee, employeeFields(), in);
+    }
 
     if (!isPosted)
         in.prosek_3_meseca = batchAverage(month, employeeId, in);
@@ -160,7 +182,8 @@ Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employe
 
 Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_t employeeId,
                                             const SalaryInput& input, const BatchOptions& options,
-                                            const employees::VariableAmountAsker& ask) {
+                                            const employees::VariableAmountAsker& ask,
+                                            BatchPreload* preload) {
     return withinRange([&]() -> Outcome<BatchCalculation> {
         BatchCalculation c;
         c.employeeId = employeeId;
@@ -186,20 +209,21 @@ Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_
         c.result = std::move(result).value();
 
         if (month.isFinal()) {
-            if (auto advance = postedResult(month.db(), employeeId, period.year, period.month,
-                                            CalculationKind::Advance)) {
+            if (auto advance = preload ? preload->advance(employeeId)
+                                       : postedResult(month.db(), employeeId, period.year,
+                                                      period.month, CalculationKind::Advance)) {
                 c.advance = std::move(*advance);
                 c.hasAdvance = true;
                 employerPensionOfFinalPart(c.result, c.advance, month.parameters());
             }
         }
         if (!month.isFinal() || !options.withoutDeductions) {
-            const employees::DeductionRequest request{employeeId, period.year, period.month,
-                                                      month.isFinal()
-                                                          ? employees::DeductionPart::Second
-                                                          : employees::DeductionPart::First,
-                                                      c.netToPay()};
-            auto priced = employees::priceMonthDeductions(month.db(), request, ask);
+            auto priced =
+                preload ? preload->deductions.price(employeeId, c.netToPay(), ask)
+                        : employees::priceMonthDeductions(month.db(),
+                                                          {employeeId, period.year, period.month,
+                                                           month.deductionPart(), c.netToPay()},
+                                                          ask);
             c.deductions = std::move(priced.rows);
             c.deductionErrors = std::move(priced.errors);
         }
@@ -207,11 +231,12 @@ Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_
     });
 }
 
-Outcome<std::int64_t> postEmployee(const BatchMonth& month, const BatchCalculation& calculation) {
+Outcome<std::int64_t> postEmployee(const BatchMonth& month, const BatchCalculation& calculation,
+                                   BatchPreload* preload) {
     const CalculationPeriod& period = month.period();
-    return postCalculation(month.db(),
-                           {calculation.employeeId, period.year, period.month, period.kind},
-                           calculation.result, calculation.deductions);
+    return postCalculation(
+        month.db(), {calculation.employeeId, period.year, period.month, period.kind},
+        calculation.result, calculation.deductions, {}, preload ? &preload->postings : nullptr);
 }
 
 void employerPensionOfFinalPart(SalaryResult& total, const SalaryResult& advance,

@@ -42,6 +42,8 @@ struct BatchCalculation {
     Currency payout() const { return netToPay() - deductionsTotal(); }
 };
 
+class BatchPreload;
+
 // The employee's month as the window takes it up: the terms of radnici, and the month's entries
 // of the posted calculation of the kind when there is one; otherwise a new calculation with the
 // proposed regular hours, the month's price of work, average grade, meal and holiday allowance,
@@ -50,7 +52,9 @@ struct BatchCalculation {
 // advance net (January reaches back to December of the year before, in the same database).
 // "GRESKA!!!! Nije pronadjen radnik sa unetim ID!" for an unknown employee, "GRESKA!!!! ID
 // Radnika je 0. Obracun nece biti proknjizen!" for none.
-Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employeeId);
+// A run passes what it read for all employees at once: the posted row and the terms come from it.
+Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employeeId,
+                                   const BatchPreload* preload = nullptr);
 
 // The average earnings per hour A of the employee's month (cmdTromesecni): from the history of
 // the twelve months before, else from the form (coefficient, price, seniority, regular hours).
@@ -63,13 +67,17 @@ Currency secondPartOfPrecedingMonth(db::Database& payrollDb, std::int64_t employ
 // The net-based calculation of the kind (Part 4.1 steps 1 to 20). A final calculation adds the
 // price floor, the minimum basic pay (razlika_do_min), column A from the month's advance and
 // the employer pension contribution of the final part; its deductions are those of the second
-// part on K − A unless withoutDeductions, an advance's those of the first part.
+// part on K − A unless withoutDeductions, an advance's those of the first part. With a run's
+// preload the advance and the deductions come from what it read once.
 Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_t employeeId,
                                             const SalaryInput& input, const BatchOptions& options,
-                                            const employees::VariableAmountAsker& ask = {});
+                                            const employees::VariableAmountAsker& ask = {},
+                                            BatchPreload* preload = nullptr);
 
 // Posts the calculation with its deductions as one transaction; returns the row's Id_obracun.
-Outcome<std::int64_t> postEmployee(const BatchMonth& month, const BatchCalculation& calculation);
+// With a run's preload the employee and his row are not looked up again.
+Outcome<std::int64_t> postEmployee(const BatchMonth& month, const BatchCalculation& calculation,
+                                   BatchPreload* preload = nullptr);
 
 // The employer pension contribution of the final part. When the advance gross is below the
 // month's minimum base, the advance paid it on that base and the part still due is

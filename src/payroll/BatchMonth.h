@@ -7,6 +7,7 @@
 
 #include "core/Currency.h"
 #include "core/db/Database.h"
+#include "employees/DeductionPricing.h"
 #include "payroll/EarningsHistory.h"
 #include "payroll/HourFund.h"
 #include "payroll/MonthParameters.h"
@@ -54,6 +55,10 @@ public:
     const Settings& settings() const { return settings_; }
     const HourFund& fund() const { return fund_; }
     bool isFinal() const { return period_.kind == CalculationKind::Final; }
+    // The part of the month's deductions a calculation of the kind prices.
+    employees::DeductionPart deductionPart() const {
+        return isFinal() ? employees::DeductionPart::Second : employees::DeductionPart::First;
+    }
 
     // The average earnings per hour from the history; empty when there is none.
     std::optional<Currency> historyAverage(std::int64_t employeeId) const {

@@ -1,6 +1,7 @@
 #include "payroll/BatchRun.h"
 
 #include "core/db/Database.h"
+#include "payroll/BatchPreload.h"
 #include "payroll/CalculationPosting.h"
 
 namespace zarion::payroll {
@@ -48,17 +49,17 @@ BatchRunReport eachEmployee(const BatchMonth& month, const ProgressCallback& pro
 // Calculates the employee's month and posts it; the message when either fails.
 std::string calculateAndPost(const BatchMonth& month, const BatchEmployee& employee,
                              const BatchOptions& options, const employees::VariableAmountAsker& ask,
-                             BatchRunReport& report) {
-    const auto input = employeeMonth(month, employee.id);
+                             BatchPreload& preload, BatchRunReport& report) {
+    const auto input = employeeMonth(month, employee.id, &preload);
     if (!input)
         return input.message();
-    const auto calculation = calculateEmployee(month, employee.id, *input, options, ask);
+    const auto calculation = calculateEmployee(month, employee.id, *input, options, ask, &preload);
     if (!calculation)
         return calculation.message();
     report.deductionErrors.insert(report.deductionErrors.end(),
                                   calculation->deductionErrors.begin(),
                                   calculation->deductionErrors.end());
-    const auto posted = postEmployee(month, *calculation);
+    const auto posted = postEmployee(month, *calculation, &preload);
     return posted ? std::string() : posted.message();
 }
 
@@ -67,20 +68,22 @@ std::string calculateAndPost(const BatchMonth& month, const BatchEmployee& emplo
 BatchRunReport calculateAll(const BatchMonth& month, const BatchOptions& options,
                             const employees::VariableAmountAsker& ask,
                             const ProgressCallback& progress) {
+    BatchPreload preload(month);
     return eachEmployee(
         month, progress, [](const BatchEmployee& e) { return !e.posted && e.id != 0; },
         [&](const BatchEmployee& e, BatchRunReport& report) {
-            return calculateAndPost(month, e, options, ask, report);
+            return calculateAndPost(month, e, options, ask, preload, report);
         });
 }
 
 BatchRunReport repostAll(const BatchMonth& month, const BatchOptions& options,
                          const employees::VariableAmountAsker& ask,
                          const ProgressCallback& progress) {
+    BatchPreload preload(month);
     return eachEmployee(
         month, progress, [](const BatchEmployee& e) { return e.posted; },
         [&](const BatchEmployee& e, BatchRunReport& report) {
-            return calculateAndPost(month, e, options, ask, report);
+            return calculateAndPost(month, e, options, ask, preload, report);
         });
 }
 

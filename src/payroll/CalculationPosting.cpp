@@ -94,23 +94,55 @@ std::optional<std::int64_t> postedCalculationId(db::Database& payrollDb,
                             target.employeeId, target.month, target.year);
 }
 
+MonthPostings::MonthPostings(db::Database& payrollDb, int year, int month, CalculationKind kind)
+    : year_(year)
+    , month_(month)
+    , kind_(kind) {
+    db::Statement employee = payrollDb.prepare("SELECT id_radnik FROM radnici");
+    while (employee.step())
+        employees_.insert(employee.integer(0));
+    db::Statement row = payrollDb.prepare(std::string("SELECT ID_RADNIK, min(Id_obracun) FROM ") +
+                                          calculationTable(kind) +
+                                          " WHERE MEsec = ? AND GODINA = ? GROUP BY ID_RADNIK");
+    row.bindAll(month, year);
+    while (row.step())
+        posted_.emplace(row.integer(0), row.integer(1));
+}
+
+std::optional<std::int64_t> MonthPostings::postedId(std::int64_t employeeId) const {
+    const auto found = posted_.find(employeeId);
+    if (found == posted_.end())
+        return std::nullopt;
+    return found->second;
+}
+
+void MonthPostings::remember(std::int64_t employeeId, std::int64_t idObracun) {
+    posted_.emplace(employeeId, idObracun);
+}
+
 Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarget& target,
                                       const SalaryResult& result,
                                       const std::vector<employees::DeductionRow>& deductions,
-                                      const PostingExtras& extras) {
+                                      const PostingExtras& extras, MonthPostings* known) {
     if (target.employeeId == 0)
         return Failure{"GRESKA!!!! ID Radnika je 0. Obracun nece biti proknjizen!"_yu};
+    if (known && !known->covers(target))
+        known = nullptr;
     try {
-        if (!employeeExists(payrollDb, target.employeeId))
+        if (known ? !known->employeeExists(target.employeeId)
+                  : !employeeExists(payrollDb, target.employeeId))
             return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
         db::Transaction tx(payrollDb);
-        const std::int64_t id = writeRow(payrollDb, target, postedCalculationId(payrollDb, target),
-                                         result, extras.columns);
+        const auto existing =
+            known ? known->postedId(target.employeeId) : postedCalculationId(payrollDb, target);
+        const std::int64_t id = writeRow(payrollDb, target, existing, result, extras.columns);
         employees::postDeductions(payrollDb, id, target.kind == CalculationKind::Advance,
                                   deductions);
         if (extras.dependants)
             extras.dependants(payrollDb, id);
         tx.commit();
+        if (known)
+            known->remember(target.employeeId, id);
         return id;
     } catch (const db::Error& error) {
         return Failure{error.what()};

@@ -4,6 +4,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/db/Database.h"
@@ -39,6 +41,28 @@ struct PostingExtras {
     std::function<void(db::Database&, std::int64_t idObracun)> dependants;
 };
 
+// What a batch reads once before it posts a month of one kind: the employees that exist and the
+// Id_obracun of each one's posted row, so that no posting has to look them up. It must not be
+// kept beyond the run: it learns only the rows posted through it.
+class MonthPostings {
+public:
+    MonthPostings(db::Database& payrollDb, int year, int month, CalculationKind kind);
+
+    bool employeeExists(std::int64_t employeeId) const { return employees_.contains(employeeId); }
+    std::optional<std::int64_t> postedId(std::int64_t employeeId) const;
+    bool covers(const PostingTarget& target) const {
+        return target.year == year_ && target.month == month_ && target.kind == kind_;
+    }
+    void remember(std::int64_t employeeId, std::int64_t idObracun);
+
+private:
+    int year_;
+    int month_;
+    CalculationKind kind_;
+    std::unordered_set<std::int64_t> employees_;
+    std::unordered_map<std::int64_t, std::int64_t> posted_;
+};
+
 // Posts one employee's calculated month, whole or not at all:
 //  - the employee must exist: id 0 gives "GRESKA!!!! ID Radnika je 0. Obracun nece biti
 //    proknjizen!", an unknown id "GRESKA!!!! Nije pronadjen radnik sa unetim ID!"; nothing is
@@ -52,10 +76,12 @@ struct PostingExtras {
 // of its own, so a failed employee leaves the others posted. A database error comes back as
 // the message, with nothing of this posting left behind.
 // Returns the row's Id_obracun. Shows nothing: "Knjizenje je zavrseno!" is the window's.
+// With `known` of the target's month and kind, the employee and his row are taken from it.
 Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarget& target,
                                       const SalaryResult& result,
                                       const std::vector<employees::DeductionRow>& deductions,
-                                      const PostingExtras& extras = {});
+                                      const PostingExtras& extras = {},
+                                      MonthPostings* known = nullptr);
 
 // The Id_obracun of the employee's posted row of that kind for the month, if any.
 std::optional<std::int64_t> postedCalculationId(db::Database& payrollDb,
