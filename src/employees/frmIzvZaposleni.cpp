@@ -161,18 +161,26 @@ std::optional<StatementPeriod> frmIzvZaposleni::chosenPeriod() {
     return period;
 }
 
+std::optional<std::pair<std::int64_t, StatementPeriod>> frmIzvZaposleni::chosenEmployeeAndPeriod() {
+    const auto id = chosenEmployee();
+    if (!id)
+        return std::nullopt;
+    const auto period = chosenPeriod();
+    if (!period)
+        return std::nullopt;
+    return std::pair{*id, *period};
+}
+
 void frmIzvZaposleni::cmdPrikazi_Click() {
     guarded(this, [&] {
-        const auto id = chosenEmployee();
-        if (!id)
+        const auto chosen = chosenEmployeeAndPeriod();
+        if (!chosen)
             return;
-        const auto period = chosenPeriod();
-        if (!period)
-            return;
+        const auto& [id, period] = *chosen;
         listIzv_->clear();
         const int columns = static_cast<int>(statementHeadings().size());
         QList<QTreeWidgetItem*> items;
-        for (const StatementMonth& month : statementMonths(*context_.PayrollDb, *id, *period)) {
+        for (const StatementMonth& month : statementMonths(*context_.PayrollDb, id, period)) {
             auto* item = new QTreeWidgetItem;
             for (int c = 0; c < columns; ++c) {
                 item->setText(c, toQ(statementText(month, c)));
@@ -186,37 +194,33 @@ void frmIzvZaposleni::cmdPrikazi_Click() {
 
 void frmIzvZaposleni::cmdPotvrda_Click() {
     guarded(this, [&] {
-        const auto id = chosenEmployee();
-        if (!id)
+        const auto chosen = chosenEmployeeAndPeriod();
+        if (!chosen)
             return;
-        const auto period = chosenPeriod();
-        if (!period)
-            return;
+        const auto& [id, period] = *chosen;
         db::Database& db = *context_.PayrollDb;
         const ReportCompany company = reportCompany(context_);
         report::showPreview(this,
-                            salaryCertificate(company.data, company.logo, *loadEmployee(db, *id),
-                                              *period, statementMonths(db, *id, *period)),
+                            salaryCertificate(company.data, company.logo, *loadEmployee(db, id),
+                                              period, statementMonths(db, id, period)),
                             context_.PrinterName);
     });
 }
 
 void frmIzvZaposleni::cmdPPPPO_Click() {
     guarded(this, [&] {
-        const auto id = chosenEmployee();
-        if (!id)
+        const auto chosen = chosenEmployeeAndPeriod();
+        if (!chosen)
             return;
-        const auto period = chosenPeriod();
-        if (!period)
-            return;
+        const auto& [id, period] = *chosen;
         const auto issued = ui::askDate(this, "Unesite datum izdavanja!"_q);
         if (!issued)
             return;
         db::Database& db = *context_.PayrollDb;
-        const int year = period->toYear;
+        const int year = period.toYear;
         report::showPreview(this,
-                            pppPoForm(reportCompany(context_).data, *loadEmployee(db, *id), year,
-                                      annualIncomes(db, *id, year), fromQDate(*issued)),
+                            pppPoForm(reportCompany(context_).data, *loadEmployee(db, id), year,
+                                      annualIncomes(db, id, year), fromQDate(*issued)),
                             context_.PrinterName);
     });
 }

@@ -3,6 +3,7 @@
 #include <QWidget>
 #include <cstdint>
 #include <optional>
+#include <utility>
 
 class QKeyEvent;
 class QLabel;
@@ -34,6 +35,8 @@ private:
     // The employee and the period when both are good; otherwise the message was shown.
     std::optional<std::int64_t> chosenEmployee();
     std::optional<StatementPeriod> chosenPeriod();
+    // Both, or nothing when either is refused (the refusal is shown).
+    std::optional<std::pair<std::int64_t, StatementPeriod>> chosenEmployeeAndPeriod();
     void employeeChanged();
     void cmdPrikazi_Click();
     void cmdPotvrda_Click();
