@@ -64,7 +64,7 @@ Currency batchAverage(const BatchMonth& month, std::int64_t employeeId, const Sa
 Currency secondPartOfPrecedingMonth(db::Database& payrollDb, std::int64_t employeeId, int year,
                                     int month);
 
-// The net-based calculation of the kind (Part 4.1 steps 1 to 20). A final calculation adds the
+// The net-based calculation of the kind (hours to net). A final calculation adds the
 // price floor, the minimum basic pay (razlika_do_min), column A from the month's advance and
 // the employer pension contribution of the final part; its deductions are those of the second
 // part on K − A unless withoutDeductions, an advance's those of the first part. With a run's
