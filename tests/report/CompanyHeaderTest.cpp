@@ -2,28 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include "SampleCompany.h"
 #include "TempDir.h"
 #include "Templates.h"
 
 using namespace zarion;
 using namespace zarion::report;
+using zarion::test::sampleCompany;
 
 namespace {
-CompanyData sampleCompany() {
-    CompanyData company;
-    company.Naziv = "Šćepanović i sinovi d.o.o.";
-    company.ADRESA = "Đure Đakovića 12";
-    company.grad = "Niš";
-    company.maticni = "07654321";
-    company.registracioni = "12345";
-    company.SIFRA = "6201";
-    company.PIB = "101234567";
-    company.pdv = "123456789";
-    company.ziroracun = "160-123456-78";
-    company.banka = "Banka Intesa";
-    return company;
-}
-
 const Text& textAt(const Page& page, std::string_view content) {
     const Text* text = page.findText(content);
     if (!text)

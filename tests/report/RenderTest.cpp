@@ -6,6 +6,7 @@
 #include <QtTest>
 #include <regex>
 
+#include "SampleCompany.h"
 #include "TempDir.h"
 #include "ToolOutput.h"
 #include "core/Text.h"
@@ -35,15 +36,7 @@ std::filesystem::path makeLogo(const std::filesystem::path& folder) {
 }
 
 CompanyData sampleCompany() {
-    CompanyData company;
-    company.Naziv = "Šćepanović i sinovi d.o.o.";
-    company.ADRESA = "Đure Đakovića 12";
-    company.grad = "Niš";
-    company.maticni = "07654321";
-    company.registracioni = "12345";
-    company.SIFRA = "6201";
-    company.PIB = "101234567";
-    company.pdv = "123456789";
+    CompanyData company = test::sampleCompany();
     company.ziroracun = "160-0000000245813-31";
     company.banka = "Banca Intesa a.d. Beograd"; // too long to stay centred on 160 mm
     return company;
