@@ -9,11 +9,11 @@
 
 #include "core/AppContext.h"
 #include "core/startup/Paths.h"
-#include "maintenance/AskWholeNumber.h"
 #include "maintenance/AuxiliaryProcedures.h"
 #include "maintenance/LastYearTakeOver.h"
+#include "maintenance/frmBaze.h"
+#include "ui/AskWholeNumber.h"
 #include "ui/Dialogs.h"
-#include "ui/frmBaze.h"
 
 namespace zarion::ui {
 namespace {

@@ -165,7 +165,7 @@ void frmGlavni::refreshCompanyHeader() {
     setWindowTitle(caption.isEmpty() ? QStringLiteral("Zarion")
                                      : QStringLiteral("Zarion – ") + caption);
 
-    const QPixmap logo(QString::fromStdString((context_.companyFolder() / "logo.jpg").string()));
+    const QPixmap logo(QString::fromStdString(context_.logoPath().string()));
     picMaliLogo->setVisible(!logo.isNull());
     if (!logo.isNull())
         picMaliLogo->setPixmap(logo.scaledToHeight(HeaderHeight - 8, Qt::SmoothTransformation));
