@@ -12,6 +12,7 @@
 #include "demo/DemoData.h"
 #include "ui/Dialogs.h"
 #include "ui/ReportServices.h"
+#include "ui/SerbianQtTexts.h"
 #include "ui/StartupFlow.h"
 
 namespace fs = std::filesystem;
@@ -50,7 +51,8 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    ui::installReportServices();
+    ui::installSerbianQtTexts();
+    ui::installReportServices(context.BaseFolder / "PDF");
     ui::StartupFlow flow(context);
     QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
     QObject::connect(&flow, &ui::StartupFlow::mainWindowOpened, &flow,
