@@ -1,11 +1,11 @@
+#include "ui/SerbianQtTexts.h"
+
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
-
-#include "ui/SerbianQtTexts.h"
 
 class SerbianQtTextsTest : public QObject {
     Q_OBJECT
