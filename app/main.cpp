@@ -14,6 +14,7 @@
 #include "ui/ReportServices.h"
 #include "ui/SerbianQtTexts.h"
 #include "ui/StartupFlow.h"
+#include "ui/TitleFitting.h"
 
 namespace fs = std::filesystem;
 using namespace zarion;
@@ -52,6 +53,7 @@ int main(int argc, char** argv) {
     }
 
     ui::installSerbianQtTexts();
+    ui::installTitleFitting();
     ui::installReportServices(context.BaseFolder / "PDF");
     ui::StartupFlow flow(context);
     QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
