@@ -157,7 +157,7 @@ void PomocneTest::finalToAdvanceForTheMonthAndForOneEmployee() {
     dt::queueNumber(3_din);
     f_->click("CmdKonUA");
     QCOMPARE(f_->shownTexts(),
-             QStringList({"Da li želite brisanje konačnog posle prebacicanja u avansni?",
+             QStringList({"Da li želite brisanje konačnog posle prebacivanja u avansni?",
                           "Unesite godinu!", "Unesite mesec!", "Gotovo!"}));
     QCOMPARE(rows.count("SELECT count(*) FROM obracuni"), 0);
     QCOMPARE(rows.count("SELECT count(*) FROM akontacija_obracuni"), 2);
