@@ -55,7 +55,7 @@ TEST_F(LoanOverviewTest, CreditorsCarryTheTotalsOfThePartChosen) {
     const auto firstPart = creditorTotals(data.db(), {2024, 3, true});
     ASSERT_EQ(firstPart.size(), 1u);
     EXPECT_EQ(firstPart[0].total, 1500_din);
-    EXPECT_EQ(paymentHeading({2024, 3, true}), "Isplata: 03/2024 - 1 -PRVI DEO");
+    EXPECT_EQ(paymentHeading({2024, 3, true}), "Isplata: 03/2024 - 1 - PRVI DEO");
     EXPECT_EQ(paymentHeading(march), "Isplata: 03/2024 - 0 - KONAČNA");
 }
 
