@@ -69,9 +69,9 @@ struct Number {
     double value = 0;
 };
 
-// A number field: a JSON number, true or false as 1 or 0, null as 0, or a
-// text that is a decimal number as a whole ("512.40"). A negative number and a number beyond
-// the money range are refused, and so is a text that is not a number.
+// A number field: a JSON number, true or false as 1 or 0, null as 0, or a text that is a decimal
+// number as a whole ("512.40"). A negative number and a number beyond the money range are
+// refused, and so is a text that is not a number ("12abc").
 Number numberIn(const json& value, std::string_view name) {
     const json& v = plain(value, name);
     std::string text;
