@@ -8,16 +8,6 @@ namespace {
 
 using nlohmann::ordered_json;
 
-// The shortest decimal text of the amount: "1234.5", "-0.05", "62238".
-std::string decimalText(Currency amount) {
-    std::string text = amount.toString();
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
-
 void write(const ordered_json& value, int indent, std::string& out) {
     const std::string inner(static_cast<std::size_t>(indent + 2), ' ');
     const std::string outer(static_cast<std::size_t>(indent), ' ');
@@ -50,7 +40,7 @@ void write(const ordered_json& value, int indent, std::string& out) {
 } // namespace
 
 ordered_json exactNumber(Currency amount) {
-    const std::string text = decimalText(amount);
+    const std::string text = amount.toShortString();
     return ordered_json::binary(std::vector<std::uint8_t>(text.begin(), text.end()));
 }
 

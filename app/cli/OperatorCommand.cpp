@@ -41,7 +41,11 @@ int operatorCommand(const Arguments& args) {
     }
     const auto password =
         args.get("password") ? args.get("password") : readPassword(std::cin, std::cerr);
-    if (!password || trim(*password).empty()) {
+    if (!password) {
+        std::cerr << "Lozinka nije uneta.\n";
+        return 1;
+    }
+    if (trim(*password).empty()) {
         std::cerr << "Lozinka ne moze biti prazna.\n";
         return 1;
     }

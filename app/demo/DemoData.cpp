@@ -171,9 +171,11 @@ std::vector<std::int64_t> insertBanks(db::Database& payroll) {
 DemoPerson nthPerson(std::size_t index) {
     const std::size_t round = index / demoPeople.size();
     DemoPerson person = demoPeople[index % demoPeople.size()];
-    person.surname = demoPeople[(index + round) % demoPeople.size()].surname;
-    person.born.day =
-        1 + static_cast<int>((static_cast<std::size_t>(person.born.day) - 1 + round) % 28);
+    if (round > 0) {
+        person.surname = demoPeople[(index + round) % demoPeople.size()].surname;
+        person.born.day =
+            1 + static_cast<int>((static_cast<std::size_t>(person.born.day) - 1 + round) % 28);
+    }
     return person;
 }
 

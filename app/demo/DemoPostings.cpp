@@ -6,6 +6,8 @@
 
 #include "demo/Identifiers.h"
 #include "parameters/CalculationMonth.h"
+#include "payroll/BatchCalculation.h"
+#include "payroll/BatchMonth.h"
 #include "payroll/BatchRun.h"
 
 namespace zarion::demo {

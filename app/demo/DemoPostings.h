@@ -22,9 +22,11 @@ struct PostedMonths {
 };
 PostedMonths postedMonths(const Date& today);
 
-// Calculates and posts each month from January to the last as the batch window's "Calculate
-// all" does: the month is started (its rates fixed), then its advance and its final
-// calculation are posted for every employee, with the deductions and loan instalments.
+// Calculates and posts each month from January to the last through the batch window's own
+// logic: the month is started (its rates fixed); the advance, for the first half of the month,
+// is calculated and posted employee by employee with half the regular hours typed in; then the
+// final calculation is posted for all of them at once ("Calculate all"). Both withhold the
+// deductions and loan instalments of their part.
 void postMonths(db::Database& payroll, const PostedMonths& months);
 
 } // namespace zarion::demo

@@ -156,6 +156,15 @@ std::string Currency::toString() const {
     return buffer;
 }
 
+std::string Currency::toShortString() const {
+    std::string text = toString();
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
+}
+
 Currency operator""_din(long double value) {
     return Currency::fromDouble(static_cast<double>(value));
 }

@@ -222,6 +222,17 @@ TEST(CurrencyText, ToStringWritesFourDecimals) {
         EXPECT_EQ(Currency::parse(text).toString(), text);
 }
 
+TEST(CurrencyText, ShortStringDropsTrailingZeros) {
+    EXPECT_EQ(Currency::parse("1234.5").toShortString(), "1234.5");
+    EXPECT_EQ(Currency::parse("100.10").toShortString(), "100.1");
+    EXPECT_EQ(Currency::fromUnits(62238).toShortString(), "62238");
+    EXPECT_EQ(Currency::fromUnits(1000000).toShortString(), "1000000");
+    EXPECT_EQ(Currency::parse("-0.05").toShortString(), "-0.05");
+    EXPECT_EQ(Currency().toShortString(), "0");
+    EXPECT_EQ(Currency::fromRaw(1).toShortString(), "0.0001");
+    EXPECT_EQ(Currency::fromRaw(MinRaw).toShortString(), "-922337203685477.5808");
+}
+
 TEST(CurrencyText, LiteralsAndDoubles) {
     EXPECT_EQ((2.675_din).raw(), 26750);
     EXPECT_EQ((12_din).raw(), 120000);

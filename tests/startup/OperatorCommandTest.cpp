@@ -64,6 +64,7 @@ TEST_F(OperatorCommand, EmptyLoginAndPasswordAreRefused) {
     EXPECT_EQ(blankInput.exitCode, 1);
     const CliRun noInput = run("--login ana");
     EXPECT_EQ(noInput.exitCode, 1);
+    EXPECT_NE(noInput.err.find("Lozinka nije uneta"), std::string::npos) << noInput.err;
     EXPECT_EQ(operators(), 0);
 }
 
