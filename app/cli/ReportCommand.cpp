@@ -1,9 +1,9 @@
 #include "cli/ReportCommand.h"
 
-#include <QGuiApplication>
 #include <cstdlib>
 #include <memory>
 
+#include "cli/GuiApplication.h"
 #include "cli/ReportRegistry.h"
 #include "core/AppContext.h"
 #include "core/NumericText.h"
@@ -20,17 +20,6 @@ void usage(std::ostream& err) {
            "izvestaji:\n";
     for (const ReportEntry& entry : reports())
         err << "  " << entry.name << " " << entry.usage << "\n";
-}
-
-// The renderer measures texts with real fonts, which needs a GUI application; without a display
-// it draws offscreen.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zarion-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
 }
 
 } // namespace
