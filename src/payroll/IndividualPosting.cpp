@@ -102,7 +102,7 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
     IndividualEntry entry = proposeEntry(history, *employee, month);
     IndividualPosting posting;
     if (const auto posted = loadPostedIndividual(payrollDb, employeeId, month.year, month.month)) {
-        entry = entryFromPosted(entry, posted->result, posted->osnovna_neto);
+        entry = entryFromPosted(entry, posted->result, posted->osnovna_neto, month.fund.hours);
         posting.advances = linkedAdvances(payrollDb, posted->Id_obracun);
         posting.m4Days = posted->m4dani;
         posting.cashInHand = posted->na_ruke;

@@ -248,7 +248,8 @@ void frmObracunJed::UcitajRadnika() {
         const auto posted =
             loadPostedIndividual(*context_.PayrollDb, id, monthData_->year, monthData_->month);
         if (posted) {
-            entry_ = entryFromPosted(entry_, posted->result, posted->osnovna_neto);
+            entry_ = entryFromPosted(entry_, posted->result, posted->osnovna_neto,
+                                     monthData_->fund.hours);
             figures_ = IndividualFigures{posted->result, entry_.basicGross, posted->osnovna_neto};
             deductions_ =
                 employees::postedDeductions(*context_.PayrollDb, posted->Id_obracun, false);

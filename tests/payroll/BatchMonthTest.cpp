@@ -177,6 +177,7 @@ TEST_F(BatchMonthTest, TheFinalShowsTheAdvanceAndTakesTheEmployerPensionOfTheFin
     const auto low = addEmployee(*db, "Antic", 4);
     const auto high = addEmployee(*db, "Babic", 4);
     SalaryResult advance;
+    advance.broj_sati = 176;
     advance.NETO = din("30000");
     advance.BRUTO = din("40000"); // below the minimum base 51297: the advance paid on that base
     advance.Doprinosi_PIO_F = din("5129.70");

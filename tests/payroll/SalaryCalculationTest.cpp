@@ -136,19 +136,23 @@ TEST(SalaryCalculation, GrossBasedByKind) {
         EXPECT_TRUE(r.ok()) << r.message();
         return *r;
     };
-    EXPECT_EQ(calc(0).NETO, din("73522.10"));
-    EXPECT_EQ(calc(1).NETO, din("73522.10"));
-    // Kind 4 ignores the gross for tax and contributions: the net the gross yields plus the
-    // contributions and tax of the maximum base, 73522.10 + 145831.18 + 69859.90.
-    EXPECT_EQ(calc(4).BRUTO, din("289213.18"));
+    // 88 of 176 hours: P' = 34221 / 2 = 17110.50, M' = 25648.50 below the gross;
+    // tax (100000 − 17110.50) × 0.1 = 8288.95; net 100000 − 19900 − 8288.95 = 71811.05
+    EXPECT_EQ(calc(0).NETO, din("71811.05"));
+    EXPECT_EQ(calc(1).Oslobodjenje, din("17110.50"));
+    EXPECT_EQ(calc(1).NETO, din("71811.05"));
+    // Kind 4 keeps the gross typed; below the highest base it is an ordinary calculation.
+    EXPECT_EQ(calc(4).BRUTO, din("100000"));
+    EXPECT_EQ(calc(4).porez_na_zaradu, din("8288.95"));
     // Kind 3 with a typed net: 30000 on the minimum base with the relief for 88 of 176 hours.
     request.net = din("30000");
     EXPECT_EQ(calc(3).BRUTO, din("43626.76"));
-    // From net: kind 3 is an ordinary gross-up, kind 4 stays on the maximum base.
+    // From net every kind is the gross-up: (71811.05 − 1711.05) / 0.701 = 100000.
     request.from = GrossBasedRequest::From::Net;
-    request.net = din("73522.10");
+    request.net = din("71811.05");
     EXPECT_EQ(calc(3).BRUTO, din("100000"));
-    EXPECT_EQ(calc(4).ukupno_doprinosa, din("145831.18"));
+    EXPECT_EQ(calc(4).BRUTO, din("100000"));
+    EXPECT_EQ(calc(4).ukupno_doprinosa, din("19900"));
 }
 
 bool hasColumn(const std::vector<ResultColumn>& columns, std::string_view name) {
