@@ -31,17 +31,16 @@ Outcome<Exact> grossUp(Currency net, Currency nonTaxable, const ContributionRate
 }
 
 // The gross that yields a net when it lies beyond a bound of the base: the contributions are
-// then those of the bound, D = bound × (PIO + ZO + NEZ) / 100, and gross = net + D + tax with
-// tax = (net + D − P') × PZ / (100 − PZ), not below 0.
+// then those of the bound, D = their sum (each rounded as posted), and gross = net + D + tax
+// with tax = (net + D − P') × PZ / (100 − PZ), not below 0.
 Outcome<Exact> grossUpOnBound(Currency net, const Exact& bound, Currency relief,
                               const ContributionRates& rates) {
     const Exact tax = dec(rates.porez_zarade);
     if (tax == hundred)
         return Failure{messages::taxRateHundred()};
-    const Exact deducted =
-        bound *
-        (dec(rates.Doprinosi_PIO) + dec(rates.Doprinosi_zo) + dec(rates.doprinosi_nezaposlenost)) /
-        hundred;
+    const Currency base = bound.round2();
+    const Exact deducted(share(base, rates.Doprinosi_PIO) + share(base, rates.Doprinosi_zo) +
+                         share(base, rates.doprinosi_nezaposlenost));
     const Exact taxAmount = (Exact(net) + deducted - Exact(relief)) * tax / (hundred - tax);
     return Exact(net) + deducted + (taxAmount.isNegative() ? Exact() : taxAmount);
 }

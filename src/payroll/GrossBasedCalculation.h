@@ -18,7 +18,7 @@ Outcome<TaxAndContributions> fromGross(Currency gross, const BaseLimits& limits,
 // The gross that yields a net: round2((net − PZ / 100 × P') / (1 − (PZ + PIO + NEZ + ZO) / 100))
 // while that gross lies between the bounds of the base; beyond a bound the contributions are
 // those of the bound and gross = round2(net + D + (net + D − P') × PZ / (100 − PZ)), the tax
-// part not below 0, with D = bound × (PIO + ZO + NEZ) / 100.
+// part not below 0, with D the employee's three contributions on the bound.
 Outcome<Currency> grossForNet(Currency net, const BaseLimits& limits,
                               const ContributionRates& rates);
 // grossForNet, then fromGross.

@@ -371,5 +371,34 @@ TEST_F(BatchMonthTest, AMonthNeverStartedGivesTheSystemsMessage) {
               "Greska kod pronalazenja parametara za izabrani mesec!");
 }
 
+TEST(EmployerPensionOfTheFinalPart, HalfTimeComparesWithTheLowestBaseForTheAdvancesHours) {
+    // 2025, 84 of 168 hours: the advance used the lowest base 45950 × 84 / 168 = 22975 and paid
+    // 10 % of it, 2297.50.
+    SalaryResult advance;
+    advance.broj_sati = 84;
+    advance.BRUTO = din("16000");
+    advance.Doprinosi_PIO_F = din("2297.50");
+    SalaryResult total;
+    total.BRUTO = din("32027.30");
+    total.Doprinosi_zo_F = din("1649.41");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    // part (32027.30 − 22975) × 0.1 = 905.23; K = 905.23 + 2297.50
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("3202.73"));
+    EXPECT_EQ(total.ukupno_doprinosa_F, din("4852.14")); // + 1649.41
+    EXPECT_EQ(total.ukupno_obaveza, din("36879.44"));    // 32027.30 + 4852.14
+
+    // A month's gross still below the advance's base leaves nothing to pay, never less.
+    total.BRUTO = din("20000");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("2297.50"));
+
+    // The whole fund: the full lowest base, (50000 − 45950) × 0.1 = 405 on top of 4595.
+    advance.broj_sati = 168;
+    advance.Doprinosi_PIO_F = din("4595");
+    total.BRUTO = din("50000");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("5000"));
+}
+
 } // namespace
 } // namespace zarion::test

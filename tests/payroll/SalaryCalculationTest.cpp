@@ -155,6 +155,39 @@ TEST(SalaryCalculation, GrossBasedByKind) {
     EXPECT_EQ(calc(4).ukupno_doprinosa, din("19900"));
 }
 
+TEST(SalaryCalculation, OneNetGivesOneTaxInBothWindows) {
+    // Half time in March 2025 (84 of 168 hours): relief 14211.50, lowest base 22975.
+    SalaryInput in;
+    in.tip_obracuna = 1;
+    in.Datum = {2025, 3, 1};
+    in.broj_sati = 84;
+    in.fiksna_plata = din("22451.15");
+    const HourFund fund{168, 168};
+    // From net (batch): base (2245115 − 142115) / 70.1 = 30000,
+    // tax (22451.15 + 5970 − 14211.50) / 9 = 1578.85
+    auto batch = netBasedSalary(in, month2025(), hourlyPricing(), fund, {2025, 3});
+    ASSERT_TRUE(batch.ok()) << batch.message();
+    EXPECT_EQ(batch->BRUTO, din("30000"));
+    EXPECT_EQ(batch->porez_na_zaradu, din("1578.85"));
+    // From gross and from net (individual): tax (30000 − 14211.50) × 0.1 = 1578.85
+    GrossBasedRequest request;
+    request.gross = din("30000");
+    request.nonTaxable = din("28423");
+    request.rates = contributionRates(month2025());
+    auto fromGross = grossBasedSalary(in, month2025(), hourlyPricing(), fund, {2025, 3}, request);
+    request.from = GrossBasedRequest::From::Net;
+    request.net = din("22451.15");
+    auto fromNet = grossBasedSalary(in, month2025(), hourlyPricing(), fund, {2025, 3}, request);
+    for (const auto* r : {&fromGross, &fromNet}) {
+        ASSERT_TRUE(r->ok()) << r->message();
+        EXPECT_EQ((*r)->Oslobodjenje, batch->Oslobodjenje);
+        EXPECT_EQ((*r)->porez_na_zaradu, batch->porez_na_zaradu);
+        EXPECT_EQ((*r)->NETO, batch->NETO);
+        EXPECT_EQ((*r)->BRUTO, batch->BRUTO);
+        EXPECT_EQ((*r)->ukupno_obaveza, batch->ukupno_obaveza);
+    }
+}
+
 bool hasColumn(const std::vector<ResultColumn>& columns, std::string_view name) {
     return std::any_of(columns.begin(), columns.end(),
                        [&](const ResultColumn& c) { return c.name == name; });
