@@ -227,6 +227,8 @@ Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_
                                                           {employeeId, period.year, period.month,
                                                            month.deductionPart(), c.netToPay()},
                                                           ask);
+            if (priced.missingRate)
+                return Failure{*priced.missingRate};
             c.deductions = std::move(priced.rows);
             c.deductionErrors = std::move(priced.errors);
         }

@@ -127,6 +127,8 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
                                         {employeeId, month.year, month.month,
                                          employees::DeductionPart::Single, posting.result.NETO},
                                         questions.variableAmount);
+    if (deductions.missingRate)
+        return Failure{*deductions.missingRate};
     posting.deductions = std::move(deductions.rows);
     const Currency toPay = posting.result.NETO - employees::deductionsTotal(posting.deductions);
     if (!posting.intoAccount || posting.cashInHand > toPay)

@@ -459,6 +459,12 @@ void frmObracunJed::priceDeductions() {
                                         variableAmountAsker());
     for (const std::string& error : priced.errors)
         message(this, toQ(error), Icon::Critical);
+    if (priced.missingRate) {
+        message(this, toQ(*priced.missingRate), Icon::Critical);
+        clearCalculation();
+        showDeductions();
+        return;
+    }
     deductions_ = std::move(priced.rows);
     showDeductions();
     showPayout();

@@ -234,6 +234,23 @@ TEST_F(BatchMonthTest, WithoutDeductionsTheFinalPricesNoneAndTheAdvanceIgnoresIt
     EXPECT_EQ(advance.deductions[1].Iznos, din("500")); // half of 1001, to the even dinar
 }
 
+TEST_F(BatchMonthTest, ALoanInAForeignCurrencyWithoutARateStopsTheEmployee) {
+    const auto id = addEmployee(*db, "Antic", 4);
+    assignDeduction(*db, id, addDeduction(*db, "Banka", 3, 0), 100, 40, 60);
+    db->run("UPDATE obustave_radnici SET valuta = 1 WHERE ID_RADNIK = ?", id); // EUR
+    const BatchMonth month = open(CalculationKind::Final);
+    const auto stopped = calculateEmployee(month, id, *employeeMonth(month, id), {});
+    ASSERT_FALSE(stopped.ok());
+    EXPECT_EQ(stopped.message(),
+              "Nije unet kurs za EUR za mesec 03.2026! Obracun radnika nije moguc.");
+    // With the rate the instalment is priced: 60 × 117.25 = 7035
+    db->run("DELETE FROM kurs");
+    db->run("INSERT INTO kurs (kurs_eur, kurs_chf, kurs_usd) VALUES (117.25, 0, 0)");
+    const BatchCalculation priced = calculate(month, id);
+    ASSERT_EQ(priced.deductions.size(), 1u);
+    EXPECT_EQ(priced.deductions[0].Iznos, din("7035"));
+}
+
 TEST_F(BatchMonthTest, JanuarysSolidarityBaseReachesBackToDecember) {
     Settings settings = coefficientPricing();
     settings.solidarni_porez = 1;
