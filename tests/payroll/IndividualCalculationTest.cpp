@@ -95,6 +95,27 @@ TEST_F(Individual, PartTimeMinimumFollowsTheHours) {
     EXPECT_EQ(c->belowMinimum->minimum, din("63070"));
 }
 
+TEST_F(Individual, KindsZeroToTwoPayContributionsOnTheLowestBaseWhateverTheOperatorAnswers) {
+    // Basic gross 30000 for the whole fund: round0(30000 × 0.701 + 3422.1) = 24452 and back
+    // round0(21029.9 / 0.701) = 30000. Contributions on 51297: 7181.58 + 2641.80 + 384.73 =
+    // 10208.11; no tax (30000 is below 34221); net 30000 − 10208.11 = 19791.89, flagged below
+    // the minimum; kept as it is when the operator answers No.
+    for (int kind = 0; kind <= 2; ++kind) {
+        IndividualEntry entry = entryFor({2026, 1, 1}, kind);
+        entry.basicGross = din("30000");
+        const auto c = calculateFromGross(entry, month);
+        ASSERT_TRUE(c) << c.message();
+        const SalaryResult& r = c->figures.result;
+        EXPECT_EQ(r.BRUTO, din("30000")) << kind;
+        EXPECT_EQ(r.osnovica_doprinosa, din("51297")) << kind;
+        EXPECT_EQ(r.ukupno_doprinosa, din("10208.11")) << kind;
+        EXPECT_EQ(r.porez_na_zaradu, din("0")) << kind;
+        EXPECT_EQ(r.NETO, din("19791.89")) << kind;
+        EXPECT_EQ(r.ukupno_obaveza, din("37771.50")) << kind; // + 5129.70 + 2641.80
+        EXPECT_TRUE(c->belowMinimum) << kind;
+    }
+}
+
 TEST_F(Individual, FromNetSplitsTheGrossBackIntoPremiumSeniorityAndBasicPay) {
     IndividualEntry entry = entryFor({2016, 3, 1}); // ten years: s = 10 × 0.4 / 100
     entry.input.produzeni_rad_s = 10;
