@@ -12,7 +12,9 @@
 #include "demo/DemoData.h"
 #include "ui/Dialogs.h"
 #include "ui/ReportServices.h"
+#include "ui/SerbianQtTexts.h"
 #include "ui/StartupFlow.h"
+#include "ui/TitleFitting.h"
 
 namespace fs = std::filesystem;
 using namespace zarion;
@@ -50,7 +52,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    ui::installReportServices();
+    ui::installSerbianQtTexts();
+    ui::installTitleFitting();
+    ui::installReportServices(context.BaseFolder / "PDF");
     ui::StartupFlow flow(context);
     QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
     QObject::connect(&flow, &ui::StartupFlow::mainWindowOpened, &flow,

@@ -8,6 +8,7 @@
 #include "core/Currency.h"
 #include "core/Dates.h"
 #include "core/db/Database.h"
+#include "core/startup/Paths.h"
 
 namespace zarion {
 
@@ -55,9 +56,16 @@ struct AppContext {
     // Device name of the printer chosen for all printing; empty means the system's default.
     std::string PrinterName;
 
+    // The chosen company's files, names matched without regard to case.
     std::filesystem::path companyFolder() const { return companyFolder(WorkYear); }
     std::filesystem::path companyFolder(int year) const {
-        return DataRoot / ("G" + std::to_string(year)) / ("f" + std::to_string(CompanyId));
+        return startup::companyFolder(DataRoot, year, CompanyId);
+    }
+    std::filesystem::path payrollPath(int year) const {
+        return startup::payrollPath(DataRoot, year, CompanyId);
+    }
+    std::filesystem::path logoPath() const {
+        return startup::logoPath(DataRoot, WorkYear, CompanyId);
     }
 };
 

@@ -81,26 +81,6 @@ void RegisterWindow::keyPressEvent(QKeyEvent* event) {
     QWidget::keyPressEvent(event);
 }
 
-void selectRow(QTreeWidget& list, int column, std::int64_t number) {
-    for (int i = 0; i < list.topLevelItemCount(); ++i) {
-        if (list.topLevelItem(i)->text(column).toLongLong() == number) {
-            list.setCurrentItem(list.topLevelItem(i));
-            return;
-        }
-    }
-    if (list.topLevelItemCount() > 0)
-        list.setCurrentItem(list.topLevelItem(0));
-}
-
-void showError(QWidget* parent, const std::exception& error) {
-    ui::message(parent, ui::toQ(error.what()), ui::Icon::Critical);
-}
-
-void showRefusal(QWidget* parent, const Refusal& refusal) {
-    ui::message(parent, ui::toQ(refusal.message),
-                refusal.kind == Refusal::Kind::Error ? ui::Icon::Critical : ui::Icon::Exclamation);
-}
-
 void RegisterWindow::enterInPanel() {
     if (auto* button = qobject_cast<QAbstractButton*>(focusWidget())) {
         button->click();

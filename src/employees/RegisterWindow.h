@@ -1,14 +1,9 @@
 #pragma once
 
 #include <QWidget>
-#include <cstdint>
-#include <exception>
-
-#include "employees/Refusal.h"
 
 class QAbstractItemView;
 class QKeyEvent;
-class QTreeWidget;
 
 namespace zarion::employees {
 
@@ -47,22 +42,5 @@ private:
 
     QAbstractItemView* list_ = nullptr;
 };
-
-// Makes the row whose column holds the number the current one (the first row when none does).
-void selectRow(QTreeWidget& list, int column, std::int64_t number);
-
-// Runs a command of a window; an error (of the database, say) ends the command and is shown
-// with its description, and nothing escapes into the slot that ran it.
-void showError(QWidget* parent, const std::exception& error);
-template <typename Command> void guarded(QWidget* window, Command&& command) {
-    try {
-        command();
-    } catch (const std::exception& error) {
-        showError(window, error);
-    }
-}
-
-// Shows a refusal of the logic: a warning box, or an error box for missing data.
-void showRefusal(QWidget* parent, const Refusal& refusal);
 
 } // namespace zarion::employees

@@ -8,7 +8,7 @@ ReportCompany reportCompany(const AppContext& context) {
     ReportCompany company;
     if (context.CompanyMasterDb)
         company.data = report::readCompanyData(*context.CompanyMasterDb).value_or(company.data);
-    const auto logo = startup::findIgnoringCase(context.companyFolder(), "logo.jpg");
+    const auto logo = context.logoPath();
     if (std::filesystem::exists(logo))
         company.logo = logo;
     return company;

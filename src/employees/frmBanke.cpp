@@ -12,6 +12,7 @@
 #include "employees/CodeLists.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
@@ -78,7 +79,7 @@ void frmBanke::UcitajBanke() {
         item->setText(1, ui::toQ(bank.account));
         item->setText(IdColumn, QString::number(bank.id));
     }
-    selectRow(*listBanke_, IdColumn, 0);
+    ui::selectRow(*listBanke_, IdColumn, 0);
     closePanel();
 }
 
@@ -124,17 +125,17 @@ void frmBanke::onEdit() {
 void frmBanke::onRemove() {
     if (!listBanke_->currentItem())
         return;
-    guarded(this, [&] {
+    ui::guarded(this, "onRemove", [&] {
         db::Database& db = *context_.PayrollDb;
         const std::int64_t id = selectedId();
         if (const auto refusal = bankRemovalRefusal(db, id)) {
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
             return;
         }
         if (!ui::ask(this, ui::toQ(bankRemovalQuestion(*findBank(db, id)))))
             return;
         if (const auto refusal = removeBank(db, id)) {
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
             return;
         }
         UcitajBanke();
@@ -143,7 +144,7 @@ void frmBanke::onRemove() {
 }
 
 void frmBanke::cmdSnimi_Click() {
-    guarded(this, [&] {
+    ui::guarded(this, "cmdSnimi_Click", [&] {
         std::optional<std::int64_t> id;
         if (cmdSnimi_->text() == "A`uriraj"_q)
             id = txtID_->text().toLongLong();
@@ -151,12 +152,12 @@ void frmBanke::cmdSnimi_Click() {
                         ui::fromQ(txtPoziv_->text())};
         const SaveResult saved = saveBank(*context_.PayrollDb, id, bank);
         if (saved.refusal) {
-            showRefusal(this, *saved.refusal);
+            ui::showRefusal(this, *saved.refusal);
             (txtBanka_->text().trimmed().isEmpty() ? txtBanka_ : txtTekuciRacun_)->setFocus();
             return;
         }
         UcitajBanke();
-        selectRow(*listBanke_, IdColumn, saved.id);
+        ui::selectRow(*listBanke_, IdColumn, saved.id);
     });
 }
 

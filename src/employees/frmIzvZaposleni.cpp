@@ -14,7 +14,6 @@
 #include "core/AppContext.h"
 #include "core/NumericText.h"
 #include "employees/CodeListPickers.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeRecord.h"
 #include "employees/EmployeeSearch.h"
 #include "employees/EmployeeStatementReports.h"
@@ -25,6 +24,7 @@
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
@@ -126,7 +126,7 @@ void frmIzvZaposleni::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        widgets::closeWindow(this);
+        ui::closeWindow(this);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -137,7 +137,8 @@ void frmIzvZaposleni::employeeChanged() {
     lblRadnik_->clear();
     listIzv_->clear();
     if (id > 0)
-        guarded(this, [&] { lblRadnik_->setText(toQ(employeeName(*context_.PayrollDb, id))); });
+        ui::guarded(this, "employeeChanged",
+                    [&] { lblRadnik_->setText(toQ(employeeName(*context_.PayrollDb, id))); });
 }
 
 std::optional<std::int64_t> frmIzvZaposleni::chosenEmployee() {
@@ -154,7 +155,7 @@ std::optional<StatementPeriod> frmIzvZaposleni::chosenPeriod() {
     const StatementPeriod period{whole(txtMesecOd_), whole(txtGodinaOd_), whole(txtMesecDo_),
                                  whole(txtGodinaDo_)};
     if (const auto refusal = checkPeriod(period)) {
-        showRefusal(this, *refusal);
+        ui::showRefusal(this, *refusal);
         txtMesecOd_->setFocus();
         return std::nullopt;
     }
@@ -172,7 +173,7 @@ std::optional<std::pair<std::int64_t, StatementPeriod>> frmIzvZaposleni::chosenE
 }
 
 void frmIzvZaposleni::cmdPrikazi_Click() {
-    guarded(this, [&] {
+    ui::guarded(this, "cmdPrikazi_Click", [&] {
         const auto chosen = chosenEmployeeAndPeriod();
         if (!chosen)
             return;
@@ -193,7 +194,7 @@ void frmIzvZaposleni::cmdPrikazi_Click() {
 }
 
 void frmIzvZaposleni::cmdPotvrda_Click() {
-    guarded(this, [&] {
+    ui::guarded(this, "cmdPotvrda_Click", [&] {
         const auto chosen = chosenEmployeeAndPeriod();
         if (!chosen)
             return;
@@ -208,7 +209,7 @@ void frmIzvZaposleni::cmdPotvrda_Click() {
 }
 
 void frmIzvZaposleni::cmdPPPPO_Click() {
-    guarded(this, [&] {
+    ui::guarded(this, "cmdPPPPO_Click", [&] {
         const auto chosen = chosenEmployeeAndPeriod();
         if (!chosen)
             return;

@@ -13,18 +13,17 @@
 #include "employees/DeductionCurrency.h"
 #include "employees/DeductionDefinitions.h"
 #include "employees/DeductionPricing.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeSearch.h"
 #include "employees/LoanRecords.h"
 #include "employees/LoanSchedule.h"
 #include "employees/frmTraziZaposlenog.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 namespace {
 
@@ -92,13 +91,13 @@ frmKrediti::frmKrediti(AppContext& context, QWidget* parent)
     lblUkupno->setObjectName("lblUkupno");
     cmdSnimi->setObjectName("cmdSnimi");
 
-    w::fillMonths(cmbPocMesec);
-    w::fillMonths(cmbKrajMesec);
-    w::fillYears(cmbPocGodina);
-    w::fillYears(cmbKrajGodina);
+    ui::fillMonths(cmbPocMesec);
+    ui::fillMonths(cmbKrajMesec);
+    ui::fillYears(cmbPocGodina);
+    ui::fillYears(cmbKrajGodina);
     for (const auto& text : currencyTexts())
         cmbValuta->addItem(toQ(text));
-    w::guarded(this, "Form_Load", [&] {
+    ui::guarded(this, "Form_Load", [&] {
         for (const auto& creditor : creditorsByName(*context_.PayrollDb))
             cmbKreditor->addItem(toQ(creditor.obustava),
                                  static_cast<qlonglong>(creditor.id_obustava_proc));
@@ -185,7 +184,7 @@ void frmKrediti::newLoan(long long employeeId, long long creditorId) {
 
 bool frmKrediti::openLoan(long long id_or) {
     std::optional<Loan> loan;
-    w::guarded(this, "openLoan", [&] { loan = findLoan(*context_.PayrollDb, id_or); });
+    ui::guarded(this, "openLoan", [&] { loan = findLoan(*context_.PayrollDb, id_or); });
     if (!loan) {
         message(this, "Greska kod pronalazenja kredita u bazi!"_q, Icon::Critical);
         return false;
@@ -215,8 +214,8 @@ bool frmKrediti::openLoan(long long id_or) {
 void frmKrediti::keyPressEvent(QKeyEvent* event) {
     if (event->modifiers() & Qt::ControlModifier) {
         if (event->key() == Qt::Key_T) {
-            w::guarded(this, "Form_KeyDown",
-                       [&] { chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb); });
+            ui::guarded(this, "Form_KeyDown",
+                        [&] { chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb); });
             return;
         }
         if (event->key() == Qt::Key_Delete) {
@@ -232,7 +231,7 @@ void frmKrediti::keyPressEvent(QKeyEvent* event) {
 }
 
 void frmKrediti::showEmployee() {
-    w::guarded(this, "txtID_Radnik_Change", [&] {
+    ui::guarded(this, "txtID_Radnik_Change", [&] {
         const long long id = txtID_Radnik->text().trimmed().toLongLong();
         lblRadnik->setText(id > 0 ? toQ(employeeName(*context_.PayrollDb, id)).trimmed()
                                   : QString());
@@ -240,7 +239,7 @@ void frmKrediti::showEmployee() {
 }
 
 void frmKrediti::showCreditor() {
-    w::guarded(this, "cmbKreditor_Click", [&] {
+    ui::guarded(this, "cmbKreditor_Click", [&] {
         const auto creditor =
             findDeduction(*context_.PayrollDb, cmbKreditor->currentData().toLongLong());
         lblRacun->setText(creditor ? toQ(creditor->tekuci_Racun) : QString());
@@ -287,7 +286,7 @@ void frmKrediti::cmdSnimi_Click() {
     loan.POziv_na_broj = fromQ(txtPoziv->text());
     loan.Opis = fromQ(txtOpis->text());
 
-    w::guarded(this, "cmdSnimi_Click", [&] {
+    ui::guarded(this, "cmdSnimi_Click", [&] {
         LoanSave saved = saveLoan(*context_.PayrollDb, loan);
         if (saved.outcome == LoanSave::Outcome::ZeroInstalment) {
             message(this, toQ(saved.message()), Icon::Exclamation);
@@ -331,7 +330,7 @@ void frmKrediti::focusOn(int refusal) {
 void frmKrediti::obrisiKredit() {
     if (id_or_ == 0)
         return;
-    w::guarded(this, "obrisiKredit", [&] {
+    ui::guarded(this, "obrisiKredit", [&] {
         const LoanDeletion deletion = deleteLoan(*context_.PayrollDb, id_or_);
         const Icon icon = deletion == LoanDeletion::Deleted ? Icon::Information
                           : deletion == LoanDeletion::Used  ? Icon::Exclamation

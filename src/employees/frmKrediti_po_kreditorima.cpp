@@ -11,15 +11,14 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "employees/DeductionDefinitions.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/LoanRecords.h"
 #include "employees/frmKrediti.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 namespace {
 std::string monthText(int month, int year) {
@@ -33,9 +32,9 @@ frmKrediti_po_kreditorima::frmKrediti_po_kreditorima(AppContext& context, QWidge
     , cmbKreditor(new QComboBox(this))
     , cmbMesec(new QComboBox(this))
     , cmbGodina(new QComboBox(this))
-    , listKrediti(w::makeList(this, "listKrediti",
-                              {"ID"_q, "Prezime i ime"_q, "Iznos rate"_q, "Po~etak"_q, "Kraj"_q,
-                               "Meseci"_q, "Poziv na broj"_q, "IDD"_q}))
+    , listKrediti(ui::makeList(this, "listKrediti",
+                               {"ID"_q, "Prezime i ime"_q, "Iznos rate"_q, "Po~etak"_q, "Kraj"_q,
+                                "Meseci"_q, "Poziv na broj"_q, "IDD"_q}))
     , lblUkupno(new QLabel(this))
     , cmdOtvori(new QPushButton("Otvori kredit"_q, this)) {
     setObjectName("frmKrediti_po_kreditorima");
@@ -50,13 +49,13 @@ frmKrediti_po_kreditorima::frmKrediti_po_kreditorima(AppContext& context, QWidge
         listKrediti->setColumnWidth(c, widths[c]);
 
     cmbMesec->addItem("0 - Cela godina"_q, 0);
-    w::fillMonths(cmbMesec);
-    w::fillYears(cmbGodina);
+    ui::fillMonths(cmbMesec);
+    ui::fillYears(cmbGodina);
     const Date today = context_.clock.today();
     cmbMesec->setCurrentIndex(today.month);
     cmbGodina->setCurrentIndex(
         cmbGodina->findData(context_.WorkYear != 0 ? context_.WorkYear : today.year));
-    w::guarded(this, "Form_Load", [&] {
+    ui::guarded(this, "Form_Load", [&] {
         for (const auto& creditor : creditors(*context_.PayrollDb))
             cmbKreditor->addItem(toQ(creditor.obustava),
                                  static_cast<qlonglong>(creditor.id_obustava_proc));
@@ -95,8 +94,8 @@ void frmKrediti_po_kreditorima::setKreditor(long long creditorId) {
 }
 
 void frmKrediti_po_kreditorima::UcitajKredite() {
-    w::guarded(this, "UcitajKredite", [&] {
-        const long long selected = w::currentNumber(listKrediti);
+    ui::guarded(this, "UcitajKredite", [&] {
+        const long long selected = ui::currentNumber(listKrediti);
         listKrediti->clear();
         const long long creditor = cmbKreditor->currentData().toLongLong();
         const int month = cmbMesec->currentData().toInt();
@@ -106,15 +105,15 @@ void frmKrediti_po_kreditorima::UcitajKredite() {
         Currency total;
         for (const LoanLine& line : loansOfCreditor(*context_.PayrollDb, creditor, period)) {
             const Loan& l = line.loan;
-            w::addRow(listKrediti,
-                      {std::to_string(l.ID_RADNIK), line.employee,
-                       format(l.Iznos, NumberFormat::Grouped2),
-                       monthText(l.startMonth, l.startYear), monthText(l.endMonth, l.endYear),
-                       std::to_string(l.ukupno_meseci), l.POziv_na_broj, std::to_string(l.id_or)},
-                      l.id_or);
+            ui::addRow(listKrediti,
+                       {std::to_string(l.ID_RADNIK), line.employee,
+                        format(l.Iznos, NumberFormat::Grouped2),
+                        monthText(l.startMonth, l.startYear), monthText(l.endMonth, l.endYear),
+                        std::to_string(l.ukupno_meseci), l.POziv_na_broj, std::to_string(l.id_or)},
+                       l.id_or);
             total += l.Iznos;
         }
-        w::selectNumber(listKrediti, selected);
+        ui::selectNumber(listKrediti, selected);
         lblUkupno->setText("Ukupno rate: "_q + toQ(format(total, NumberFormat::Grouped2)) +
                            "   Broj kredita: "_q +
                            QString::number(listKrediti->topLevelItemCount()));
@@ -122,7 +121,7 @@ void frmKrediti_po_kreditorima::UcitajKredite() {
 }
 
 void frmKrediti_po_kreditorima::cmdOtvori_Click() {
-    const long long id_or = w::currentNumber(listKrediti);
+    const long long id_or = ui::currentNumber(listKrediti);
     if (id_or == 0)
         return;
     frmKrediti loan(context_, this);
@@ -132,7 +131,7 @@ void frmKrediti_po_kreditorima::cmdOtvori_Click() {
 
 void frmKrediti_po_kreditorima::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        w::closeWindow(this);
+        ui::closeWindow(this);
         return;
     }
     QWidget::keyPressEvent(event);

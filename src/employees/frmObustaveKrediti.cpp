@@ -13,23 +13,22 @@
 
 #include "core/AppContext.h"
 #include "employees/DeductionDefinitions.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/LoanCreditorExport.h"
 #include "employees/frmKrediti_po_kreditorima.h"
 #include "report/Spreadsheet.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 frmObustaveKrediti::frmObustaveKrediti(AppContext& context, QWidget* parent)
     : RegisterWindow(parent)
     , context_(context)
-    , listKreditori(w::makeList(this, "listKreditori",
-                                {"ID"_q, "Naziv kreditne partije"_q, "Teku}i ra~un"_q}))
+    , listKreditori(ui::makeList(this, "listKreditori",
+                                 {"ID"_q, "Naziv kreditne partije"_q, "Teku}i ra~un"_q}))
     , fraUnos(new QGroupBox(this))
     , txtNaziv(new QLineEdit(fraUnos))
     , txtTekuciRacun(new QLineEdit(fraUnos))
@@ -77,14 +76,14 @@ frmObustaveKrediti::frmObustaveKrediti(AppContext& context, QWidget* parent)
 }
 
 void frmObustaveKrediti::UcitajKreditore() {
-    w::guarded(this, "UcitajKreditore", [&] {
-        const long long selected = w::currentNumber(listKreditori);
+    ui::guarded(this, "UcitajKreditore", [&] {
+        const long long selected = ui::currentNumber(listKreditori);
         listKreditori->clear();
         for (const auto& c : creditors(*context_.PayrollDb))
-            w::addRow(listKreditori,
-                      {std::to_string(c.id_obustava_proc), c.obustava, c.tekuci_Racun},
-                      c.id_obustava_proc);
-        w::selectNumber(listKreditori, selected);
+            ui::addRow(listKreditori,
+                       {std::to_string(c.id_obustava_proc), c.obustava, c.tekuci_Racun},
+                       c.id_obustava_proc);
+        ui::selectNumber(listKreditori, selected);
     });
 }
 
@@ -99,10 +98,10 @@ void frmObustaveKrediti::onNew() {
 }
 
 void frmObustaveKrediti::onEdit() {
-    const long long id = w::currentNumber(listKreditori);
+    const long long id = ui::currentNumber(listKreditori);
     if (id == 0)
         return;
-    w::guarded(this, "onEdit", [&] {
+    ui::guarded(this, "onEdit", [&] {
         const auto creditor = findDeduction(*context_.PayrollDb, id);
         if (!creditor) {
             message(this, "Greska kod pronalazenja obustave u bazi!"_q, Icon::Critical);
@@ -136,7 +135,7 @@ bool frmObustaveKrediti::onOtherKey(QKeyEvent* event) {
 }
 
 void frmObustaveKrediti::cmdSnimi_Click() {
-    w::guarded(this, "cmdSnimi_Click", [&] {
+    ui::guarded(this, "cmdSnimi_Click", [&] {
         db::Database& db = *context_.PayrollDb;
         DeductionDefinition creditor;
         if (cmdSnimi->text() == "A`uriraj"_q) {
@@ -161,17 +160,17 @@ void frmObustaveKrediti::cmdSnimi_Click() {
         }
         closePanel();
         UcitajKreditore();
-        w::selectNumber(listKreditori, saved.id);
+        ui::selectNumber(listKreditori, saved.id);
     });
 }
 
 void frmObustaveKrediti::cmdKrediti_Click() {
-    const long long id = w::currentNumber(listKreditori);
+    const long long id = ui::currentNumber(listKreditori);
     if (id == 0)
         return;
     auto* window = new frmKrediti_po_kreditorima(context_);
     window->setKreditor(id);
-    w::showBeside(this, window);
+    ui::showBeside(this, window);
 }
 
 void frmObustaveKrediti::izvozUExcel() {
@@ -183,7 +182,7 @@ void frmObustaveKrediti::izvozUExcel() {
         return;
     const QString fileName =
         name->trimmed().isEmpty() ? QStringLiteral("kovrakreditori") : name->trimmed();
-    w::guarded(this, "izvozUExcel", [&] {
+    ui::guarded(this, "izvozUExcel", [&] {
         db::Database& db = *context_.PayrollDb;
         const auto sheet = creditorLoansSheet(db, creditors(db), fromQ(*prefix));
         const auto result =

@@ -9,22 +9,21 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "employees/DeductionPricing.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeSearch.h"
 #include "employees/frmObustaveRadnik.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 namespace {
 
 QTreeWidget* deductionList(QWidget* parent, const QString& name) {
-    auto* list = w::makeList(parent, name,
-                             {"IDO"_q, "Kreditor"_q, "Iznos din"_q, "Valuta"_q, "Kurs"_q,
-                              "Teku}i ra~un"_q, "Partija"_q, "ID_OR"_q});
+    auto* list = ui::makeList(parent, name,
+                              {"IDO"_q, "Kreditor"_q, "Iznos din"_q, "Valuta"_q, "Kurs"_q,
+                               "Teku}i ra~un"_q, "Partija"_q, "ID_OR"_q});
     const int widths[] = {45, 200, 90, 50, 70, 175, 130};
     for (int c = 0; c < 7; ++c)
         list->setColumnWidth(c, widths[c]);
@@ -34,12 +33,12 @@ QTreeWidget* deductionList(QWidget* parent, const QString& name) {
 void fill(QTreeWidget* list, const std::vector<DeductionRow>& rows) {
     list->clear();
     for (const DeductionRow& row : rows)
-        w::addRow(list,
-                  {std::to_string(row.id_obustava), row.kreditor,
-                   format(row.Iznos, NumberFormat::Grouped2), row.valuta,
-                   format(row.Kurs, NumberFormat::Grouped4), row.tekuci_Racun, row.POziv_na_broj,
-                   std::to_string(row.id_or)},
-                  row.id_or);
+        ui::addRow(list,
+                   {std::to_string(row.id_obustava), row.kreditor,
+                    format(row.Iznos, NumberFormat::Grouped2), row.valuta,
+                    format(row.Kurs, NumberFormat::Grouped4), row.tekuci_Racun, row.POziv_na_broj,
+                    std::to_string(row.id_or)},
+                   row.id_or);
 }
 
 } // namespace
@@ -59,7 +58,7 @@ frmObustaveMEsec::frmObustaveMEsec(AppContext& context, QWidget* parent)
     connect(cmdObustave, &QPushButton::clicked, this, &frmObustaveMEsec::cmdObustave_Click);
 
     bool twoParts = false;
-    w::guarded(this, "Form_Load", [&] { twoParts = paidInTwoParts(*context_.PayrollDb); });
+    ui::guarded(this, "Form_Load", [&] { twoParts = paidInTwoParts(*context_.PayrollDb); });
     lblDrugiDeo->setVisible(twoParts);
     listObustave2->setVisible(twoParts);
 
@@ -75,7 +74,7 @@ frmObustaveMEsec::frmObustaveMEsec(AppContext& context, QWidget* parent)
 void frmObustaveMEsec::prikazi(long long employeeId, const std::vector<DeductionRow>& rows,
                                const std::vector<DeductionRow>& secondPart) {
     employeeId_ = employeeId;
-    w::guarded(this, "prikazi", [&] {
+    ui::guarded(this, "prikazi", [&] {
         lblRadnik->setText(QString::number(employeeId) + " - "_q +
                            toQ(employeeName(*context_.PayrollDb, employeeId)).trimmed());
     });
@@ -86,7 +85,7 @@ void frmObustaveMEsec::prikazi(long long employeeId, const std::vector<Deduction
 void frmObustaveMEsec::cmdObustave_Click() {
     auto* window = new frmObustaveRadnik(context_);
     window->setEmployee(employeeId_);
-    w::showBeside(this, window);
+    ui::showBeside(this, window);
 }
 
 void frmObustaveMEsec::keyPressEvent(QKeyEvent* event) {

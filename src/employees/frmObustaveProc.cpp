@@ -14,14 +14,13 @@
 #include "core/NumericText.h"
 #include "employees/DeductionDefinitions.h"
 #include "employees/DeductionParticipation.h"
-#include "employees/DeductionWidgets.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 namespace {
 enum ParticipantColumn { Name, Id, Note, TakesPart };
@@ -30,10 +29,11 @@ enum ParticipantColumn { Name, Id, Note, TakesPart };
 frmObustaveProc::frmObustaveProc(AppContext& context, QWidget* parent)
     : RegisterWindow(parent)
     , context_(context)
-    , listObustave(w::makeList(this, "listObustave",
-                               {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q, "Teku}i ra~un"_q}))
+    , listObustave(
+          ui::makeList(this, "listObustave",
+                       {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q, "Teku}i ra~un"_q}))
     , listRadnici(
-          w::makeList(this, "listRadnici", {"Prezime i ime"_q, "ID"_q, "Opis"_q, "Obustava"_q}))
+          ui::makeList(this, "listRadnici", {"Prezime i ime"_q, "ID"_q, "Opis"_q, "Obustava"_q}))
     , lblUkupno(new QLabel(this))
     , fraUnos(new QGroupBox(this))
     , txtNaziv(new QLineEdit(fraUnos))
@@ -134,37 +134,37 @@ frmObustaveProc::frmObustaveProc(AppContext& context, QWidget* parent)
 }
 
 void frmObustaveProc::UcitajObustave() {
-    w::guarded(this, "UcitajObustave", [&] {
-        const long long selected = w::currentNumber(listObustave);
+    ui::guarded(this, "UcitajObustave", [&] {
+        const long long selected = ui::currentNumber(listObustave);
         const QSignalBlocker block(listObustave);
         listObustave->clear();
         for (const auto& d : standingDeductions(*context_.PayrollDb))
-            w::addRow(listObustave,
-                      {d.obustava, deductionValueText(d), std::to_string(d.Tip), d.tekuci_Racun},
-                      d.id_obustava_proc);
-        w::selectNumber(listObustave, selected);
+            ui::addRow(listObustave,
+                       {d.obustava, deductionValueText(d), std::to_string(d.Tip), d.tekuci_Racun},
+                       d.id_obustava_proc);
+        ui::selectNumber(listObustave, selected);
     });
     UcitajRadnike();
 }
 
 void frmObustaveProc::UcitajRadnike() {
-    w::guarded(this, "UcitajRadnike", [&] {
-        const long long selected = w::currentNumber(listRadnici);
+    ui::guarded(this, "UcitajRadnike", [&] {
+        const long long selected = ui::currentNumber(listRadnici);
         listRadnici->clear();
-        const long long deduction = w::currentNumber(listObustave);
+        const long long deduction = ui::currentNumber(listObustave);
         if (deduction != 0) {
             for (const auto& p : participants(*context_.PayrollDb, deduction)) {
                 if ((shown_ == Shown::With && !p.takesPart) ||
                     (shown_ == Shown::Without && p.takesPart))
                     continue;
-                auto* item = w::addRow(
+                auto* item = ui::addRow(
                     listRadnici, {p.name, std::to_string(p.id_radnik), p.Opis, {}}, p.id_radnik);
                 item->setData(TakesPart, Qt::CheckStateRole,
                               p.takesPart ? Qt::Checked : Qt::Unchecked);
                 item->setFlags(item->flags() & ~Qt::ItemIsUserCheckable);
             }
         }
-        w::selectNumber(listRadnici, selected);
+        ui::selectNumber(listRadnici, selected);
         lblUkupno->setText("Ukupno prikazano zaposlenih: "_q +
                            QString::number(listRadnici->topLevelItemCount()));
     });
@@ -180,10 +180,10 @@ void frmObustaveProc::onNew() {
 }
 
 void frmObustaveProc::onEdit() {
-    const long long id = w::currentNumber(listObustave);
+    const long long id = ui::currentNumber(listObustave);
     if (id == 0)
         return;
-    w::guarded(this, "onEdit", [&] {
+    ui::guarded(this, "onEdit", [&] {
         const auto d = findDeduction(*context_.PayrollDb, id);
         if (!d) {
             message(this, "Greska kod pronalazenja obustave u bazi!"_q, Icon::Critical);
@@ -213,7 +213,7 @@ void frmObustaveProc::closePanel() {
 }
 
 void frmObustaveProc::cmdSnimi_Click() {
-    w::guarded(this, "cmdSnimi_Click", [&] {
+    ui::guarded(this, "cmdSnimi_Click", [&] {
         DeductionDefinition d;
         d.id_obustava_proc = cmdSnimi->text() == "A`uriraj"_q ? editedId_ : 0;
         d.obustava = fromQ(txtNaziv->text());
@@ -237,13 +237,13 @@ void frmObustaveProc::cmdSnimi_Click() {
         }
         closePanel();
         UcitajObustave();
-        w::selectNumber(listObustave, saved.id);
+        ui::selectNumber(listObustave, saved.id);
     });
 }
 
 long long frmObustaveProc::savedDeduction() {
     const bool unsavedNew = !fraUnos->isHidden() && cmdSnimi->text() == "Snimi"_q;
-    const long long id = unsavedNew ? 0 : w::currentNumber(listObustave);
+    const long long id = unsavedNew ? 0 : ui::currentNumber(listObustave);
     if (id == 0)
         message(this, "Obustavu morate prethodno da snimite!"_q, Icon::Exclamation);
     return id;
@@ -257,9 +257,9 @@ void frmObustaveProc::cmdPostaviSvima_Click() {
     if (!ask(this,
              "Da li ste sigurni da zelite da obustavu: "_q + name + " postavite SVIM radnicima?"_q))
         return;
-    w::guarded(this, "cmdPostaviSvima_Click", [&] {
+    ui::guarded(this, "cmdPostaviSvima_Click", [&] {
         setForAll(*context_.PayrollDb, id);
-        message(this, "Postvljanje obustave svim radnicima je uspesno zavr{seno!"_q,
+        message(this, "Postavljanje obustave svim radnicima je uspe{no zavr{eno!"_q,
                 Icon::Information);
     });
     UcitajRadnike();
@@ -273,9 +273,9 @@ void frmObustaveProc::cmdUkloniSvima_Click() {
     if (!ask(this,
              "Da li ste sigurni da zelite da obustavu: "_q + name + " uklonite SVIM radnicima?"_q))
         return;
-    w::guarded(this, "cmdUkloniSvima_Click", [&] {
+    ui::guarded(this, "cmdUkloniSvima_Click", [&] {
         removeFromAll(*context_.PayrollDb, id);
-        message(this, "Brisanje obustave svim radnicima je uspesno zavr{seno!"_q,
+        message(this, "Brisanje obustave svim radnicima je uspe{no zavr{eno!"_q,
                 Icon::Information);
     });
     UcitajRadnike();
@@ -286,7 +286,7 @@ void frmObustaveProc::listRadnici_DoubleClick() {
     const QTreeWidgetItem* row = listRadnici->currentItem();
     if (deduction == 0 || row == nullptr)
         return;
-    const long long employee = w::currentNumber(listRadnici);
+    const long long employee = ui::currentNumber(listRadnici);
     const QString name = listObustave->currentItem()->text(0);
     const bool taking = row->data(TakesPart, Qt::CheckStateRole).toInt() == Qt::Checked;
     const QString question = (taking ? "Da li ste sigurni da zelite da iskljucite obustavu: "_q
@@ -294,7 +294,7 @@ void frmObustaveProc::listRadnici_DoubleClick() {
                              name + ", za radnika: "_q + row->text(Name);
     if (!ask(this, question))
         return;
-    w::guarded(this, "listRadnici_DoubleClick", [&] {
+    ui::guarded(this, "listRadnici_DoubleClick", [&] {
         db::Database& db = *context_.PayrollDb;
         if (!taking)
             addParticipation(db, deduction, employee);
@@ -309,11 +309,11 @@ void frmObustaveProc::cmdOpis_Click() {
     const QTreeWidgetItem* row = listRadnici->currentItem();
     if (deduction == 0 || row == nullptr)
         return;
-    const long long employee = w::currentNumber(listRadnici);
+    const long long employee = ui::currentNumber(listRadnici);
     const auto note = askText(this, "Unesite opis"_q);
     if (!note)
         return;
-    w::guarded(this, "cmdOpis_Click", [&] {
+    ui::guarded(this, "cmdOpis_Click", [&] {
         if (!setNote(*context_.PayrollDb, deduction, employee, fromQ(*note)))
             message(this,
                     "Obustava "_q + listObustave->currentItem()->text(0) +

@@ -11,18 +11,17 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "employees/DeductionParticipation.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeSearch.h"
 #include "employees/LoanRecords.h"
 #include "employees/frmKrediti.h"
 #include "employees/frmTraziZaposlenog.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 namespace {
 const QColor Inactive(Qt::red);
@@ -38,16 +37,17 @@ frmObustaveRadnik::frmObustaveRadnik(AppContext& context, QWidget* parent)
     , txtID_Radnik(new QLineEdit(this))
     , lblRadnik(new QLabel(this))
     , cmdTrazi(new QPushButton("Tra`i (CTRL+T)"_q, this))
-    , listObustave(w::makeList(this, "listObustave",
-                               {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q, "Teku}i ra~un"_q}))
+    , listObustave(
+          ui::makeList(this, "listObustave",
+                       {"Naziv obustave"_q, "Procenat/Iznos"_q, "TIP"_q, "Teku}i ra~un"_q}))
     , lblNapomena(
           new QLabel("NAPOMENA: Crvenom bojom su prikazane trenutno NEAKTIVNE obustave"_q, this))
     , cmdAktiviraj(new QPushButton("Aktiviraj"_q, this))
     , cmdDeaktiviraj(new QPushButton("Deaktiviraj"_q, this))
-    , listKrediti(w::makeList(this, "listKrediti",
-                              {"ID"_q, "Opis"_q, "Procenat"_q, "Upla}eno"_q, "Po~etak"_q, "Kraj"_q,
-                               "Iznos rate"_q, "Valuta"_q, "meseci"_q, "IDD"_q, "Prvi deo"_q,
-                               "Drugi deo"_q}))
+    , listKrediti(ui::makeList(this, "listKrediti",
+                               {"ID"_q, "Opis"_q, "Procenat"_q, "Upla}eno"_q, "Po~etak"_q, "Kraj"_q,
+                                "Iznos rate"_q, "Valuta"_q, "meseci"_q, "IDD"_q, "Prvi deo"_q,
+                                "Drugi deo"_q}))
     , cmdNoviKredit(new QPushButton("Novi kredit"_q, this))
     , cmdIzmeniKredit(new QPushButton("Izmeni kredit"_q, this)) {
     setObjectName("frmObustaveRadnik");
@@ -71,8 +71,8 @@ frmObustaveRadnik::frmObustaveRadnik(AppContext& context, QWidget* parent)
 
     connect(txtID_Radnik, &QLineEdit::textChanged, this, &frmObustaveRadnik::refresh);
     connect(cmdTrazi, &QPushButton::clicked, this, [this] {
-        w::guarded(this, "cmdTrazi_Click",
-                   [&] { chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb); });
+        ui::guarded(this, "cmdTrazi_Click",
+                    [&] { chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb); });
     });
     connect(cmdAktiviraj, &QPushButton::clicked, this, &frmObustaveRadnik::cmdAktiviraj_Click);
     connect(cmdDeaktiviraj, &QPushButton::clicked, this, &frmObustaveRadnik::cmdDeaktiviraj_Click);
@@ -112,7 +112,7 @@ void frmObustaveRadnik::setEmployee(long long employeeId) {
 }
 
 void frmObustaveRadnik::refresh() {
-    w::guarded(this, "txtID_Radnik_Change", [&] {
+    ui::guarded(this, "txtID_Radnik_Change", [&] {
         const long long id = txtID_Radnik->text().trimmed().toLongLong();
         lblRadnik->setText(id > 0 ? toQ(employeeName(*context_.PayrollDb, id)).trimmed()
                                   : QString());
@@ -122,28 +122,28 @@ void frmObustaveRadnik::refresh() {
 }
 
 void frmObustaveRadnik::UcitajObustave() {
-    w::guarded(this, "UcitajObustave", [&] {
-        const long long selected = w::currentNumber(listObustave);
+    ui::guarded(this, "UcitajObustave", [&] {
+        const long long selected = ui::currentNumber(listObustave);
         listObustave->clear();
         if (lblRadnik->text().isEmpty())
             return;
         const long long employee = txtID_Radnik->text().trimmed().toLongLong();
         for (const auto& e : standingDeductionsOf(*context_.PayrollDb, employee)) {
             const auto& d = e.definition;
-            auto* item = w::addRow(
+            auto* item = ui::addRow(
                 listObustave,
                 {d.obustava, deductionValueText(d), std::to_string(d.Tip), d.tekuci_Racun},
                 d.id_obustava_proc);
             if (!e.active)
-                w::colourRow(item, Inactive);
+                ui::colourRow(item, Inactive);
         }
-        w::selectNumber(listObustave, selected);
+        ui::selectNumber(listObustave, selected);
     });
 }
 
 void frmObustaveRadnik::UcitajKredite() {
-    w::guarded(this, "UcitajKredite", [&] {
-        const long long selected = w::currentNumber(listKrediti);
+    ui::guarded(this, "UcitajKredite", [&] {
+        const long long selected = ui::currentNumber(listKrediti);
         listKrediti->clear();
         if (lblRadnik->text().isEmpty())
             return;
@@ -152,18 +152,18 @@ void frmObustaveRadnik::UcitajKredite() {
         const long long employee = txtID_Radnik->text().trimmed().toLongLong();
         for (const LoanLine& line : loansOfEmployee(db, employee)) {
             const Loan& l = line.loan;
-            w::addRow(listKrediti,
-                      {std::to_string(l.id_obustava), line.creditor,
-                       format(repaidPercent(line, rates), NumberFormat::Grouped2) + " %",
-                       format(line.paid, NumberFormat::Grouped2),
-                       monthText(l.startMonth, l.startYear), monthText(l.endMonth, l.endYear),
-                       format(l.Iznos, NumberFormat::Grouped2), currencyCode(l.valuta),
-                       std::to_string(l.ukupno_meseci), std::to_string(l.id_or),
-                       format(l.prvi_deo, NumberFormat::Grouped2),
-                       format(l.drugi_deo, NumberFormat::Grouped2)},
-                      l.id_or);
+            ui::addRow(listKrediti,
+                       {std::to_string(l.id_obustava), line.creditor,
+                        format(repaidPercent(line, rates), NumberFormat::Grouped2) + " %",
+                        format(line.paid, NumberFormat::Grouped2),
+                        monthText(l.startMonth, l.startYear), monthText(l.endMonth, l.endYear),
+                        format(l.Iznos, NumberFormat::Grouped2), currencyCode(l.valuta),
+                        std::to_string(l.ukupno_meseci), std::to_string(l.id_or),
+                        format(l.prvi_deo, NumberFormat::Grouped2),
+                        format(l.drugi_deo, NumberFormat::Grouped2)},
+                       l.id_or);
         }
-        w::selectNumber(listKrediti, selected);
+        ui::selectNumber(listKrediti, selected);
     });
 }
 
@@ -173,7 +173,7 @@ void frmObustaveRadnik::keyPressEvent(QKeyEvent* event) {
         return;
     }
     if (event->key() == Qt::Key_Escape) {
-        w::closeWindow(this);
+        ui::closeWindow(this);
         return;
     }
     QWidget::keyPressEvent(event);
@@ -189,11 +189,11 @@ long long frmObustaveRadnik::chosenEmployee() {
 
 void frmObustaveRadnik::cmdAktiviraj_Click() {
     const long long employee = chosenEmployee();
-    const long long deduction = w::currentNumber(listObustave);
+    const long long deduction = ui::currentNumber(listObustave);
     if (employee == 0 || deduction == 0)
         return;
     const QString name = listObustave->currentItem()->text(0);
-    w::guarded(this, "cmdAktiviraj_Click", [&] {
+    ui::guarded(this, "cmdAktiviraj_Click", [&] {
         db::Database& db = *context_.PayrollDb;
         if (takesPart(db, deduction, employee)) {
             message(this, "Obustava "_q + name + " za izabranog radnika je ve} aktivna!"_q,
@@ -209,11 +209,11 @@ void frmObustaveRadnik::cmdAktiviraj_Click() {
 
 void frmObustaveRadnik::cmdDeaktiviraj_Click() {
     const long long employee = chosenEmployee();
-    const long long deduction = w::currentNumber(listObustave);
+    const long long deduction = ui::currentNumber(listObustave);
     if (employee == 0 || deduction == 0)
         return;
     const QString name = listObustave->currentItem()->text(0);
-    w::guarded(this, "cmdDeaktiviraj_Click", [&] {
+    ui::guarded(this, "cmdDeaktiviraj_Click", [&] {
         db::Database& db = *context_.PayrollDb;
         if (!takesPart(db, deduction, employee)) {
             message(this, "Obustava "_q + name + " za izabranog radnika nije aktivna!"_q,
@@ -221,7 +221,7 @@ void frmObustaveRadnik::cmdDeaktiviraj_Click() {
             return;
         }
         if (!removeParticipation(db, deduction, employee)) {
-            message(this, "Greska kod pronalazenja obustave u bazi!!"_q, Icon::Critical);
+            message(this, "Greska kod pronalazenja obustave u bazi!"_q, Icon::Critical);
             return;
         }
         message(this, "Obustava "_q + name + " za izabranog radnika je deaktivirana!"_q,
@@ -241,7 +241,7 @@ void frmObustaveRadnik::cmdNoviKredit_Click() {
 }
 
 void frmObustaveRadnik::cmdIzmeniKredit_Click() {
-    const long long id_or = w::currentNumber(listKrediti);
+    const long long id_or = ui::currentNumber(listKrediti);
     if (chosenEmployee() == 0 || id_or == 0)
         return;
     frmKrediti loan(context_, this);

@@ -12,17 +12,16 @@
 #include "core/NumberFormat.h"
 #include "core/Text.h"
 #include "core/startup/Paths.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/LoanChamberFile.h"
 #include "employees/LoanCreditorOverview.h"
 #include "employees/LoanOverviewReports.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
 using namespace ui;
-namespace w = widgets;
 
 namespace {
 
@@ -53,12 +52,12 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     , cmbGodina(new QComboBox(this))
     , cmbDeo(new QComboBox(this))
     , listKreditori(
-          w::makeList(this, "listKreditori", {"ID"_q, "Kreditor"_q, "Teku}i ra~un"_q, "Iznos"_q}))
+          ui::makeList(this, "listKreditori", {"ID"_q, "Kreditor"_q, "Teku}i ra~un"_q, "Iznos"_q}))
     , lblUkupno(new QLabel(this))
-    , listRadnici(w::makeList(this, "listRadnici",
-                              {"Prezime i ime"_q, "JMBG"_q, "IZNOS"_q, "NETO"_q,
-                               "Period za otplatu / Opis"_q, "Uk.vred. kredita"_q,
-                               "Preostalo za uplatu"_q}))
+    , listRadnici(ui::makeList(this, "listRadnici",
+                               {"Prezime i ime"_q, "JMBG"_q, "IZNOS"_q, "NETO"_q,
+                                "Period za otplatu / Opis"_q, "Uk.vred. kredita"_q,
+                                "Preostalo za uplatu"_q}))
     , cmdStampaj(new QPushButton("[tampa spiska"_q, this))
     , cmdNalozi(new QPushButton("Nalozi za prenos"_q, this))
     , cmdKomora(new QPushButton("Fajl za komoru"_q, this)) {
@@ -78,8 +77,8 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     for (int c = 0; c < 6; ++c)
         listRadnici->setColumnWidth(c, widths[c]);
 
-    w::fillMonths(cmbMesec);
-    w::fillYears(cmbGodina);
+    ui::fillMonths(cmbMesec);
+    ui::fillYears(cmbGodina);
     for (const auto& text : overviewPartTexts())
         cmbDeo->addItem(toQ(text));
     const Date today = context_.clock.today();
@@ -126,42 +125,42 @@ void frmPregledPoKreditima::setPeriod(int year, int month, bool firstPart) {
 }
 
 void frmPregledPoKreditima::UcitajKreditore() {
-    w::guarded(this, "UcitajKreditore", [&] {
-        const long long selected = w::currentNumber(listKreditori);
+    ui::guarded(this, "UcitajKreditore", [&] {
+        const long long selected = ui::currentNumber(listKreditori);
         const QSignalBlocker block(listKreditori);
         listKreditori->clear();
         Currency total;
         for (const CreditorTotal& c :
              creditorTotals(*context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo))) {
-            w::addRow(listKreditori,
-                      {std::to_string(c.id_obustava), c.obustava, c.tekuci_Racun,
-                       format(c.total, NumberFormat::Grouped2)},
-                      c.id_obustava);
+            ui::addRow(listKreditori,
+                       {std::to_string(c.id_obustava), c.obustava, c.tekuci_Racun,
+                        format(c.total, NumberFormat::Grouped2)},
+                       c.id_obustava);
             total += c.total;
         }
-        w::selectNumber(listKreditori, selected);
+        ui::selectNumber(listKreditori, selected);
         lblUkupno->setText("UKUPNO: "_q + toQ(format(total, NumberFormat::Grouped2)));
     });
     UcitajRadnike();
 }
 
 void frmPregledPoKreditima::UcitajRadnike() {
-    w::guarded(this, "UcitajRadnike", [&] {
+    ui::guarded(this, "UcitajRadnike", [&] {
         listRadnici->clear();
-        const long long creditor = w::currentNumber(listKreditori);
+        const long long creditor = ui::currentNumber(listKreditori);
         if (creditor == 0)
             return;
         for (const CreditorPayment& p :
              creditorPayments(*context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo), creditor))
-            w::addRow(listRadnici, paymentColumns(p, NumberFormat::Grouped2), p.id_radnik);
+            ui::addRow(listRadnici, paymentColumns(p, NumberFormat::Grouped2), p.id_radnik);
     });
 }
 
 void frmPregledPoKreditima::cmdStampaj_Click() {
-    const long long id = w::currentNumber(listKreditori);
+    const long long id = ui::currentNumber(listKreditori);
     if (id == 0)
         return;
-    w::guarded(this, "cmdStampaj_Click", [&] {
+    ui::guarded(this, "cmdStampaj_Click", [&] {
         db::Database& db = *context_.PayrollDb;
         const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
         const auto creditor = findCreditor(creditorTotals(db, period), id);
@@ -169,7 +168,7 @@ void frmPregledPoKreditima::cmdStampaj_Click() {
             return;
         OverviewPrint print;
         print.company = companyOf(context_);
-        print.logo = context_.companyFolder() / "logo.jpg";
+        print.logo = context_.logoPath();
         print.date = context_.clock.today();
         print.period = period;
         if (context_.CompanyMasterDb)
@@ -183,7 +182,7 @@ void frmPregledPoKreditima::cmdStampaj_Click() {
 }
 
 void frmPregledPoKreditima::cmdNalozi_Click() {
-    w::guarded(this, "cmdNalozi_Click", [&] {
+    ui::guarded(this, "cmdNalozi_Click", [&] {
         db::Database& db = *context_.PayrollDb;
         const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
         const auto list = creditorTotals(db, period);
@@ -201,7 +200,7 @@ void frmPregledPoKreditima::cmdNalozi_Click() {
 }
 
 void frmPregledPoKreditima::cmdKomora_Click() {
-    const long long id = w::currentNumber(listKreditori);
+    const long long id = ui::currentNumber(listKreditori);
     if (id == 0)
         return;
     const auto letter = askText(this, "Unesite slovo diska!"_q);
@@ -211,7 +210,7 @@ void frmPregledPoKreditima::cmdKomora_Click() {
     if (!date)
         return;
     const QString drive = letter->trimmed().isEmpty() ? QStringLiteral("F") : letter->trimmed();
-    w::guarded(this, "cmdKomora_Click", [&] {
+    ui::guarded(this, "cmdKomora_Click", [&] {
         const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
         const auto folder = startup::driveFolder(context_.BaseFolder, drive.at(0).toLatin1());
         const ChamberFile file = WriteChamberFile(
@@ -228,7 +227,7 @@ void frmPregledPoKreditima::cmdKomora_Click() {
 
 void frmPregledPoKreditima::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape) {
-        w::closeWindow(this);
+        ui::closeWindow(this);
         return;
     }
     QWidget::keyPressEvent(event);

@@ -12,6 +12,7 @@
 #include "employees/CodeLists.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
@@ -66,7 +67,7 @@ void frmRJ::UcitajRJ() {
         item->setText(0, QString::number(unit.id));
         item->setText(1, ui::toQ(unit.name));
     }
-    selectRow(*listRJ_, 0, 0);
+    ui::selectRow(*listRJ_, 0, 0);
     closePanel();
 }
 
@@ -110,34 +111,34 @@ void frmRJ::onEdit() {
 void frmRJ::onRemove() {
     if (!listRJ_->currentItem())
         return;
-    guarded(this, [&] {
+    ui::guarded(this, "onRemove", [&] {
         db::Database& db = *context_.PayrollDb;
         const std::int64_t id = selectedId();
         if (const auto refusal = unitRemovalRefusal(db, id)) {
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
             return;
         }
         if (!ui::ask(this, ui::toQ(unitRemovalQuestion(*findUnit(db, id)))))
             return;
         if (const auto refusal = removeUnit(db, id))
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
         UcitajRJ();
     });
 }
 
 void frmRJ::cmdSnimi_Click() {
-    guarded(this, [&] {
+    ui::guarded(this, "cmdSnimi_Click", [&] {
         std::optional<std::int64_t> id;
         if (cmdSnimi_->text() == "A`uriraj"_q)
             id = txtID_->text().toLongLong();
         const SaveResult saved = saveUnit(*context_.PayrollDb, id, ui::fromQ(txtNaziv_->text()));
         if (saved.refusal) {
-            showRefusal(this, *saved.refusal);
+            ui::showRefusal(this, *saved.refusal);
             txtNaziv_->setFocus();
             return;
         }
         UcitajRJ();
-        selectRow(*listRJ_, 0, saved.id);
+        ui::selectRow(*listRJ_, 0, saved.id);
     });
 }
 

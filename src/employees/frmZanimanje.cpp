@@ -13,6 +13,7 @@
 #include "employees/RegisterWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
@@ -84,9 +85,9 @@ void frmZanimanje::cmdOK_Click() {
     const QListWidgetItem* chosen = listZanimanje_->currentItem();
     if (!chosen || chosen->isHidden())
         return;
-    guarded(this, [&] {
+    ui::guarded(this, "cmdOK_Click", [&] {
         if (const auto refusal = setJobTitle(db_, employee_, ui::fromQ(chosen->text()))) {
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
             return;
         }
         accept();

@@ -14,7 +14,6 @@
 #include "core/AppContext.h"
 #include "employees/AuxiliaryImport.h"
 #include "employees/CodeListPickers.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeListModel.h"
 #include "employees/EmployeeListReport.h"
 #include "employees/EmployeePanel.h"
@@ -26,6 +25,7 @@
 #include "report/qt/SpreadsheetExport.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::employees {
 
@@ -61,7 +61,7 @@ frmZaposleni::frmZaposleni(AppContext& context, QWidget* parent)
     connect(panel_->cmdObustave, &QPushButton::clicked, this, &frmZaposleni::cmdObustave_Click);
     resize(1180, 620);
 
-    guarded(this, [this] {
+    ui::guarded(this, "Form_Load", [this] {
         fillUnitPicker(*cmbRJFilter_, *context_.PayrollDb, AllUnits::SveRJ);
         panel_->loadPickers(*context_.PayrollDb);
         UcitajRadnike();
@@ -166,7 +166,8 @@ ListFilter frmZaposleni::filter() const {
 
 void frmZaposleni::UcitajRadnike() {
     const std::int64_t keep = selectedId();
-    guarded(this, [this] { model_->setRows(loadEmployeeList(*context_.PayrollDb, filter())); });
+    ui::guarded(this, "UcitajRadnike",
+                [this] { model_->setRows(loadEmployeeList(*context_.PayrollDb, filter())); });
     lblUkupno_->setText(toQ(shownCountText(model_->rows().size())));
     select(keep);
 }
@@ -192,7 +193,7 @@ void frmZaposleni::closePanel() {
 }
 
 void frmZaposleni::onNew() {
-    guarded(this, [this] { panel_->loadPickers(*context_.PayrollDb); });
+    ui::guarded(this, "onNew", [this] { panel_->loadPickers(*context_.PayrollDb); });
     panel_->startNew();
     panel_->cmdSnimi->setText("Snimi"_q);
     panel_->cmdObustave->setEnabled(false);
@@ -205,7 +206,7 @@ void frmZaposleni::onEdit() {
     const std::int64_t id = selectedId();
     if (id == 0)
         return;
-    guarded(this, [this, id] {
+    ui::guarded(this, "onEdit", [this, id] {
         const auto employee = loadEmployee(*context_.PayrollDb, id);
         if (!employee) {
             ui::message(this, "Greska kod pronalazenja radnika u bazi!"_q, ui::Icon::Critical);
@@ -228,10 +229,10 @@ void frmZaposleni::cmdSnimi_Click() {
         panel_->focusField(missing->field);
         return;
     }
-    guarded(this, [this, &form] {
+    ui::guarded(this, "cmdSnimi_Click", [this, &form] {
         const SavedEmployee saved = saveEmployee(*context_.PayrollDb, form, editing_);
         if (saved.refusal) {
-            showRefusal(this, *saved.refusal);
+            ui::showRefusal(this, *saved.refusal);
             return;
         }
         closePanel();
@@ -246,24 +247,24 @@ void frmZaposleni::cmdObustave_Click() {
         return;
     auto* deductions = new frmObustaveRadnik(context_);
     deductions->setEmployee(*editing_);
-    widgets::showBeside(this, deductions);
+    ui::showBeside(this, deductions);
 }
 
 void frmZaposleni::onRemove() {
     const std::int64_t id = selectedId();
     if (id == 0)
         return;
-    guarded(this, [this, id] {
+    ui::guarded(this, "onRemove", [this, id] {
         db::Database& db = *context_.PayrollDb;
         if (const auto refusal = employeeRemovalRefusal(db, id)) {
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
             return;
         }
         if (!ui::ask(this, toQ(employeeRemovalQuestion())))
             return;
         const int row = listZ_->currentIndex().row();
         if (const auto refusal = removeEmployee(db, id)) {
-            showRefusal(this, *refusal);
+            ui::showRefusal(this, *refusal);
             return;
         }
         UcitajRadnike();
@@ -297,11 +298,11 @@ void frmZaposleni::importFromAuxiliary() {
     if (!mbr || mbr->round0().isZero())
         return;
     const std::int64_t number = mbr->round0().raw() / Currency::Scale;
-    guarded(this, [this, number] {
+    ui::guarded(this, "importFromAuxiliary", [this, number] {
         const ImportResult result =
             employees::importFromAuxiliary(auxiliaryDatabasePath(context_.companyFolder()), number);
         if (result.refusal) {
-            showRefusal(this, *result.refusal);
+            ui::showRefusal(this, *result.refusal);
             return;
         }
         panel_->takeImported(*result.employee);
@@ -312,11 +313,11 @@ void frmZaposleni::toggleOwner() {
     const std::int64_t id = selectedId();
     if (id == 0)
         return;
-    guarded(this, [this, id] {
+    ui::guarded(this, "toggleOwner", [this, id] {
         db::Database& db = *context_.PayrollDb;
         const OwnerQuestion question = ownerToggleQuestion(db, id);
         if (question.refusal) {
-            showRefusal(this, *question.refusal);
+            ui::showRefusal(this, *question.refusal);
             return;
         }
         if (!ui::ask(this, toQ(question.question)))
@@ -330,13 +331,13 @@ void frmZaposleni::municipalityForAll() {
     const auto code = ui::askNumber(this, "Unesite sifru opstine"_q);
     if (!code || code->round0().isZero())
         return;
-    guarded(this, [this, &code] {
+    ui::guarded(this, "municipalityForAll", [this, &code] {
         setMunicipalityForAll(*context_.PayrollDb, code->round0().raw() / Currency::Scale);
     });
 }
 
 void frmZaposleni::cmdStampa_Click() {
-    guarded(this, [this] {
+    ui::guarded(this, "cmdStampa_Click", [this] {
         const ReportCompany company = reportCompany(context_);
         const std::string title =
             employeeListTitle(filter(), ui::fromQ(cmbRJFilter_->currentText()));
@@ -347,7 +348,7 @@ void frmZaposleni::cmdStampa_Click() {
 }
 
 void frmZaposleni::cmdExcel_Click() {
-    guarded(this, [this] {
+    ui::guarded(this, "cmdExcel_Click", [this] {
         const auto result =
             report::ExportListToSpreadsheet(*model_, context_.BaseFolder, "Zaposleni");
         ui::message(this, toQ(result.message()),

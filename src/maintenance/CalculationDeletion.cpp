@@ -26,14 +26,6 @@ std::optional<std::int64_t> compensationRow(db::Database& payroll, bool maternit
 
 } // namespace
 
-CalculationKind calculationKindOf(std::string_view windowName, bool isFinal, bool isMaternity) {
-    if (equalsIgnoreCase(windowName, "frmObracunJed"))
-        return CalculationKind::Final;
-    if (equalsIgnoreCase(windowName, "frmObracunBolovanje"))
-        return isMaternity ? CalculationKind::Maternity : CalculationKind::SickLeave;
-    return isFinal ? CalculationKind::Final : CalculationKind::Advance;
-}
-
 DeletionResult deleteCalculation(db::Database& payroll, CalculationKind kind,
                                  std::int64_t employeeId, int year, int month) {
     db::Transaction tx(payroll);

@@ -2,23 +2,11 @@
 
 #include <cstdint>
 #include <string>
-#include <string_view>
 
+#include "core/CalculationKind.h"
 #include "core/db/Database.h"
 
 namespace zarion::maintenance {
-
-// Where a calculation window keeps its calculations.
-enum class CalculationKind {
-    Final,     // obracuni
-    Advance,   // akontacija_obracuni
-    SickLeave, // bolovanja_obracuni, porodiljsko false
-    Maternity, // bolovanja_obracuni, porodiljsko true
-};
-
-// The kind by the window: frmObracunJed always posts finals, frmObracunBolovanje sick leave or
-// maternity, any other calculation window a final or an advance as it was opened.
-CalculationKind calculationKindOf(std::string_view windowName, bool isFinal, bool isMaternity);
 
 struct DeletionResult {
     bool deleted = false;

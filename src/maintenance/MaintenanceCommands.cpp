@@ -5,10 +5,10 @@
 #include <exception>
 
 #include "core/AppContext.h"
-#include "maintenance/AskWholeNumber.h"
 #include "maintenance/CalculationDeletion.h"
 #include "maintenance/HealthFundReport.h"
 #include "maintenance/frmPomocne.h"
+#include "ui/AskWholeNumber.h"
 #include "ui/CalculationWindow.h"
 #include "ui/Dialogs.h"
 #include "ui/frmGlavni.h"
@@ -55,11 +55,8 @@ void mnuOO_Click(frmGlavni& window, AppContext& context) {
         return;
     maintenance::DeletionResult result;
     try {
-        result = maintenance::deleteCalculation(
-            *context.PayrollDb,
-            maintenance::calculationKindOf(fromQ(calculation->windowKind()), calculation->isFinal(),
-                                           calculation->isMaternity()),
-            employee->first, year, month);
+        result = maintenance::deleteCalculation(*context.PayrollDb, calculation->calculationKind(),
+                                                employee->first, year, month);
     } catch (const std::exception& e) {
         message(&window, toQ(e.what()), Icon::Critical);
         return;

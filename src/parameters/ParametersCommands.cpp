@@ -3,10 +3,10 @@
 #include <array>
 
 #include "core/AppContext.h"
-#include "parameters/WindowErrors.h"
 #include "parameters/frmMesecIGod.h"
 #include "parameters/frmParametri_po_mesecima.h"
 #include "parameters/frmPodesavanja.h"
+#include "ui/WidgetKit.h"
 #include "ui/frmGlavni.h"
 
 namespace zarion {
@@ -36,20 +36,16 @@ void registerParametersCommands(ui::frmGlavni& window, AppContext& context) {
     for (const EditorCommand& entry : editorCommands) {
         const QString table = QString::fromLatin1(entry.table);
         window.enableCommand(QString::fromLatin1(entry.command), [&window, &context, table] {
-            try {
+            ui::guarded(&window, "frmPodesavanja", [&] {
                 parameters::frmPodesavanja editor(*context.PayrollDb, table, &window);
                 editor.exec();
-            } catch (const std::exception& error) {
-                parameters::showFailure(&window, error);
-            }
+            });
         });
     }
     window.enableCommand(QStringLiteral("mnuPoMes"), [&window, &context] {
-        try {
+        ui::guarded(&window, "frmParametri_po_mesecima", [&] {
             window.showChild(new parameters::frmParametri_po_mesecima(*context.PayrollDb));
-        } catch (const std::exception& error) {
-            parameters::showFailure(&window, error);
-        }
+        });
     });
 }
 

@@ -10,8 +10,8 @@
 
 #include "core/AppContext.h"
 #include "parameters/CalculationMonth.h"
-#include "parameters/WindowErrors.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::parameters {
 
@@ -77,7 +77,7 @@ void frmMesecIGod::cmdPokreni_Click() {
         for (const std::string& column : start.changedColumns)
             ui::message(this, ui::toQ(parameterDiffersMessage(column)), ui::Icon::Information);
     } catch (const std::exception& error) {
-        showFailure(this, error);
+        ui::showFailure(this, "cmdPokreni_Click", error);
         return;
     }
     context_.CalcMonth = month;
@@ -92,7 +92,7 @@ bool chooseCalculationMonth(QWidget* parent, AppContext& context) {
         frmMesecIGod chooser(context, parent);
         chooser.exec();
     } catch (const std::exception& error) {
-        showFailure(parent, error);
+        ui::showFailure(parent, "chooseCalculationMonth", error);
     }
     return context.CalcYear != 0;
 }

@@ -13,9 +13,9 @@
 #include "core/db/Database.h"
 #include "parameters/CalculationMonth.h"
 #include "parameters/MonthRows.h"
-#include "parameters/WindowErrors.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::parameters {
 
@@ -119,7 +119,7 @@ void frmParametri_po_mesecima::showChosenMonth() {
         }
     } catch (const std::exception& error) {
         clearMonth();
-        showFailure(this, error);
+        ui::showFailure(this, "showChosenMonth", error);
         return;
     }
     shownMonth_ = month;
@@ -161,7 +161,7 @@ void frmParametri_po_mesecima::cmdSnimi_Click() {
             return;
         }
     } catch (const std::exception& error) {
-        showFailure(this, error);
+        ui::showFailure(this, "cmdSnimi_Click", error);
     }
 }
 
@@ -171,7 +171,7 @@ void frmParametri_po_mesecima::cmdPre2013_Click() {
     try {
         fillEmployerRatesBefore2013(payrollDb_);
     } catch (const std::exception& error) {
-        showFailure(this, error);
+        ui::showFailure(this, "cmdPre2013_Click", error);
         return;
     }
     ui::message(this, ui::toQ(fillBefore2013DoneMessage()), ui::Icon::Information);

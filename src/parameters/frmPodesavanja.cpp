@@ -17,9 +17,9 @@
 #include "core/db/Database.h"
 #include "parameters/FieldValues.h"
 #include "parameters/TableEditor.h"
-#include "parameters/WindowErrors.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::parameters {
 namespace {
@@ -122,7 +122,7 @@ void frmPodesavanja::cmdSnimi_Click() {
             return;
         }
     } catch (const std::exception& error) {
-        showFailure(this, error);
+        ui::showFailure(this, "cmdSnimi_Click", error);
         return;
     }
     accept();

@@ -12,13 +12,12 @@
 #include <vector>
 
 #include "core/Text.h"
-#include "employees/DeductionWidgets.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::payroll {
 
 using namespace ui;
-namespace w = employees::widgets;
 
 void DoubleClickBox::mouseDoubleClickEvent(QMouseEvent* event) {
     if (onDoubleClick)
@@ -65,7 +64,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.lblTip = label(window, "lblTip");
     c.lblTipBroj = label(window, "lblTipBroj");
     c.cmdTip = named(new QPushButton("Tip obra~una..."_q, window), "cmdTip");
-    c.listZ = w::makeList(window, "listZ", {"Prezime i ime"_q, "ID"_q});
+    c.listZ = ui::makeList(window, "listZ", {"Prezime i ime"_q, "ID"_q});
     c.listZ->setColumnWidth(0, 190);
     c.cmdCheck = named(new QPushButton("Obele`i sve"_q, window), "cmdCheck");
     c.cmdUnCheck = named(new QPushButton("Poni{ti sve"_q, window), "cmdUnCheck");
@@ -207,7 +206,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     }
 
     auto* fraIsplata = named(new QGroupBox("Isplata"_q, window), "fraIsplata");
-    c.listObustave = w::makeList(fraIsplata, "listObustave", {"Obustava"_q, "Iznos"_q});
+    c.listObustave = ui::makeList(fraIsplata, "listObustave", {"Obustava"_q, "Iznos"_q});
     c.listObustave->setColumnWidth(0, 170);
     c.lblObustaveUkupno = label(fraIsplata, "lblObustaveUkupno");
     c.txtZaIsplatu = box(fraIsplata, "txtZaIsplatu", true);
@@ -224,7 +223,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
 
     auto* fraAkontacije = named(new QGroupBox("Akontacije"_q, window), "fraAkontacije");
     c.listAkontacije =
-        w::makeList(fraAkontacije, "listAkontacije", {"Datum"_q, "NETO"_q, "ID_OOz"_q});
+        ui::makeList(fraAkontacije, "listAkontacije", {"Datum"_q, "NETO"_q, "ID_OOz"_q});
     c.lblAkontacijeUkupno = label(fraAkontacije, "lblAkontacijeUkupno");
     c.cmdAkontPLus = named(new QPushButton("+"_q, fraAkontacije), "cmdAkontPLus");
     c.cmdAkonMinus = named(new QPushButton("-"_q, fraAkontacije), "cmdAkonMinus");

@@ -5,13 +5,13 @@
 #include <variant>
 #include <vector>
 
+#include "core/CalculationKind.h"
 #include "core/Currency.h"
 #include "payroll/RecordFields.h"
 
 namespace zarion::payroll {
 
-// A month is paid as an advance (akontacija_obracuni) and a final calculation (obracuni).
-enum class CalculationKind { Advance, Final };
+using zarion::CalculationKind;
 
 // One employee's calculated month: the columns of obracuni and akontacija_obracuni, each under
 // its own name.

@@ -13,7 +13,6 @@
 #include "core/NumberFormat.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/EmployeeRecord.h"
 #include "parameters/CalculationType.h"
 #include "parameters/frmTipObracuna.h"
@@ -22,11 +21,11 @@
 #include "payroll/IndividualPosting.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::payroll {
 
 using namespace ui;
-namespace w = employees::widgets;
 
 namespace {
 
@@ -71,14 +70,14 @@ frmObracunJed::frmObracunJed(AppContext& context, int year, int month, QWidget* 
     c_->lblMesec->setText(QString::number(month_));
     c_->lblGodina->setText(QString::number(year_));
     c_->lblVrsta->setText("1 - KONA^NI OBRA^UN"_q);
-    w::guarded(this, "Form_Load", [&] {
+    ui::guarded(this, "Form_Load", [&] {
         auto loaded = loadIndividualMonth(*context_.PayrollDb, year_, month_);
         if (!loaded) {
             message(this, toQ(loaded.message()), Icon::Critical);
             return;
         }
         monthData_ = *loaded;
-        const auto previous = context_.companyFolder(year_ - 1) / "plate.db";
+        const auto previous = context_.payrollPath(year_ - 1);
         if (std::filesystem::exists(previous))
             previousYear_ = db::Database::open(previous);
         UcitajRadnike();
@@ -147,10 +146,6 @@ void frmObracunJed::connectCommands() {
     };
 }
 
-QString frmObracunJed::windowKind() const {
-    return QStringLiteral("frmObracunJed");
-}
-
 int frmObracunJed::month() const {
     return month_;
 }
@@ -171,8 +166,8 @@ void frmObracunJed::clearEmployeeNumber() {
 }
 
 void frmObracunJed::UcitajRadnike() {
-    w::guarded(this, "UcitajRadnike", [&] {
-        const qint64 selected = w::currentNumber(c_->listZ);
+    ui::guarded(this, "UcitajRadnike", [&] {
+        const qint64 selected = ui::currentNumber(c_->listZ);
         std::vector<qint64> ticked;
         for (int i = 0; i < c_->listZ->topLevelItemCount(); ++i)
             if (c_->listZ->topLevelItem(i)->checkState(0) == Qt::Checked)
@@ -181,13 +176,13 @@ void frmObracunJed::UcitajRadnike() {
         for (const IndividualListRow& row :
              individualEmployeeList(*context_.PayrollDb, year_, month_)) {
             QTreeWidgetItem* item =
-                w::addRow(c_->listZ, {row.name, std::to_string(row.id)}, row.id);
+                ui::addRow(c_->listZ, {row.name, std::to_string(row.id)}, row.id);
             const bool tick = std::find(ticked.begin(), ticked.end(), row.id) != ticked.end();
             item->setCheckState(0, tick ? Qt::Checked : Qt::Unchecked);
             if (!row.posted)
-                w::colourRow(item, Qt::red);
+                ui::colourRow(item, Qt::red);
         }
-        w::selectNumber(c_->listZ, selected);
+        ui::selectNumber(c_->listZ, selected);
     });
 }
 
@@ -201,7 +196,7 @@ std::vector<db::Database*> frmObracunJed::history() {
 void frmObracunJed::UcitajRadnika() {
     if (!monthData_)
         return;
-    w::guarded(this, "UcitajRadnika", [&] {
+    ui::guarded(this, "UcitajRadnika", [&] {
         const qint64 id = wholeValue(fromQ(c_->txtID_Radnik->text()));
         const auto employee = employees::loadEmployee(*context_.PayrollDb, id);
         if (!employee) {
@@ -211,7 +206,7 @@ void frmObracunJed::UcitajRadnika() {
         employeeId_ = id;
         {
             const QSignalBlocker block(c_->listZ);
-            w::selectNumber(c_->listZ, id);
+            ui::selectNumber(c_->listZ, id);
         }
         intoAccount_ = employee->isplata_preko_racuna;
         account_ = employee->tekuci_Racun;
@@ -473,18 +468,18 @@ void frmObracunJed::priceDeductions() {
 void frmObracunJed::showDeductions() {
     c_->listObustave->clear();
     for (const employees::DeductionRow& row : deductions_)
-        w::addRow(c_->listObustave, {row.kreditor, format(row.Iznos, NumberFormat::Grouped2)},
-                  row.id_obustava);
+        ui::addRow(c_->listObustave, {row.kreditor, format(row.Iznos, NumberFormat::Grouped2)},
+                   row.id_obustava);
     c_->lblObustaveUkupno->setText(amountText(employees::deductionsTotal(deductions_)));
 }
 
 void frmObracunJed::showAdvances() {
     c_->listAkontacije->clear();
     for (const AdvanceLine& line : advances_)
-        w::addRow(c_->listAkontacije,
-                  {toDisplayText(line.Datum), format(line.NETO, NumberFormat::Grouped2),
-                   std::to_string(line.id_ooz)},
-                  line.id_ooz);
+        ui::addRow(c_->listAkontacije,
+                   {toDisplayText(line.Datum), format(line.NETO, NumberFormat::Grouped2),
+                    std::to_string(line.id_ooz)},
+                   line.id_ooz);
     c_->lblAkontacijeUkupno->setText(amountText(advancesTotal(advances_)));
 }
 
@@ -498,7 +493,7 @@ void frmObracunJed::showPayout() {
 void frmObracunJed::cmdObracun_Click() {
     if (!monthData_ || employeeId_ == 0)
         return;
-    w::guarded(this, "cmdObracun_Click", [&] {
+    ui::guarded(this, "cmdObracun_Click", [&] {
         readEntry();
         const auto calculated = calculateFromGross(entry_, *monthData_);
         if (!calculated) {
@@ -519,7 +514,7 @@ void frmObracunJed::cmdObracun_Click() {
 void frmObracunJed::cmdIzNEto_Click() {
     if (!monthData_ || employeeId_ == 0)
         return;
-    w::guarded(this, "cmdIzNEto_Click", [&] {
+    ui::guarded(this, "cmdIzNEto_Click", [&] {
         readEntry();
         const auto calculated = calculateFromNet(entry_, moneyOf(c_->txtNeto), *monthData_);
         if (!calculated) {
@@ -548,7 +543,7 @@ void frmObracunJed::txtNaRuke_LostFocus() {
 }
 
 void frmObracunJed::cmdAkonMinus_Click() {
-    const qint64 id = w::currentNumber(c_->listAkontacije);
+    const qint64 id = ui::currentNumber(c_->listAkontacije);
     if (id == 0)
         return;
     if (!ask(this, "Da li ste sigurni da `elite da uklonite izabranu akontaciju sa obra~una?"_q))
@@ -573,7 +568,7 @@ IndividualPosting frmObracunJed::shownPosting() const {
 void frmObracunJed::cmdKnkjizi_Click() {
     if (!monthData_ || !figures_ || employeeId_ == 0)
         return;
-    w::guarded(this, "cmdKnkjizi_Click", [&] {
+    ui::guarded(this, "cmdKnkjizi_Click", [&] {
         const auto posted = postIndividual(*context_.PayrollDb, employeeId_, monthData_->year,
                                            monthData_->month, shownPosting());
         if (!posted) {
@@ -594,7 +589,7 @@ void frmObracunJed::cmdSviODjednom_Click() {
             ticked.push_back(c_->listZ->topLevelItem(i)->data(0, Qt::UserRole).toLongLong());
     if (ticked.empty())
         return;
-    w::guarded(this, "cmdSviODjednom_Click", [&] {
+    ui::guarded(this, "cmdSviODjednom_Click", [&] {
         IndividualQuestions questions;
         questions.variableAmount = variableAmountAsker();
         questions.calculateOnMinimum = [this](const MinimumNetCheck&) {

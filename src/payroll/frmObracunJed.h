@@ -56,10 +56,9 @@ public:
     void chooseKind();
 
     // ui::CalculationWindow
-    QString windowKind() const override;
+    CalculationKind calculationKind() const override { return CalculationKind::Final; }
     int month() const override;
     int year() const override;
-    bool isFinal() const override { return true; }
     std::optional<std::pair<qint64, QString>> selectedEmployee() const override;
     void clearEmployeeNumber() override;
     void UcitajRadnike() override;

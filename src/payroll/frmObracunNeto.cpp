@@ -17,16 +17,15 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/NumericText.h"
-#include "employees/DeductionWidgets.h"
 #include "employees/frmObustaveMEsec.h"
 #include "payroll/BatchEntries.h"
 #include "payroll/CalculationPosting.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::payroll {
 
 using namespace ui;
-namespace w = employees::widgets;
 
 namespace {
 
@@ -41,7 +40,7 @@ QString lineValue(const AmountLine& line, Currency value) {
 
 // The previous year's database of the company, for the history of the months before January.
 std::unique_ptr<db::Database> openPreviousYear(const AppContext& context, int year) {
-    const std::filesystem::path file = context.companyFolder(year - 1) / "plate.db";
+    const std::filesystem::path file = context.payrollPath(year - 1);
     if (!std::filesystem::exists(file))
         return nullptr;
     try {
@@ -89,7 +88,7 @@ void frmObracunNeto::buildControls() {
     lblGodina = label("lblGodina", QString::number(period_.year));
     lblVrsta = label("lblVrsta", final ? "1 - KONA^NI OBRA^UN"_q : "0 - AKONTACIJA"_q);
     lblVrsta->setStyleSheet("font-weight: bold; color: #003399;");
-    listZ = w::makeList(this, "listZ", {"Prezime i ime"_q, "ID"_q});
+    listZ = ui::makeList(this, "listZ", {"Prezime i ime"_q, "ID"_q});
     listZ->setColumnWidth(0, 200);
     lblNeobracunato = label("lblNeobracunato", {});
     lblObracunato = label("lblObracunato", {});
@@ -107,13 +106,13 @@ void frmObracunNeto::buildControls() {
     chkBezMinNeto = new QCheckBox("Bez min. NETO zarade"_q, this);
     chkBezMinNeto->setObjectName("chkBezMinNeto");
     chkBezMinNeto->setVisible(final);
-    listRezultat = w::makeList(this, "listRezultat",
-                               final ? QStringList{"Iznos"_q, "A"_q, "K"_q, "Za isplatu"_q}
-                                     : QStringList{"Iznos"_q, "Akontacija"_q});
+    listRezultat = ui::makeList(this, "listRezultat",
+                                final ? QStringList{"Iznos"_q, "A"_q, "K"_q, "Za isplatu"_q}
+                                      : QStringList{"Iznos"_q, "Akontacija"_q});
     listRezultat->setColumnWidth(0, 170);
     for (int c = 1; c < listRezultat->columnCount(); ++c)
         listRezultat->setColumnWidth(c, 95);
-    listObustave = w::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "ID_OR"_q});
+    listObustave = ui::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "ID_OR"_q});
     listObustave->setColumnWidth(0, 160);
     lblObustave = label("lblObustave", {});
     lblZaIsplatu = label("lblZaIsplatu", {});
@@ -194,9 +193,9 @@ void frmObracunNeto::UcitajRadnike() {
     listZ->setUpdatesEnabled(false);
     listZ->clear();
     for (const BatchEmployee& employee : employees) {
-        auto* item = w::addRow(listZ, {employee.name, std::to_string(employee.id)}, employee.id);
+        auto* item = ui::addRow(listZ, {employee.name, std::to_string(employee.id)}, employee.id);
         if (!employee.posted)
-            w::colourRow(item, Qt::red);
+            ui::colourRow(item, Qt::red);
     }
     listZ->setUpdatesEnabled(true);
     const BatchCounters counters = countEmployees(employees);
@@ -205,7 +204,7 @@ void frmObracunNeto::UcitajRadnike() {
     lblUkupno->setText("Uk: "_q + QString::number(counters.total));
     if (selected != 0) {
         const QSignalBlocker blocker(listZ);
-        w::selectNumber(listZ, selected);
+        ui::selectNumber(listZ, selected);
     }
 }
 
@@ -280,7 +279,7 @@ void frmObracunNeto::showCalculation() {
         if (line.advance.isZero() && line.total.isZero())
             continue; // an element the month does not have
         std::vector<std::string> texts{std::string(line.name)};
-        auto* item = w::addRow(listRezultat, texts, 0);
+        auto* item = ui::addRow(listRezultat, texts, 0);
         item->setData(0, Qt::UserRole, toQ(std::string(line.name)));
         if (final) {
             item->setText(1, lineValue(line, line.advance));
@@ -293,7 +292,7 @@ void frmObracunNeto::showCalculation() {
             item->setTextAlignment(c, Qt::AlignRight);
     }
     for (const employees::DeductionRow& row : calculation_->deductions)
-        w::addRow(
+        ui::addRow(
             listObustave,
             {row.kreditor, format(row.Iznos, NumberFormat::Grouped2), std::to_string(row.id_or)},
             row.id_or);
@@ -385,7 +384,7 @@ void frmObracunNeto::runBatch(const QString& caption,
             return !progress.wasCanceled();
         });
     } catch (const std::exception& failure) {
-        w::showFailure(this, "cmdAUTO_Click", failure);
+        ui::showFailure(this, "cmdAUTO_Click", failure);
     }
     progress.reset();
     UcitajRadnike();
@@ -463,7 +462,7 @@ void frmObracunNeto::cmdObustave_Click() {
     } else {
         window->prikazi(employeeId(), calculation_->deductions, {});
     }
-    w::showBeside(this, window);
+    ui::showBeside(this, window);
 }
 
 void frmObracunNeto::listRezultat_DoubleClick(QTreeWidgetItem* item) {

@@ -39,10 +39,9 @@ public:
     void UcitajRadnike() override;
 
     // What the pop-up commands (mnuPo, mnuOO) ask of the window.
-    QString windowKind() const override { return QStringLiteral("frmObracunNeto"); }
+    CalculationKind calculationKind() const override { return period_.kind; }
     int month() const override { return period_.month; }
     int year() const override { return period_.year; }
-    bool isFinal() const override { return period_.kind == CalculationKind::Final; }
     std::optional<std::pair<qint64, QString>> selectedEmployee() const override;
     void clearEmployeeNumber() override;
 

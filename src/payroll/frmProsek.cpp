@@ -11,15 +11,14 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
-#include "employees/DeductionWidgets.h"
 #include "payroll/AverageReport.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::payroll {
 
 using namespace ui;
-namespace w = employees::widgets;
 
 namespace {
 
@@ -60,9 +59,9 @@ frmProsek::frmProsek(AppContext& context, QWidget* parent)
     lblProsekObe->setObjectName("lblProsekObe");
     second_.title->setObjectName("lblNaziv2");
     for (QComboBox* box : {cmbOdMesec, cmbDoMesec})
-        w::fillMonths(box);
+        ui::fillMonths(box);
     for (QComboBox* box : {cmbOdGodina, cmbDoGodina})
-        w::fillYears(box);
+        ui::fillYears(box);
     const int year = context_.WorkYear != 0 ? context_.WorkYear : context_.clock.today().year;
     cmbOdMesec->setCurrentIndex(cmbOdMesec->findData(1));
     cmbDoMesec->setCurrentIndex(cmbDoMesec->findData(12));
@@ -103,7 +102,7 @@ frmProsek::TableView frmProsek::makeTable(const char* listName, const char* tota
                                           const char* averagesName) {
     TableView view{
         new QLabel(this),
-        w::makeList(this, listName, {"Mesec"_q, "Br.zaposlenih"_q, "Uk.bruto"_q, "Uk.neto"_q}),
+        ui::makeList(this, listName, {"Mesec"_q, "Br.zaposlenih"_q, "Uk.bruto"_q, "Uk.neto"_q}),
         new QLabel(this), new QLabel(this)};
     view.totals->setObjectName(totalsName);
     view.averages->setObjectName(averagesName);
@@ -124,7 +123,7 @@ void frmProsek::showTable(const TableView& view, const AverageTable& table) {
     view.title->setText(toQ(table.title));
     view.list->clear();
     for (const AverageRow& row : table.rows) {
-        QTreeWidgetItem* item = w::addRow(
+        QTreeWidgetItem* item = ui::addRow(
             view.list,
             {monthText(row), std::to_string(row.employees), amount(row.gross), amount(row.net)},
             row.year * 100 + row.month);
@@ -137,7 +136,7 @@ void frmProsek::showTable(const TableView& view, const AverageTable& table) {
 }
 
 void frmProsek::cmdPrikazi_Click() {
-    w::guarded(this, "cmdPrikazi_Click", [&] {
+    ui::guarded(this, "cmdPrikazi_Click", [&] {
         const AveragePeriod chosen = period();
         shownPeriod_ = chosen;
         firstTable_ = loadAverageTable(*context_.PayrollDb, chosen);
@@ -170,13 +169,13 @@ void frmProsek::cmdPrikazi_Click() {
 void frmProsek::cmdStampaj_Click() {
     if (!firstTable_)
         return;
-    w::guarded(this, "cmdStampaj_Click", [&] {
+    ui::guarded(this, "cmdStampaj_Click", [&] {
         report::CompanyData company;
         if (context_.CompanyMasterDb)
             company = report::readCompanyData(*context_.CompanyMasterDb).value_or(company);
         report::showPreview(this,
-                            averageEarningsReview(company, context_.companyFolder() / "logo.jpg",
-                                                  shownPeriod_, *firstTable_, secondTable_),
+                            averageEarningsReview(company, context_.logoPath(), shownPeriod_,
+                                                  *firstTable_, secondTable_),
                             context_.PrinterName);
     });
 }

@@ -5,6 +5,8 @@
 #include <optional>
 #include <utility>
 
+#include "core/CalculationKind.h"
+
 namespace zarion::ui {
 
 // What the commands of the pop-up menu (mnuPo, mnuOO) ask of the calculation window that is
@@ -13,14 +15,10 @@ class CalculationWindow {
 public:
     virtual ~CalculationWindow() = default;
 
-    // The window's name: "frmObracunJed", "frmObracunNeto", "frmObracunBolovanje", …
-    virtual QString windowKind() const = 0;
+    // Where the window keeps the calculations it shows.
+    virtual CalculationKind calculationKind() const = 0;
     virtual int month() const = 0;
     virtual int year() const = 0;
-    // A final calculation (kind label "1 - KONA^NI OBRA^UN"), not an advance.
-    virtual bool isFinal() const = 0;
-    // Maternity leave rather than sick leave (label lblRZ); only the sick-leave window says yes.
-    virtual bool isMaternity() const { return false; }
     // The employee selected in the list listZ (id and name); nothing when the list is empty.
     virtual std::optional<std::pair<qint64, QString>> selectedEmployee() const = 0;
     // Clears the employee number box txtID_Radnik.

@@ -2,7 +2,7 @@
 
 #include "core/startup/CompanyOpening.h"
 #include "core/startup/Paths.h"
-#include "maintenance/SchemaUpgrade.h"
+#include "core/startup/SchemaUpgrade.h"
 #include "ui/Dialogs.h"
 #include "ui/frmFirme.h"
 #include "ui/frmGlavni.h"
@@ -36,13 +36,13 @@ bool StartupFlow::bringSchemaUpToDate() {
     const auto templ = startup::templatePath(context_.DataRoot);
     const auto payroll =
         startup::payrollPath(context_.DataRoot, context_.WorkYear, context_.CompanyId);
-    if (!maintenance::needsUpgrade(templ, payroll))
+    if (!startup::needsUpgrade(templ, payroll))
         return true;
     message(nullptr,
             "Potrebno je uraditi update baze! Orginalna baza ce biti arhivirana u folderu "
-            "ARHIVA, na putanji orginalne baze!"_q,
+            "ARHIVA, na putanji originalne baze!"_q,
             Icon::Exclamation);
-    maintenance::archiveAndUpgrade(templ, payroll, context_.clock);
+    startup::archiveAndUpgrade(templ, payroll, context_.clock);
     message(nullptr, "Zavrsen je update baze!"_q, Icon::Information);
     return true;
 }

@@ -150,7 +150,7 @@ void DeductionWindowsTest::setForAllAndRemoveFromAllRewriteTheParticipations() {
     QTest::mouseClick(window.findChild<QPushButton*>("cmdPostaviSvima"), Qt::LeftButton);
     QVERIFY(Fixture::shown("Da li ste sigurni da zelite da obustavu: Sindikat metalaca "
                            "postavite SVIM radnicima?"));
-    QVERIFY(Fixture::shown("Postvljanje obustave svim radnicima je uspesno zavr{seno!"_q));
+    QVERIFY(Fixture::shown("Postavljanje obustave svim radnicima je uspe{no zavr{eno!"_q));
     QCOMPARE(f_->rows(f_->union_), 3); // one fresh row per active employee
     QCOMPARE(f_->data.count("SELECT count(*) FROM obustave_radnici WHERE POCETAK = '2000-01-01'"),
              3);
@@ -164,7 +164,7 @@ void DeductionWindowsTest::setForAllAndRemoveFromAllRewriteTheParticipations() {
     QCOMPARE(f_->rows(f_->union_), 3);
     dt::queueYes();
     QTest::mouseClick(window.findChild<QPushButton*>("cmdUkloniSvima"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Brisanje obustave svim radnicima je uspesno zavr{seno!"_q));
+    QVERIFY(Fixture::shown("Brisanje obustave svim radnicima je uspe{no zavr{eno!"_q));
     QCOMPARE(f_->rows(f_->union_), 0);
     QCOMPARE(count->text(), "Ukupno prikazano zaposlenih: 3"_q);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSaObustavom"), Qt::LeftButton);

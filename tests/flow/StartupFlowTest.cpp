@@ -122,7 +122,7 @@ void StartupFlowTest::olderCompanyDatabaseIsArchivedAndUpgraded() {
     QTest::keyClick(f_->companyList(), Qt::Key_Return);
     QTRY_VERIFY(f_->flow.mainWindow());
     QVERIFY(f_->wasShown("Potrebno je uraditi update baze! Orginalna baza ce biti arhivirana u "
-                         "folderu ARHIVA, na putanji orginalne baze!"));
+                         "folderu ARHIVA, na putanji originalne baze!"));
     QVERIFY(f_->wasShown("Zavrsen je update baze!"));
     QVERIFY(fs::exists(f_->dataRoot() / "G2026" / "f1" / "ARHIVA" / "bpl041226338090507.db"));
     QCOMPARE(f_->context.PayrollDb->scalar("SELECT Verzija FROM aaverzija").value_or(0),

@@ -7,20 +7,6 @@
 #include "core/startup/DatabaseFiles.h"
 
 using namespace zarion;
-using maintenance::CalculationKind;
-
-TEST(CalculationKindOf, ChosenByTheWindowAndItsKind) {
-    EXPECT_EQ(maintenance::calculationKindOf("frmObracunJed", false, false),
-              CalculationKind::Final);
-    EXPECT_EQ(maintenance::calculationKindOf("frmObracunNeto", false, false),
-              CalculationKind::Advance);
-    EXPECT_EQ(maintenance::calculationKindOf("frmObracunNeto", true, false),
-              CalculationKind::Final);
-    EXPECT_EQ(maintenance::calculationKindOf("frmObracunBolovanje", true, false),
-              CalculationKind::SickLeave);
-    EXPECT_EQ(maintenance::calculationKindOf("frmObracunBolovanje", true, true),
-              CalculationKind::Maternity);
-}
 
 namespace {
 

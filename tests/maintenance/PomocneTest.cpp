@@ -32,10 +32,11 @@ namespace {
 // A calculation window as the later calculation windows present themselves to the pop-up menu.
 class FakeCalculation : public QWidget, public ui::CalculationWindow {
 public:
-    QString windowKind() const override { return "frmObracunNeto"; }
+    CalculationKind calculationKind() const override {
+        return final ? CalculationKind::Final : CalculationKind::Advance;
+    }
     int month() const override { return 3; }
     int year() const override { return 2024; }
-    bool isFinal() const override { return final; }
     std::optional<std::pair<qint64, QString>> selectedEmployee() const override { return employee; }
     void clearEmployeeNumber() override { ++cleared; }
     void UcitajRadnike() override { ++reloaded; }
@@ -156,7 +157,7 @@ void PomocneTest::finalToAdvanceForTheMonthAndForOneEmployee() {
     dt::queueNumber(3_din);
     f_->click("CmdKonUA");
     QCOMPARE(f_->shownTexts(),
-             QStringList({"Da li želite brisanje konačnog posle prebacicanja u avansni?",
+             QStringList({"Da li želite brisanje konačnog posle prebacivanja u avansni?",
                           "Unesite godinu!", "Unesite mesec!", "Gotovo!"}));
     QCOMPARE(rows.count("SELECT count(*) FROM obracuni"), 0);
     QCOMPARE(rows.count("SELECT count(*) FROM akontacija_obracuni"), 2);

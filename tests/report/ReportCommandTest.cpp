@@ -135,7 +135,7 @@ TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
 
     const CliRun firstPart = run(onDemoCompany("nalozi", "x.pdf") + " --mesec 2 --deo 1");
     EXPECT_EQ(firstPart.exitCode, 1);
-    EXPECT_NE(firstPart.err.find("Nema obustava - Isplata: 02/2026 - 1 -PRVI DEO"),
+    EXPECT_NE(firstPart.err.find("Nema obustava - Isplata: 02/2026 - 1 - PRVI DEO"),
               std::string::npos)
         << firstPart.err;
 }

@@ -212,6 +212,16 @@ private slots:
         QCOMPARE(context.PrinterName, std::string("PDF"));
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("cmdZatvori"))->hasFocus());
     }
+
+    void anEmptyPrinterListSaysSoAndPointsToPdf() {
+        FixedClock clock(DateTime{{2024, 1, 15}});
+        AppContext context(clock);
+        frmStampaci window(context, {}, nullptr);
+        auto* note = window.findChild<QLabel*>(QStringLiteral("lblNema"));
+        QVERIFY(note);
+        QVERIFY(note->text().contains(QStringLiteral("nijedan štampač")));
+        QVERIFY(note->text().contains(QStringLiteral("PDF")));
+    }
 };
 
 QTEST_MAIN(DialogsTest)

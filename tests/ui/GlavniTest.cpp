@@ -26,7 +26,7 @@ void collect(const QList<QAction*>& actions, QList<QAction*>& out) {
         if (action->isSeparator())
             continue;
         out.append(action);
-        if (action->menu())
+        if (action->menu() && action->objectName() != "mnuProzori") // its entries are the windows
             collect(action->menu()->actions(), out);
     }
 }
@@ -156,10 +156,11 @@ private slots:
 
         QMenu* prozori = window.command("mnuProzori")->menu();
         emit prozori->aboutToShow();
-        QCOMPARE(prozori->actions().size(), 2);
-        QCOMPARE(prozori->actions()[0]->text(), "Zaposleni");
-        QVERIFY(prozori->actions()[1]->isChecked());
-        prozori->actions()[0]->trigger();
+        const auto entries = prozori->actions().mid(3); // after the arranging commands
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0]->text(), "Zaposleni");
+        QVERIFY(entries[1]->isChecked());
+        entries[0]->trigger();
         QCOMPARE(window.mdiArea()->activeSubWindow(), firstSub);
     }
 

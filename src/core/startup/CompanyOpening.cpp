@@ -41,9 +41,9 @@ int fillMunicipalities(db::Database& payrollDb, db::Database& templateDb) {
 }
 
 OpeningMessages openCompany(AppContext& context) {
-    const auto folder = companyFolder(context.DataRoot, context.WorkYear, context.CompanyId);
-    context.PayrollDb = db::Database::open(findIgnoringCase(folder, "plate.db"));
-    context.CompanyMasterDb = db::Database::open(findIgnoringCase(folder, "backtarlen.db"));
+    context.PayrollDb = db::Database::open(context.payrollPath(context.WorkYear));
+    context.CompanyMasterDb =
+        db::Database::open(masterDataPath(context.DataRoot, context.WorkYear, context.CompanyId));
 
     OpeningMessages messages;
     db::Database& payroll = *context.PayrollDb;

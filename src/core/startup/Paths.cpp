@@ -66,6 +66,10 @@ fs::path payrollPath(const fs::path& dataRoot, int year, long long companyId) {
     return findIgnoringCase(companyFolder(dataRoot, year, companyId), "plate.db");
 }
 
+fs::path logoPath(const fs::path& dataRoot, int year, long long companyId) {
+    return findIgnoringCase(companyFolder(dataRoot, year, companyId), "logo.jpg");
+}
+
 fs::path masterDataPath(const fs::path& dataRoot, int year, long long companyId) {
     return findIgnoringCase(companyFolder(dataRoot, year, companyId), "backtarlen.db");
 }

@@ -25,6 +25,8 @@ std::filesystem::path companyFolder(const std::filesystem::path& dataRoot, int y
                                     long long companyId);
 std::filesystem::path payrollPath(const std::filesystem::path& dataRoot, int year,
                                   long long companyId);
+std::filesystem::path logoPath(const std::filesystem::path& dataRoot, int year,
+                               long long companyId); // logo.jpg
 std::filesystem::path masterDataPath(const std::filesystem::path& dataRoot, int year,
                                      long long companyId);
 

@@ -5,7 +5,7 @@
 
 #include "core/Dates.h"
 
-namespace zarion::maintenance {
+namespace zarion::startup {
 
 // "bpl" + day, month, two-digit year, day of the year + hours, minutes, seconds + ".db":
 // 4 December 2026 09:05:07 gives bpl041226338090507.db.
@@ -21,4 +21,4 @@ std::filesystem::path archiveAndUpgrade(const std::filesystem::path& templatePat
                                         const std::filesystem::path& payrollPath,
                                         const Clock& clock);
 
-} // namespace zarion::maintenance
+} // namespace zarion::startup

@@ -3,26 +3,33 @@
 #include <QColor>
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <vector>
+
+#include "core/Outcome.h"
 
 class QComboBox;
 class QTreeWidget;
 class QTreeWidgetItem;
 class QWidget;
 
-// Small pieces the deduction and loan windows share.
-namespace zarion::employees::widgets {
+// The pieces every window of the program is built from: lists, rows, month boxes, closing and
+// placing windows, and the one way a window shows a refusal or a trapped failure.
+namespace zarion::ui {
 
 // A list view as the registers show it: no tree, whole rows selected, the given columns.
 QTreeWidget* makeList(QWidget* parent, const QString& objectName, const QStringList& headings);
 // Appends a row of texts; the number goes into Qt::UserRole of column 0.
-QTreeWidgetItem* addRow(QTreeWidget* list, const std::vector<std::string>& texts, long long number);
+QTreeWidgetItem* addRow(QTreeWidget* list, const std::vector<std::string>& texts,
+                        long long number = 0);
 // The number of the current row, 0 when none is selected.
 long long currentNumber(const QTreeWidget* list);
 // Selects the row that carries the number (the first row when none does).
 void selectNumber(QTreeWidget* list, long long number);
+// Selects the row whose column shows the number (the first row when none does).
+void selectRow(QTreeWidget& list, int column, std::int64_t number);
 // Draws every column of the row in the colour.
 void colourRow(QTreeWidgetItem* item, const QColor& colour);
 
@@ -36,10 +43,13 @@ void closeWindow(QWidget* window);
 // a window of its own. It is deleted when closed.
 void showBeside(QWidget* from, QWidget* window);
 
-// Shows a failure the command's handler trapped: "Greska u proceduri <routine>! Opis: <what>".
+// Shows a refusal of the logic: a warning box, or an error box when data or the database failed.
+void showRefusal(QWidget* parent, const Refusal& refusal);
+// Shows a failure a command trapped: "Greska u proceduri <routine>! Opis: <what>".
 void showFailure(QWidget* parent, const char* routine, const std::exception& failure);
 
-// Runs a command of a window, trapping a failure so that it ends the command and is shown.
+// Runs a command of a window, trapping a failure so that it ends the command and is shown;
+// nothing escapes into the slot that ran it.
 template <typename Command> void guarded(QWidget* parent, const char* routine, Command&& command) {
     try {
         command();
@@ -48,4 +58,4 @@ template <typename Command> void guarded(QWidget* parent, const char* routine, C
     }
 }
 
-} // namespace zarion::employees::widgets
+} // namespace zarion::ui

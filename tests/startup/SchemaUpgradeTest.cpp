@@ -1,4 +1,4 @@
-#include "maintenance/SchemaUpgrade.h"
+#include "core/startup/SchemaUpgrade.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@ using namespace zarion;
 namespace fs = std::filesystem;
 
 TEST(ArchiveName, DayMonthYearDayOfYearAndTime) {
-    EXPECT_EQ(maintenance::archiveFileName({{2026, 12, 4}, 9, 5, 7}), "bpl041226338090507.db");
-    EXPECT_EQ(maintenance::archiveFileName({{2024, 1, 5}, 23, 0, 59}), "bpl0501245230059.db");
+    EXPECT_EQ(startup::archiveFileName({{2026, 12, 4}, 9, 5, 7}), "bpl041226338090507.db");
+    EXPECT_EQ(startup::archiveFileName({{2024, 1, 5}, 23, 0, 59}), "bpl0501245230059.db");
 }
 
 namespace {
@@ -37,10 +37,10 @@ protected:
 TEST_F(SchemaUpgrade, OlderCompanyDatabaseIsArchivedAndMerged) {
     make(templ, 3, "ALTER TABLE radnici ADD COLUMN jmbg TEXT(13);");
     make(company, 2, "INSERT INTO radnici(Ime) VALUES ('Milica');");
-    ASSERT_TRUE(maintenance::needsUpgrade(templ, company));
-    const fs::path archive = maintenance::archiveAndUpgrade(templ, company, clock);
+    ASSERT_TRUE(startup::needsUpgrade(templ, company));
+    const fs::path archive = startup::archiveAndUpgrade(templ, company, clock);
     EXPECT_EQ(archive, dir / "f1" / "ARHIVA" / "bpl041226338090507.db");
-    EXPECT_FALSE(maintenance::needsUpgrade(templ, company));
+    EXPECT_FALSE(startup::needsUpgrade(templ, company));
 
     auto archived = db::Database::open(archive);
     EXPECT_FALSE(archived->hasColumn("radnici", "jmbg")); // the copy was taken before
@@ -52,8 +52,8 @@ TEST_F(SchemaUpgrade, OlderCompanyDatabaseIsArchivedAndMerged) {
 TEST_F(SchemaUpgrade, EqualOrNewerVersionNeedsNothing) {
     make(templ, 3, "");
     make(company, 3, "");
-    EXPECT_FALSE(maintenance::needsUpgrade(templ, company));
+    EXPECT_FALSE(startup::needsUpgrade(templ, company));
     fs::remove(company);
     make(company, 4, "");
-    EXPECT_FALSE(maintenance::needsUpgrade(templ, company));
+    EXPECT_FALSE(startup::needsUpgrade(templ, company));
 }

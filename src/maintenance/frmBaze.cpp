@@ -1,4 +1,4 @@
-#include "ui/frmBaze.h"
+#include "maintenance/frmBaze.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -7,28 +7,16 @@
 #include <QTreeWidget>
 
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::ui {
 namespace {
 
 const QString DatabaseFilter = "Baze (*.db);;Sve datoteke (*)";
 
-QTreeWidget* makeList(QWidget* parent, const char* name, const QStringList& headings) {
-    auto* list = new QTreeWidget(parent);
-    list->setObjectName(name);
-    list->setHeaderLabels(headings);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    return list;
-}
-
-void addRow(QTreeWidget* list, const maintenance::MissingItem& item) {
-    auto* row = new QTreeWidgetItem(list);
-    row->setText(0, toQ(item.table));
-    row->setText(1, toQ(item.field));
-    row->setText(2, toQ(item.type));
-    row->setText(3, toQ(item.size));
-    row->setText(4, item.wholeTable ? "Tabela"_q : "Polje"_q);
+void addMissing(QTreeWidget* list, const startup::MissingItem& item) {
+    addRow(list,
+           {item.table, item.field, item.type, item.size, item.wholeTable ? "Tabela" : "Polje"});
 }
 
 } // namespace
@@ -114,10 +102,10 @@ void frmBaze::listMissing() {
     listB2_->clear();
     for (const auto& table : reference_->tables())
         for (const auto& column : reference_->columns(table))
-            addRow(listB1_, {table, column.name, column.declType, {}, false});
-    missing_ = maintenance::listMissing(*reference_, *target_);
+            addMissing(listB1_, {table, column.name, column.declType, {}, false});
+    missing_ = startup::listMissing(*reference_, *target_);
     for (const auto& item : missing_)
-        addRow(listB2_, item);
+        addMissing(listB2_, item);
 }
 
 bool frmBaze::bothOpen() {
@@ -132,7 +120,7 @@ void frmBaze::cmdSrediTabele_Click() {
         return;
     try {
         db::Transaction tx(*target_);
-        maintenance::createMissing(*reference_, *target_, missing_);
+        startup::createMissing(*reference_, *target_, missing_);
         tx.commit();
     } catch (const db::Error& e) {
         message(this, toQ(e.what()), Icon::Critical);
@@ -149,7 +137,7 @@ void frmBaze::cmdKopirajQuerije_Click() {
             Icon::Information);
     try {
         db::Transaction tx(*target_);
-        maintenance::copyViews(*reference_, *target_);
+        startup::copyViews(*reference_, *target_);
         tx.commit();
     } catch (const db::Error& e) {
         message(this, toQ(e.what()), Icon::Critical);

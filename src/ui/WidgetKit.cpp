@@ -1,4 +1,4 @@
-#include "employees/DeductionWidgets.h"
+#include "ui/WidgetKit.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -9,9 +9,7 @@
 #include "ui/Dialogs.h"
 #include "ui/frmGlavni.h"
 
-namespace zarion::employees::widgets {
-
-using ui::operator""_q;
+namespace zarion::ui {
 
 QTreeWidget* makeList(QWidget* parent, const QString& objectName, const QStringList& headings) {
     auto* list = new QTreeWidget(parent);
@@ -29,7 +27,7 @@ QTreeWidgetItem* addRow(QTreeWidget* list, const std::vector<std::string>& texts
                         long long number) {
     auto* item = new QTreeWidgetItem(list);
     for (std::size_t c = 0; c < texts.size(); ++c)
-        item->setText(static_cast<int>(c), ui::toQ(texts[c]));
+        item->setText(static_cast<int>(c), toQ(texts[c]));
     item->setData(0, Qt::UserRole, number);
     return item;
 }
@@ -75,7 +73,7 @@ void closeWindow(QWidget* window) {
 
 void showBeside(QWidget* from, QWidget* window) {
     if (auto* frame = qobject_cast<QMdiSubWindow*>(from->parentWidget()); frame && frame->mdiArea())
-        if (auto* main = qobject_cast<ui::frmGlavni*>(frame->mdiArea()->window())) {
+        if (auto* main = qobject_cast<frmGlavni*>(frame->mdiArea()->window())) {
             main->showChild(window);
             return;
         }
@@ -84,11 +82,27 @@ void showBeside(QWidget* from, QWidget* window) {
     window->show();
 }
 
-void showFailure(QWidget* parent, const char* routine, const std::exception& failure) {
-    ui::message(parent,
-                "Greska u proceduri "_q + QString::fromUtf8(routine) + "! Opis: "_q +
-                    QString::fromUtf8(failure.what()),
-                ui::Icon::Critical);
+void selectRow(QTreeWidget& list, int column, std::int64_t number) {
+    for (int i = 0; i < list.topLevelItemCount(); ++i) {
+        if (list.topLevelItem(i)->text(column).toLongLong() == number) {
+            list.setCurrentItem(list.topLevelItem(i));
+            return;
+        }
+    }
+    if (list.topLevelItemCount() > 0)
+        list.setCurrentItem(list.topLevelItem(0));
 }
 
-} // namespace zarion::employees::widgets
+void showRefusal(QWidget* parent, const Refusal& refusal) {
+    message(parent, toQ(refusal.message),
+            refusal.kind == Refusal::Kind::Error ? Icon::Critical : Icon::Exclamation);
+}
+
+void showFailure(QWidget* parent, const char* routine, const std::exception& failure) {
+    message(parent,
+            "Greska u proceduri "_q + QString::fromUtf8(routine) + "! Opis: "_q +
+                QString::fromUtf8(failure.what()),
+            Icon::Critical);
+}
+
+} // namespace zarion::ui

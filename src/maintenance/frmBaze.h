@@ -4,7 +4,7 @@
 #include <memory>
 
 #include "core/db/Database.h"
-#include "maintenance/SchemaMerge.h"
+#include "core/startup/SchemaMerge.h"
 
 class QLabel;
 class QTreeWidget;
@@ -32,7 +32,7 @@ private:
 
     std::unique_ptr<db::Database> reference_;
     std::unique_ptr<db::Database> target_;
-    std::vector<maintenance::MissingItem> missing_;
+    std::vector<startup::MissingItem> missing_;
     QLabel* lblBaza1_;
     QLabel* lblBaza2_;
     QTreeWidget* listB1_;

@@ -5,7 +5,7 @@
 
 #include "core/db/Database.h"
 
-namespace zarion::maintenance {
+namespace zarion::startup {
 
 // One table or one field that the target database lacks, as the reference defines it.
 struct MissingItem {
@@ -31,4 +31,4 @@ int copyViews(db::Database& reference, db::Database& target);
 // The whole merge in one transaction on the target: on any failure the target stays as it was.
 void mergeSchema(db::Database& reference, db::Database& target);
 
-} // namespace zarion::maintenance
+} // namespace zarion::startup

@@ -1,14 +1,14 @@
-#include "maintenance/SchemaUpgrade.h"
+#include "core/startup/SchemaUpgrade.h"
 
 #include <cstdio>
 
 #include "core/db/Database.h"
 #include "core/startup/DatabaseFiles.h"
-#include "maintenance/SchemaMerge.h"
+#include "core/startup/SchemaMerge.h"
 
 namespace fs = std::filesystem;
 
-namespace zarion::maintenance {
+namespace zarion::startup {
 
 std::string archiveFileName(const DateTime& at) {
     char buffer[64];
@@ -37,4 +37,4 @@ fs::path archiveAndUpgrade(const fs::path& templatePath, const fs::path& payroll
     return copied ? archive : fs::path();
 }
 
-} // namespace zarion::maintenance
+} // namespace zarion::startup

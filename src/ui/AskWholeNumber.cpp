@@ -1,4 +1,4 @@
-#include "maintenance/AskWholeNumber.h"
+#include "ui/AskWholeNumber.h"
 
 #include "ui/Dialogs.h"
 

@@ -1,4 +1,4 @@
-#include "maintenance/SchemaMerge.h"
+#include "core/startup/SchemaMerge.h"
 
 #include <gtest/gtest.h>
 
@@ -43,7 +43,7 @@ protected:
 } // namespace
 
 TEST_F(SchemaMerge, ListsExactlyWhatTheTargetLacks) {
-    const auto missing = maintenance::listMissing(*reference, *target);
+    const auto missing = startup::listMissing(*reference, *target);
     ASSERT_EQ(missing.size(), 1u);
     EXPECT_EQ(missing[0].table, "radnici");
     EXPECT_EQ(missing[0].field, "tekuci_racun");
@@ -53,8 +53,8 @@ TEST_F(SchemaMerge, ListsExactlyWhatTheTargetLacks) {
 }
 
 TEST_F(SchemaMerge, AddsTheMissingFieldKeepsTheDataAndWritesTheVersion) {
-    maintenance::mergeSchema(*reference, *target);
-    EXPECT_TRUE(maintenance::listMissing(*reference, *target).empty());
+    startup::mergeSchema(*reference, *target);
+    EXPECT_TRUE(startup::listMissing(*reference, *target).empty());
     const auto columns = target->columns("radnici");
     ASSERT_EQ(columns.size(), 5u);
     EXPECT_EQ(columns[4].name, "tekuci_racun");
@@ -71,9 +71,9 @@ TEST_F(SchemaMerge, AddsTheMissingFieldKeepsTheDataAndWritesTheVersion) {
 
 TEST_F(SchemaMerge, MissingTablesComeWithTheirKeysButMSysTablesNever) {
     target->execScript("DROP TABLE banke");
-    const auto missing = maintenance::listMissing(*reference, *target);
+    const auto missing = startup::listMissing(*reference, *target);
     EXPECT_EQ(missing.size(), 4u); // banke as a table, with its two fields, and tekuci_racun
-    maintenance::mergeSchema(*reference, *target);
+    startup::mergeSchema(*reference, *target);
     EXPECT_TRUE(target->hasTable("banke"));
     EXPECT_FALSE(target->hasTable("MSysObjects"));
     EXPECT_FALSE(target->hasTable("msysacl"));
@@ -82,7 +82,7 @@ TEST_F(SchemaMerge, MissingTablesComeWithTheirKeysButMSysTablesNever) {
 }
 
 TEST_F(SchemaMerge, ViewsReplaceTheirNamesakesButTmpViewsAreNotCopied) {
-    EXPECT_EQ(maintenance::copyViews(*reference, *target), 1);
+    EXPECT_EQ(startup::copyViews(*reference, *target), 1);
     const auto views = target->views();
     ASSERT_EQ(views.size(), 1u);
     EXPECT_EQ(views[0].name, "qradnici");
@@ -92,7 +92,7 @@ TEST_F(SchemaMerge, ViewsReplaceTheirNamesakesButTmpViewsAreNotCopied) {
 
 TEST_F(SchemaMerge, EmptyVersionTableGetsARow) {
     target->execScript("DELETE FROM aaverzija");
-    maintenance::mergeSchema(*reference, *target);
+    startup::mergeSchema(*reference, *target);
     EXPECT_EQ(target->scalar("SELECT Verzija FROM aaverzija"), 7);
 }
 
@@ -100,7 +100,7 @@ TEST_F(SchemaMerge, AFailureLeavesTheTargetAsItWas) {
     // A unique index that the target's data breaks makes a late step fail.
     reference->execScript("CREATE UNIQUE INDEX idx_radnici_ime ON radnici(Ime);");
     target->execScript("INSERT INTO radnici(PREZIME, ime) VALUES ('Ilić', 'Ana');");
-    EXPECT_THROW(maintenance::mergeSchema(*reference, *target), db::Error);
+    EXPECT_THROW(startup::mergeSchema(*reference, *target), db::Error);
     EXPECT_FALSE(target->hasColumn("radnici", "tekuci_racun"));
     EXPECT_EQ(target->scalar("SELECT Verzija FROM aaverzija"), 6);
     EXPECT_EQ(target->scalar("SELECT count(*) FROM radnici"), 2);

@@ -1,11 +1,11 @@
-#include "maintenance/SchemaMerge.h"
+#include "core/startup/SchemaMerge.h"
 
 #include <algorithm>
 
 #include "core/Text.h"
 #include "core/startup/DatabaseFiles.h"
 
-namespace zarion::maintenance {
+namespace zarion::startup {
 namespace {
 
 bool isSystemTable(const std::string& name) {
@@ -131,4 +131,4 @@ void mergeSchema(db::Database& reference, db::Database& target) {
     tx.commit();
 }
 
-} // namespace zarion::maintenance
+} // namespace zarion::startup
