@@ -172,6 +172,21 @@ TEST_F(Posting, PostAllTickedAsksBeforeItPricesAgainAMonthItsHoursWouldNotGive) 
     EXPECT_EQ(asked.size(), 2u);
 }
 
+TEST_F(Posting, ALoanInAForeignCurrencyWithoutARateLeavesTheEmployeeOut) {
+    db.db().run("INSERT INTO obustaveproc(obustava, procenat, Tip, tekuci_Racun, zbirno_placanje) "
+                "VALUES ('Banka', 0, 3, '205-1', 1)");
+    db.db().run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, valuta, "
+                "Iznos) VALUES (?, ?, ?, ?, 2, 100)",
+                db.db().lastInsertId(), ana, Date{2026, 1, 1}, Date{2099, 12, 31}); // CHF
+    db::Database* history[] = {db.get()};
+    const std::int64_t ids[] = {ana};
+    const auto failures = postAllTicked(db.db(), history, month, ids, {});
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0],
+              "Ilić Ana: Nije unet kurs za CHF za mesec 03.2026! Obracun radnika nije moguc.");
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM obracuni"), 0);
+}
+
 TEST(CashInHand, MayNotExceedTheAmountToPay) {
     EXPECT_EQ(*checkCashInHand(din("100"), din("100")), din("100"));
     const auto tooMuch = checkCashInHand(din("100.01"), din("100"));
