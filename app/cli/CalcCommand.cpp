@@ -235,6 +235,10 @@ ordered_json calculate(const json& request) {
     fillSection(request, "employee", employeeFields(), input);
     fillSection(request, "inputs", salaryInputFields(), input, true);
     const HourFund fund = hourFund(period.year, period.month, settings);
+    // Regular hours not given: those a new calculation proposes, the hour fund's.
+    const json* inputs = member(request, "inputs");
+    if (!inputs || !member(*inputs, "broj_sati"))
+        input.broj_sati = fund.proposedRegularHours;
 
     Outcome<SalaryResult> result = Failure{};
     ordered_json answer = ordered_json::object();

@@ -177,6 +177,7 @@ TEST_F(BatchMonthTest, TheFinalShowsTheAdvanceAndTakesTheEmployerPensionOfTheFin
     const auto low = addEmployee(*db, "Antic", 4);
     const auto high = addEmployee(*db, "Babic", 4);
     SalaryResult advance;
+    advance.broj_sati = 176;
     advance.NETO = din("30000");
     advance.BRUTO = din("40000"); // below the minimum base 51297: the advance paid on that base
     advance.Doprinosi_PIO_F = din("5129.70");
@@ -231,6 +232,23 @@ TEST_F(BatchMonthTest, WithoutDeductionsTheFinalPricesNoneAndTheAdvanceIgnoresIt
     ASSERT_EQ(advance.deductions.size(), 2u);
     EXPECT_EQ(advance.deductions[0].Iznos, din("4000"));
     EXPECT_EQ(advance.deductions[1].Iznos, din("500")); // half of 1001, to the even dinar
+}
+
+TEST_F(BatchMonthTest, ALoanInAForeignCurrencyWithoutARateStopsTheEmployee) {
+    const auto id = addEmployee(*db, "Antic", 4);
+    assignDeduction(*db, id, addDeduction(*db, "Banka", 3, 0), 100, 40, 60);
+    db->run("UPDATE obustave_radnici SET valuta = 1 WHERE ID_RADNIK = ?", id); // EUR
+    const BatchMonth month = open(CalculationKind::Final);
+    const auto stopped = calculateEmployee(month, id, *employeeMonth(month, id), {});
+    ASSERT_FALSE(stopped.ok());
+    EXPECT_EQ(stopped.message(),
+              "Nije unet kurs za EUR za mesec 03.2026! Obracun radnika nije moguc.");
+    // With the rate the instalment is priced: 60 × 117.25 = 7035
+    db->run("DELETE FROM kurs");
+    db->run("INSERT INTO kurs (kurs_eur, kurs_chf, kurs_usd) VALUES (117.25, 0, 0)");
+    const BatchCalculation priced = calculate(month, id);
+    ASSERT_EQ(priced.deductions.size(), 1u);
+    EXPECT_EQ(priced.deductions[0].Iznos, din("7035"));
 }
 
 TEST_F(BatchMonthTest, JanuarysSolidarityBaseReachesBackToDecember) {
@@ -368,6 +386,35 @@ TEST_F(BatchMonthTest, TheTotalObligationRunsTheCalculationBackwards) {
 TEST_F(BatchMonthTest, AMonthNeverStartedGivesTheSystemsMessage) {
     EXPECT_EQ(BatchMonth::open(*db, nullptr, {2026, 4, CalculationKind::Final}).message(),
               "Greska kod pronalazenja parametara za izabrani mesec!");
+}
+
+TEST(EmployerPensionOfTheFinalPart, HalfTimeComparesWithTheLowestBaseForTheAdvancesHours) {
+    // 2025, 84 of 168 hours: the advance used the lowest base 45950 × 84 / 168 = 22975 and paid
+    // 10 % of it, 2297.50.
+    SalaryResult advance;
+    advance.broj_sati = 84;
+    advance.BRUTO = din("16000");
+    advance.Doprinosi_PIO_F = din("2297.50");
+    SalaryResult total;
+    total.BRUTO = din("32027.30");
+    total.Doprinosi_zo_F = din("1649.41");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    // part (32027.30 − 22975) × 0.1 = 905.23; K = 905.23 + 2297.50
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("3202.73"));
+    EXPECT_EQ(total.ukupno_doprinosa_F, din("4852.14")); // + 1649.41
+    EXPECT_EQ(total.ukupno_obaveza, din("36879.44"));    // 32027.30 + 4852.14
+
+    // A month's gross still below the advance's base leaves nothing to pay, never less.
+    total.BRUTO = din("20000");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("2297.50"));
+
+    // The whole fund: the full lowest base, (50000 − 45950) × 0.1 = 405 on top of 4595.
+    advance.broj_sati = 168;
+    advance.Doprinosi_PIO_F = din("4595");
+    total.BRUTO = din("50000");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("5000"));
 }
 
 } // namespace

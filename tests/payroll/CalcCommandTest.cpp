@@ -1,6 +1,7 @@
 // zarion-cli calc: the built program reads a request on standard input and answers in JSON.
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
+#include <vector>
 
 #include "CliRun.h"
 
@@ -70,6 +71,65 @@ TEST(CalcCommand, GrossModesAndArrays) {
     EXPECT_FALSE(run.answer[0].at("belowMinimumNet").get<bool>());
     EXPECT_EQ(run.answer[1].at("result").at("BRUTO").get<double>(), 100000);
     EXPECT_EQ(run.answer[2].at("result").at("porez_na_zaradu").get<double>(), 10000);
+}
+
+// Gross, contribution base, tax, contributions, net, employer's total and total cost.
+void expectFigures(const json& answer, const std::vector<double>& figures) {
+    const json& r = answer.at("result");
+    const char* names[] = {"BRUTO", "osnovica_doprinosa", "porez_na_zaradu", "ukupno_doprinosa",
+                           "NETO",  "ukupno_doprinosa_F", "ukupno_obaveza"};
+    for (std::size_t i = 0; i < figures.size(); ++i)
+        EXPECT_EQ(r.at(names[i]).get<double>(), figures[i]) << names[i];
+}
+
+TEST(CalcCommand, EveryModeStopsTheBaseAtTheHighestBase) {
+    // Coefficient 30 × price 20000, grade 5 (F = 1), 176 of 176 hours: net 600000. The base
+    // 732820, tax (600000 + 145831.18 − 34221) / 9 = 79067.80, gross 824898.98, employer
+    // 73282 + 37740.23 = 111022.23, total 935921.21; from gross the same.
+    const std::string base = R"("year": 2026, "month": 3, )" + std::string(params2026);
+    const CalcRun run =
+        runCalc("[{\"mode\": \"net\", \"settings\": {\"nacin_obracuna\": 1}, "
+                "\"employee\": {\"KOEFICIJENT\": 30, \"Datum\": \"2026-03-01\"}, "
+                "\"inputs\": {\"ocena_radnog_ucinka\": 5, \"broj_sati\": 176}, " +
+                base + "}, {\"mode\": \"netToGross\", \"net\": 600000, " + base +
+                "}, {\"mode\": \"gross\", \"gross\": 824898.98, " + base +
+                "}, {\"mode\": \"gross\", \"gross\": 1000000, \"inputs\": {\"tip_obracuna\": 4}, " +
+                base + "}]");
+    ASSERT_EQ(run.exitCode, 0) << run.answer.dump();
+    for (int i = 0; i < 3; ++i)
+        expectFigures(run.answer[i],
+                      {824898.98, 732820, 79067.80, 145831.18, 600000, 111022.23, 935921.21});
+    // Kind 4 keeps the gross typed: tax 10 % × (1000000 − 34221) = 96577.90, net 1000000 −
+    // 145831.18 − 96577.90 = 757590.92, total 1000000 + 111022.23
+    expectFigures(run.answer[3],
+                  {1000000, 732820, 96577.90, 145831.18, 757590.92, 111022.23, 1111022.23});
+}
+
+TEST(CalcCommand, PartTimeTakesTheReliefAndTheLowestBaseForItsHours) {
+    // March 2025 (168 hours), 84 hours: relief 14211.50, lowest base 22975; gross 30000 gives
+    // tax (30000 − 14211.50) × 0.1 = 1578.85 and net 30000 − 5970 − 1578.85 = 22451.15, and
+    // that net gives them back in both windows' modes.
+    const std::string base =
+        R"("year": 2025, "month": 3, "params": {"porez_zarade": 10,
+        "iznos_poreskog_oslobojenja": 28423, "Doprinosi_PIO": 14, "Doprinosi_zo": 5.15,
+        "doprinosi_nezaposlenost": 0.75, "Doprinosi_PIO_F": 10, "Doprinosi_zo_F": 5.15,
+        "minimalna_osnovica": 45950, "maksimalna_osnovica": 656425, "minimalna_osnovna": 51744})";
+    const std::string halfTime = R"("inputs": {"tip_obracuna": 1, "broj_sati": 84}, )";
+    const CalcRun run = runCalc(
+        "[{\"mode\": \"gross\", \"gross\": 30000, " + halfTime + base +
+        "}, {\"mode\": \"netToGross\", \"net\": 22451.15, " + halfTime + base +
+        "}, {\"mode\": \"net\", \"inputs\": {\"broj_sati\": 84, \"fiksna_plata\": 22451.15}, " +
+        base + "}, {\"mode\": \"gross\", \"gross\": 30000, " + base + "}]");
+    ASSERT_EQ(run.exitCode, 0) << run.answer.dump();
+    for (int i = 0; i < 3; ++i) {
+        expectFigures(run.answer[i], {30000, 30000, 1578.85, 5970, 22451.15, 4545, 34545});
+        EXPECT_EQ(run.answer[i].at("result").at("Oslobodjenje").get<double>(), 14211.50);
+    }
+    EXPECT_EQ(run.answer[0].at("minimumNet").get<double>(), 25872); // 51744 / 2
+    // Full time (hours not given: the fund's): the lowest base 45950; 2366.425 → 2366.42,
+    // 344.625 → 344.62; tax (30000 − 28423) × 0.1 = 157.70; net 30000 − 9144.04 − 157.70
+    expectFigures(run.answer[3], {30000, 45950, 157.70, 9144.04, 20698.26, 6961.42, 36961.42});
+    EXPECT_EQ(run.answer[3].at("hoursWorked").get<double>(), 168);
 }
 
 TEST(CalcCommand, ErrorsAnswerWithTheMessageAndFail) {
