@@ -22,7 +22,7 @@ protected:
                      .name = "Đorđe",
                      .unit = production,
                      .calcType = 1,
-                     .fixedTerm = true});
+                     .termEnd = Date{2026, 6, 30}});
         addEmployee({.surname = "Marić", .name = "Šime", .unit = office, .owner = true});
         addEmployee({.surname = "Lukić", .name = "Ivan", .unit = office, .inactive = true});
     }
