@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include "CompanyFixture.h"
+#include "Controls.h"
 #include "DeductionDb.h"
 #include "WindowTest.h"
 #include "employees/DeductionCommands.h"
@@ -26,6 +27,7 @@ using namespace zarion;
 using namespace zarion::employees;
 using zarion::ui::operator""_q;
 namespace dt = zarion::ui::testing;
+using zarion::testing::rowWithText;
 
 struct Fixture : test::CompanyFixture {
     test::DeductionDb data{payroll()};
@@ -51,10 +53,6 @@ struct Fixture : test::CompanyFixture {
         return data.db()
             .scalar("SELECT count(*) FROM obustave_radnici WHERE id_obustava = ?", deduction)
             .value_or(-1);
-    }
-    static QTreeWidgetItem* rowWithText(QTreeWidget* list, const QString& text) {
-        const auto found = list->findItems(text, Qt::MatchExactly, 0);
-        return found.isEmpty() ? nullptr : found.front();
     }
     static int checkedRows(QTreeWidget* list, int column) {
         int checked = 0;
@@ -86,7 +84,7 @@ void DeductionWindowsTest::setForAllAndRemoveFromAllRewriteTheParticipations() {
     auto* employees = window.findChild<QTreeWidget*>("listRadnici");
     auto* count = window.findChild<QLabel*>("lblUkupno");
     QCOMPARE(deductions->topLevelItemCount(), 3); // the creditor of loans is not a standing one
-    deductions->setCurrentItem(Fixture::rowWithText(deductions, "Sindikat metalaca"));
+    deductions->setCurrentItem(rowWithText(deductions, "Sindikat metalaca"));
     QCOMPARE(Fixture::checkedRows(employees, 3), 1);
 
     dt::queueYes();
@@ -118,8 +116,8 @@ void DeductionWindowsTest::doubleClickTogglesOneEmployee() {
     frmObustaveProc window(f_->context);
     auto* deductions = window.findChild<QTreeWidget*>("listObustave");
     auto* employees = window.findChild<QTreeWidget*>("listRadnici");
-    deductions->setCurrentItem(Fixture::rowWithText(deductions, "Kantina"));
-    employees->setCurrentItem(Fixture::rowWithText(employees, "Petrović Marko"));
+    deductions->setCurrentItem(rowWithText(deductions, "Kantina"));
+    employees->setCurrentItem(rowWithText(employees, "Petrović Marko"));
 
     dt::queueYes();
     window.listRadnici_DoubleClick();
@@ -129,7 +127,7 @@ void DeductionWindowsTest::doubleClickTogglesOneEmployee() {
 
     dt::queueText("po dogovoru");
     QTest::mouseClick(window.findChild<QPushButton*>("cmdOpis"), Qt::LeftButton);
-    QCOMPARE(Fixture::rowWithText(employees, "Petrović Marko")->text(2), "po dogovoru"_q);
+    QCOMPARE(rowWithText(employees, "Petrović Marko")->text(2), "po dogovoru"_q);
 
     dt::queueYes();
     window.listRadnici_DoubleClick();
@@ -174,15 +172,15 @@ void DeductionWindowsTest::perEmployeeWindowShowsInactiveDeductionsInRed() {
     auto* standing = window.findChild<QTreeWidget*>("listObustave");
     QCOMPARE(standing->topLevelItemCount(), 3);
     const QColor red(Qt::red);
-    QVERIFY(Fixture::rowWithText(standing, "Sindikat metalaca")->foreground(0).color() != red);
-    QTreeWidgetItem* insurance = Fixture::rowWithText(standing, "Dobrovoljno osiguranje");
+    QVERIFY(rowWithText(standing, "Sindikat metalaca")->foreground(0).color() != red);
+    QTreeWidgetItem* insurance = rowWithText(standing, "Dobrovoljno osiguranje");
     QCOMPARE(insurance->foreground(0).color(), red);
 
     standing->setCurrentItem(insurance);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAktiviraj"), Qt::LeftButton);
     QVERIFY(wasShown("Obustava Dobrovoljno osiguranje za izabranog radnika je aktivirana!"));
     QCOMPARE(f_->rows(f_->insurance), 1);
-    insurance = Fixture::rowWithText(standing, "Dobrovoljno osiguranje");
+    insurance = rowWithText(standing, "Dobrovoljno osiguranje");
     QVERIFY(insurance->foreground(0).color() != red);
     standing->setCurrentItem(insurance);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAktiviraj"), Qt::LeftButton);

@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "CompanyFixture.h"
+#include "Controls.h"
 #include "DeductionDb.h"
 #include "EmployeeSeed.h"
 #include "Typing.h"
@@ -34,6 +35,7 @@
 
 using namespace zarion;
 using namespace zarion::employees;
+using zarion::testing::rowWithText;
 
 namespace {
 
@@ -102,11 +104,6 @@ void registerWindows() {
     statements.findChild<QLineEdit*>("txtID_Radnik")->setText(QString::number(ana));
     QTest::mouseClick(statements.findChild<QPushButton*>("cmdPrikazi"), Qt::LeftButton);
     grab(statements, "frmIzvZaposleni");
-}
-
-QTreeWidgetItem* rowWithText(QTreeWidget* list, const QString& text) {
-    const auto found = list->findItems(text, Qt::MatchExactly, 0);
-    return found.isEmpty() ? nullptr : found.front();
 }
 
 // A company paid in two parts with March 2024 posted: loans and standing deductions withheld.
