@@ -6,6 +6,5 @@ cd "$(dirname "$0")/.."
 folder="$(realpath -m "${1:-build/ci/screenshots}")"
 cmake --preset ci >/dev/null
 cmake --build --preset ci --target zarion-screenshots
-mkdir -p "$folder"
 QT_QPA_PLATFORM=offscreen LC_ALL=C.UTF-8 build/ci/tests/screenshots/zarion-screenshots "$folder"
 echo "Pictures written to $folder"

@@ -10,9 +10,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "CompanyFixture.h"
 #include "Controls.h"
-#include "DeductionDb.h"
+#include "DeductionCompany.h"
 #include "WindowTest.h"
 #include "employees/DeductionCommands.h"
 #include "employees/frmKrediti.h"
@@ -29,26 +28,7 @@ using zarion::ui::operator""_q;
 namespace dt = zarion::ui::testing;
 using zarion::testing::rowWithText;
 
-struct Fixture : test::CompanyFixture {
-    test::DeductionDb data{payroll()};
-    std::int64_t marko = data.employee("Petrović", "Marko", false, "1203985710123");
-    std::int64_t ana = data.employee("Antić", "Ana", false, "0507990715555");
-    std::int64_t jelena = data.employee("Šćepanović", "Jelena", false, "2811992725019");
-    std::int64_t former = data.employee("Đukić", "Milan", true);
-    std::int64_t union_ = data.deduction("Sindikat metalaca", 0, 1, "205-0000000123456-78");
-    std::int64_t insurance =
-        data.deduction("Dobrovoljno osiguranje", 1, 1500, "160-0000000055000-11");
-    std::int64_t canteen = data.deduction("Kantina", 2, 2000, "170-0000000001111-22");
-    std::int64_t bank =
-        data.deduction("Banca Intesa - krediti", 3, 0, "160-0000000599900-44", "97 1100");
-
-    Fixture()
-        : CompanyFixture({{2024, 3, 14}, 10, 0, 0}) {
-        master();
-        payroll().run("INSERT INTO parametri2(racun_za_isplatu, opstina) "
-                      "VALUES ('205-0000000999900-11', 'Šabac')");
-    }
-
+struct Fixture : test::DeductionCompany {
     std::int64_t rows(std::int64_t deduction) {
         return data.db()
             .scalar("SELECT count(*) FROM obustave_radnici WHERE id_obustava = ?", deduction)

@@ -15,9 +15,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "CompanyFixture.h"
 #include "Controls.h"
-#include "EmployeeSeed.h"
+#include "RegisterCompany.h"
 #include "Typing.h"
 #include "WindowTest.h"
 #include "employees/EmployeeListModel.h"
@@ -32,32 +31,8 @@
 using namespace zarion;
 namespace dt = zarion::ui::testing;
 
-struct Fixture : test::CompanyFixture {
-    std::int64_t production = 0;
-    std::int64_t office = 0;
-    std::int64_t bank = 0;
+struct Fixture : test::RegisterCompany {
     std::unique_ptr<employees::frmZaposleni> window;
-
-    Fixture()
-        : CompanyFixture({{2026, 3, 16}, 9, 0, 0}) {
-        db().run("INSERT INTO radne_jedinice(Naziv) VALUES ('Proizvodnja')");
-        production = db().lastInsertId();
-        db().run("INSERT INTO radne_jedinice(Naziv) VALUES ('Uprava')");
-        office = db().lastInsertId();
-        db().run("INSERT INTO banke(banka, tekuci_Racun) VALUES ('Banka Intesa', '160-1')");
-        bank = db().lastInsertId();
-        test::addEmployee(
-            db(), {.surname = "Šćepanović", .name = "Ana", .unit = production, .bank = bank});
-        test::addEmployee(
-            db(),
-            {.surname = "Ilić", .name = "Đorđe", .unit = production, .bank = bank, .calcType = 1});
-        test::addEmployee(
-            db(),
-            {.surname = "Marić", .name = "Šime", .unit = office, .bank = bank, .owner = true});
-        test::addEmployee(
-            db(),
-            {.surname = "Lukić", .name = "Ivan", .unit = office, .bank = bank, .inactive = true});
-    }
 
     db::Database& db() { return payroll(); }
 

@@ -2,6 +2,7 @@
 // forms into the folder named on the command line.
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeView>
@@ -9,10 +10,9 @@
 #include <QtTest>
 #include <cstdio>
 
-#include "CompanyFixture.h"
 #include "Controls.h"
-#include "DeductionDb.h"
-#include "EmployeeSeed.h"
+#include "DeductionCompany.h"
+#include "RegisterCompany.h"
 #include "Typing.h"
 #include "employees/DeductionPricing.h"
 #include "employees/EmployeeListModel.h"
@@ -60,22 +60,13 @@ void pdf(const report::Document& document, const char* name) {
     }
 }
 
-// The register with two units, a bank, four employees (one an owner, one gone) and a month paid.
+// The register with a month paid to Šćepanović Ana, a bookkeeper.
 void registerWindows() {
-    test::CompanyFixture company({{2026, 3, 16}, 9, 0, 0});
+    test::RegisterCompany company;
     db::Database& db = company.payroll();
-    db.run("INSERT INTO radne_jedinice(Naziv) VALUES ('Proizvodnja'), ('Uprava')");
-    db.run("INSERT INTO banke(banka, tekuci_Racun) VALUES ('Banka Intesa', '160-1')");
+    const std::int64_t ana = company.ana;
     db.run("INSERT INTO zanimanje(SIFRA, Zanimanje) VALUES ('2411.01', 'Knjigovođa')");
-    const std::int64_t ana = test::addEmployee(
-        db,
-        {.surname = "Šćepanović", .name = "Ana", .unit = 1, .bank = 1, .jobTitle = "Knjigovođa"});
-    test::addEmployee(db,
-                      {.surname = "Ilić", .name = "Đorđe", .unit = 1, .bank = 1, .calcType = 1});
-    test::addEmployee(db,
-                      {.surname = "Marić", .name = "Šime", .unit = 2, .bank = 1, .owner = true});
-    test::addEmployee(db,
-                      {.surname = "Lukić", .name = "Ivan", .unit = 2, .bank = 1, .inactive = true});
+    db.run("UPDATE radnici SET radno_mesto = 'Knjigovođa' WHERE id_radnik = ?", ana);
     db.run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, broj_sati, BRUTO, porez_na_zaradu, "
            "Doprinosi_PIO, Doprinosi_PIO_F, NETO) VALUES (?, 1, 2026, 168, ?, ?, ?, ?, ?)",
            ana, 100000_din, 8000_din, 14000_din, 10000_din, 70850_din);
@@ -106,20 +97,16 @@ void registerWindows() {
     grab(statements, "frmIzvZaposleni");
 }
 
-// A company paid in two parts with March 2024 posted: loans and standing deductions withheld.
+// The deductions' company paid in two parts with March 2024 posted: loans and standing
+// deductions withheld.
 void deductionWindows() {
-    test::CompanyFixture company({{2024, 3, 14}, 10, 0, 0});
+    test::DeductionCompany company;
     db::Database& db = company.payroll();
-    db.run("INSERT INTO parametri2(racun_za_isplatu, opstina) "
-           "VALUES ('205-0000000999900-11', 'Šabac')");
-    test::DeductionDb data(db);
-    const auto marko = data.employee("Petrović", "Marko", false, "1203985710123");
-    const auto ana = data.employee("Antić", "Ana", false, "0507990715555");
-    data.employee("Šćepanović", "Jelena", false, "2811992725019");
-    const auto union_ = data.deduction("Sindikat metalaca", 0, 1, "205-0000000123456-78");
-    data.deduction("Dobrovoljno osiguranje", 1, 1500, "160-0000000055000-11");
-    const auto bank =
-        data.deduction("Banca Intesa - krediti", 3, 0, "160-0000000599900-44", "97 1100");
+    test::DeductionDb& data = company.data;
+    const auto marko = company.marko;
+    const auto ana = company.ana;
+    const auto union_ = company.union_;
+    const auto bank = company.bank;
     data.twoParts(true);
     const auto loanMarko = data.loan(
         marko, bank, {.iznos = 6000, .prviDeo = 3000, .drugiDeo = 3000, .poziv = "11-2024"});
@@ -201,6 +188,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     folder = QString::fromLocal8Bit(argv[1]);
+    QDir().mkpath(folder);
     QApplication::setFont(QFont("DejaVu Sans", 10));
     registerWindows();
     deductionWindows();
