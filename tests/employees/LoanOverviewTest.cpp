@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "DeductionDb.h"
+#include "Templates.h"
 #include "employees/LoanChamberFile.h"
 #include "employees/LoanCreditorOverview.h"
 #include "employees/LoanOverviewReports.h"

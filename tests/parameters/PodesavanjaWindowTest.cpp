@@ -1,6 +1,4 @@
 // The table editor as the operator uses it: boxes, saving, the refusal message, the layout.
-#include "PodesavanjaWindowTest.h"
-
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +6,7 @@
 #include <QtTest>
 
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "parameters/ParametersCommands.h"
 #include "parameters/frmPodesavanja.h"
@@ -18,7 +17,7 @@ using namespace zarion;
 using namespace zarion::parameters;
 namespace dt = zarion::ui::testing;
 
-struct PodesavanjaWindowTest::Fixture {
+struct Fixture {
     test::TemplateDatabase db;
     FixedClock clock{{{2024, 3, 16}, 10, 0, 0}};
 
@@ -27,19 +26,15 @@ struct PodesavanjaWindowTest::Fixture {
     }
 };
 
-PodesavanjaWindowTest::PodesavanjaWindowTest() = default;
-PodesavanjaWindowTest::~PodesavanjaWindowTest() = default;
+class PodesavanjaWindowTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void PodesavanjaWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void PodesavanjaWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
+private slots:
+    void firstSaveCreatesTheRowAndCloses();
+    void refusedValueStoresNothingNamesTheColumnAndStaysOpen();
+    void fortyFiveColumnsLieInTwoColumnsOfBoxes();
+    void menuOpensTheEditorsAndLeavesTheMonthCalculationForLater();
+};
 
 void PodesavanjaWindowTest::firstSaveCreatesTheRowAndCloses() {
     frmPodesavanja window(*f_->db, QStringLiteral("kurs"));
@@ -140,3 +135,4 @@ void PodesavanjaWindowTest::menuOpensTheEditorsAndLeavesTheMonthCalculationForLa
 }
 
 QTEST_MAIN(PodesavanjaWindowTest)
+#include "PodesavanjaWindowTest.moc"

@@ -15,7 +15,7 @@
 #include "Controls.h"
 #include "IndividualDb.h"
 #include "TempDir.h"
-#include "Templates.h"
+#include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "parameters/frmTipObracuna.h"
@@ -43,10 +43,7 @@ struct FrmObracunJedTest::Fixture {
         context.CalcYear = 2026;
         context.CalcMonth = 3;
         context.CalcFinal = true;
-        std::filesystem::create_directories(context.companyFolder());
-        context.PayrollDb = db::Database::create(context.companyFolder() / "plate.db");
-        context.PayrollDb->execScript("PRAGMA synchronous = OFF");
-        context.PayrollDb->execScript(schema::payrollSql());
+        context.PayrollDb = test::makeTemplateDatabase(context.companyFolder() / "plate.db");
         seed = std::make_unique<test::IndividualSeed>(*context.PayrollDb);
         ana = seed->employee("Ilić", {2026, 1, 1});
         seed->percentDeduction(ana, 10);

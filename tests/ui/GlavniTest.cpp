@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "TempDir.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "ui/DialogTesting.h"
 #include "ui/Dialogs.h"
@@ -33,18 +34,12 @@ void collect(const QList<QAction*>& actions, QList<QAction*>& out) {
 
 } // namespace
 
-class GlavniTest : public QObject {
+class GlavniTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     FixedClock clock_{DateTime{{2024, 3, 1}}};
 
 private slots:
-    void init() {
-        t::clear();
-        t::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(t::pending(), 0); }
-
     void menuHoldsEveryCommandInOrderWithItsCaption() {
         AppContext context(clock_);
         frmGlavni window(context);
