@@ -5,11 +5,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QtTest>
 
 #include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "parameters/ParametersCommands.h"
+#include "parameters/TableEditor.h"
 #include "parameters/frmPodesavanja.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
@@ -43,9 +46,14 @@ void PodesavanjaWindowTest::cleanup() {
 
 void PodesavanjaWindowTest::firstSaveCreatesTheRowAndCloses() {
     frmPodesavanja window(*f_->db, QStringLiteral("kurs"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("kurs"));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Labela_2"))->text(),
+    QCOMPARE(window.windowTitle(), QStringLiteral("Kurs strane valute"));
+    // The operator's description of the column, its name small beneath it, both in the tooltip.
+    const QString usd =
+        QString::fromUtf8("Kurs američkog dolara za obustave u dolarima (dinara za 1 USD)");
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Labela_2"))->text(), usd);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblKolona_2"))->text(),
              QStringLiteral("kurs_usd"));
+    QCOMPARE(f_->box(window, 2)->toolTip(), usd + QStringLiteral("\nkurs_usd"));
     QVERIFY(f_->box(window, 0)->text().isEmpty());
 
     window.show();
@@ -107,8 +115,31 @@ void PodesavanjaWindowTest::fortyFiveColumnsLieInTwoColumnsOfBoxes() {
         QCOMPARE(at(column).x(), at(40).x());
         QCOMPARE(at(column).y(), at(column - 40).y()); // 41 to 44 from its top
     }
+    // A column without a description is captioned with its name alone.
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Labela_44"))->text(),
              QStringLiteral("dodatni_4"));
+    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("lblKolona_44")));
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblKolona_40")));
+}
+
+void PodesavanjaWindowTest::descriptionsStandWholeBesideTheirBoxesWithinTheScreen() {
+    for (const char* table : {"postavke", "parametri2"}) {
+        frmPodesavanja window(*f_->db, QString::fromLatin1(table));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.frameGeometry().width() <= window.screen()->availableSize().width());
+        QVERIFY(window.frameGeometry().height() <= window.screen()->availableSize().height());
+        for (int column = 0; f_->box(window, column); ++column) {
+            auto* caption = window.findChild<QLabel*>(QStringLiteral("Labela_%1").arg(column));
+            QLineEdit* box = f_->box(window, column);
+            // Every line of the description has room, and it ends before its box begins.
+            QVERIFY2(caption->width() >= caption->minimumSizeHint().width() &&
+                         caption->height() >= caption->heightForWidth(caption->width()),
+                     qPrintable(caption->text()));
+            QVERIFY(caption->mapTo(&window, QPoint(caption->width(), 0)).x() <=
+                    box->mapTo(&window, QPoint(0, 0)).x());
+        }
+    }
 }
 
 void PodesavanjaWindowTest::menuOpensTheEditorsAndLeavesTheMonthCalculationForLater() {
@@ -130,13 +161,40 @@ void PodesavanjaWindowTest::menuOpensTheEditorsAndLeavesTheMonthCalculationForLa
         editor->reject();
     });
     window.command(QStringLiteral("mnuOstali"))->trigger();
-    QCOMPARE(opened, QStringLiteral("parametri2"));
+    QCOMPARE(opened, QString::fromUtf8("Uplatni računi"));
     QCOMPARE(*context.PayrollDb->scalar("SELECT count(*) FROM parametri2"), std::int64_t{0});
 
     bool calculationOpened = false;
     enableMonthCalculation(window, context, [&] { calculationOpened = true; });
     QVERIFY(window.command(QStringLiteral("mnuPojOLD"))->isEnabled());
     QVERIFY(!calculationOpened);
+}
+
+// Pictures of the editor on every table for a person to look at: written when ZARION_SCREENSHOTS
+// names a folder.
+void PodesavanjaWindowTest::screenshots() {
+    const QString folder = qEnvironmentVariable("ZARION_SCREENSHOTS");
+    if (folder.isEmpty())
+        QSKIP("ZARION_SCREENSHOTS is not set");
+    QApplication::setFont(QFont("DejaVu Sans", 10));
+    f_->db->run("INSERT INTO postavke(nacin_obracuna, fiksni_sati, na_pola_meseca, "
+                "folder_knjigovodstva) VALUES (1, 0, 1, '/home/plate/knjigovodstvo/2026')");
+    f_->db->run("INSERT INTO parametri2(racun_porez_na_plate, poziv_na_broj_porez, "
+                "racun_za_isplatu) VALUES ('840-4848-37', '97 12-345-6789012', "
+                "'160-0000000123456-78')");
+    for (std::string_view name : editorTables()) {
+        const QString table = QString::fromUtf8(name.data(), qsizetype(name.size()));
+        frmPodesavanja window(*f_->db, table);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.grab().save(folder + "/frmPodesavanja-" + table + ".png"));
+        // The foot of a table that scrolls.
+        QScrollBar* bar = window.findChild<QScrollArea*>("scrFields")->verticalScrollBar();
+        if (bar->maximum() > 0) {
+            bar->setValue(bar->maximum());
+            QVERIFY(window.grab().save(folder + "/frmPodesavanja-" + table + "-kraj.png"));
+        }
+    }
 }
 
 QTEST_MAIN(PodesavanjaWindowTest)

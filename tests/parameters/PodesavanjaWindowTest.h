@@ -16,7 +16,9 @@ private slots:
     void firstSaveCreatesTheRowAndCloses();
     void refusedValueStoresNothingNamesTheColumnAndStaysOpen();
     void fortyFiveColumnsLieInTwoColumnsOfBoxes();
+    void descriptionsStandWholeBesideTheirBoxesWithinTheScreen();
     void menuOpensTheEditorsAndLeavesTheMonthCalculationForLater();
+    void screenshots();
 
 private:
     struct Fixture;
