@@ -2,77 +2,21 @@
 
 #include <gtest/gtest.h>
 
-#include "PayrollDatabase.h"
-#include "PostedSalaries.h"
+#include "MarchPayroll.h"
 #include "outputs/SerbianOrder.h"
 
 namespace zarion::outputs {
 namespace {
 
-using test::EmployeeSeed;
+using test::din;
 
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
-
-payroll::SalaryResult salary(const char* gross, const char* tax, const char* net) {
-    payroll::SalaryResult r;
-    r.BRUTO = din(gross);
-    r.porez_na_zaradu = din(tax);
-    r.NETO = din(net);
-    r.tekuci_Racun = "160-0000000012345-67";
-    return r;
-}
-
-// March 2026: three employees in two units, an owner, an employee the register lost, the
-// advance and the final calculation.
-class PayrollListTest : public ::testing::Test {
+class PayrollListTest : public ::testing::Test, protected test::MarchPayroll {
 protected:
-    void SetUp() override {
-        payroll::MonthParameters rates;
-        rates.porez_zarade = 10;
-        seed.monthRates(2026, 3, rates);
-        const auto office = seed.unit("Uprava");
-        const auto works = seed.unit("Proizvodnja");
-        sarić = seed.employee({.Prezime = "Šarić", .Ime = "Ana", .id_rj = office});
-        colić = seed.employee({.Prezime = "Čolić", .Ime = "Zoran", .id_rj = works});
-        babić = seed.employee({.Prezime = "Babić", .Ime = "Ivan", .id_rj = office});
-        owner =
-            seed.employee({.Prezime = "Vlasnić", .Ime = "Petar", .id_rj = office, .vlasnik = true});
-
-        auto b = salary("100000", "6577.90", "73522.10");
-        b.Doprinosi_PIO = din("14000");
-        b.Doprinosi_PIO_F = din("10000");
-        babićFinal = seed.salary(CalculationKind::Final, babić, 2026, 3, b);
-        seed.deduction(babićFinal, false, "Banka Intesa", din("5000"));
-        seed.deduction(babićFinal, false, "Sindikat", din("2500.50"));
-        seed.linkedOtherIncome(babićFinal, babić, din("12000"));
-        seed.linkedOtherIncome(babićFinal, babić, din("345.67"));
-
-        auto c = salary("80000.40", "4577.94", "58500.30");
-        c.osnovica_doprinosa = din("90000");
-        c.Doprinosi_PIO_F = din("9000");
-        c.tekuci_Racun.clear();
-        seed.salary(CalculationKind::Final, colić, 2026, 3, c, din("58500.30"), 18);
-        seed.salary(CalculationKind::Final, sarić, 2026, 3, salary("60000", "2577.90", "43922.10"));
-        seed.salary(CalculationKind::Final, owner, 2026, 3, salary("200000", "16577.90", "140000"));
-        seed.salary(CalculationKind::Final, 999, 2026, 3, salary("1", "0", "1"));
-        seed.salary(CalculationKind::Final, babić, 2026, 2, salary("1", "0", "1"));
-
-        const auto advance = seed.salary(CalculationKind::Advance, babić, 2026, 3,
-                                         salary("50000", "3288.95", "36761.05"));
-        seed.deduction(advance, true, "Banka Intesa", din("2000"));
-    }
-
     PayrollList list(Payment payment, std::int64_t unit = 0) {
         auto loaded = loadPayrollList(*db, {2026, 3, payment, unit});
         EXPECT_TRUE(loaded.ok()) << loaded.message();
         return loaded.value();
     }
-
-    test::PayrollDatabase db;
-    test::PostedSalaries seed{*db};
-    std::int64_t sarić = 0, colić = 0, babić = 0, owner = 0, babićFinal = 0;
 };
 
 TEST_F(PayrollListTest, MonthWithoutParametersIsRefused) {
@@ -126,12 +70,12 @@ TEST_F(PayrollListTest, UnknownEmployeeIsNamedAndLeftOut) {
     ASSERT_EQ(all.missingEmployees.size(), 1u);
     EXPECT_EQ(missingEmployeeMessage(all.missingEmployees[0]),
               "Greska kod pronalazenja ranika sa ID: 999 u bazi!");
-    const PayrollList works = list(Payment::Whole, 2);
-    EXPECT_TRUE(works.missingEmployees.empty());
-    ASSERT_EQ(works.employees.size(), 1u);
-    EXPECT_EQ(works.employees[0].fullName(), "Čolić Zoran");
-    EXPECT_TRUE(works.owners.empty());
-    EXPECT_EQ(works.totals.BRUTO, din("80000.40"));
+    const PayrollList production = list(Payment::Whole, works);
+    EXPECT_TRUE(production.missingEmployees.empty());
+    ASSERT_EQ(production.employees.size(), 1u);
+    EXPECT_EQ(production.employees[0].fullName(), "Čolić Zoran");
+    EXPECT_TRUE(production.owners.empty());
+    EXPECT_EQ(production.totals.BRUTO, din("80000.40"));
 }
 
 TEST_F(PayrollListTest, FirstPartReadsTheAdvanceAndItsDeductions) {
