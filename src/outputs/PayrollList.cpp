@@ -4,6 +4,7 @@
 #include <map>
 #include <utility>
 
+#include "core/Text.h"
 #include "outputs/SerbianOrder.h"
 
 namespace zarion::outputs {
@@ -142,6 +143,12 @@ Outcome<PayrollList> loadPayrollList(db::Database& payroll, const ListSelection&
     PayrollList list;
     list.selection = selection;
     list.rates = *rates;
+    list.unitName = "Sve radne jedinice"_yu;
+    if (selection.unit != 0) {
+        db::Statement unit = payroll.prepare("SELECT Naziv FROM radne_jedinice WHERE id_rj = ?");
+        unit.bindAll(selection.unit);
+        list.unitName = unit.step() ? unit.text(0) : std::string();
+    }
 
     const auto deductions = deductionSums(payroll, selection);
     const auto linked = linkedOtherIncome(payroll, selection);

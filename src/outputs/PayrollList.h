@@ -96,6 +96,7 @@ struct PayrollTotals {
 // rates the payslips print, and the employees the register no longer holds.
 struct PayrollList {
     ListSelection selection;
+    std::string unitName; // the unit's name, "Sve radne jedinice" for all
     payroll::MonthParameters rates;
     std::vector<PayrollRow> employees; // in Serbian alphabetical order of surname and name
     std::vector<PayrollRow> owners;
