@@ -54,9 +54,7 @@ report::Document tablePrintout(const report::CompanyData& company,
     for (std::size_t i = 0; i < columns.size(); ++i)
         total.push_back(columns[i].summed ? report::ListCell(sums[i])
                                           : report::ListCell(std::string()));
-    p.setFontBold(true);
     list.row(total);
-    p.setFontBold(false);
     if (after)
         after(list);
     list.finish();

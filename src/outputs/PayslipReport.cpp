@@ -18,7 +18,7 @@ constexpr double Line = 4.3;
 constexpr double Bottom = 278;
 
 std::string twoDecimals(double value) {
-    std::string text = format(value, NumberFormat::General);
+    std::string text = format(value, NumberFormat::Plain2);
     for (char& c : text)
         if (c == '.')
             c = ',';

@@ -45,12 +45,12 @@ std::vector<const PayrollRow*> employeeRows(const PayrollList& list) {
     return rows;
 }
 
-TableHeading registerHeading(const std::string& title, const PayrollList& list) {
+TableHeading registerHeading(const std::string& title, const PayrollList& list, double fontSize) {
     return {title + std::to_string(list.selection.month) + "/" +
                 std::to_string(list.selection.year),
             {"Radna jedinica: "_yu + list.unitName},
             report::Orientation::Landscape,
-            6.5};
+            fontSize};
 }
 
 std::string grade(Row r) {
@@ -91,32 +91,33 @@ Currency compensations(Row r) {
 report::Document monthlyRegister(const ListPrint& print, const PayrollList& list) {
     const std::vector<TableColumn> columns{
         idColumn(20),
-        nameColumn(22, 22),
+        nameColumn(22, 20),
         text(
-            57, Align::Left, {"Radno mesto"_yu}, [](Row r) { return r.employee.radno_mesto; }, 13),
+            52, Align::Left, {"Radno mesto"_yu}, [](Row r) { return r.employee.radno_mesto; }, 12),
         text(
-            78, Align::Left, {"Str.", "sprema"}, [](Row r) { return r.employee.sss; }, 5),
-        text(87, Align::Left, {"Koef."_yu}, grade),
-        text(114, Align::Right, {"Osn.", "sati"}, [](Row r) { return number(r.calc.broj_sati); }),
-        amount(130, {"Osnovna", "zarada"}, [](Row r) { return r.calc.osnovna_bruto; }),
-        text(138, Align::Right, {"God.", "sta`a"_yu},
+            72, Align::Left, {"Str.", "sprema"}, [](Row r) { return r.employee.sss; }, 5),
+        text(81, Align::Left, {"Koef."_yu}, grade),
+        text(104, Align::Right, {"Osn.", "sati"}, [](Row r) { return number(r.calc.broj_sati); }),
+        amount(119, {"Osnovna", "zarada"}, [](Row r) { return r.calc.osnovna_bruto; }),
+        text(128, Align::Right, {"God.", "sta`a"_yu},
              [](Row r) { return std::to_string(r.serviceYears()); }),
-        amount(152, {"Minuli", "rad"}, [](Row r) { return r.calc.minuli_rad; }),
-        text(161, Align::Right, {"Efekt.", "sati"},
+        amount(141, {"Minuli", "rad"}, [](Row r) { return r.calc.minuli_rad; }),
+        text(150, Align::Right, {"Efekt.", "sati"},
              [](Row r) { return number(r.effectiveHours()); }),
-        amount(176, {"NETO"}, [](Row r) { return r.calc.NETO; }),
-        amount(189, {"Porez"}, [](Row r) { return r.calc.porez_na_zaradu; }),
-        amount(202, {"Uk.", "obustave"}, [](Row r) { return r.deductions; }),
-        amount(216, {"Doprinosi", "radnik"}, employeeContributions),
-        amount(230, {"Doprinosi", "RO"}, employerContributions),
-        amount(245, {"Uk.", "obaveza"}, totalObligation),
-        amount(260, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
-        amount(275, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
-        text(278, Align::Left, {"Potpis"}, [](Row) { return std::string("__________"); }),
+        amount(166, {"NETO"}, [](Row r) { return r.calc.NETO; }),
+        amount(179, {"Porez"}, [](Row r) { return r.calc.porez_na_zaradu; }),
+        amount(193, {"Uk.", "obustave"}, [](Row r) { return r.deductions; }),
+        amount(208, {"Doprinosi", "radnik"}, employeeContributions),
+        amount(223, {"Doprinosi", "RO"}, employerContributions),
+        amount(239, {"Uk.", "obaveza"}, totalObligation),
+        amount(255, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
+        amount(271, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
+        text(275, Align::Left, {"Potpis"}, [](Row) { return std::string("__________"); }),
     };
-    return tablePrintout(print.company, print.logo,
-                         registerHeading("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: "_yu, list),
-                         columns, employeeRows(list), signatures);
+    return tablePrintout(
+        print.company, print.logo,
+        registerHeading("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: "_yu, list, 6.5), columns,
+        employeeRows(list), signatures);
 }
 
 std::map<std::int64_t, Currency> advancesOfMonth(db::Database& payroll, int year, int month) {
@@ -139,29 +140,29 @@ report::Document extendedRegister(const ListPrint& print, const PayrollList& lis
         return r.calc.pripravnost_i + r.calc.pripravnostaktivna_i;
     };
     const std::vector<TableColumn> columns{
-        idColumn(18),
-        nameColumn(20, 20),
-        text(59, Align::Right, {"Ocena"}, [](Row r) { return number(r.calc.ocena_radnog_ucinka); }),
-        text(68, Align::Right, {"Osn.", "sati"}, [](Row r) { return number(r.calc.broj_sati); }),
-        amount(81, {"Osnovna", "zarada"}, [](Row r) { return r.calc.osnovna_bruto; }),
-        amount(92, {"Minuli", "rad"}, [](Row r) { return r.calc.minuli_rad; }),
-        amount(103, {"De`urstvo"_yu}, [](Row r) { return r.calc.dezurstvo_i; }),
-        amount(114, {"Prod.rad"}, [](Row r) { return r.calc.produzeni_rad_i; }),
-        amount(126, {"Pripravnost"}, standBy),
-        amount(138, {"Naknade"}, compensations),
-        amount(150, {"Rad.u~inak"_yu, "(bruto)"}, [](Row r) { return r.calc.stimulacije; }),
-        text(158, Align::Right, {"Efekt.", "sati"},
+        idColumn(15),
+        nameColumn(17, 18),
+        text(52, Align::Right, {"Ocena"}, [](Row r) { return number(r.calc.ocena_radnog_ucinka); }),
+        text(60, Align::Right, {"Osn.", "sati"}, [](Row r) { return number(r.calc.broj_sati); }),
+        amount(74, {"Osnovna", "zarada"}, [](Row r) { return r.calc.osnovna_bruto; }),
+        amount(87, {"Minuli", "rad"}, [](Row r) { return r.calc.minuli_rad; }),
+        amount(100, {"De`ur-"_yu, "stvo"}, [](Row r) { return r.calc.dezurstvo_i; }),
+        amount(113, {"Prod.", "rad"}, [](Row r) { return r.calc.produzeni_rad_i; }),
+        amount(126, {"Priprav-", "nost"}, standBy),
+        amount(139, {"Naknade"}, compensations),
+        amount(152, {"Rad.u~in."_yu, "(bruto)"}, [](Row r) { return r.calc.stimulacije; }),
+        text(160, Align::Right, {"Efekt.", "sati"},
              [](Row r) { return number(r.effectiveHours()); }),
-        amount(171, {"NETO"}, [](Row r) { return r.calc.NETO; }),
-        amount(183, {"Porez"}, [](Row r) { return r.calc.porez_na_zaradu; }),
-        amount(193, {"Sol.", "porez"}, [](Row r) { return r.calc.solidarni_porez; }),
-        amount(205, {"Akontacija"}, advance),
-        amount(217, {"Uk.", "obustave"}, [](Row r) { return r.deductions; }),
-        amount(230, {"Doprinosi", "radnik"}, employeeContributions),
-        amount(243, {"Doprinosi", "RO"}, employerContributions),
-        amount(257, {"Uk.", "obaveza"}, totalObligation),
-        amount(272, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
-        amount(288, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
+        amount(174, {"NETO"}, [](Row r) { return r.calc.NETO; }),
+        amount(187, {"Porez"}, [](Row r) { return r.calc.porez_na_zaradu; }),
+        amount(199, {"Sol.", "porez"}, [](Row r) { return r.calc.solidarni_porez; }),
+        amount(212, {"Akonta-", "cija"}, advance),
+        amount(225, {"Uk.", "obustave"}, [](Row r) { return r.deductions; }),
+        amount(238, {"Doprin.", "radnik"}, employeeContributions),
+        amount(251, {"Doprin.", "RO"}, employerContributions),
+        amount(264, {"Uk.", "obaveza"}, totalObligation),
+        amount(278, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
+        amount(292, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
     };
     const auto totals = [&](report::ListFlow& flow) {
         const auto sum = [&](const std::function<Currency(Row)>& value) {
@@ -190,9 +191,10 @@ report::Document extendedRegister(const ListPrint& print, const PayrollList& lis
         totalLine(flow, "UK.OBAVEZA:"_yu, sum(totalObligation));
         signatures(flow);
     };
-    return tablePrintout(print.company, print.logo,
-                         registerHeading("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: "_yu, list),
-                         columns, employeeRows(list), totals);
+    return tablePrintout(
+        print.company, print.logo,
+        registerHeading("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: "_yu, list, 6), columns,
+        employeeRows(list), totals);
 }
 
 report::Document earningsList(const ListPrint& print, const PayrollList& list) {
@@ -210,17 +212,17 @@ report::Document earningsList(const ListPrint& print, const PayrollList& list) {
         amount(135, {"No}ni rad"_yu}, [](Row r) { return r.calc.nocni_rad_i; }),
         amount(149, {"Nedelja", "i praz."}, holidays),
         amount(162, {"Minuli", "rad"}, [](Row r) { return r.calc.minuli_rad; }),
-        amount(176, {"Bolovanje65"}, [](Row r) { return r.calc.bolovnje65_i; }),
-        amount(191, {"Bolovanje100"}, [](Row r) { return r.calc.bolovanje100_i; }),
-        amount(205, {"God.odmor"}, [](Row r) { return r.calc.godisnji_i; }),
-        amount(218, {"Topl.obrok"}, [](Row r) { return r.calc.topli_obrok; }),
+        amount(176, {"Bolovanje", "65"}, [](Row r) { return r.calc.bolovnje65_i; }),
+        amount(191, {"Bolovanje", "100"}, [](Row r) { return r.calc.bolovanje100_i; }),
+        amount(205, {"God.", "odmor"}, [](Row r) { return r.calc.godisnji_i; }),
+        amount(218, {"Topl.", "obrok"}, [](Row r) { return r.calc.topli_obrok; }),
         amount(231, {"Regres"}, [](Row r) { return r.calc.regres; }),
-        amount(245, {"Fiks.plata"}, [](Row r) { return r.calc.fiksna_plata; }),
-        amount(259, {"Stimulacije"}, [](Row r) { return r.calc.stimulacije; }),
-        amount(278, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
+        amount(245, {"Fiks.", "plata"}, [](Row r) { return r.calc.fiksna_plata; }),
+        amount(262, {"Stimu-", "lacije"}, [](Row r) { return r.calc.stimulacije; }),
+        amount(282, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
     };
     return tablePrintout(print.company, print.logo,
-                         registerHeading("SPISAK ZARADA ZA MESEC: "_yu, list), columns,
+                         registerHeading("SPISAK ZARADA ZA MESEC: "_yu, list, 6.5), columns,
                          employeeRows(list), signatures);
 }
 
@@ -239,17 +241,17 @@ report::Document deductionsList(const ListPrint& print, const PayrollList& list,
         amount(88, {"BRUTO"}, [](Row r) { return r.calc.BRUTO; }),
         amount(104, {"Porez na", "platu"}, [](Row r) { return r.calc.porez_na_zaradu; }),
         amount(120, {"Doprinosi", "PIO"}, [](Row r) { return r.calc.Doprinosi_PIO; }),
-        amount(135, {"", "ZO"}, [](Row r) { return r.calc.Doprinosi_zo; }),
-        amount(152, {"", "nezaposlenost"}, [](Row r) { return r.calc.doprinosi_nezaposlenost; }),
-        amount(170, {"NETO"}, [](Row r) { return r.calc.NETO; }),
-        amount(187, {"1"}, nth(0)),
-        amount(203, {"2"}, nth(1)),
-        amount(219, {"3"}, nth(2)),
-        amount(235, {"4"}, nth(3)),
-        amount(255, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
+        amount(136, {"", "ZO"}, [](Row r) { return r.calc.Doprinosi_zo; }),
+        amount(160, {"", "nezaposlenost"}, [](Row r) { return r.calc.doprinosi_nezaposlenost; }),
+        amount(178, {"NETO"}, [](Row r) { return r.calc.NETO; }),
+        amount(194, {"1"}, nth(0)),
+        amount(210, {"2"}, nth(1)),
+        amount(226, {"3"}, nth(2)),
+        amount(242, {"4"}, nth(3)),
+        amount(262, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
     };
     return tablePrintout(print.company, print.logo,
-                         registerHeading("SPISAK OBUSTAVA ZA MESEC: "_yu, list), columns,
+                         registerHeading("SPISAK OBUSTAVA ZA MESEC: "_yu, list, 6.5), columns,
                          employeeRows(list), signatures);
 }
 
