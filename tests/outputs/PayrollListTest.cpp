@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MarchPayroll.h"
+#include "outputs/PayrollListColumns.h"
 #include "outputs/SerbianOrder.h"
 
 namespace zarion::outputs {
@@ -86,6 +87,38 @@ TEST_F(PayrollListTest, FirstPartReadsTheAdvanceAndItsDeductions) {
     EXPECT_EQ(l.employees[0].linkedOtherNet, Currency());
     EXPECT_EQ(l.totals.toPay, din("34761.05"));
     EXPECT_EQ(list(Payment::Final).employees.size(), 3u);
+}
+
+TEST_F(PayrollListTest, ColumnsKeepTheirPositions) {
+    const PayrollList l = list(Payment::Whole);
+    const auto babićColumns = payrollListTexts(l.employees[0]);
+    ASSERT_EQ(babićColumns.size(), 75u);
+    EXPECT_EQ(babićColumns[1], "Babić Ivan");
+    EXPECT_EQ(babićColumns[27], "100000.00");
+    EXPECT_EQ(babićColumns[29], "14000.00");
+    EXPECT_EQ(babićColumns[32], "73522.10");
+    EXPECT_EQ(babićColumns[47], std::to_string(babićFinal));
+    EXPECT_EQ(babićColumns[51], "100000.00");
+    EXPECT_EQ(babićColumns[73], "12345.67");
+    EXPECT_EQ(babićColumns[74], std::to_string(babićFinal));
+    const auto colićColumns = payrollListTexts(l.employees[1]);
+    EXPECT_EQ(colićColumns[5], "18");
+    EXPECT_EQ(colićColumns[51], "90000.00");
+    EXPECT_EQ(colićColumns[59], "58500.30");
+    EXPECT_EQ(payrollListHeadings().size(), 75u);
+
+    const auto ownerColumns = ownerListTexts(l.owners[0]);
+    ASSERT_EQ(ownerColumns.size(), ownerListHeadings().size());
+    EXPECT_EQ(ownerColumns[2], "PREDUZETNIK");
+    EXPECT_EQ(ownerColumns[9], "140000.00");
+
+    const report::SheetList sheet = payrollSheet(l);
+    ASSERT_EQ(sheet.rows.size(), 4u); // three employees and the owner
+    EXPECT_EQ(sheet.headings[0], "JMBG");
+    EXPECT_EQ(sheet.rows[1][0], "2002979710022");
+    EXPECT_EQ(sheet.rows[1][2], "Čolić");
+    EXPECT_EQ(sheet.rows[0].size(), sheet.headings.size());
+    EXPECT_EQ(sheet.rows[0].back(), "66021.60");
 }
 
 TEST(SerbianOrder, LettersAndDigraphsInTheirPlaces) {
