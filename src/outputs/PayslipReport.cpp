@@ -18,11 +18,7 @@ constexpr double Line = 4.3;
 constexpr double Bottom = 278;
 
 std::string twoDecimals(double value) {
-    std::string text = format(value, NumberFormat::Plain2);
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
-    return text;
+    return withComma(value, NumberFormat::Plain2);
 }
 
 std::string monthYear(const Date& date) {
