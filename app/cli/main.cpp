@@ -6,6 +6,7 @@
 #include "cli/Arguments.h"
 #include "cli/CalcCommand.h"
 #include "cli/DemoCommand.h"
+#include "cli/FileCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/ReportCommand.h"
 
@@ -23,6 +24,8 @@ void usage() {
                  "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
                  "  demo     --base FOLDER [--zaposlenih N]\n"
                  "           demo baza sa proknjizenim mesecima tekuce godine\n"
+                 "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
+                 "           fajl za RZZO ili Excel spisak zarada meseca\n"
                  "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -44,6 +47,8 @@ int main(int argc, char** argv) {
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
         if (command == "demo")
             return zarion::cli::demoCommand(args, std::cout, std::cerr);
+        if (command == "fajl")
+            return zarion::cli::fileCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;
