@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BankPayroll.h"
+#include "outputs/BankListReport.h"
 
 namespace zarion::outputs {
 namespace {
@@ -65,6 +66,30 @@ TEST(BankList, FirstPartAndWholeMonthPayTheirOwnCalculation) {
 TEST(BankList, AMonthWithoutRatesIsRefused) {
     BankPayroll month;
     EXPECT_FALSE(loadBankList(*month.db, {2026, 4, Payment::Whole, 0}).ok());
+}
+
+bool printed(const report::Document& document, const std::string& text) {
+    for (const report::Page& page : document.pages)
+        if (page.findText(text))
+            return true;
+    return false;
+}
+
+TEST(BankList, PrintsTheBanksTransfersWithTheirTotal) {
+    BankPayroll month;
+    const ListSelection selection{2026, 3, Payment::Final, 0};
+    const auto list = loadBankList(*month.db, selection);
+    ASSERT_TRUE(list.ok());
+    const report::Document d =
+        bankTransferList({}, "Niš", *findBank(*list, month.direktna), selection);
+    EXPECT_TRUE(printed(d, "Spisak uplaćenih zarada i drugih primanja"));
+    EXPECT_TRUE(printed(d, "Direktna Banka a.d. Kragujevac - 150-0000000000000-00"));
+    EXPECT_TRUE(printed(d, "Isplata: 03/2026 - DRUGI DEO"));
+    EXPECT_TRUE(printed(d, "Đorđević Đorđe"));
+    EXPECT_TRUE(printed(d, "150-0000000012345-67"));
+    EXPECT_TRUE(printed(d, "UKUPNO"));
+    EXPECT_TRUE(printed(d, "Direktor:"));
+    EXPECT_EQ(bankPaymentHeading({2026, 11, Payment::Whole, 0}), "Isplata: 11/2026 - KONAČNA");
 }
 
 } // namespace
