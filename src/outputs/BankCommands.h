@@ -9,7 +9,7 @@ class frmGlavni;
 
 namespace zarion::outputs {
 
-// The menu commands of the bank lists.
+// The menu commands of the bank lists and the payment orders.
 void registerBankCommands(ui::frmGlavni& window, AppContext& context);
 
 } // namespace zarion::outputs
