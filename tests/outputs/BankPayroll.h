@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "PayrollDatabase.h"
+#include "TemplateDatabase.h"
 #include "PostedSalaries.h"
 #include "core/Currency.h"
 
@@ -37,7 +37,7 @@ public:
         post(CalculationKind::Final, ilić, "12000", "0", "");
     }
 
-    PayrollDatabase db;
+    TemplateDatabase db;
     PostedSalaries seed{*db};
     std::int64_t direktna = 0;
     std::int64_t intesa = 0;
@@ -49,7 +49,7 @@ private:
     }
     std::int64_t person(const char* surname, const char* name, const char* jmbg,
                         std::int64_t bankId) {
-        return seed.employee({.Prezime = surname, .Ime = name, .JMBG = jmbg, .ID_BAnka = bankId});
+        return seed.employee({.surname = surname, .name = name, .jmbg = jmbg, .bank = bankId});
     }
     std::int64_t post(CalculationKind kind, std::int64_t employee, const char* net,
                       const char* solidarity, const char* account) {

@@ -41,20 +41,20 @@ public:
         works = seed.unit("Proizvodnja");
         seed.municipality(70017, "Niš - Crveni Krst");
         seed.municipality(70092, "Beograd - Zvezdara");
-        sarić = seed.employee({.Prezime = "Šarić",
-                               .Ime = "Ana",
-                               .JMBG = "1505985715016",
-                               .id_rj = office,
-                               .sifra_opstine = 70092});
-        colić = seed.employee({.Prezime = "Čolić",
-                               .Ime = "Zoran",
-                               .JMBG = "2002979710022",
-                               .id_rj = works,
-                               .sifra_opstine = 70017});
+        sarić = seed.employee({.surname = "Šarić",
+                               .name = "Ana",
+                               .jmbg = "1505985715016",
+                               .unit = office,
+                               .municipality = 70092});
+        colić = seed.employee({.surname = "Čolić",
+                               .name = "Zoran",
+                               .jmbg = "2002979710022",
+                               .unit = works,
+                               .municipality = 70017});
         babić = seed.employee(
-            {.Prezime = "Babić", .Ime = "Ivan", .id_rj = office, .sifra_opstine = 70017});
+            {.surname = "Babić", .name = "Ivan", .unit = office, .municipality = 70017});
         owner =
-            seed.employee({.Prezime = "Vlasnić", .Ime = "Petar", .id_rj = office, .vlasnik = true});
+            seed.employee({.surname = "Vlasnić", .name = "Petar", .unit = office, .owner = true});
 
         auto b = postedSalary("100000", "6577.90", "73522.10");
         b.Doprinosi_PIO = din("14000");

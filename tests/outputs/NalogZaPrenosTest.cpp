@@ -3,7 +3,7 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "PayrollDatabase.h"
+#include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "outputs/frmNalogZaPrenos.h"
 #include "ui/DialogTesting.h"
@@ -16,7 +16,7 @@ class NalogZaPrenosTest : public QObject {
     Q_OBJECT
 
     struct Fixture {
-        test::PayrollDatabase db;
+        test::TemplateDatabase db;
         FixedClock clock{{{2026, 4, 10}, 9, 0, 0}};
         AppContext context{clock};
         Fixture() { context.PayrollDb = db::Database::open(db->path()); }

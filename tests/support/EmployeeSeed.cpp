@@ -28,6 +28,10 @@ std::int64_t addEmployee(db::Database& db, const EmployeeSeed& seed) {
     add("tekuci_Racun", seed.account);
     add("isplata_preko_racuna", seed.intoAccount);
     add("radno_mesto", seed.jobTitle);
+    add("sss", seed.qualification);
+    add("ADRESA", seed.address);
+    add("sifra_opstine", seed.municipality);
+    add("vrsta", seed.insuredKind);
 
     std::string names;
     std::string marks;

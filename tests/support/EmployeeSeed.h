@@ -26,6 +26,10 @@ struct EmployeeSeed {
     std::optional<std::string> account = {};
     std::optional<bool> intoAccount = {};
     std::optional<std::string> jobTitle = {};
+    std::optional<std::string> qualification = {}; // sss
+    std::optional<std::string> address = {};
+    std::optional<std::int64_t> municipality = {}; // sifra_opstine
+    std::optional<std::string> insuredKind = {};   // vrsta: "01" an employee
 };
 
 // Writes the employee into `radnici`; returns his id_radnik.

@@ -7,26 +7,12 @@
 
 #include "core/CalculationKind.h"
 #include "core/Currency.h"
+#include "EmployeeSeed.h"
 #include "core/db/Database.h"
 #include "payroll/MonthParameters.h"
 #include "payroll/SalaryResult.h"
 
 namespace zarion::test {
-
-// An employee of the register as the payroll outputs read one.
-struct EmployeeSeed {
-    std::string Prezime = "Petrović";
-    std::string Ime = "Marko";
-    std::string JMBG = "0101990710011";
-    std::string radno_mesto = "Knjigovođa";
-    std::string sss = "VSS";
-    std::string ADRESA = "Obilićeva 5";
-    std::string vrsta = "01";
-    std::int64_t id_rj = 1;
-    std::int64_t ID_BAnka = 0;
-    int sifra_opstine = 0;
-    bool vlasnik = false;
-};
 
 // Posted months in a payroll database made from the template: the month's rates, units,
 // municipalities, employees, calculations with their deductions, as the posting writes them.
@@ -54,12 +40,15 @@ public:
     void municipality(int code, const std::string& name) {
         db_.run("INSERT INTO opstine(SIFRA, Naziv) VALUES (?, ?)", code, name);
     }
-    std::int64_t employee(const EmployeeSeed& e) {
-        db_.run("INSERT INTO radnici(Prezime, Ime, JMBG, radno_mesto, sss, ADRESA, vrsta, id_rj, "
-                "ID_BAnka, sifra_opstine, vlasnik) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                e.Prezime, e.Ime, e.JMBG, e.radno_mesto, e.sss, e.ADRESA, e.vrsta, e.id_rj,
-                e.ID_BAnka, e.sifra_opstine, e.vlasnik);
-        return db_.lastInsertId();
+    // An employee as the payroll outputs print one: what the seed leaves empty reads as an
+    // employed accountant with a university degree living in Obilićeva 5.
+    std::int64_t employee(EmployeeSeed e) {
+        e.jmbg = e.jmbg.value_or("0101990710011");
+        e.jobTitle = e.jobTitle.value_or("Knjigovođa");
+        e.qualification = e.qualification.value_or("VSS");
+        e.address = e.address.value_or("Obilićeva 5");
+        e.insuredKind = e.insuredKind.value_or("01");
+        return addEmployee(db_, e);
     }
     // A posted final calculation (or advance) with every column of the result.
     std::int64_t salary(CalculationKind kind, std::int64_t employee, int year, int month,
