@@ -275,8 +275,7 @@ void frmObustaveProc::cmdUkloniSvima_Click() {
         return;
     ui::guarded(this, "cmdUkloniSvima_Click", [&] {
         removeFromAll(*context_.PayrollDb, id);
-        message(this, "Brisanje obustave svim radnicima je uspe{no zavr{eno!"_q,
-                Icon::Information);
+        message(this, "Brisanje obustave svim radnicima je uspe{no zavr{eno!"_q, Icon::Information);
     });
     UcitajRadnike();
 }

@@ -2,8 +2,8 @@
 
 #include <cstdint>
 
-#include "TemplateDatabase.h"
 #include "PostedSalaries.h"
+#include "TemplateDatabase.h"
 #include "core/Currency.h"
 #include "payroll/SalaryResult.h"
 

@@ -5,9 +5,9 @@
 #include <type_traits>
 #include <variant>
 
+#include "EmployeeSeed.h"
 #include "core/CalculationKind.h"
 #include "core/Currency.h"
-#include "EmployeeSeed.h"
 #include "core/db/Database.h"
 #include "payroll/MonthParameters.h"
 #include "payroll/SalaryResult.h"
