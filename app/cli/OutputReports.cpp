@@ -3,6 +3,8 @@
 #include <array>
 
 #include "core/NumericText.h"
+#include "outputs/BankFileSettings.h"
+#include "outputs/BankListReport.h"
 #include "outputs/MunicipalityTax.h"
 #include "outputs/PayslipReport.h"
 #include "outputs/Registers.h"
@@ -83,7 +85,25 @@ report::Document municipalities(const ReportSource& source) {
             list, outputs::loadPayslipLookups(source.payroll, list.selection).municipalities));
 }
 
-const std::array<ReportEntry, 6> Reports{{
+// The list of transfers of --banka for the payment, as the bank lists' window prints it.
+report::Document bankList(const ReportSource& source) {
+    const auto bank = outputs::paymentBankByName(source.options.get("banka").value_or(""));
+    if (!bank)
+        throw ReportRefusal("--banka je direktna, komercijalna ili intesa");
+    const auto list =
+        outputs::loadBankList(source.payroll, listSelection(source.options, source.year));
+    if (!list)
+        throw ReportRefusal(list.message());
+    const outputs::BankGroup* group = outputs::groupOfBank(*list, *bank);
+    if (!group)
+        throw ReportRefusal("Nema zaposlenih sa racunom u toj banci za izabrani mesec");
+    const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
+    return outputs::bankTransferList(listPrint(source), settings.place + ", " +
+                                                            toDisplayText(dateOption(source)),
+                                     *group, list->selection);
+}
+
+const std::array<ReportEntry, 7> Reports{{
     {"listici",
      "--mesec M [--deo 0|1|2] [--rj RJ] [--radnik ID] [--datum GGGG-MM-DD]: platni listici",
      payslips},
@@ -97,6 +117,9 @@ const std::array<ReportEntry, 6> Reports{{
      deductionsList},
     {"specifikacija", "--mesec M [--deo 0|1|2] [--rj RJ]: specifikacija poreza po opstinama",
      municipalities},
+    {"banka", "--banka direktna|komercijalna|intesa --mesec M [--deo 0|1|2] [--datum GGGG-MM-DD]: "
+              "spisak uplata zarada na tekuce racune u banci",
+     bankList},
 }};
 
 } // namespace

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/BankCommand.h"
 #include "cli/CalcCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommand.h"
@@ -26,6 +27,8 @@ void usage() {
                  "           demo baza sa proknjizenim mesecima tekuce godine\n"
                  "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
                  "           fajl za RZZO ili Excel spisak zarada meseca\n"
+                 "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
+                 "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
                  "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -47,6 +50,8 @@ int main(int argc, char** argv) {
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
         if (command == "demo")
             return zarion::cli::demoCommand(args, std::cout, std::cerr);
+        if (command == "banka")
+            return zarion::cli::bankCommand(args, std::cout, std::cerr);
         if (command == "fajl")
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {

@@ -129,6 +129,16 @@ std::filesystem::path writeBankFile(const std::filesystem::path& folder, const B
     return path;
 }
 
+const BankGroup* groupOfBank(const BankList& list, PaymentBank bank) {
+    const char* prefix = bank == PaymentBank::Direktna       ? "150"
+                         : bank == PaymentBank::Komercijalna ? "205"
+                                                             : "160";
+    for (const BankGroup& group : list.banks)
+        if (group.ID_BAnka != 0 && group.account.rfind(prefix, 0) == 0)
+            return &group;
+    return nullptr;
+}
+
 std::optional<PaymentBank> paymentBankByName(std::string_view name) {
     if (equalsIgnoreCase(name, "direktna"))
         return PaymentBank::Direktna;

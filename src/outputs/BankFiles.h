@@ -44,4 +44,8 @@ std::filesystem::path writeBankFile(const std::filesystem::path& folder, const B
 // The bank by its name on the command line: "direktna", "komercijalna", "intesa".
 std::optional<PaymentBank> paymentBankByName(std::string_view name);
 
+// The group of the list whose bank is that one, known by the three digits that open its
+// accounts (150, 205, 160); nothing when no employee of the list banks there.
+const BankGroup* groupOfBank(const BankList& list, PaymentBank bank);
+
 } // namespace zarion::outputs

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "core/Text.h"
-#include "outputs/SerbianOrder.h"
+#include "core/SerbianOrder.h"
 
 namespace zarion::outputs {
 namespace {

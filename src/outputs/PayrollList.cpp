@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "core/Text.h"
-#include "outputs/SerbianOrder.h"
+#include "core/SerbianOrder.h"
 
 namespace zarion::outputs {
 namespace {

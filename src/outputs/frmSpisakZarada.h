@@ -43,6 +43,7 @@ public:
     void cmdSpeciFikacija_Click();
     void cmdExcel_Click();
     void cmdSnimi_Click();
+    void cmdNAlog_Click();
     void cmdSredjvanje_Click();
 
 private:

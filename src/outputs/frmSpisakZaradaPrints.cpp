@@ -11,6 +11,7 @@
 #include "core/startup/Paths.h"
 #include "outputs/EmployerTotalsRepair.h"
 #include "outputs/HealthInsuranceFile.h"
+#include "outputs/PaymentOrders.h"
 #include "outputs/MunicipalityTax.h"
 #include "outputs/PayrollListColumns.h"
 #include "outputs/frmSpisakZarada.h"
@@ -166,6 +167,23 @@ void frmSpisakZarada::cmdExcel_Click() {
 }
 
 // The health-insurance fund's file: the payment date, the drive and the unit handled apart.
+// The payment orders of the list: the public revenues and every employee's pay.
+void frmSpisakZarada::cmdNAlog_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdNAlog_Click", [&] {
+        const auto generated =
+            ordersFromPayrollList(*context_.PayrollDb, context_.CompanyMasterDb.get(), *list_);
+        if (!generated) {
+            ui::showRefusal(this, generated.refusal());
+            return;
+        }
+        if (generated->warning)
+            ui::message(this, ui::toQ(*generated->warning), ui::Icon::Exclamation);
+        ui::message(this, ui::toQ(ordersGeneratedMessage()), ui::Icon::Information);
+    });
+}
+
 void frmSpisakZarada::cmdSnimi_Click() {
     if (!list_)
         return;

@@ -85,7 +85,25 @@ void FrmSpisakZaradaTest::showBuildsBothListsAndTheTotals() {
     QCOMPARE(f_->find<QLabel>("lblRJ")->text(), QString("RJ: 0 - Sve radne jedinice"));
     QVERIFY(f_->enabled("cmdObracun"));
     QVERIFY(f_->enabled("cmdSnimi"));
-    QVERIFY(!f_->enabled("cmdNAlog"));
+    QVERIFY(f_->enabled("cmdNAlog"));
+    QVERIFY(!f_->enabled("cmdIZvoz"));
+}
+
+void FrmSpisakZaradaTest::ordersAreMadeFromTheShownList() {
+    f_->context.PayrollDb->run("INSERT INTO parametri2(racun_za_isplatu) VALUES ('160-1-11')");
+    dt::queueOk();
+    f_->show();
+    dt::clear();
+    dt::queueOk();
+    dt::queueOk();
+    QTest::mouseClick(f_->find<QPushButton>("cmdNAlog"), Qt::LeftButton);
+    // The owner's revenues wait for the owner's accounts; the employees' seven and three pays
+    // are made.
+    QCOMPARE(dt::shown().size(), 2u);
+    QCOMPARE(dt::shown()[0].text, QString("Niste uneli uplatne racune za vlasnika!"));
+    QCOMPARE(dt::shown()[1].text,
+             QString("Zavrseno je generisanje naloga! Idite na opciju NALOZI u glavnom meniju!"));
+    QCOMPARE(*f_->context.PayrollDb->scalar("SELECT count(*) FROM nalozi"), std::int64_t{10});
 }
 
 void FrmSpisakZaradaTest::changedMonthWaitsForShowAgain() {

@@ -15,6 +15,7 @@ private slots:
     void cleanup();
     void showBuildsBothListsAndTheTotals();
     void changedMonthWaitsForShowAgain();
+    void ordersAreMadeFromTheShownList();
     void unitAndFirstPartChooseTheRows();
     void repairKeyFixesTheEmployerPension();
     void menuCommandOpensTheWindow();

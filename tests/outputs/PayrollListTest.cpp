@@ -4,7 +4,6 @@
 
 #include "MarchPayroll.h"
 #include "outputs/PayrollListColumns.h"
-#include "outputs/SerbianOrder.h"
 
 namespace zarion::outputs {
 namespace {
@@ -119,18 +118,6 @@ TEST_F(PayrollListTest, ColumnsKeepTheirPositions) {
     EXPECT_EQ(sheet.rows[1][2], "Čolić");
     EXPECT_EQ(sheet.rows[0].size(), sheet.headings.size());
     EXPECT_EQ(sheet.rows[0].back(), "66021.60");
-}
-
-TEST(SerbianOrder, LettersAndDigraphsInTheirPlaces) {
-    const std::vector<std::string> ordered{
-        "Babić",  "Cvetić", "Čolić",   "Ćirić",  "Dabić", "Džonić", "Đokić", "Lukić",
-        "Ljubić", "Marić",  "Nikolić", "Njegoš", "Sava",  "Šolaja", "Zec",   "Žikić"};
-    for (std::size_t i = 0; i + 1 < ordered.size(); ++i)
-        EXPECT_TRUE(serbianLess(ordered[i], ordered[i + 1]))
-            << ordered[i] << " < " << ordered[i + 1];
-    EXPECT_FALSE(serbianLess("ŠARIĆ", "šarić"));
-    EXPECT_FALSE(serbianLess("šarić", "ŠARIĆ"));
-    EXPECT_TRUE(serbianLess("Ana", "Anastasija"));
 }
 
 } // namespace

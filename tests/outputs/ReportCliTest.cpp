@@ -88,5 +88,43 @@ TEST_F(OutputsCli, HealthInsuranceFileAndSpreadsheetOfTheMonth) {
     EXPECT_EQ(run("pdf --mesec 3", "fajl"), 2);
 }
 
+// February is posted by the demo itself, in two parts, for employees of three banks.
+TEST_F(OutputsCli, BankFilesAndTheBankListOfAPostedMonth) {
+    const auto direktna = dir / "direktna.txt";
+    ASSERT_EQ(run("--banka direktna --mesec 2 --deo 2 --datum 2026-03-10 --out '" +
+                      direktna.string() + "'",
+                  "banka"),
+              0)
+        << err();
+    const std::string lines = toolOutput("cat '" + direktna.string() + "'");
+    ASSERT_FALSE(lines.empty());
+    std::size_t count = 0;
+    for (std::size_t at = 0; at < lines.size(); at += 86, ++count) {
+        // 941, the amount in 16, 100326, the name in 30, the account's 13 digits, CR LF
+        EXPECT_EQ(lines.substr(at, 19), "0000000000000000941") << lines;
+        EXPECT_EQ(lines.substr(at + 35, 6), "100326") << lines;
+        EXPECT_EQ(lines.substr(at + 84, 2), "\r\n") << lines;
+    }
+    EXPECT_GT(count, 1u);
+
+    const auto intesa = dir / "intesa.txt";
+    ASSERT_EQ(run("--banka intesa --mesec 2 --deo 2 --datum 2026-03-10 --out '" +
+                      intesa.string() + "'",
+                  "banka"),
+              0)
+        << err();
+    EXPECT_NE(toolOutput("cat '" + intesa.string() + "'").find(" PLATA ZA\r\n"),
+              std::string::npos);
+    EXPECT_EQ(run("--banka unicredit --mesec 2 --out x.txt", "banka"), 2);
+
+    ASSERT_EQ(run("banka --banka komercijalna --mesec 2 --deo 1 --pdf '" +
+                  (dir / "banka.pdf").string() + "'"),
+              0)
+        << err();
+    const std::string text = pdfText("banka.pdf");
+    EXPECT_NE(text.find("Spisak uplaćenih zarada i drugih primanja"), std::string::npos) << text;
+    EXPECT_NE(text.find("Isplata: 02/2026 - PRVI DEO"), std::string::npos) << text;
+}
+
 } // namespace
 } // namespace zarion::test

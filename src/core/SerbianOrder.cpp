@@ -1,11 +1,11 @@
-#include "outputs/SerbianOrder.h"
+#include "core/SerbianOrder.h"
 
 #include <algorithm>
 #include <array>
 
 #include "core/Utf8.h"
 
-namespace zarion::outputs {
+namespace zarion {
 namespace {
 
 // A letter of the alphabet: its first character and, for the three digraphs, its second.
@@ -91,4 +91,4 @@ bool serbianLess(std::string_view a, std::string_view b) {
     return std::lexicographical_compare(ka.begin(), ka.end(), kb.begin(), kb.end());
 }
 
-} // namespace zarion::outputs
+} // namespace zarion
