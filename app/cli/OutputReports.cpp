@@ -98,8 +98,8 @@ report::Document bankList(const ReportSource& source) {
     if (!group)
         throw ReportRefusal("Nema zaposlenih sa racunom u toj banci za izabrani mesec");
     const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
-    return outputs::bankTransferList(listPrint(source), settings.place + ", " +
-                                                            toDisplayText(dateOption(source)),
+    return outputs::bankTransferList(listPrint(source),
+                                     settings.place + ", " + toDisplayText(dateOption(source)),
                                      *group, list->selection);
 }
 
@@ -117,8 +117,9 @@ const std::array<ReportEntry, 7> Reports{{
      deductionsList},
     {"specifikacija", "--mesec M [--deo 0|1|2] [--rj RJ]: specifikacija poreza po opstinama",
      municipalities},
-    {"banka", "--banka direktna|komercijalna|intesa --mesec M [--deo 0|1|2] [--datum GGGG-MM-DD]: "
-              "spisak uplata zarada na tekuce racune u banci",
+    {"banka",
+     "--banka direktna|komercijalna|intesa --mesec M [--deo 0|1|2] [--datum GGGG-MM-DD]: "
+     "spisak uplata zarada na tekuce racune u banci",
      bankList},
 }};
 

@@ -15,11 +15,10 @@ std::vector<Participant> participants(db::Database& db, std::int64_t deductionId
         taking.insert(rows.integer(0));
 
     std::vector<Participant> list;
-    auto st =
-        db.prepare("SELECT r.id_radnik, r.Prezime, r.Ime, "
-                   "(SELECT o.Opis FROM obustave_radnici o WHERE o.ID_RADNIK = r.id_radnik "
-                   " AND o.id_obustava = ? ORDER BY o.id_or LIMIT 1) "
-                   "FROM radnici r WHERE r.nije_u_ro = 0 ORDER BY r.id_radnik");
+    auto st = db.prepare("SELECT r.id_radnik, r.Prezime, r.Ime, "
+                         "(SELECT o.Opis FROM obustave_radnici o WHERE o.ID_RADNIK = r.id_radnik "
+                         " AND o.id_obustava = ? ORDER BY o.id_or LIMIT 1) "
+                         "FROM radnici r WHERE r.nije_u_ro = 0 ORDER BY r.id_radnik");
     st.bindAll(deductionId);
     while (st.step()) {
         Participant p;

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <map>
 
-#include "core/Text.h"
 #include "core/SerbianOrder.h"
+#include "core/Text.h"
 
 namespace zarion::outputs {
 namespace {

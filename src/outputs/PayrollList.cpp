@@ -4,8 +4,8 @@
 #include <map>
 #include <utility>
 
-#include "core/Text.h"
 #include "core/SerbianOrder.h"
+#include "core/Text.h"
 
 namespace zarion::outputs {
 namespace {

@@ -108,13 +108,12 @@ TEST_F(OutputsCli, BankFilesAndTheBankListOfAPostedMonth) {
     EXPECT_GT(count, 1u);
 
     const auto intesa = dir / "intesa.txt";
-    ASSERT_EQ(run("--banka intesa --mesec 2 --deo 2 --datum 2026-03-10 --out '" +
-                      intesa.string() + "'",
-                  "banka"),
-              0)
+    ASSERT_EQ(
+        run("--banka intesa --mesec 2 --deo 2 --datum 2026-03-10 --out '" + intesa.string() + "'",
+            "banka"),
+        0)
         << err();
-    EXPECT_NE(toolOutput("cat '" + intesa.string() + "'").find(" PLATA ZA\r\n"),
-              std::string::npos);
+    EXPECT_NE(toolOutput("cat '" + intesa.string() + "'").find(" PLATA ZA\r\n"), std::string::npos);
     EXPECT_EQ(run("--banka unicredit --mesec 2 --out x.txt", "banka"), 2);
 
     ASSERT_EQ(run("banka --banka komercijalna --mesec 2 --deo 1 --pdf '" +
