@@ -28,6 +28,8 @@ public:
         return it == options_.end() ? std::nullopt : std::optional<std::string>(it->second);
     }
     const std::vector<std::string>& loose() const { return loose_; }
+    // Whether any option was given.
+    bool any() const { return !options_.empty(); }
 
 private:
     std::map<std::string, std::string> options_;

@@ -11,22 +11,27 @@
 namespace zarion::cli {
 namespace {
 
-void usage(std::ostream& err) {
-    err << "upotreba: zarion-cli report IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] "
+// The reports, one a line: its name, then what it prints and the options it takes.
+void listing(std::ostream& out) {
+    out << "upotreba: zarion-cli report IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] "
            "--pdf FAJL\n"
            "izvestaji:\n";
     for (const ReportEntry& entry : reports())
-        err << "  " << entry.name << " " << entry.usage << "\n";
+        out << "  " << entry.name << " " << entry.usage << "\n";
 }
 
 } // namespace
 
 int reportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
+    if (args.loose().empty() && !args.any()) { // the question what there is to print
+        listing(out);
+        return 0;
+    }
     const ReportEntry* entry = args.loose().empty() ? nullptr : findReport(args.loose().front());
     const auto companyId = args.get("firma");
     const auto pdf = args.get("pdf");
     if (!entry || !companyId || !pdf) {
-        usage(err);
+        listing(err);
         return 2;
     }
 

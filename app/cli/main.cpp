@@ -13,33 +13,37 @@
 
 namespace {
 
-void usage() {
-    std::cerr << "upotreba: zarion-cli <komanda> [opcije]\n"
-                 "  operator --login IME [--password LOZINKA] [--ime I] [--prezime P] "
-                 "[--pristup N]\n"
-                 "           dodaje operatera ili menja lozinku postojecem (bez --password\n"
-                 "           lozinka se unosi na terminalu ili u prvom redu ulaza)\n"
-                 "  calc     < zahtev.json\n"
-                 "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
-                 "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
-                 "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
-                 "  demo     --base FOLDER [--zaposlenih N]\n"
-                 "           demo baza sa proknjizenim mesecima tekuce godine\n"
-                 "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
-                 "           fajl za RZZO ili Excel spisak zarada meseca\n"
-                 "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
-                 "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
-                 "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
+void usage(std::ostream& out) {
+    out << "upotreba: zarion-cli <komanda> [opcije]\n"
+           "  operator --login IME [--password LOZINKA] [--ime I] [--prezime P] "
+           "[--pristup N]\n"
+           "           dodaje operatera ili menja lozinku postojecem (bez --password\n"
+           "           lozinka se unosi na terminalu ili u prvom redu ulaza)\n"
+           "  calc     < zahtev.json\n"
+           "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
+           "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
+           "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
+           "  demo     --base FOLDER [--zaposlenih N]\n"
+           "           demo baza sa proknjizenim mesecima tekuce godine\n"
+           "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
+           "           fajl za RZZO ili Excel spisak zarada meseca\n"
+           "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
+           "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
+           "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
     if (argc < 2) {
-        usage();
+        usage(std::cerr);
         return 2;
     }
     const std::string command = argv[1];
+    if (command == "--help" || command == "-h" || command == "help") {
+        usage(std::cout);
+        return 0;
+    }
     const zarion::cli::Arguments args(argc, argv, 2);
     try {
         if (command == "operator")
@@ -58,6 +62,6 @@ int main(int argc, char** argv) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;
     }
-    usage();
+    usage(std::cerr);
     return 2;
 }

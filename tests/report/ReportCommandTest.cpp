@@ -2,8 +2,8 @@
 #include <gtest/gtest.h>
 #include <regex>
 #include <string>
-#include <sys/wait.h>
 
+#include "CliRun.h"
 #include "TempDir.h"
 #include "ToolOutput.h"
 #include "core/db/Database.h"
@@ -15,12 +15,6 @@ namespace {
 
 constexpr int DemoYear = 2026;
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
 // The demo base of 2026 with its one company, and the command line run on it.
 class ReportCommand : public ::testing::Test {
 protected:
@@ -30,14 +24,8 @@ protected:
         companyId = std::to_string(registerDb->scalar("SELECT ID_Firma FROM firme").value_or(0));
     }
 
-    CliRun run(const std::string& arguments) const {
-        const std::string command = std::string("'") + ZARION_CLI + "' report " + arguments +
-                                    " > '" + (dir / "out.txt").string() + "' 2> '" +
-                                    (dir / "err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1,
-                toolOutput("cat '" + (dir / "out.txt").string() + "'"),
-                toolOutput("cat '" + (dir / "err.txt").string() + "'")};
+    static CliRun run(const std::string& arguments) {
+        return runCommand(shellQuoted(ZARION_CLI) + " report " + arguments);
     }
     std::string pdfText(const std::string& name) const {
         return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
@@ -102,6 +90,22 @@ TEST_F(ReportCommand, EmployeeStatementsTakeTheEmployeeAndThePeriodAsked) {
     EXPECT_EQ(nothingWithheld.exitCode, 1);
     EXPECT_NE(nothingWithheld.err.find("Nema obustava - Isplata: 05/2026"), std::string::npos);
     EXPECT_FALSE(std::filesystem::exists(dir / "x.pdf"));
+}
+
+// Asking what there is answers on standard output and succeeds; wrong usage fails on stderr.
+TEST_F(ReportCommand, TheListingAndTheHelpGoToStandardOutput) {
+    const CliRun listing = run("");
+    EXPECT_EQ(listing.exitCode, 0);
+    EXPECT_NE(listing.out.find("\n  listici "), std::string::npos) << listing.out;
+    EXPECT_TRUE(listing.err.empty()) << listing.err;
+
+    const CliRun help = runCommand(shellQuoted(ZARION_CLI) + " --help");
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_NE(help.out.find("upotreba: zarion-cli <komanda>"), std::string::npos);
+    const CliRun wrong = runCommand(shellQuoted(ZARION_CLI) + " nepoznata");
+    EXPECT_EQ(wrong.exitCode, 2);
+    EXPECT_TRUE(wrong.out.empty());
+    EXPECT_NE(wrong.err.find("upotreba: zarion-cli <komanda>"), std::string::npos);
 }
 
 TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
