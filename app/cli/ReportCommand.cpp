@@ -1,13 +1,11 @@
 #include "cli/ReportCommand.h"
 
 #include <QGuiApplication>
-#include <cstdlib>
 #include <memory>
 
+#include "cli/CompanyContext.h"
 #include "cli/ReportRegistry.h"
 #include "core/AppContext.h"
-#include "core/NumericText.h"
-#include "core/startup/Paths.h"
 #include "employees/ReportCompany.h"
 #include "report/qt/Renderer.h"
 
@@ -46,25 +44,8 @@ int reportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
 
     const SystemClock clock;
     AppContext context(clock);
-    context.BaseFolder = args.get("base")
-                             ? std::filesystem::path(*args.get("base"))
-                             : startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));
-    context.DataRoot = startup::chooseDataRoot(context.BaseFolder);
-    context.CompanyId = wholeValue(*companyId);
-    context.WorkYear =
-        args.get("godina") ? static_cast<int>(wholeValue(*args.get("godina"))) : clock.today().year;
-    const auto payrollPath =
-        startup::payrollPath(context.DataRoot, context.WorkYear, context.CompanyId);
-    if (!std::filesystem::exists(payrollPath)) {
-        err << "Ne postoji baza firme " << context.CompanyId << " u godini " << context.WorkYear
-            << ": " << payrollPath.string() << "\n";
+    if (!openCompany(args, context, err))
         return 1;
-    }
-    context.PayrollDb = db::Database::open(payrollPath);
-    const auto masterPath =
-        startup::masterDataPath(context.DataRoot, context.WorkYear, context.CompanyId);
-    if (std::filesystem::exists(masterPath))
-        context.CompanyMasterDb = db::Database::open(masterPath);
 
     const employees::ReportCompany company = employees::reportCompany(context);
     report::Document document;

@@ -6,6 +6,7 @@
 #include "cli/Arguments.h"
 #include "cli/CalcCommand.h"
 #include "cli/OperatorCommand.h"
+#include "cli/PpppdCommand.h"
 #include "cli/ReportCommand.h"
 
 namespace {
@@ -19,6 +20,10 @@ void usage() {
                  "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
                  "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
                  "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
+                 "  ppppd    --firma ID --mesec M [--godina G] [--deo 0|1|2] [--rj ID] "
+                 "--datum GGGG-MM-DD --xml FAJL\n"
+                 "           [--olaksice POREZ,PIO,ZO,NEZ] poreska prijava PPP-PD sa spiska "
+                 "zarada, uz kontrolu\n"
                  "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -38,6 +43,8 @@ int main(int argc, char** argv) {
             return zarion::cli::calcCommand(std::cin, std::cout);
         if (command == "report")
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
+        if (command == "ppppd")
+            return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

@@ -232,6 +232,19 @@ TEST(DeclarationFile, UncheckedRowAtPosition1000KeepsOneFileAndDeletesAnOldSecon
               "Zavrsen je izvoz u XML fajl!\n" + files.first.string());
 }
 
+TEST(DeclarationFile, NoCheckedRowGivesOneFileWithZeroTotals) {
+    Declaration d = march(true);
+    for (auto& row : d.rows)
+        row.checked = false;
+    const auto parts = outputs::declarationParts(d, Today);
+    ASSERT_EQ(parts.size(), 1u);
+    EXPECT_NE(parts[0].find("<ns1:DeklarisaniPrihodi>\r\n</ns1:DeklarisaniPrihodi>\r\n"
+                            "<ns1:Ukupno>\r\n<ns1:Bruto>0</ns1:Bruto>\r\n"),
+              std::string::npos);
+    EXPECT_NE(parts[0].find("<ns1:NEZ>0</ns1:NEZ>\r\n<ns1:PIOBen>0.00</ns1:PIOBen>"),
+              std::string::npos);
+}
+
 TEST(DeclarationFile, DriveAnswersAndChosenNames) {
     EXPECT_EQ(outputs::answeredDrive("e:"), 'e');
     EXPECT_EQ(outputs::answeredDrive("  F  "), 'F');

@@ -1,0 +1,33 @@
+#include "cli/CompanyContext.h"
+
+#include <cstdlib>
+
+#include "core/NumericText.h"
+#include "core/startup/Paths.h"
+
+namespace zarion::cli {
+
+bool openCompany(const Arguments& args, AppContext& context, std::ostream& err) {
+    context.BaseFolder = args.get("base")
+                             ? std::filesystem::path(*args.get("base"))
+                             : startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));
+    context.DataRoot = startup::chooseDataRoot(context.BaseFolder);
+    context.CompanyId = wholeValue(args.get("firma").value_or("0"));
+    context.WorkYear = args.get("godina") ? static_cast<int>(wholeValue(*args.get("godina")))
+                                          : context.clock.today().year;
+    const auto payrollPath =
+        startup::payrollPath(context.DataRoot, context.WorkYear, context.CompanyId);
+    if (!std::filesystem::exists(payrollPath)) {
+        err << "Ne postoji baza firme " << context.CompanyId << " u godini " << context.WorkYear
+            << ": " << payrollPath.string() << "\n";
+        return false;
+    }
+    context.PayrollDb = db::Database::open(payrollPath);
+    const auto masterPath =
+        startup::masterDataPath(context.DataRoot, context.WorkYear, context.CompanyId);
+    if (std::filesystem::exists(masterPath))
+        context.CompanyMasterDb = db::Database::open(masterPath);
+    return true;
+}
+
+} // namespace zarion::cli
