@@ -5,6 +5,7 @@
 #include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -50,6 +51,17 @@ Date fromQDate(const QDate& d) {
     return {d.year(), d.month(), d.day()};
 }
 
+// Widths of the 25 columns, wide enough for their usual values.
+constexpr int ColumnWidths[DeclarationColumns] = {55, 40, 110, 120, 100, 55, 95, 55, 55,
+                                                  65, 85, 85,  80,  95,  80, 80, 70, 75,
+                                                  75, 75, 75,  80,  85,  75, 50};
+
+// Days, hours and amounts stand right-aligned.
+bool isNumberColumn(std::size_t column) {
+    return column >= static_cast<std::size_t>(Col::BrojKalendarskihDana) &&
+           column <= static_cast<std::size_t>(Col::Obustave);
+}
+
 // At most this many lines of the check list in one message.
 constexpr std::size_t ShownFindings = 25;
 
@@ -73,6 +85,8 @@ frmPPPPD::frmPPPPD(AppContext& context, QWidget* parent)
     for (const std::string& heading : declarationHeadings())
         headings << toQ(heading);
     listPPPPD = ui::makeList(this, QStringLiteral("listPPPPD"), headings);
+    for (std::size_t c = 0; c < DeclarationColumns; ++c)
+        listPPPPD->header()->resizeSection(static_cast<int>(c), ColumnWidths[c]);
     connect(listPPPPD, &QTreeWidget::itemChanged, this,
             [this](QTreeWidgetItem* item) { rowChecked(item); });
     connect(listPPPPD, &QTreeWidget::itemDoubleClicked, this,
@@ -244,6 +258,9 @@ void frmPPPPD::showRows() {
             ui::addRow(listPPPPD, std::vector<std::string>(row.texts.begin(), row.texts.end()),
                        static_cast<long long>(i));
         item->setCheckState(0, row.checked ? Qt::Checked : Qt::Unchecked);
+        for (std::size_t c = 0; c < DeclarationColumns; ++c)
+            if (isNumberColumn(c))
+                item->setTextAlignment(static_cast<int>(c), Qt::AlignRight | Qt::AlignVCenter);
     }
     showTotals();
 }
