@@ -12,6 +12,7 @@
 
 #include "Controls.h"
 #include "PayrollDatabase.h"
+#include "PostedSalaries.h"
 #include "SampleDeclaration.h"
 #include "TempDir.h"
 #include "core/AppContext.h"
@@ -175,6 +176,42 @@ void FrmPPPPDTest::rowEditorWritesTheRowBack() {
     QTest::mouseClick(control<QPushButton>(editor, "cmdOK"), Qt::LeftButton);
     QCOMPARE(f_->list()->topLevelItem(0)->text(10), QString("100001.00"));
     QCOMPARE(f_->total(9), QString("150,001.50"));
+}
+
+void FrmPPPPDTest::payrollListOpensTheReturnAfterTheReliefQuestions() {
+    test::PostedSalaries seed(*f_->context.PayrollDb);
+    payroll::MonthParameters rates;
+    rates.porez_zarade = 10;
+    seed.monthRates(2026, 3, rates);
+    const auto id = seed.employee({.Prezime = "Novaković", .Ime = "Ana", .sifra_opstine = 7});
+    f_->context.PayrollDb->run(
+        "UPDATE radnici SET sifra_vrste_prihoda = '101101260' WHERE id_radnik = ?", id);
+    payroll::SalaryResult salary;
+    salary.BRUTO = Currency::parse("100000");
+    salary.porez_na_zaradu = Currency::parse("6577.90");
+    seed.salary(CalculationKind::Final, id, 2026, 3, salary);
+    const auto list =
+        outputs::loadPayrollList(*f_->context.PayrollDb, {2026, 3, outputs::Payment::Whole, 0});
+    QVERIFY(list.ok());
+
+    for (const char* percent : {"70", "100", "0", "0"})
+        dt::queueNumber(Currency::parse(percent));
+    QWidget from;
+    outputs::openPayrollDeclaration(&from, f_->context, *list);
+    QCOMPARE(dt::shown().front().text,
+             QString("Unesite procenat oslobadjanja za novozaposlene POREZ!"));
+    QCOMPARE(dt::shown().back().text,
+             QString("Unesite procenat oslobadjanja za novozaposlene NEZ!"));
+    outputs::frmPPPPD* opened = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w != f_->window.get() && w->objectName() == "frmPPPPD")
+            opened = static_cast<outputs::frmPPPPD*>(w);
+    QVERIFY(opened);
+    auto* rows = control<QTreeWidget>(opened, "listPPPPD");
+    QCOMPARE(rows->topLevelItemCount(), 1);
+    QCOMPARE(rows->topLevelItem(0)->text(3), QString("Novaković"));
+    QCOMPARE(rows->topLevelItem(0)->text(12), QString("1973.37")); // 30 % of 6,577.90
+    opened->close();
 }
 
 QTEST_MAIN(FrmPPPPDTest)

@@ -19,6 +19,7 @@ private slots:
     void errorsStopTheExportUnlessConfirmed();
     void overridesNeedTheSupervisorsCode();
     void rowEditorWritesTheRowBack();
+    void payrollListOpensTheReturnAfterTheReliefQuestions();
 
 private:
     struct Fixture;
