@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <ostream>
 
 #include "cli/Arguments.h"
@@ -7,10 +8,11 @@
 
 namespace zarion::cli {
 
-// Opens the company of --firma for the year --godina (default: the clock's year) under the base
-// folder --base, else $ZARION_BASE, else ~/tarlen: its payroll database and, when present, its
-// master database. False, after saying which file is missing on err, when the company has no
-// payroll database for that year.
-bool openCompany(const Arguments& args, AppContext& context, std::ostream& err);
+// The company of --firma for the year of --godina (default: the clock's year) under the base
+// folder of --base, else $ZARION_BASE, else ~/tarlen, with its payroll database open and its
+// master database when it has one. Null, with the reason written to err, when the company has
+// no database that year.
+std::unique_ptr<AppContext> openCompany(const Arguments& args, long long companyId,
+                                        const Clock& clock, std::ostream& err);
 
 } // namespace zarion::cli

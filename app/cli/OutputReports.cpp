@@ -13,32 +13,16 @@ namespace {
 
 using outputs::PayrollList;
 
-// --mesec of the working year, --deo 0 (default), 1 or 2, --rj (0 for all units).
 PayrollList payrollList(const ReportSource& source) {
-    const auto month = source.options.get("mesec");
-    if (!month)
-        throw ReportRefusal("Nedostaje --mesec MESEC");
-    const auto part = source.options.get("deo");
-    const auto unit = source.options.get("rj");
-    const int payment = part ? static_cast<int>(wholeValue(*part)) : 0;
-    if (payment < 0 || payment > 2)
-        throw ReportRefusal("--deo je 0 (ceo mesec), 1 (prvi deo) ili 2 (drugi deo)");
-    auto list = outputs::loadPayrollList(
-        source.payroll, {source.year, static_cast<int>(wholeValue(*month)),
-                         static_cast<outputs::Payment>(payment), unit ? wholeValue(*unit) : 0});
+    auto list =
+        outputs::loadPayrollList(source.payroll, listSelection(source.options, source.year));
     if (!list)
         throw ReportRefusal(list.message());
     return std::move(list).value();
 }
 
 Date dateOption(const ReportSource& source) {
-    const auto text = source.options.get("datum");
-    if (!text)
-        return source.today;
-    const Date date = dateFromIsoText(*text);
-    if (date == Date{})
-        throw ReportRefusal("--datum se zadaje kao GGGG-MM-DD");
-    return date;
+    return paymentDate(source.options, source.today);
 }
 
 outputs::ListPrint listPrint(const ReportSource& source) {
@@ -116,6 +100,29 @@ const std::array<ReportEntry, 6> Reports{{
 }};
 
 } // namespace
+
+outputs::ListSelection listSelection(const Arguments& options, int year) {
+    const auto month = options.get("mesec");
+    if (!month)
+        throw ReportRefusal("Nedostaje --mesec MESEC");
+    const auto part = options.get("deo");
+    const auto unit = options.get("rj");
+    const int payment = part ? static_cast<int>(wholeValue(*part)) : 0;
+    if (payment < 0 || payment > 2)
+        throw ReportRefusal("--deo je 0 (ceo mesec), 1 (prvi deo) ili 2 (drugi deo)");
+    return {year, static_cast<int>(wholeValue(*month)), static_cast<outputs::Payment>(payment),
+            unit ? wholeValue(*unit) : 0};
+}
+
+Date paymentDate(const Arguments& options, const Date& today) {
+    const auto text = options.get("datum");
+    if (!text)
+        return today;
+    const Date date = dateFromIsoText(*text);
+    if (date == Date{})
+        throw ReportRefusal("--datum se zadaje kao GGGG-MM-DD");
+    return date;
+}
 
 std::span<const ReportEntry> outputReports() {
     return Reports;

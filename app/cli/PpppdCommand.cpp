@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "cli/CompanyContext.h"
+#include "cli/OutputReports.h"
 #include "core/NumericText.h"
 #include "employees/ReportCompany.h"
 #include "outputs/DeclarationXml.h"
@@ -34,63 +35,68 @@ outputs::AskRelief reliefOption(const Arguments& args) {
     };
 }
 
-} // namespace
-
-int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
-    const auto month = args.get("mesec");
-    const auto date = args.get("datum");
-    const auto xml = args.get("xml");
-    const int payment = static_cast<int>(wholeValue(args.get("deo").value_or("0")));
-    const Date paymentDate = date ? dateFromIsoText(*date) : Date{};
-    if (!args.get("firma") || !month || !xml || paymentDate == Date{} || payment < 0 ||
-        payment > 2) {
-        usage(err);
-        return 2;
-    }
-    const SystemClock clock;
-    AppContext context(clock);
-    if (!openCompany(args, context, err))
-        return 1;
-    db::Database& payroll = *context.PayrollDb;
-
-    const auto list =
-        outputs::loadPayrollList(payroll, {context.WorkYear, static_cast<int>(wholeValue(*month)),
-                                           static_cast<outputs::Payment>(payment),
-                                           wholeValue(args.get("rj").value_or("0"))});
-    if (!list) {
-        err << list.message() << "\n";
-        return 1;
-    }
-    const payroll::Settings settings = payroll::loadSettings(payroll);
-    outputs::PayrollListProducer producer(payroll, *list, settings, reliefOption(args));
-    auto filled = producer.fill();
-    if (!filled) {
-        err << filled.message() << "\n";
-        return 1;
-    }
-    const outputs::Declaration declaration =
-        outputs::openDeclaration(std::move(filled).value(), outputs::loadPayerData(payroll),
-                                 employees::reportCompany(context).data, paymentDate);
-
-    const auto findings = outputs::checkDeclaration(declaration, outputs::salaryRates(list->rates),
-                                                    outputs::municipalityCodes(payroll),
-                                                    outputs::checkedTotals(declaration.rows));
-    for (const outputs::DeclarationFinding& finding : findings)
-        out << outputs::findingLine(declaration, finding) << "\n";
-    if (findings.empty())
-        out << "Kontrola prijave: bez primedbi\n";
-
-    const auto written =
-        outputs::writeDeclaration(declaration, clock.today(), outputs::chosenFiles(*xml));
+// Writes the return and names the files written with their full paths.
+bool writeReturn(const outputs::Declaration& declaration, const Date& today, const std::string& xml,
+                 std::ostream& out, std::ostream& err) {
+    const auto written = outputs::writeDeclaration(declaration, today, outputs::chosenFiles(xml));
     if (!written) {
         err << written.message() << "\n";
-        return 1;
+        return false;
     }
     std::vector<std::filesystem::path> absolute;
     for (const auto& path : *written)
         absolute.push_back(std::filesystem::absolute(path));
     out << outputs::exportCompletion(absolute) << "\n";
-    return outputs::hasErrors(findings) ? 1 : 0;
+    return true;
+}
+
+} // namespace
+
+int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
+    const auto companyId = args.get("firma");
+    const auto date = args.get("datum");
+    const auto xml = args.get("xml");
+    const Date paymentDate = date ? dateFromIsoText(*date) : Date{};
+    if (!companyId || !xml || paymentDate == Date{}) {
+        usage(err);
+        return 2;
+    }
+    const SystemClock clock;
+    const auto context = openCompany(args, wholeValue(*companyId), clock, err);
+    if (!context)
+        return 1;
+    db::Database& payroll = *context->PayrollDb;
+    try {
+        const auto list = outputs::loadPayrollList(payroll, listSelection(args, context->WorkYear));
+        if (!list) {
+            err << list.message() << "\n";
+            return 1;
+        }
+        const payroll::Settings settings = payroll::loadSettings(payroll);
+        outputs::PayrollListProducer producer(payroll, *list, settings, reliefOption(args));
+        auto filled = producer.fill();
+        if (!filled) {
+            err << filled.message() << "\n";
+            return 1;
+        }
+        const outputs::Declaration declaration =
+            outputs::openDeclaration(std::move(filled).value(), outputs::loadPayerData(payroll),
+                                     employees::reportCompany(*context).data, paymentDate);
+        const auto findings = outputs::checkDeclaration(
+            declaration, outputs::salaryRates(list->rates), outputs::municipalityCodes(payroll),
+            outputs::checkedTotals(declaration.rows));
+        for (const outputs::DeclarationFinding& finding : findings)
+            out << outputs::findingLine(declaration, finding) << "\n";
+        if (findings.empty())
+            out << "Kontrola prijave: bez primedbi\n";
+        return writeReturn(declaration, clock.today(), *xml, out, err) &&
+                       !outputs::hasErrors(findings)
+                   ? 0
+                   : 1;
+    } catch (const ReportRefusal& refusal) {
+        err << refusal.what() << "\n";
+        return 1;
+    }
 }
 
 } // namespace zarion::cli

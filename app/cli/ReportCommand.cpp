@@ -6,6 +6,7 @@
 #include "cli/CompanyContext.h"
 #include "cli/ReportRegistry.h"
 #include "core/AppContext.h"
+#include "core/NumericText.h"
 #include "employees/ReportCompany.h"
 #include "report/qt/Renderer.h"
 
@@ -43,9 +44,10 @@ int reportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
 
     const SystemClock clock;
-    AppContext context(clock);
-    if (!openCompany(args, context, err))
+    const auto opened = openCompany(args, wholeValue(*companyId), clock, err);
+    if (!opened)
         return 1;
+    AppContext& context = *opened;
 
     const employees::ReportCompany company = employees::reportCompany(context);
     report::Document document;

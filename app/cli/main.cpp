@@ -5,6 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/CalcCommand.h"
+#include "cli/FileCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/PpppdCommand.h"
 #include "cli/ReportCommand.h"
@@ -20,6 +21,8 @@ void usage() {
                  "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
                  "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
                  "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
+                 "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
+                 "           fajl za RZZO ili Excel spisak zarada meseca\n"
                  "  ppppd    --firma ID --mesec M [--godina G] [--deo 0|1|2] [--rj ID] "
                  "--datum GGGG-MM-DD --xml FAJL\n"
                  "           [--olaksice POREZ,PIO,ZO,NEZ] poreska prijava PPP-PD sa spiska "
@@ -43,6 +46,8 @@ int main(int argc, char** argv) {
             return zarion::cli::calcCommand(std::cin, std::cout);
         if (command == "report")
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
+        if (command == "fajl")
+            return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "ppppd")
             return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {

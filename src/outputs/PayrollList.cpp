@@ -35,6 +35,7 @@ ListedEmployee readEmployee(const db::Statement& row) {
     e.radno_mesto = row.text("r_radno_mesto");
     e.sss = row.text("r_sss");
     e.ADRESA = row.text("r_ADRESA");
+    e.vrsta = row.text("r_vrsta");
     e.id_rj = row.integer("r_id_rj");
     e.ID_BAnka = row.integer("r_ID_BAnka");
     e.sifra_opstine = static_cast<int>(row.integer("r_sifra_opstine"));
@@ -155,7 +156,8 @@ Outcome<PayrollList> loadPayrollList(db::Database& payroll, const ListSelection&
     db::Statement row = payroll.prepare(
         std::string("SELECT o.*, r.id_radnik AS r_id, r.Prezime AS r_Prezime, r.Ime AS r_Ime, "
                     "r.JMBG AS r_JMBG, r.radno_mesto AS r_radno_mesto, r.sss AS r_sss, "
-                    "r.ADRESA AS r_ADRESA, r.id_rj AS r_id_rj, r.ID_BAnka AS r_ID_BAnka, "
+                    "r.ADRESA AS r_ADRESA, r.vrsta AS r_vrsta, r.id_rj AS r_id_rj, r.ID_BAnka AS "
+                    "r_ID_BAnka, "
                     "r.sifra_opstine AS r_sifra_opstine, r.vlasnik AS r_vlasnik FROM ") +
         calculationTable(selection) +
         " o LEFT JOIN radnici r ON r.id_radnik = o.ID_RADNIK WHERE o.MEsec = ? AND o.GODINA = ? "

@@ -37,6 +37,7 @@ struct ListedEmployee {
     std::string radno_mesto;
     std::string sss;
     std::string ADRESA;
+    std::string vrsta; // the insured person's kind, a two-digit code
     std::int64_t id_rj = 0;
     std::int64_t ID_BAnka = 0;
     int sifra_opstine = 0;

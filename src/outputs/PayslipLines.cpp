@@ -11,21 +11,11 @@ namespace {
 using Kind = PayslipLine::Kind;
 
 std::string rateText(double rate) {
-    std::string text = format(rate, NumberFormat::Plain2);
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
-    return "(" + text + "%)";
+    return "(" + withComma(rate, NumberFormat::Plain2) + "%)";
 }
 
 std::string hoursText(double hours) {
-    if (hours == 0)
-        return {};
-    std::string text = format(hours, NumberFormat::General);
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
-    return text;
+    return hours == 0 ? std::string() : withComma(hours, NumberFormat::General);
 }
 
 // Collects the lines and keeps the sums the totals print.
@@ -152,6 +142,14 @@ std::vector<PayslipLine> publicSectorLines(const PayrollRow& row,
 }
 
 } // namespace
+
+std::string withComma(double value, NumberFormat form) {
+    std::string text = format(value, form);
+    for (char& c : text)
+        if (c == '.')
+            c = ',';
+    return text;
+}
 
 PayslipVariant payslipVariant(bool coefficientPricing, Payment payment) {
     if (!coefficientPricing)

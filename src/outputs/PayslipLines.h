@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Currency.h"
+#include "core/NumberFormat.h"
 #include "outputs/PayrollList.h"
 #include "payroll/MonthParameters.h"
 
@@ -22,6 +23,10 @@ PayslipVariant payslipVariant(bool coefficientPricing, Payment payment);
 // " - II Deo - Konačna" or " - Konačna" by payment; "OBRAČUN PLATE I DRUGIH PRIMANJA
 // ZAPOSLENIH"; "PRVI DEO PLATE"; "KONAČNI OBRAČUN - CEO MESEC".
 std::string payslipTitle(PayslipVariant variant, Payment payment);
+
+// A rate, hours or a coefficient as the payslip prints it: the number in the given form with a
+// decimal comma ("26,00", "7,5").
+std::string withComma(double value, NumberFormat form);
 
 // One line of the payslip body: a heading, an item with its rate, hours and amount, or a total.
 struct PayslipLine {

@@ -4,6 +4,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Text.h"
+#include "employees/EmployeeTexts.h"
 #include "outputs/PayslipLines.h"
 #include "report/Painter.h"
 
@@ -18,11 +19,7 @@ constexpr double Line = 4.3;
 constexpr double Bottom = 278;
 
 std::string twoDecimals(double value) {
-    std::string text = format(value, NumberFormat::Plain2);
-    for (char& c : text)
-        if (c == '.')
-            c = ',';
-    return text;
+    return withComma(value, NumberFormat::Plain2);
 }
 
 std::string monthYear(const Date& date) {
@@ -96,7 +93,7 @@ private:
         pair("Op{tina stanovanja:"_yu,
              municipality == lookups_.municipalities.end() ? std::string() : municipality->second,
              Left);
-        pair("Kategorija osiguranika:"_yu, std::to_string(c.tip_obracuna), 110);
+        pair("Kategorija osiguranika:"_yu, trim(employees::insuredKindEntry(e.vrsta)), 110);
         next();
         pair("Adresa stanovanja:"_yu, e.ADRESA, Left);
         next();

@@ -58,6 +58,8 @@ private:
     void showTotals(const PayrollTotals& totals);
     PayslipPrint payslipPrint(const PaymentStatus& status) const;
     PaymentStatus paymentStatus() const;
+    void printSelected(const char* routine, const QTreeWidget* list,
+                       const std::vector<PayrollRow>& rows);
     void printPayslips(const std::vector<const PayrollRow*>& rows, const PaymentStatus& status);
     ListPrint listPrint() const;
     const PayrollRow* selectedRow(const QTreeWidget* list,

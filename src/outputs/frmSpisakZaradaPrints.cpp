@@ -66,11 +66,11 @@ void frmSpisakZarada::printPayslips(const std::vector<const PayrollRow*>& rows,
                         context_.PrinterName);
 }
 
-void frmSpisakZarada::cmdObracun_Click() {
-    if (!list_)
-        return;
-    ui::guarded(this, "cmdObracun_Click", [&] {
-        const PayrollRow* row = selectedRow(listSpisak, list_->employees);
+// The payslip of the row selected in one of the lists.
+void frmSpisakZarada::printSelected(const char* routine, const QTreeWidget* list,
+                                    const std::vector<PayrollRow>& rows) {
+    ui::guarded(this, routine, [&] {
+        const PayrollRow* row = selectedRow(list, rows);
         if (!row) {
             ui::message(this, "Greska kod pronalazenja radnika u bazi!"_q, ui::Icon::Critical);
             return;
@@ -79,17 +79,14 @@ void frmSpisakZarada::cmdObracun_Click() {
     });
 }
 
+void frmSpisakZarada::cmdObracun_Click() {
+    if (list_)
+        printSelected("cmdObracun_Click", listSpisak, list_->employees);
+}
+
 void frmSpisakZarada::cmdStampPRed_Click() {
-    if (!list_)
-        return;
-    ui::guarded(this, "cmdStampPRed_Click", [&] {
-        const PayrollRow* row = selectedRow(listPRE, list_->owners);
-        if (!row) {
-            ui::message(this, "Greska kod pronalazenja radnika u bazi!"_q, ui::Icon::Critical);
-            return;
-        }
-        printPayslips({row}, paymentStatus());
-    });
+    if (list_)
+        printSelected("cmdStampPRed_Click", listPRE, list_->owners);
 }
 
 // Every employee's payslip, unit by unit when all units are shown, paid on the date asked.

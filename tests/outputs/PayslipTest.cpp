@@ -69,6 +69,7 @@ TEST_F(PayslipTest, AllUnitsPrintUnitByUnit) {
     EXPECT_NE(d.pages[2].findText("Obračun i isplatu primio radnik: ______________________"),
               nullptr);
     EXPECT_NE(d.pages[0].findText("DATUM ISPLATE 10.04.2026"), nullptr);
+    EXPECT_NE(d.pages[0].findText("01 Zaposleni"), nullptr); // the insured person's kind
 }
 
 TEST_F(PayslipTest, LoanShowsItsPeriodAndWhatRemains) {

@@ -29,8 +29,8 @@ protected:
         salary.NETO = Currency::parse("30000");
         seed.salary(CalculationKind::Advance, 2, 2026, 3, salary);
     }
-    int run(const std::string& arguments) const {
-        const std::string command = std::string("'") + ZARION_CLI + "' report " + arguments +
+    int run(const std::string& arguments, const char* word = "report") const {
+        const std::string command = std::string("'") + ZARION_CLI + "' " + word + " " + arguments +
                                     " --firma 1 --godina 2026 --base '" + dir.path().string() +
                                     "' > '" + (dir / "out.txt").string() + "' 2> '" +
                                     (dir / "err.txt").string() + "'";
@@ -40,6 +40,7 @@ protected:
     std::string pdfText(const std::string& name) const {
         return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
     }
+    std::string out() const { return toolOutput("cat '" + (dir / "out.txt").string() + "'"); }
     std::string err() const { return toolOutput("cat '" + (dir / "err.txt").string() + "'"); }
 
     TempDir dir;
@@ -73,6 +74,18 @@ TEST_F(OutputsCli, FirstPartPayslipAndRefusals) {
     EXPECT_EQ(err(), "Greska kod pronalazenja parametara za izabrani mesec!\n");
     EXPECT_EQ(run("listici --pdf '" + (dir / "x.pdf").string() + "'"), 1);
     EXPECT_EQ(err(), "Nedostaje --mesec MESEC\n");
+}
+
+TEST_F(OutputsCli, HealthInsuranceFileAndSpreadsheetOfTheMonth) {
+    ASSERT_EQ(run("rzzo --mesec 3 --datum 2026-04-10 --disk G", "fajl"), 0) << err();
+    const auto file = dir / "drive" / "G" / "RZZO032026.txt";
+    EXPECT_EQ(out(), file.string() + "\n");
+    const std::string lines = toolOutput("cat '" + file.string() + "'");
+    EXPECT_NE(lines.find(";90000.00;0.00;0.00;10.04.2026;1;\r\n"), std::string::npos) << lines;
+
+    ASSERT_EQ(run("excel --mesec 3", "fajl"), 0) << err();
+    EXPECT_TRUE(std::filesystem::exists(dir / "IzvozExcel" / "SpisakZarada_3_2026.xlsx"));
+    EXPECT_EQ(run("pdf --mesec 3", "fajl"), 2);
 }
 
 } // namespace

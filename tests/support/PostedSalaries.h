@@ -21,6 +21,7 @@ struct EmployeeSeed {
     std::string radno_mesto = "Knjigovođa";
     std::string sss = "VSS";
     std::string ADRESA = "Obilićeva 5";
+    std::string vrsta = "01";
     std::int64_t id_rj = 1;
     std::int64_t ID_BAnka = 0;
     int sifra_opstine = 0;
@@ -54,10 +55,10 @@ public:
         db_.run("INSERT INTO opstine(SIFRA, Naziv) VALUES (?, ?)", code, name);
     }
     std::int64_t employee(const EmployeeSeed& e) {
-        db_.run("INSERT INTO radnici(Prezime, Ime, JMBG, radno_mesto, sss, ADRESA, id_rj, "
-                "ID_BAnka, sifra_opstine, vlasnik) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                e.Prezime, e.Ime, e.JMBG, e.radno_mesto, e.sss, e.ADRESA, e.id_rj, e.ID_BAnka,
-                e.sifra_opstine, e.vlasnik);
+        db_.run("INSERT INTO radnici(Prezime, Ime, JMBG, radno_mesto, sss, ADRESA, vrsta, id_rj, "
+                "ID_BAnka, sifra_opstine, vlasnik) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                e.Prezime, e.Ime, e.JMBG, e.radno_mesto, e.sss, e.ADRESA, e.vrsta, e.id_rj,
+                e.ID_BAnka, e.sifra_opstine, e.vlasnik);
         return db_.lastInsertId();
     }
     // A posted final calculation (or advance) with every column of the result.
