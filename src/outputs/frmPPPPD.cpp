@@ -279,7 +279,10 @@ void frmPPPPD::rowChecked(QTreeWidgetItem* item) {
 void frmPPPPD::setAllChecked(bool checked) {
     for (DeclarationRow& row : declaration_.rows)
         row.checked = checked;
-    showRows();
+    const QSignalBlocker quiet(listPPPPD);
+    for (int i = 0; i < listPPPPD->topLevelItemCount(); ++i)
+        listPPPPD->topLevelItem(i)->setCheckState(0, checked ? Qt::Checked : Qt::Unchecked);
+    showTotals();
 }
 
 void frmPPPPD::showTotals() {
