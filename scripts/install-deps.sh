@@ -9,6 +9,7 @@ packages=(
   libgl-dev libxkbcommon-dev
   libsqlite3-dev sqlite3
   libxlsxwriter-dev
+  libxml2-dev
   nlohmann-json3-dev
   libsodium-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev

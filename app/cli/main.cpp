@@ -9,6 +9,7 @@
 #include "cli/DemoCommand.h"
 #include "cli/FileCommand.h"
 #include "cli/OperatorCommand.h"
+#include "cli/PpppdCommand.h"
 #include "cli/ReportCommand.h"
 
 namespace {
@@ -27,6 +28,10 @@ void usage(std::ostream& out) {
            "           demo baza sa proknjizenim mesecima tekuce godine\n"
            "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
            "           fajl za RZZO ili Excel spisak zarada meseca\n"
+           "  ppppd    --firma ID --mesec M [--godina G] [--deo 0|1|2] [--rj ID] "
+           "--datum GGGG-MM-DD --xml FAJL\n"
+           "           [--olaksice POREZ,PIO,ZO,NEZ] poreska prijava PPP-PD sa spiska "
+           "zarada, uz kontrolu\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
            "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
            "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
@@ -58,6 +63,8 @@ int main(int argc, char** argv) {
             return zarion::cli::bankCommand(args, std::cout, std::cerr);
         if (command == "fajl")
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
+        if (command == "ppppd")
+            return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

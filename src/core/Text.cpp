@@ -1,6 +1,7 @@
 #include "core/Text.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "core/Utf8.h"
 
@@ -35,40 +36,65 @@ char32_t yusciiLetter(char c) {
     }
 }
 
-// The plain spelling of a Serbian letter, whether written in YUSCII or in Unicode.
+// The plain spelling of a Serbian letter, Latin or Cyrillic; nothing for any other character.
 const char* plainLetter(char32_t cp) {
     switch (cp) {
     case U'Č':
     case U'Ć':
-    case U'^':
-    case U']':
+    case U'Ч':
+    case U'Ћ':
         return "C";
     case U'č':
     case U'ć':
-    case U'~':
-    case U'}':
+    case U'ч':
+    case U'ћ':
         return "c";
     case U'Š':
-    case U'[':
+    case U'Ш':
         return "S";
     case U'š':
-    case U'{':
+    case U'ш':
         return "s";
     case U'Đ':
-    case U'\\':
+    case U'Ђ':
         return "Dj";
     case U'đ':
-    case U'|':
+    case U'ђ':
         return "dj";
     case U'Ž':
-    case U'@':
+    case U'Ж':
         return "Z";
     case U'ž':
-    case U'`':
+    case U'ж':
         return "z";
+    case U'Џ':
+        return "Dz";
+    case U'џ':
+        return "dz";
+    case U'Љ':
+        return "Lj";
+    case U'љ':
+        return "lj";
+    case U'Њ':
+        return "Nj";
+    case U'њ':
+        return "nj";
     default:
         return nullptr;
     }
+}
+
+// The Latin letter of the Cyrillic letters that have one letter for one: А → A, ј → j.
+char32_t latinOfCyrillic(char32_t cp) {
+    static constexpr std::u32string_view cyrillic = U"АБВГДЕЗИЈКЛМНОПРСТУФХЦ";
+    static constexpr std::string_view latin = "ABVGDEZIJKLMNOPRSTUFHC";
+    const bool lower = cp >= U'а' && cp <= U'я';
+    const char32_t upper = lower ? cp - (U'а' - U'А') : cp == U'ј' ? U'Ј' : cp;
+    const std::size_t at = cyrillic.find(upper);
+    if (at == std::u32string_view::npos)
+        return 0;
+    const char32_t letter = static_cast<unsigned char>(latin[at]);
+    return lower || cp == U'ј' ? letter + (U'a' - U'A') : letter;
 }
 
 bool isBlank(char c) {
@@ -175,6 +201,8 @@ std::string YusciiToPlain(std::string_view text) {
     utf8::forEachCodePoint(text, [&](char32_t cp) {
         if (const char* plain = plainLetter(cp))
             out += plain;
+        else if (const char32_t latin = latinOfCyrillic(cp))
+            out.push_back(static_cast<char>(latin));
         else
             out += utf8::encode(cp);
     });

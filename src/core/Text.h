@@ -28,7 +28,8 @@ std::string PadZeros(std::string_view text, std::size_t n);
 // 1234567.891 → "1,234,567.89", -12 → "-12.00"; rounded to 2 decimals, halves to even.
 std::string AmountText(Currency amount);
 
-// YUSCII letters and Unicode Serbian letters made plain (Š → S, đ → dj), the rest unchanged.
+// The Serbian letters made plain, Latin and Cyrillic alike (Š → S, đ → dj, Љ → Lj, ж → z), so that
+// each of them is one byte; every other character, "@" and "[" of an address among them, unchanged.
 std::string YusciiToPlain(std::string_view text);
 // As YusciiToPlain on the trimmed text, with "%", "/", "+", "*", ".", "-" turned into blanks.
 std::string NameToPlain(std::string_view text);

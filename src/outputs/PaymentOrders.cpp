@@ -55,11 +55,8 @@ public:
 
     void add(const std::string& recipient, const char* code, Currency amount,
              const std::string& account, const std::string& reference) {
-        payroll_.run("INSERT INTO nalozi(Broj, nalogododavac, SVRHA, poverilac, SIFRA, Iznos, "
-                     "racun_duznika, racun_poverioca, POziv_na_broj) "
-                     "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                     ++count_, payer_, purpose_, recipient, code, amount, payerAccount_, account,
-                     reference);
+        insertOrder(payroll_, {++count_, payer_, purpose_, recipient, code, amount, payerAccount_,
+                               account, reference});
     }
     void revenues(const db::Statement& accounts, const PayrollTotals& totals, bool owner) {
         for (const Revenue& r : Revenues)
@@ -83,6 +80,15 @@ PayrollTotals totalsOf(const std::vector<PayrollRow>& rows) {
     return totals;
 }
 
+} // namespace
+
+void insertOrder(db::Database& payroll, const StoredOrder& o) {
+    payroll.run("INSERT INTO nalozi(Broj, nalogododavac, SVRHA, poverilac, SIFRA, Iznos, "
+                "racun_duznika, racun_poverioca, POziv_na_broj) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?)",
+                o.Broj, o.nalogododavac, o.SVRHA, o.poverilac, o.SIFRA, o.Iznos, o.racun_duznika,
+                o.racun_poverioca, o.POziv_na_broj);
+}
+
 std::string payerName(db::Database* companyMaster) {
     if (companyMaster)
         if (const auto company = report::readCompanyData(*companyMaster))
@@ -90,7 +96,12 @@ std::string payerName(db::Database* companyMaster) {
     return {};
 }
 
-} // namespace
+std::optional<std::string> payoutAccount(db::Database& payroll) {
+    db::Statement st = payroll.prepare("SELECT racun_za_isplatu FROM parametri2");
+    if (!st.step())
+        return std::nullopt;
+    return st.text(0);
+}
 
 std::string salaryPurpose(int year, int month) {
     char text[32];

@@ -38,6 +38,13 @@ struct GeneratedOrders {
 Outcome<GeneratedOrders> ordersFromPayrollList(db::Database& payroll, db::Database* companyMaster,
                                                const PayrollList& list);
 
+// Adds the order as it stands.
+void insertOrder(db::Database& payroll, const StoredOrder& order);
+// The payer as orders name it: the company's name and town.
+std::string payerName(db::Database* companyMaster);
+// The account the company pays from (parametri2.racun_za_isplatu); nothing without accounts.
+std::optional<std::string> payoutAccount(db::Database& payroll);
+
 // "Zarada za: 03 2026"
 std::string salaryPurpose(int year, int month);
 

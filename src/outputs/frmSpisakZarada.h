@@ -44,6 +44,7 @@ public:
     void cmdExcel_Click();
     void cmdSnimi_Click();
     void cmdNAlog_Click();
+    void cmdIZvoz_Click();
     void cmdSredjvanje_Click();
 
 private:

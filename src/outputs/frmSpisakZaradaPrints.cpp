@@ -13,6 +13,7 @@
 #include "outputs/HealthInsuranceFile.h"
 #include "outputs/MunicipalityTax.h"
 #include "outputs/PaymentOrders.h"
+#include "outputs/frmPPPPD.h"
 #include "outputs/PayrollListColumns.h"
 #include "outputs/frmSpisakZarada.h"
 #include "payroll/Settings.h"
@@ -167,6 +168,13 @@ void frmSpisakZarada::cmdExcel_Click() {
 }
 
 // The health-insurance fund's file: the payment date, the drive and the unit handled apart.
+// The list's PPP-PD return, after the relief questions.
+void frmSpisakZarada::cmdIZvoz_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdIZvoz_Click", [&] { openPayrollDeclaration(this, context_, *list_); });
+}
+
 // The payment orders of the list: the public revenues and every employee's pay.
 void frmSpisakZarada::cmdNAlog_Click() {
     if (!list_)

@@ -54,7 +54,8 @@ bool ask(QWidget* parent, const QString& text) {
     return box.exec() == QMessageBox::Yes;
 }
 
-std::optional<Currency> askNumber(QWidget* parent, const QString& caption, QChar passwordChar) {
+std::optional<Currency> askNumber(QWidget* parent, const QString& caption, QChar passwordChar,
+                                  const QString& initial) {
     if (auto answer = intercept(BoxKind::Number, Title, caption, QMessageBox::NoIcon,
                                 {AnswerKind::Number, AnswerKind::Cancel}))
         return answer->kind == AnswerKind::Number ? std::optional(answer->number) : std::nullopt;
@@ -62,17 +63,19 @@ std::optional<Currency> askNumber(QWidget* parent, const QString& caption, QChar
     dialog.setCaption(caption);
     if (!passwordChar.isNull())
         dialog.setPasswordChar(passwordChar);
+    dialog.setText(initial);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.value();
 }
 
-std::optional<QString> askText(QWidget* parent, const QString& caption) {
+std::optional<QString> askText(QWidget* parent, const QString& caption, const QString& initial) {
     if (auto answer = intercept(BoxKind::Text, Title, caption, QMessageBox::NoIcon,
                                 {AnswerKind::Text, AnswerKind::Cancel}))
         return answer->kind == AnswerKind::Text ? std::optional(answer->text) : std::nullopt;
     frmULAZTEKST dialog(parent);
     dialog.setCaption(caption);
+    dialog.setText(initial);
     if (dialog.exec() != QDialog::Accepted)
         return std::nullopt;
     return dialog.value();

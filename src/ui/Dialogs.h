@@ -20,11 +20,13 @@ void message(QWidget* parent, const QString& text, Icon icon);
 // A Yes/No question with the question icon; true on Yes.
 bool ask(QWidget* parent, const QString& text);
 
-// frmULAZ: a number by the numeric-prefix rule; the password character masks the input.
+// frmULAZ: a number by the numeric-prefix rule; the password character masks the input; the box
+// starts with `initial`.
 std::optional<Currency> askNumber(QWidget* parent, const QString& caption,
-                                  QChar passwordChar = QChar());
-// frmULAZTEKST: a text.
-std::optional<QString> askText(QWidget* parent, const QString& caption);
+                                  QChar passwordChar = QChar(), const QString& initial = {});
+// frmULAZTEKST: a text; the box starts with `initial`.
+std::optional<QString> askText(QWidget* parent, const QString& caption,
+                               const QString& initial = {});
 // frmUlazDatum: a date from a date picker, which starts at today's date or at `initial`.
 std::optional<QDate> askDate(QWidget* parent, const QString& caption);
 std::optional<QDate> askDate(QWidget* parent, const QString& caption, const QDate& initial);

@@ -22,6 +22,10 @@ void frmULAZ::setPasswordChar(QChar character) {
         QStringLiteral("lineedit-password-character: %1").arg(character.unicode()));
 }
 
+void frmULAZ::setText(const QString& text) {
+    txtULAZ->setText(text);
+}
+
 void frmULAZ::accept() {
     try {
         value_ = Currency::parse(fromQ(txtULAZ->text()));

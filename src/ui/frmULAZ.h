@@ -18,6 +18,8 @@ public:
 
     // Masks the typed characters with the given character (an access code).
     void setPasswordChar(QChar character);
+    // The text the box starts with (a proposed answer).
+    void setText(const QString& text);
     // The number read when OK was pressed.
     Currency value() const { return value_; }
 

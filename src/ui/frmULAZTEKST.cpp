@@ -13,6 +13,10 @@ frmULAZTEKST::frmULAZTEKST(QLineEdit* box, QWidget* parent)
     txtULAZ->setObjectName(QStringLiteral("txtULAZ"));
 }
 
+void frmULAZTEKST::setText(const QString& text) {
+    txtULAZ->setText(text);
+}
+
 QString frmULAZTEKST::value() const {
     return txtULAZ->text();
 }

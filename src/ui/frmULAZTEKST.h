@@ -14,6 +14,8 @@ public:
     explicit frmULAZTEKST(QWidget* parent = nullptr);
 
     QString value() const;
+    // The text the box starts with (a proposed answer).
+    void setText(const QString& text);
 
 private:
     frmULAZTEKST(QLineEdit* box, QWidget* parent);

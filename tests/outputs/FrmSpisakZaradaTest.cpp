@@ -64,7 +64,8 @@ void FrmSpisakZaradaTest::cleanup() {
 
 void FrmSpisakZaradaTest::showBuildsBothListsAndTheTotals() {
     QVERIFY(!f_->enabled("cmdObracun"));
-    QVERIFY(!f_->enabled("cmdIZvoz"));
+    QVERIFY(f_->enabled("cmdIZvoz"));
+    QVERIFY(!f_->enabled("cmdRekapitulacija"));
     QVERIFY(!f_->find<QPushButton>("cmdIZvoz")->toolTip().isEmpty());
     QCOMPARE(f_->find<QComboBox>("cmbRJ")->itemText(0), QString("0 - Sve radne jedinice"));
     QCOMPARE(f_->find<QComboBox>("cmbRJ")->itemText(2), QString("2 - Proizvodnja"));
