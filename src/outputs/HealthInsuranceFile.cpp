@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "core/FileForms.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
 
@@ -12,10 +13,12 @@ std::string twoDigits(int value) {
     return (value < 10 ? "0" : "") + std::to_string(value);
 }
 
+const FileForm HealthFile = fileForm(OutsideFile::HealthInsurance);
+
 std::string employeeLine(const PayrollRow& row, const std::string& paid) {
     const std::string jmbg = row.employee.JMBG.empty() ? "*************" : row.employee.JMBG;
-    return "1;" + jmbg + ";" + NameToPlain(row.employee.radno_mesto) + ";" +
-           format(row.contributionBase(), NumberFormat::Plain2) + ";" +
+    return "1;" + jmbg + ";" + separatedField(NameToPlain(row.employee.radno_mesto), HealthFile) +
+           ";" + format(row.contributionBase(), NumberFormat::Plain2) + ";" +
            format(row.calc.Doprinosi_zo, NumberFormat::Plain2) + ";" +
            format(row.calc.Doprinosi_zo_F, NumberFormat::Plain2) + ";" + paid + ";1;";
 }
@@ -48,7 +51,7 @@ Refused writeTextFiles(const std::vector<TextFile>& files) {
     for (const TextFile& file : files) {
         std::ofstream out(file.path, std::ios::binary | std::ios::trunc);
         for (const std::string& line : file.lines)
-            out << line << "\r\n";
+            out << line << HealthFile.lineEnd;
         out.close();
         if (!out)
             return error("Greska kod upisa fajla " + file.path.string() + "!");

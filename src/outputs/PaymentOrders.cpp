@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdio>
 
+#include "core/ReferenceNumber.h"
 #include "core/Text.h"
 #include "report/CompanyHeader.h"
 
@@ -13,26 +14,29 @@ namespace {
 struct Revenue {
     const char* account;
     const char* reference;
+    const char* model;
     const char* recipient;
     const char* ownerRecipient;
     Currency PayrollTotals::*total;
 };
 
 constexpr std::array<Revenue, 7> Revenues{{
-    {"racun_porez_na_plate", "poziv_na_broj_porez", "Porez na zarade", "Porez na zarade - Vlasnik",
-     &PayrollTotals::porez_na_zaradu},
-    {"racun_pio", "poziv_na_broj_pio", "Doprinos za PIO radnika", "Doprinos za PIO vlasnika",
-     &PayrollTotals::Doprinosi_PIO},
-    {"racun_zo", "poziv_na_broj_zo", "Doprinos za zdravstveno osiguranje radnika",
+    {"racun_porez_na_plate", "poziv_na_broj_porez", "model_porez", "Porez na zarade",
+     "Porez na zarade - Vlasnik", &PayrollTotals::porez_na_zaradu},
+    {"racun_pio", "poziv_na_broj_pio", "model_pio", "Doprinos za PIO radnika",
+     "Doprinos za PIO vlasnika", &PayrollTotals::Doprinosi_PIO},
+    {"racun_zo", "poziv_na_broj_zo", "model_zo", "Doprinos za zdravstveno osiguranje radnika",
      "Doprinos za zdravstveno osiguranje vlasnika", &PayrollTotals::Doprinosi_zo},
-    {"racun_nezaposlenost", "poziv_na_broj_nez", "Doprinos za slu~aj nezaposlenosti radnika",
-     "Doprinos za slu~aj nezaposlenosti vlasnika", &PayrollTotals::doprinosi_nezaposlenost},
-    {"racun_pio_firma", "poziv_na_broj_piof", "Doprinos za PIO firma",
+    {"racun_nezaposlenost", "poziv_na_broj_nez", "model_nez",
+     "Doprinos za slu~aj nezaposlenosti radnika", "Doprinos za slu~aj nezaposlenosti vlasnika",
+     &PayrollTotals::doprinosi_nezaposlenost},
+    {"racun_pio_firma", "poziv_na_broj_piof", "model_piof", "Doprinos za PIO firma",
      "Doprinos za PIO vlasnika -firma", &PayrollTotals::Doprinosi_PIO_F},
-    {"racun_zo_firma", "poziv_na_broj_zof", "Doprinos za zdravstveno osiguranje firma",
+    {"racun_zo_firma", "poziv_na_broj_zof", "model_zof", "Doprinos za zdravstveno osiguranje firma",
      "Doprinos za zdravstveno osiguranje vlasnika -firma", &PayrollTotals::Doprinosi_zo_F},
-    {"racun_nezaposlenost_firma", "poziv_na_broj_nezf", "Doprinos za slu~aj nezaposlenosti firma",
-     "Doprinos za slu~aj nezaposlenosti vlasnik- firma", &PayrollTotals::doprinosi_nezaposlenost_f},
+    {"racun_nezaposlenost_firma", "poziv_na_broj_nezf", "model_nezf",
+     "Doprinos za slu~aj nezaposlenosti firma", "Doprinos za slu~aj nezaposlenosti vlasnik- firma",
+     &PayrollTotals::doprinosi_nezaposlenost_f},
 }};
 
 // The accounts and references of a settings table (parametri2, or parametri_vlasnik for the
@@ -59,10 +63,18 @@ public:
                                account, reference});
     }
     void revenues(const db::Statement& accounts, const PayrollTotals& totals, bool owner) {
-        for (const Revenue& r : Revenues)
-            add(yuscii(owner ? r.ownerRecipient : r.recipient), "253", totals.*r.total,
-                accounts.text(r.account), accounts.text(r.reference));
+        for (const Revenue& r : Revenues) {
+            const std::string recipient = yuscii(owner ? r.ownerRecipient : r.recipient);
+            const std::string reference = accounts.text(r.reference);
+            add(recipient, "253", totals.*r.total, accounts.text(r.account), reference);
+            // The owner's accounts (parametri_vlasnik) keep no model: theirs are under 97.
+            const bool model97 = owner || trim(accounts.text(r.model)) == "97";
+            if (!reference.empty() && model97 && !isValidModel97(reference))
+                wrongReferences_.push_back(recipient + ": " + reference);
+        }
     }
+    // The references under model 97 whose control digits are wrong, with their recipients.
+    const std::vector<std::string>& wrongReferences() const { return wrongReferences_; }
     int count() const { return count_; }
 
 private:
@@ -71,6 +83,7 @@ private:
     std::string payerAccount_;
     std::string purpose_;
     int count_ = 0;
+    std::vector<std::string> wrongReferences_;
 };
 
 PayrollTotals totalsOf(const std::vector<PayrollRow>& rows) {
@@ -136,6 +149,12 @@ Outcome<GeneratedOrders> ordersFromPayrollList(db::Database& payroll, db::Databa
                        row.toPay(), trim(row.calc.tekuci_Racun), {});
     tx.commit();
     result.count = orders.count();
+    if (!orders.wrongReferences().empty()) {
+        std::string lines = "Kontrolni broj poziva na broj po modelu 97 nije ispravan:"_yu;
+        for (const std::string& wrong : orders.wrongReferences())
+            lines += "\n" + wrong;
+        result.warning = result.warning ? *result.warning + "\n\n" + lines : lines;
+    }
     return result;
 }
 

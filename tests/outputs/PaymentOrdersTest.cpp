@@ -69,6 +69,17 @@ TEST_F(PaymentOrders, TheOwnersRevenuesGoToTheOwnersAccounts) {
     EXPECT_EQ(orders[7].racun_poverioca, "840-1-1");
 }
 
+TEST_F(PaymentOrders, AReferenceUnderModel97WithWrongControlDigitsIsNamed) {
+    march.db->run("INSERT INTO parametri_vlasnik(racun_porez_na_plate) VALUES ('840-1-1')");
+    march.db->run("UPDATE parametri2 SET model_porez = '97', poziv_na_broj_porez = '971100'");
+    const auto wrong = ordersFromPayrollList(*march.db, nullptr, list());
+    ASSERT_TRUE(wrong.ok());
+    EXPECT_EQ(wrong->warning, "Kontrolni broj poziva na broj po modelu 97 nije ispravan:\n"
+                              "Porez na zarade: 971100");
+    march.db->run("UPDATE parametri2 SET poziv_na_broj_porez = '961100'"); // 98 − 110000 mod 97
+    EXPECT_FALSE(ordersFromPayrollList(*march.db, nullptr, list())->warning);
+}
+
 TEST_F(PaymentOrders, WithoutAccountsNothingIsGeneratedAndEarlierOrdersStay) {
     march.db->run("DELETE FROM parametri2");
     const auto generated = ordersFromPayrollList(*march.db, nullptr, list());
