@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/BatchCommand.h"
 #include "cli/CalcCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/ReportCommand.h"
@@ -19,6 +20,10 @@ void usage() {
                  "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
                  "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
                  "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
+                 "  batch    --firma ID --godina GODINA --mesec MESEC --deo akontacija|konacni "
+                 "[--base FOLDER]\n"
+                 "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
+                 "sa izvestajem kao JSON\n"
                  "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -38,6 +43,8 @@ int main(int argc, char** argv) {
             return zarion::cli::calcCommand(std::cin, std::cout);
         if (command == "report")
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
+        if (command == "batch")
+            return zarion::cli::batchCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

@@ -1,6 +1,8 @@
 #include "payroll/BatchRun.h"
 
+#include "core/FailureWords.h"
 #include "core/db/Database.h"
+#include "payroll/BatchAttempt.h"
 #include "payroll/BatchPreload.h"
 #include "payroll/CalculationPosting.h"
 
@@ -8,7 +10,8 @@ namespace zarion::payroll {
 namespace {
 
 // Runs `postOne` for every employee of the list that `chosen` picks, as one transaction (each
-// employee's posting a savepoint of its own inside it). A cancelled run keeps what it posted.
+// employee's posting a savepoint of its own inside it). A cancelled run keeps what it posted; a
+// failure of the database is thrown on, and the transaction's end leaves nothing of the run.
 template <typename Chosen, typename PostOne>
 BatchRunReport eachEmployee(const BatchMonth& month, const ProgressCallback& progress,
                             Chosen&& chosen, PostOne&& postOne) {
@@ -29,21 +32,28 @@ BatchRunReport eachEmployee(const BatchMonth& month, const ProgressCallback& pro
             break;
         }
         const BatchEmployee& employee = employees[static_cast<std::size_t>(i)];
-        std::string failure;
-        try {
-            failure = postOne(employee, report);
-        } catch (const db::Error& error) {
-            failure = error.what();
-        }
+        const std::string failure = employeeAttempt([&] { return postOne(employee, report); });
         if (failure.empty())
             ++report.posted;
         else
-            report.failures.push_back(employee.name + ": " + failure);
+            report.failures.push_back({employee.id, employee.name, failure});
     }
     tx.commit();
     if (progress && !report.cancelled)
         progress({total, total});
     return report;
+}
+
+// The run's report, or when the database failed, the report that says why and that nothing of
+// the run was posted.
+template <typename Run> BatchRunReport wholeOrNothing(Run&& run) {
+    try {
+        return run();
+    } catch (const db::Error& error) {
+        BatchRunReport stopped;
+        stopped.stopped = nothingPosted(failureWords(error));
+        return stopped;
+    }
 }
 
 // Calculates the employee's month and posts it; the message when either fails.
@@ -68,47 +78,53 @@ std::string calculateAndPost(const BatchMonth& month, const BatchEmployee& emplo
 BatchRunReport calculateAll(const BatchMonth& month, const BatchOptions& options,
                             const employees::VariableAmountAsker& ask,
                             const ProgressCallback& progress) {
-    BatchPreload preload(month);
-    return eachEmployee(
-        month, progress, [](const BatchEmployee& e) { return !e.posted && e.id != 0; },
-        [&](const BatchEmployee& e, BatchRunReport& report) {
-            return calculateAndPost(month, e, options, ask, preload, report);
-        });
+    return wholeOrNothing([&] {
+        BatchPreload preload(month);
+        return eachEmployee(
+            month, progress, [](const BatchEmployee& e) { return !e.posted && e.id != 0; },
+            [&](const BatchEmployee& e, BatchRunReport& report) {
+                return calculateAndPost(month, e, options, ask, preload, report);
+            });
+    });
 }
 
 BatchRunReport repostAll(const BatchMonth& month, const BatchOptions& options,
                          const employees::VariableAmountAsker& ask,
                          const ProgressCallback& progress) {
-    BatchPreload preload(month);
-    return eachEmployee(
-        month, progress, [](const BatchEmployee& e) { return e.posted; },
-        [&](const BatchEmployee& e, BatchRunReport& report) {
-            return calculateAndPost(month, e, options, ask, preload, report);
-        });
+    return wholeOrNothing([&] {
+        BatchPreload preload(month);
+        return eachEmployee(
+            month, progress, [](const BatchEmployee& e) { return e.posted; },
+            [&](const BatchEmployee& e, BatchRunReport& report) {
+                return calculateAndPost(month, e, options, ask, preload, report);
+            });
+    });
 }
 
 BatchRunReport repostEmployerPension(const BatchMonth& month, const ProgressCallback& progress) {
     if (!month.isFinal())
         return {};
     const CalculationPeriod& period = month.period();
-    return eachEmployee(
-        month, progress, [](const BatchEmployee& e) { return e.posted; },
-        [&](const BatchEmployee& e, BatchRunReport&) -> std::string {
-            BatchCalculation c;
-            c.employeeId = e.id;
-            c.result =
-                postedResult(month.db(), e.id, period.year, period.month, CalculationKind::Final)
-                    .value_or(SalaryResult{});
-            if (auto advance = postedResult(month.db(), e.id, period.year, period.month,
-                                            CalculationKind::Advance))
-                c.advance = std::move(*advance);
-            correctedEmployerPension(c.result, c.advance);
-            if (const auto id = postedCalculationId(
-                    month.db(), {e.id, period.year, period.month, CalculationKind::Final}))
-                c.deductions = employees::postedDeductions(month.db(), *id, false);
-            const auto posted = postEmployee(month, c);
-            return posted ? std::string() : posted.message();
-        });
+    return wholeOrNothing([&] {
+        return eachEmployee(
+            month, progress, [](const BatchEmployee& e) { return e.posted; },
+            [&](const BatchEmployee& e, BatchRunReport&) -> std::string {
+                BatchCalculation c;
+                c.employeeId = e.id;
+                c.result = postedResult(month.db(), e.id, period.year, period.month,
+                                        CalculationKind::Final)
+                               .value_or(SalaryResult{});
+                if (auto advance = postedResult(month.db(), e.id, period.year, period.month,
+                                                CalculationKind::Advance))
+                    c.advance = std::move(*advance);
+                correctedEmployerPension(c.result, c.advance);
+                if (const auto id = postedCalculationId(
+                        month.db(), {e.id, period.year, period.month, CalculationKind::Final}))
+                    c.deductions = employees::postedDeductions(month.db(), *id, false);
+                const auto posted = postEmployee(month, c);
+                return posted ? std::string() : posted.message();
+            });
+    });
 }
 
 bool accessCodeAccepted(const std::optional<Currency>& entered) {

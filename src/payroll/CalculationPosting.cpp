@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/FailureWords.h"
 #include "core/Text.h"
 
 namespace zarion::payroll {
@@ -128,6 +129,7 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
         return Failure{"GRESKA!!!! ID Radnika je 0. Obracun nece biti proknjizen!"_yu};
     if (known && !known->covers(target))
         known = nullptr;
+    const bool insideRun = payrollDb.inTransaction();
     try {
         if (known ? !known->employeeExists(target.employeeId)
                   : !employeeExists(payrollDb, target.employeeId))
@@ -145,7 +147,11 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
             known->remember(target.employeeId, id);
         return id;
     } catch (const db::Error& error) {
-        return Failure{error.what()};
+        // inside a run, a failure of the database ends the run; only a refused row is this
+        // employee's own
+        if (insideRun && !error.concernsOneRow())
+            throw;
+        return zarion::error(failureWords(error));
     }
 }
 

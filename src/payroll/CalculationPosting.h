@@ -73,8 +73,9 @@ private:
 //  - the row's deductions of that kind are replaced by `deductions`, in list order;
 //  - then the extras' dependants run.
 // All of it is one transaction; inside the caller's transaction (a batch run) it is a savepoint
-// of its own, so a failed employee leaves the others posted. A database error comes back as
-// the message, with nothing of this posting left behind.
+// of its own, so an employee whose row the database refuses leaves the others posted. A database
+// error comes back as the system's words, with nothing of this posting left behind; inside the
+// caller's transaction any other database failure is thrown on, for it ends the caller's work.
 // Returns the row's Id_obracun. Shows nothing: "Knjizenje je zavrseno!" is the window's.
 // With `known` of the target's month and kind, the employee and his row are taken from it.
 Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarget& target,

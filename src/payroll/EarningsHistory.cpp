@@ -1,5 +1,6 @@
 #include "payroll/EarningsHistory.h"
 
+#include <stdexcept>
 #include <unordered_set>
 
 namespace zarion::payroll {
@@ -54,24 +55,35 @@ EarningsHistory EarningsHistory::load(std::span<db::Database* const> databases, 
                                       std::optional<std::int64_t> employeeId) {
     const bool gross = variant == AverageVariant::Individual;
     EarningsHistory history(variant);
-    eachMonthOnce(databases, finalRowsSql(gross, employeeId.has_value()), year, month, employeeId,
-                  [&](std::int64_t employee, const db::Statement& row) {
-                      Sums& sums = history.sums_[employee];
-                      for (int column = 3; column <= 8; ++column)
-                          sums.hours += Exact::decimal(row.number(column));
-                      sums.amount += Exact(row.money(9) - row.money(10));
-                  });
-    eachMonthOnce(databases, compensationRowsSql(gross, employeeId.has_value()), year, month,
-                  employeeId, [&](std::int64_t employee, const db::Statement& row) {
-                      Sums& sums = history.sums_[employee];
-                      sums.hours += Exact::decimal(row.number(3));
-                      sums.amount += Exact(row.money(4));
-                  });
+    // A row with an amount out of range marks its employee's sums, not the whole history.
+    auto addRows = [&](const std::string& sql, auto&& addRow) {
+        eachMonthOnce(databases, sql, year, month, employeeId,
+                      [&](std::int64_t employee, const db::Statement& row) {
+                          Sums& sums = history.sums_[employee];
+                          try {
+                              addRow(sums, row);
+                          } catch (const std::overflow_error&) {
+                              sums.outOfRange = true;
+                          }
+                      });
+    };
+    addRows(finalRowsSql(gross, employeeId.has_value()), [](Sums& sums, const db::Statement& row) {
+        for (int column = 3; column <= 8; ++column)
+            sums.hours += Exact::decimal(row.number(column));
+        sums.amount += Exact(row.money(9) - row.money(10));
+    });
+    addRows(compensationRowsSql(gross, employeeId.has_value()),
+            [](Sums& sums, const db::Statement& row) {
+                sums.hours += Exact::decimal(row.number(3));
+                sums.amount += Exact(row.money(4));
+            });
     return history;
 }
 
 std::optional<Currency> EarningsHistory::average(std::int64_t employeeId) const {
     const auto found = sums_.find(employeeId);
+    if (found != sums_.end() && found->second.outOfRange)
+        throw std::overflow_error("earnings history amount out of range");
     if (found == sums_.end() || found->second.hours.isZero() || found->second.amount.isZero())
         return std::nullopt;
     // The advance pays half the month, so its hours are taken twice.

@@ -23,13 +23,15 @@ public:
                                 AverageVariant variant,
                                 std::optional<std::int64_t> employeeId = std::nullopt);
 
-    // round2(E / H), or E / 2H for the advance; empty when either sum is 0.
+    // round2(E / H), or E / 2H for the advance; empty when either sum is 0. Throws
+    // std::overflow_error for an employee whose history holds an amount out of range.
     std::optional<Currency> average(std::int64_t employeeId) const;
 
 private:
     struct Sums {
         Exact hours;
         Exact amount;
+        bool outOfRange = false;
     };
 
     explicit EarningsHistory(AverageVariant variant)

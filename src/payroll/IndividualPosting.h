@@ -86,7 +86,8 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
 
 // Post all (cmdSviODjednom): each ticked employee calculated and posted, all in one
 // transaction; an employee that cannot be calculated or posted is left out with its message
-// ("<surname name>: <message>") and the others are posted.
+// ("<surname name>: <message>") and the others are posted. When the database fails, nothing is
+// posted and the one message says why.
 std::vector<std::string> postAllTicked(db::Database& payrollDb,
                                        std::span<db::Database* const> history,
                                        const IndividualMonth& month,

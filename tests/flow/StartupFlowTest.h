@@ -18,6 +18,10 @@ private slots:
     void walksFromSignInToTheMainWindow();
     void olderCompanyDatabaseIsArchivedAndUpgraded();
     void registerKeysCreateAndRemoveCompanies();
+    void aDamagedRegisterEndsTheWayWithItsMessage();
+    void aReadOnlyRegisterSaysSoWhenSignInWrites();
+    void aRegisterLockedByAnotherProgramRefusesANewCompany();
+    void aDamagedCompanyBringsTheCompanyListBack();
 
 private:
     struct Fixture;
