@@ -14,7 +14,8 @@ namespace zarion::startup {
 Refusal databaseRefusal(const std::filesystem::path& file, const std::exception& failure);
 
 // Throws db::Error (corrupt) when the file's pages do not hold together. Cheap enough to run
-// every time a company or the register is opened.
+// every time a company or the register is opened: the rows of the posted months, the bulk of a
+// year, are checked by the reads that use them.
 void checkIntegrity(db::Database& database);
 
 // Opens a database of the data root for work: a missing, damaged, unreadable or locked file is
