@@ -277,14 +277,19 @@ void postDeductions(db::Database& db, std::int64_t idObracun, bool akontacija,
         own.emplace(db);
     db.run("DELETE FROM obracun_obustava WHERE Id_obracun = ? AND AKONTACIJA = ?", idObracun,
            akontacija);
+    addDeductions(db, idObracun, akontacija, rows);
+    if (own)
+        own->commit();
+}
+
+void addDeductions(db::Database& db, std::int64_t idObracun, bool akontacija,
+                   const std::vector<DeductionRow>& rows) {
     for (const DeductionRow& row : rows)
         db.run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, kreditor, Iznos, "
                "valuta, Kurs, tekuci_Racun, POziv_na_broj, id_or) "
                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                idObracun, akontacija, row.id_obustava, row.kreditor, row.Iznos, row.valuta,
                row.Kurs, row.tekuci_Racun, row.POziv_na_broj, row.id_or);
-    if (own)
-        own->commit();
 }
 
 std::vector<DeductionRow> postedDeductions(db::Database& db, std::int64_t idObracun,

@@ -29,9 +29,12 @@ public:
 
 private:
     struct Sums {
-        Exact hours;
-        Exact amount;
+        Currency hours;   // the hours with at most four decimals
+        Exact otherHours; // any other, as Exact::decimal reads it
+        Currency amount;
         bool outOfRange = false;
+
+        void addHours(double value);
     };
 
     explicit EarningsHistory(AverageVariant variant)

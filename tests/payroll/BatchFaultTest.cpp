@@ -120,5 +120,25 @@ TEST_F(BatchFaultTest, AnAmountOutOfRangeSkipsOnlyItsEmployee) {
               0);
 }
 
+TEST_F(BatchFaultTest, ARowTheDatabaseRefusesSkipsOnlyItsEmployee) {
+    db->execScript("CREATE TRIGGER refuse BEFORE INSERT ON obracuni WHEN NEW.ID_RADNIK = 2 "
+                   "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    const BatchMonth month = open();
+    const BatchRunReport report = calculateAll(month, {}, {}, {});
+    EXPECT_TRUE(report.stopped.empty());
+    EXPECT_EQ(report.posted, employeeCount - 1);
+    ASSERT_EQ(report.failures.size(), 1u);
+    EXPECT_EQ(report.failures[0].id, 2);
+    EXPECT_EQ(report.failures[0].reason, "Podatak nije dozvoljen u bazi podataka (ponovljen ili "
+                                         "nedozvoljen podatak)!"_yu);
+    EXPECT_EQ(rows("obracuni"), employeeCount - 1);
+    EXPECT_EQ(rows("obracun_obustava"), employeeCount - 1);
+    EXPECT_EQ(db->scalar("SELECT count(*) FROM obracuni WHERE ID_RADNIK = 2"), 0);
+    // every employee's deduction belongs to his own row
+    EXPECT_EQ(db->scalar("SELECT count(*) FROM obracun_obustava o JOIN obracuni c "
+                         "ON c.Id_obracun = o.Id_obracun"),
+              employeeCount - 1);
+}
+
 } // namespace
 } // namespace zarion::test
