@@ -4,8 +4,11 @@
 #include <string>
 
 #include "cli/Arguments.h"
+#include "cli/BankCommand.h"
 #include "cli/BatchCommand.h"
 #include "cli/CalcCommand.h"
+#include "cli/DemoCommand.h"
+#include "cli/FileCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/ReportCommand.h"
 
@@ -13,13 +16,20 @@ namespace {
 
 void usage() {
     std::cerr << "upotreba: zarion-cli <komanda> [opcije]\n"
-                 "  operator --login IME --password LOZINKA [--ime I] [--prezime P] "
+                 "  operator --login IME [--password LOZINKA] [--ime I] [--prezime P] "
                  "[--pristup N]\n"
-                 "           dodaje operatera ili menja lozinku postojecem\n"
+                 "           dodaje operatera ili menja lozinku postojecem (bez --password\n"
+                 "           lozinka se unosi na terminalu ili u prvom redu ulaza)\n"
                  "  calc     < zahtev.json\n"
                  "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
                  "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
                  "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
+                 "  demo     --base FOLDER [--zaposlenih N]\n"
+                 "           demo baza sa proknjizenim mesecima tekuce godine\n"
+                 "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
+                 "           fajl za RZZO ili Excel spisak zarada meseca\n"
+                 "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
+                 "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
                  "  batch    --firma ID --godina GODINA --mesec MESEC --deo akontacija|konacni "
                  "[--base FOLDER]\n"
                  "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
@@ -43,6 +53,12 @@ int main(int argc, char** argv) {
             return zarion::cli::calcCommand(std::cin, std::cout);
         if (command == "report")
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
+        if (command == "demo")
+            return zarion::cli::demoCommand(args, std::cout, std::cerr);
+        if (command == "banka")
+            return zarion::cli::bankCommand(args, std::cout, std::cerr);
+        if (command == "fajl")
+            return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "batch")
             return zarion::cli::batchCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {

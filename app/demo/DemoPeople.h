@@ -16,7 +16,7 @@ struct DemoBank {
 };
 inline constexpr std::array<DemoBank, 3> demoBanks{{
     {"Banca Intesa a.d. Beograd", "160"},
-    {"UniCredit Bank Srbija a.d.", "170"},
+    {"Direktna Banka a.d. Kragujevac", "150"},
     {"NLB Komercijalna banka a.d. Beograd", "205"},
 }};
 

@@ -1,6 +1,7 @@
 #include "employees/DeductionDefinitions.h"
 
 #include "core/NumberFormat.h"
+#include "core/SerbianOrder.h"
 #include "core/Text.h"
 
 namespace zarion::employees {
@@ -119,7 +120,9 @@ std::vector<DeductionDefinition> creditors(db::Database& db) {
 }
 
 std::vector<DeductionDefinition> creditorsByName(db::Database& db) {
-    return readDefinitions(db, "WHERE Tip = 3 ORDER BY obustava");
+    auto list = readDefinitions(db, "WHERE Tip = 3 ORDER BY id_obustava_proc");
+    sortSerbian(list, [](const DeductionDefinition& d) { return d.obustava; });
+    return list;
 }
 
 DefinitionSave saveStandingDeduction(db::Database& db, const DeductionDefinition& definition) {

@@ -2,6 +2,7 @@
 
 #include <set>
 
+#include "core/SerbianOrder.h"
 #include "core/Text.h"
 
 namespace zarion::employees {
@@ -18,7 +19,7 @@ std::vector<Participant> participants(db::Database& db, std::int64_t deductionId
         db.prepare("SELECT r.id_radnik, r.Prezime, r.Ime, "
                    "(SELECT o.Opis FROM obustave_radnici o WHERE o.ID_RADNIK = r.id_radnik "
                    " AND o.id_obustava = ? ORDER BY o.id_or LIMIT 1) "
-                   "FROM radnici r WHERE r.nije_u_ro = 0 ORDER BY r.Prezime, r.Ime, r.id_radnik");
+                   "FROM radnici r WHERE r.nije_u_ro = 0 ORDER BY r.id_radnik");
     st.bindAll(deductionId);
     while (st.step()) {
         Participant p;
@@ -28,6 +29,7 @@ std::vector<Participant> participants(db::Database& db, std::int64_t deductionId
         p.takesPart = taking.count(p.id_radnik) > 0;
         list.push_back(std::move(p));
     }
+    sortSerbian(list, [](const Participant& p) { return p.name; });
     return list;
 }
 

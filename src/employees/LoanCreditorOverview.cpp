@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/SerbianOrder.h"
 #include "core/Text.h"
 #include "employees/DeductionCurrency.h"
 #include "employees/DeductionDefinitions.h"
@@ -26,7 +27,7 @@ Sources sourcesOf(const OverviewPeriod& period) {
 } // namespace
 
 std::vector<std::string> overviewPartTexts() {
-    return {"0 -KONA~NA"_yu, "1 -PRVI DEO"_yu};
+    return {"0 - KONA^NA"_yu, "1 - PRVI DEO"_yu};
 }
 
 std::string paymentHeading(const OverviewPeriod& period) {
@@ -44,7 +45,7 @@ std::vector<CreditorTotal> creditorTotals(db::Database& db, const OverviewPeriod
                          sources.totals +
                          " q LEFT JOIN obustaveproc p ON p.id_obustava_proc = q.id_obustava "
                          "WHERE q.GODINA = ? AND q.MEsec = ? "
-                         "GROUP BY q.id_obustava ORDER BY p.obustava, q.id_obustava");
+                         "GROUP BY q.id_obustava ORDER BY q.id_obustava");
     st.bindAll(period.year, period.month);
     while (st.step()) {
         CreditorTotal c;
@@ -56,6 +57,7 @@ std::vector<CreditorTotal> creditorTotals(db::Database& db, const OverviewPeriod
         c.poziv = st.text(5);
         list.push_back(std::move(c));
     }
+    sortSerbian(list, [](const CreditorTotal& c) { return c.obustava; });
     return list;
 }
 
@@ -75,7 +77,7 @@ std::vector<CreditorPayment> creditorPayments(db::Database& db, const OverviewPe
         " c ON c.Id_obracun = q.Id_obracun "
         "LEFT JOIN obustave_radnici o ON o.id_or = q.id_or "
         "WHERE q.GODINA = ? AND q.MEsec = ? AND q.id_obustava = ? "
-        "ORDER BY r.Prezime, r.Ime, q.ID_RADNIK");
+        "ORDER BY q.ID_RADNIK");
     st.bindAll(period.year, period.month, creditorId);
     while (st.step()) {
         CreditorPayment p;
@@ -94,6 +96,7 @@ std::vector<CreditorPayment> creditorPayments(db::Database& db, const OverviewPe
         }
         list.push_back(std::move(p));
     }
+    sortSerbian(list, [](const CreditorPayment& p) { return p.name; });
     return list;
 }
 

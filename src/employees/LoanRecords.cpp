@@ -1,6 +1,7 @@
 #include "employees/LoanRecords.h"
 
 #include "core/Dates.h"
+#include "core/SerbianOrder.h"
 #include "core/Text.h"
 #include "employees/EmployeeSearch.h"
 #include "employees/LoanSchedule.h"
@@ -161,15 +162,20 @@ std::vector<LoanLine> loansOfEmployee(db::Database& db, std::int64_t employeeId)
 
 std::vector<LoanLine> loansOfCreditor(db::Database& db, std::int64_t creditorId,
                                       std::optional<MonthOfYear> month) {
-    const std::string order = " ORDER BY r.Prezime, r.Ime, o.id_or";
-    if (!month)
-        return readLines(db, "WHERE o.id_obustava = ?" + order, creditorId);
-    const Date firstDay{month->year, month->month, 1};
-    return readLines(db,
-                     "WHERE o.id_obustava = ? AND substr(o.POCETAK, 1, 10) <= ? "
-                     "AND substr(o.kraj, 1, 10) >= ?" +
-                         order,
-                     creditorId, firstDay, firstDay);
+    const std::string order = " ORDER BY o.id_or";
+    std::vector<LoanLine> lines;
+    if (!month) {
+        lines = readLines(db, "WHERE o.id_obustava = ?" + order, creditorId);
+    } else {
+        const Date firstDay{month->year, month->month, 1};
+        lines = readLines(db,
+                          "WHERE o.id_obustava = ? AND substr(o.POCETAK, 1, 10) <= ? "
+                          "AND substr(o.kraj, 1, 10) >= ?" +
+                              order,
+                          creditorId, firstDay, firstDay);
+    }
+    sortSerbian(lines, [](const LoanLine& line) { return line.employee; });
+    return lines;
 }
 
 std::string loanPeriodText(const Loan& loan) {

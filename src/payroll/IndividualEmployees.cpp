@@ -1,5 +1,7 @@
 #include "payroll/IndividualEmployees.h"
 
+#include "core/SerbianOrder.h"
+
 namespace zarion::payroll {
 
 std::vector<IndividualListRow> individualEmployeeList(db::Database& payrollDb, int year,
@@ -9,11 +11,12 @@ std::vector<IndividualListRow> individualEmployeeList(db::Database& payrollDb, i
         "EXISTS (SELECT 1 FROM obracuni o WHERE o.ID_RADNIK = r.id_radnik AND o.MEsec = ?1 "
         "AND o.GODINA = ?2) AS posted "
         "FROM radnici r WHERE IFNULL(r.nije_u_ro, 0) = 0 OR posted "
-        "ORDER BY r.Prezime, r.Ime, r.id_radnik");
+        "ORDER BY r.id_radnik");
     rows.bindAll(month, year);
     std::vector<IndividualListRow> list;
     while (rows.step())
         list.push_back({rows.integer(0), rows.text(1), rows.flag(2)});
+    sortSerbian(list, [](const IndividualListRow& row) { return row.name; });
     return list;
 }
 

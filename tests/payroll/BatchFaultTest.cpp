@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "BatchCompany.h"
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 #include "core/Text.h"
 #include "payroll/BatchRun.h"
 
@@ -51,7 +51,7 @@ protected:
     }
 
     static constexpr int employeeCount = 40;
-    PayrollDatabase db;
+    TemplateDatabase db;
 };
 
 TEST_F(BatchFaultTest, AFullDiskHalfWayLeavesNothingAndTheNextRunPostsEveryone) {

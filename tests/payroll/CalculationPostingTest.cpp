@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "BatchCompany.h"
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 #include "core/Text.h"
 
 namespace zarion::test {
@@ -43,7 +43,7 @@ protected:
             .value_or(-1);
     }
 
-    PayrollDatabase db;
+    TemplateDatabase db;
     std::int64_t employee;
 };
 
