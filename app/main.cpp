@@ -6,6 +6,7 @@
 
 #include "Commands.h"
 #include "core/AppContext.h"
+#include "core/FailureWords.h"
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Paths.h"
 #include "demo/DemoBase.h"
@@ -45,7 +46,7 @@ int main(int argc, char** argv) {
         }
         startup::prepareDataRoot(startup::chooseDataRoot(context.BaseFolder));
     } catch (const std::exception& e) {
-        ui::message(nullptr, "Greska kod pripreme baze: "_q + ui::toQ(e.what()),
+        ui::message(nullptr, "Greska kod pripreme baze: "_q + ui::toQ(failureWords(e)),
                     ui::Icon::Critical);
         return 1;
     }

@@ -5,6 +5,7 @@
 
 #include "cli/Arguments.h"
 #include "cli/BankCommand.h"
+#include "cli/BatchCommand.h"
 #include "cli/CalcCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommand.h"
@@ -34,6 +35,10 @@ void usage(std::ostream& out) {
            "zarada, uz kontrolu\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
            "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
+           "  batch    --firma ID --godina GODINA --mesec MESEC --deo akontacija|konacni "
+           "[--base FOLDER]\n"
+           "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
+           "sa izvestajem kao JSON\n"
            "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -65,6 +70,8 @@ int main(int argc, char** argv) {
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "ppppd")
             return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
+        if (command == "batch")
+            return zarion::cli::batchCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

@@ -114,8 +114,10 @@ void postMonths(db::Database& payroll, const PostedMonths& months) {
         postAdvance(openMonth(payroll, {months.year, month, CalculationKind::Advance}));
         const payroll::BatchRunReport report = payroll::calculateAll(
             openMonth(payroll, {months.year, month, CalculationKind::Final}), {}, {}, {});
+        if (!report.stopped.empty())
+            throw std::runtime_error(report.stopped);
         if (!report.failures.empty())
-            throw std::runtime_error(report.failures.front());
+            throw std::runtime_error(report.failures.front().line());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "employees/DeductionPricing.h"
 
+#include <stdexcept>
 #include <unordered_map>
 
 #include "core/Dates.h"
@@ -47,14 +48,26 @@ std::vector<Participation> validParticipations(db::Database& db, std::int64_t em
     return rows;
 }
 
-using ParticipationsByEmployee = std::unordered_map<std::int64_t, std::vector<Participation>>;
+// An employee's rows of the month; a row with an amount out of range fails his pricing alone,
+// as it would when his rows are read on their own.
+struct EmployeeParticipations {
+    std::vector<Participation> rows;
+    bool outOfRange = false;
+};
+using ParticipationsByEmployee = std::unordered_map<std::int64_t, EmployeeParticipations>;
 
 ParticipationsByEmployee everyonesParticipations(db::Database& db, const Date& firstDay) {
     ParticipationsByEmployee rows;
     auto st = db.prepare(participationsSql + "ORDER BY id_or");
     st.bindAll(firstDay, firstDay);
-    while (st.step())
-        rows[st.integer(7)].push_back(readParticipation(st));
+    while (st.step()) {
+        EmployeeParticipations& employee = rows[st.integer(7)];
+        try {
+            employee.rows.push_back(readParticipation(st));
+        } catch (const std::overflow_error&) {
+            employee.outOfRange = true;
+        }
+    }
     return rows;
 }
 
@@ -213,7 +226,11 @@ struct MonthDeductionPricer::State {
         if (!participations)
             return validParticipations(db, employeeId, firstDay());
         const auto found = participations->find(employeeId);
-        return found == participations->end() ? std::vector<Participation>{} : found->second;
+        if (found == participations->end())
+            return {};
+        if (found->second.outOfRange)
+            throw std::overflow_error("deduction amount out of range");
+        return found->second.rows;
     }
 };
 
@@ -270,14 +287,19 @@ void postDeductions(db::Database& db, std::int64_t idObracun, bool akontacija,
         own.emplace(db);
     db.run("DELETE FROM obracun_obustava WHERE Id_obracun = ? AND AKONTACIJA = ?", idObracun,
            akontacija);
+    addDeductions(db, idObracun, akontacija, rows);
+    if (own)
+        own->commit();
+}
+
+void addDeductions(db::Database& db, std::int64_t idObracun, bool akontacija,
+                   const std::vector<DeductionRow>& rows) {
     for (const DeductionRow& row : rows)
         db.run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, kreditor, Iznos, "
                "valuta, Kurs, tekuci_Racun, POziv_na_broj, id_or) "
                "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
                idObracun, akontacija, row.id_obustava, row.kreditor, row.Iznos, row.valuta,
                row.Kurs, row.tekuci_Racun, row.POziv_na_broj, row.id_or);
-    if (own)
-        own->commit();
 }
 
 std::vector<DeductionRow> postedDeductions(db::Database& db, std::int64_t idObracun,

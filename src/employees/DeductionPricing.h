@@ -110,6 +110,9 @@ Currency deductionsTotal(const std::vector<DeductionRow>& rows);
 // transaction when one is open, otherwise in its own.
 void postDeductions(db::Database& db, std::int64_t idObracun, bool akontacija,
                     const std::vector<DeductionRow>& rows);
+// Adds the rows of a calculation just posted, which has none yet (its number is new).
+void addDeductions(db::Database& db, std::int64_t idObracun, bool akontacija,
+                   const std::vector<DeductionRow>& rows);
 
 // The rows posted for a calculation, in the order they were written.
 std::vector<DeductionRow> postedDeductions(db::Database& db, std::int64_t idObracun,

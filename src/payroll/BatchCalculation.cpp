@@ -139,8 +139,10 @@ Currency secondPartOfPrecedingMonth(db::Database& payrollDb, std::int64_t employ
     return nets[0] - nets[1];
 }
 
-Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employeeId,
-                                   const BatchPreload* preload) {
+namespace {
+
+Outcome<SalaryInput> readEmployeeMonth(const BatchMonth& month, std::int64_t employeeId,
+                                       const BatchPreload* preload) {
     if (employeeId == 0)
         return Failure{"GRESKA!!!! ID Radnika je 0. Obracun nece biti proknjizen!"_yu};
     db::Database& db = month.db();
@@ -180,6 +182,13 @@ Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employe
     if (period.kind == CalculationKind::Advance && month.settings().solidarityTax())
         in.II_deo = secondPartOfPrecedingMonth(db, employeeId, period.year, period.month);
     return in;
+}
+
+} // namespace
+
+Outcome<SalaryInput> employeeMonth(const BatchMonth& month, std::int64_t employeeId,
+                                   const BatchPreload* preload) {
+    return withinRange([&] { return readEmployeeMonth(month, employeeId, preload); });
 }
 
 Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_t employeeId,

@@ -41,6 +41,16 @@ std::vector<BatchEmployee> monthEmployees(db::Database& payrollDb,
     return employees;
 }
 
+std::unique_ptr<db::Database> openPreviousYear(const std::filesystem::path& file) {
+    if (!std::filesystem::exists(file))
+        return nullptr;
+    try {
+        return db::Database::open(file);
+    } catch (const db::Error&) {
+        return nullptr;
+    }
+}
+
 BatchCounters countEmployees(const std::vector<BatchEmployee>& employees) {
     BatchCounters counters;
     for (const BatchEmployee& employee : employees)

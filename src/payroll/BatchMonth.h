@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,6 +40,10 @@ struct BatchCounters {
 std::vector<BatchEmployee> monthEmployees(db::Database& payrollDb, const CalculationPeriod& period);
 
 BatchCounters countEmployees(const std::vector<BatchEmployee>& employees);
+
+// The company's database of the year before, for the history of the months before January;
+// null when there is none or it cannot be opened.
+std::unique_ptr<db::Database> openPreviousYear(const std::filesystem::path& file);
 
 // What a month's calculation reads once, for one employee or for all of them: the month's
 // rates, the settings, the hour fund and the earnings history of the twelve months before (from

@@ -1,5 +1,6 @@
 #include "payroll/BatchPreload.h"
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -8,10 +9,12 @@ namespace {
 
 // Each employee's first row of the query (by the order it gives), with the fields its columns
 // hold read into a record; the statement's first column is the employee's id. The columns are
-// matched to the fields once, not on every row.
+// matched to the fields once, not on every row. A row with an amount out of range adds its
+// employee to `outOfRange`.
 template <typename Record>
-std::unordered_map<std::int64_t, Record> firstRowEach(db::Statement row,
-                                                      std::span<const Field<Record>> fields) {
+std::unordered_map<std::int64_t, Record>
+firstRowEach(db::Statement row, std::span<const Field<Record>> fields,
+             std::unordered_set<std::int64_t>& outOfRange) {
     std::vector<std::pair<int, const Field<Record>*>> present;
     for (int column = 1; column < row.columnCount(); ++column)
         if (const Field<Record>* field = findField(fields, row.columnName(column)))
@@ -21,8 +24,12 @@ std::unordered_map<std::int64_t, Record> firstRowEach(db::Statement row,
         const auto [at, added] = rows.try_emplace(row.integer(0));
         if (!added)
             continue;
-        for (const auto& [column, field] : present)
-            readField(row, column, *field, at->second);
+        try {
+            for (const auto& [column, field] : present)
+                readField(row, column, *field, at->second);
+        } catch (const std::overflow_error&) {
+            outOfRange.insert(at->first);
+        }
     }
     return rows;
 }
@@ -46,11 +53,15 @@ BatchPreload::BatchPreload(const BatchMonth& month)
     deductions.preloadAllEmployees();
     terms_ = firstRowEach(
         db.prepare(std::string("SELECT id_radnik, ") + employeeTermsColumns + " FROM radnici"),
-        employeeFields());
-    posted_ = firstRowEach(monthRows(db, period, period.kind), salaryInputFields());
+        employeeFields(), outOfRange_);
+    posted_ = firstRowEach(monthRows(db, period, period.kind), salaryInputFields(), outOfRange_);
     if (month.isFinal())
-        advances_ =
-            firstRowEach(monthRows(db, period, CalculationKind::Advance), salaryResultFields());
+        advances_ = firstRowEach(monthRows(db, period, CalculationKind::Advance),
+                                 salaryResultFields(), outOfRange_);
+}
+
+void BatchPreload::throwOutOfRange() {
+    throw std::overflow_error("amount out of range");
 }
 
 std::optional<SalaryResult> BatchPreload::advance(std::int64_t employeeId) const {

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <unordered_map>
+#include <unordered_set>
 
 #include "employees/DeductionPricing.h"
 #include "payroll/BatchMonth.h"
@@ -25,6 +26,8 @@ public:
     explicit BatchPreload(const BatchMonth& month);
 
     // The employee's terms (the employee fields of the entries); null for an unknown employee.
+    // These readers throw std::overflow_error for an employee one of whose rows holds an amount
+    // out of range: that employee fails, as when his rows are read on their own.
     const SalaryInput* terms(std::int64_t employeeId) const { return find(terms_, employeeId); }
     // The entries of the employee's posted row of the kind; null when he has none.
     const SalaryInput* postedEntries(std::int64_t employeeId) const {
@@ -38,15 +41,19 @@ public:
 
 private:
     template <typename Record>
-    static const Record* find(const std::unordered_map<std::int64_t, Record>& rows,
-                              std::int64_t employeeId) {
+    const Record* find(const std::unordered_map<std::int64_t, Record>& rows,
+                       std::int64_t employeeId) const {
+        if (outOfRange_.contains(employeeId))
+            throwOutOfRange();
         const auto found = rows.find(employeeId);
         return found == rows.end() ? nullptr : &found->second;
     }
+    [[noreturn]] static void throwOutOfRange();
 
     std::unordered_map<std::int64_t, SalaryInput> terms_;
     std::unordered_map<std::int64_t, SalaryInput> posted_;
     std::unordered_map<std::int64_t, SalaryResult> advances_;
+    std::unordered_set<std::int64_t> outOfRange_;
 };
 
 } // namespace zarion::payroll

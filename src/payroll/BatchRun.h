@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
@@ -20,15 +21,28 @@ struct BatchProgress {
 // Told before each employee and once at the end; returns false to cancel the run.
 using ProgressCallback = std::function<bool(const BatchProgress&)>;
 
+// An employee a run left as he was, and why.
+struct SkippedEmployee {
+    std::int64_t id = 0;
+    std::string name;
+    std::string reason;
+    std::string line() const { return name + ": " + reason; }
+};
+
 struct BatchRunReport {
     int posted = 0;
     bool cancelled = false;
-    // The messages of the employees that could not be calculated or posted, each after the
-    // employee's name; those employees stay as they were.
-    std::vector<std::string> failures;
+    // Why the run stopped with none of it stored (the database failed, or its commit did):
+    // the system's words and that nothing was posted. Empty when the run was stored.
+    std::string stopped;
+    // The employees that could not be calculated or posted; they stay as they were.
+    std::vector<SkippedEmployee> failures;
     // The pricing's "Greska kod pronalazenja kreditora!" messages, in order.
     std::vector<std::string> deductionErrors;
 };
+
+// Every run is one transaction: an employee whose own data fails (not found, an amount out of
+// range) is skipped and listed; a failure of the database stops the run and leaves nothing of it.
 
 // Calculate all (cmdAUTO): every employee of the list not yet posted (red) is calculated and
 // posted in the window's kind; those already posted are skipped, so a second run posts nothing.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "core/FailureWords.h"
 #include "core/Text.h"
 
 namespace zarion::payroll {
@@ -117,7 +118,14 @@ std::optional<std::int64_t> MonthPostings::postedId(std::int64_t employeeId) con
 }
 
 void MonthPostings::remember(std::int64_t employeeId, std::int64_t idObracun) {
-    posted_.emplace(employeeId, idObracun);
+    if (posted_.emplace(employeeId, idObracun).second)
+        learned_.push_back(employeeId);
+}
+
+void MonthPostings::forgetSince(std::size_t mark) {
+    for (std::size_t i = mark; i < learned_.size(); ++i)
+        posted_.erase(learned_[i]);
+    learned_.resize(mark);
 }
 
 Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarget& target,
@@ -128,24 +136,36 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
         return Failure{"GRESKA!!!! ID Radnika je 0. Obracun nece biti proknjizen!"_yu};
     if (known && !known->covers(target))
         known = nullptr;
+    const bool insideRun = payrollDb.inTransaction();
+    const bool grouped = known && known->grouped();
     try {
         if (known ? !known->employeeExists(target.employeeId)
                   : !employeeExists(payrollDb, target.employeeId))
             return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
-        db::Transaction tx(payrollDb);
+        std::optional<db::Transaction> tx;
+        if (!grouped)
+            tx.emplace(payrollDb);
         const auto existing =
             known ? known->postedId(target.employeeId) : postedCalculationId(payrollDb, target);
         const std::int64_t id = writeRow(payrollDb, target, existing, result, extras.columns);
-        employees::postDeductions(payrollDb, id, target.kind == CalculationKind::Advance,
-                                  deductions);
+        const bool advance = target.kind == CalculationKind::Advance;
+        if (existing)
+            employees::postDeductions(payrollDb, id, advance, deductions);
+        else // a new number: it has no deduction rows to replace
+            employees::addDeductions(payrollDb, id, advance, deductions);
         if (extras.dependants)
             extras.dependants(payrollDb, id);
-        tx.commit();
+        if (tx)
+            tx->commit();
         if (known)
             known->remember(target.employeeId, id);
         return id;
     } catch (const db::Error& error) {
-        return Failure{error.what()};
+        // inside a run, a failure of the database ends the run; only a refused row is this
+        // employee's own
+        if (grouped || (insideRun && !error.concernsOneRow()))
+            throw;
+        return zarion::error(failureWords(error));
     }
 }
 

@@ -55,12 +55,23 @@ public:
     }
     void remember(std::int64_t employeeId, std::int64_t idObracun);
 
+    // While a run posts a group of employees under one savepoint, a posting takes none of its
+    // own and throws every database failure on: the run undoes the group and posts it again
+    // employee by employee.
+    void setGrouped(bool grouped) { grouped_ = grouped; }
+    bool grouped() const { return grouped_; }
+    // The rows learned since the mark are forgotten when their group is undone.
+    std::size_t mark() const { return learned_.size(); }
+    void forgetSince(std::size_t mark);
+
 private:
     int year_;
     int month_;
     CalculationKind kind_;
+    bool grouped_ = false;
     std::unordered_set<std::int64_t> employees_;
     std::unordered_map<std::int64_t, std::int64_t> posted_;
+    std::vector<std::int64_t> learned_; // employees whose new row was remembered, in order
 };
 
 // Posts one employee's calculated month, whole or not at all:
@@ -73,8 +84,9 @@ private:
 //  - the row's deductions of that kind are replaced by `deductions`, in list order;
 //  - then the extras' dependants run.
 // All of it is one transaction; inside the caller's transaction (a batch run) it is a savepoint
-// of its own, so a failed employee leaves the others posted. A database error comes back as
-// the message, with nothing of this posting left behind.
+// of its own, so an employee whose row the database refuses leaves the others posted. A database
+// error comes back as the system's words, with nothing of this posting left behind; inside the
+// caller's transaction any other database failure is thrown on, for it ends the caller's work.
 // Returns the row's Id_obracun. Shows nothing: "Knjizenje je zavrseno!" is the window's.
 // With `known` of the target's month and kind, the employee and his row are taken from it.
 Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarget& target,

@@ -1,5 +1,7 @@
 #include "payroll/EarningsHistory.h"
 
+#include <cmath>
+#include <stdexcept>
 #include <unordered_set>
 
 namespace zarion::payroll {
@@ -33,6 +35,8 @@ template <typename Add>
 void eachMonthOnce(std::span<db::Database* const> databases, const std::string& sql, int year,
                    int month, std::optional<std::int64_t> employeeId, Add&& add) {
     std::unordered_set<std::int64_t> seen;
+    if (!employeeId)
+        seen.reserve(1 << 17); // a large company's year, without growing on the way
     for (db::Database* db : databases) {
         db::Statement row = db->prepare(sql);
         row.bindAll(year - 1, month, year, month);
@@ -54,30 +58,58 @@ EarningsHistory EarningsHistory::load(std::span<db::Database* const> databases, 
                                       std::optional<std::int64_t> employeeId) {
     const bool gross = variant == AverageVariant::Individual;
     EarningsHistory history(variant);
-    eachMonthOnce(databases, finalRowsSql(gross, employeeId.has_value()), year, month, employeeId,
-                  [&](std::int64_t employee, const db::Statement& row) {
-                      Sums& sums = history.sums_[employee];
-                      for (int column = 3; column <= 8; ++column)
-                          sums.hours += Exact::decimal(row.number(column));
-                      sums.amount += Exact(row.money(9) - row.money(10));
-                  });
-    eachMonthOnce(databases, compensationRowsSql(gross, employeeId.has_value()), year, month,
-                  employeeId, [&](std::int64_t employee, const db::Statement& row) {
-                      Sums& sums = history.sums_[employee];
-                      sums.hours += Exact::decimal(row.number(3));
-                      sums.amount += Exact(row.money(4));
-                  });
+    // A row with an amount out of range marks its employee's sums, not the whole history.
+    auto addRows = [&](const std::string& sql, auto&& addRow) {
+        eachMonthOnce(databases, sql, year, month, employeeId,
+                      [&](std::int64_t employee, const db::Statement& row) {
+                          Sums& sums = history.sums_[employee];
+                          try {
+                              addRow(sums, row);
+                          } catch (const std::overflow_error&) {
+                              sums.outOfRange = true;
+                          }
+                      });
+    };
+    addRows(finalRowsSql(gross, employeeId.has_value()), [](Sums& sums, const db::Statement& row) {
+        for (int column = 3; column <= 8; ++column)
+            sums.addHours(row.number(column));
+        sums.amount += row.money(9) - row.money(10);
+    });
+    addRows(compensationRowsSql(gross, employeeId.has_value()),
+            [](Sums& sums, const db::Statement& row) {
+                sums.addHours(row.number(3));
+                sums.amount += row.money(4);
+            });
     return history;
+}
+
+// Hours have at most four decimals: such a value is added as money is, without going through its
+// text; any other as Exact::decimal reads it. A value v is the decimal n / 10000 exactly when that
+// decimal gives v back, for then no shorter decimal can.
+void EarningsHistory::Sums::addHours(double value) {
+    if (std::fabs(value) < 1e9) {
+        const std::int64_t raw = std::llround(value * Currency::Scale);
+        if (static_cast<double>(raw) / Currency::Scale == value) {
+            hours += Currency::fromRaw(raw);
+            return;
+        }
+    }
+    otherHours += Exact::decimal(value);
 }
 
 std::optional<Currency> EarningsHistory::average(std::int64_t employeeId) const {
     const auto found = sums_.find(employeeId);
-    if (found == sums_.end() || found->second.hours.isZero() || found->second.amount.isZero())
+    if (found == sums_.end())
+        return std::nullopt;
+    const Sums& sums = found->second;
+    if (sums.outOfRange)
+        throw std::overflow_error("earnings history amount out of range");
+    const Exact counted = sums.otherHours + Exact(sums.hours);
+    if (counted.isZero() || sums.amount.isZero())
         return std::nullopt;
     // The advance pays half the month, so its hours are taken twice.
-    const Exact hours = variant_ == AverageVariant::Advance ? found->second.hours * Exact::whole(2)
-                                                            : found->second.hours;
-    return (found->second.amount / hours).round2();
+    const Exact hours = variant_ == AverageVariant::Advance ? counted * Exact::whole(2) : counted;
+    return (Exact(sums.amount) / hours).round2();
 }
 
 } // namespace zarion::payroll

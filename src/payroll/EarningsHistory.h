@@ -23,13 +23,18 @@ public:
                                 AverageVariant variant,
                                 std::optional<std::int64_t> employeeId = std::nullopt);
 
-    // round2(E / H), or E / 2H for the advance; empty when either sum is 0.
+    // round2(E / H), or E / 2H for the advance; empty when either sum is 0. Throws
+    // std::overflow_error for an employee whose history holds an amount out of range.
     std::optional<Currency> average(std::int64_t employeeId) const;
 
 private:
     struct Sums {
-        Exact hours;
-        Exact amount;
+        Currency hours;   // the hours with at most four decimals
+        Exact otherHours; // any other, as Exact::decimal reads it
+        Currency amount;
+        bool outOfRange = false;
+
+        void addHours(double value);
     };
 
     explicit EarningsHistory(AverageVariant variant)

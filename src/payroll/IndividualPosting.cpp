@@ -2,8 +2,10 @@
 
 #include <chrono>
 
+#include "core/FailureWords.h"
 #include "core/Text.h"
 #include "employees/EmployeeRecord.h"
+#include "payroll/BatchAttempt.h"
 #include "payroll/CalculationPosting.h"
 #include "payroll/IndividualCalculation.h"
 
@@ -177,20 +179,28 @@ postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
               const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
               const IndividualQuestions& questions, const ShownPosting* shown) {
     std::vector<std::string> failures;
-    db::Transaction tx(payrollDb);
-    for (const std::int64_t id : employeeIds) {
-        auto posting = shown && shown->employeeId == id
-                           ? Outcome<IndividualPosting>(shown->posting)
-                           : calculateEmployee(payrollDb, history, month, id, questions);
-        auto posted = posting ? postIndividual(payrollDb, id, month.year, month.month, *posting)
-                              : Outcome<std::int64_t>(Failure{posting.message()});
-        if (!posted) {
+    try {
+        db::Transaction tx(payrollDb);
+        for (const std::int64_t id : employeeIds) {
+            const std::string failure = employeeAttempt([&] {
+                auto posting = shown && shown->employeeId == id
+                                   ? Outcome<IndividualPosting>(shown->posting)
+                                   : calculateEmployee(payrollDb, history, month, id, questions);
+                auto posted = posting
+                                  ? postIndividual(payrollDb, id, month.year, month.month, *posting)
+                                  : Outcome<std::int64_t>(Failure{posting.message()});
+                return posted ? std::string() : posted.message();
+            });
+            if (failure.empty())
+                continue;
             const auto employee = employees::loadEmployee(payrollDb, id);
             const std::string name = employee ? nameOf(*employee) : "ID " + std::to_string(id);
-            failures.push_back(name + ": " + posted.message());
+            failures.push_back(name + ": " + failure);
         }
+        tx.commit();
+    } catch (const db::Error& error) {
+        return {nothingPosted(failureWords(error))};
     }
-    tx.commit();
     return failures;
 }
 

@@ -103,6 +103,7 @@ struct ShownPosting {
 // Post all (cmdSviODjednom): each ticked employee posted as calculateEmployee gives him, the one
 // the window shows as it shows him, all in one transaction; an employee that cannot be calculated
 // or posted is left out with its message ("<surname name>: <message>") and the others are posted.
+// When the database fails, nothing is posted and the one message says why.
 std::vector<std::string>
 postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
               const IndividualMonth& month, std::span<const std::int64_t> employeeIds,

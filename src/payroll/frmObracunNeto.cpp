@@ -38,18 +38,6 @@ QString lineValue(const AmountLine& line, Currency value) {
                                           : toQ(format(value, NumberFormat::General));
 }
 
-// The previous year's database of the company, for the history of the months before January.
-std::unique_ptr<db::Database> openPreviousYear(const AppContext& context, int year) {
-    const std::filesystem::path file = context.payrollPath(year - 1);
-    if (!std::filesystem::exists(file))
-        return nullptr;
-    try {
-        return db::Database::open(file);
-    } catch (const db::Error&) {
-        return nullptr;
-    }
-}
-
 } // namespace
 
 frmObracunNeto::frmObracunNeto(AppContext& context, QWidget* parent)
@@ -60,7 +48,7 @@ frmObracunNeto::frmObracunNeto(AppContext& context, QWidget* parent)
     setObjectName("frmObracunNeto");
     setWindowTitle("Obracun zarada"_q);
     buildControls();
-    previousYear_ = openPreviousYear(context_, period_.year);
+    previousYear_ = openPreviousYear(context_.payrollPath(period_.year - 1));
     auto opened = BatchMonth::open(*context_.PayrollDb, previousYear_.get(), period_);
     if (opened)
         month_.emplace(std::move(opened).value());
@@ -384,15 +372,21 @@ void frmObracunNeto::runBatch(const QString& caption,
             return !progress.wasCanceled();
         });
     } catch (const std::exception& failure) {
+        progress.reset();
         ui::showFailure(this, "cmdAUTO_Click", failure);
+        return;
     }
     progress.reset();
     UcitajRadnike();
+    if (!report.stopped.empty()) {
+        message(this, toQ(report.stopped), Icon::Critical);
+        return;
+    }
     QString text = report.cancelled ? "Obracun je prekinut!"_q : done;
     for (const std::string& line : report.deductionErrors)
         text += "\n" + toQ(line);
-    for (const std::string& line : report.failures)
-        text += "\n" + toQ(line);
+    for (const SkippedEmployee& skipped : report.failures)
+        text += "\n" + toQ(skipped.line());
     message(this, text, Icon::Information);
 }
 

@@ -1,9 +1,12 @@
 #include "ui/StartupFlow.h"
 
+#include "core/FailureWords.h"
 #include "core/startup/CompanyOpening.h"
+#include "core/startup/DatabaseDoor.h"
 #include "core/startup/Paths.h"
 #include "core/startup/SchemaUpgrade.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 #include "ui/frmFirme.h"
 #include "ui/frmGlavni.h"
 #include "ui/frmLogin.h"
@@ -16,8 +19,25 @@ StartupFlow::StartupFlow(AppContext& context, QObject* parent)
 
 StartupFlow::~StartupFlow() = default;
 
+Outcome<std::unique_ptr<db::Database>> StartupFlow::openRegister() {
+    try {
+        context_.DataRoot = startup::chooseDataRoot(context_.BaseFolder);
+    } catch (const std::exception& failure) {
+        return error(failureWords(failure));
+    }
+    return startup::openChecked(startup::registerPath(context_.DataRoot));
+}
+
 void StartupFlow::start() {
-    login_ = new frmLogin(context_);
+    auto opened = openRegister();
+    if (!opened) {
+        showRefusal(nullptr, opened.refusal());
+        // the program's loop may not run yet: it is told once it does
+        QMetaObject::invokeMethod(this, &StartupFlow::finished, Qt::QueuedConnection);
+        return;
+    }
+    register_ = std::move(opened).value();
+    login_ = new frmLogin(context_, *register_);
     login_->setAttribute(Qt::WA_DeleteOnClose);
     connect(login_, &QDialog::accepted, this, &StartupFlow::onSignedIn);
     connect(login_, &QDialog::rejected, this, &StartupFlow::finished);
@@ -25,42 +45,49 @@ void StartupFlow::start() {
 }
 
 void StartupFlow::onSignedIn() {
-    companies_ = new frmFirme(context_);
+    companies_ = new frmFirme(context_, *register_);
     companies_->setAttribute(Qt::WA_DeleteOnClose);
     connect(companies_, &QDialog::accepted, this, &StartupFlow::onCompanyChosen);
     connect(companies_, &QDialog::rejected, this, &StartupFlow::finished);
     companies_->show();
 }
 
-bool StartupFlow::bringSchemaUpToDate() {
+void StartupFlow::bringSchemaUpToDate() {
     const auto templ = startup::templatePath(context_.DataRoot);
     const auto payroll =
         startup::payrollPath(context_.DataRoot, context_.WorkYear, context_.CompanyId);
     if (!startup::needsUpgrade(templ, payroll))
-        return true;
+        return;
     message(nullptr,
             "Potrebno je uraditi update baze! Orginalna baza ce biti arhivirana u folderu "
             "ARHIVA, na putanji originalne baze!"_q,
             Icon::Exclamation);
     startup::archiveAndUpgrade(templ, payroll, context_.clock);
     message(nullptr, "Zavrsen je update baze!"_q, Icon::Information);
-    return true;
+}
+
+Outcome<startup::OpeningMessages> StartupFlow::openChosenCompany() {
+    try {
+        bringSchemaUpToDate();
+    } catch (const std::exception& failure) {
+        return startup::databaseRefusal(
+            startup::payrollPath(context_.DataRoot, context_.WorkYear, context_.CompanyId),
+            failure);
+    }
+    return startup::openCompany(context_);
 }
 
 void StartupFlow::onCompanyChosen() {
-    startup::OpeningMessages opening;
-    try {
-        bringSchemaUpToDate();
-        opening = startup::openCompany(context_);
-    } catch (const std::exception& e) {
-        message(nullptr, "Baza firme ne mo`e da se otvori: "_q + toQ(e.what()), Icon::Critical);
-        emit finished();
+    const auto opening = openChosenCompany();
+    if (!opening) {
+        showRefusal(nullptr, opening.refusal());
+        onSignedIn();
         return;
     }
-    for (const auto& reminder : opening.reminders)
+    for (const auto& reminder : opening->reminders)
         message(nullptr, toQ(reminder), Icon::Information);
-    if (!opening.warning.empty())
-        message(nullptr, toQ(opening.warning), Icon::Exclamation);
+    if (!opening->warning.empty())
+        message(nullptr, toQ(opening->warning), Icon::Exclamation);
 
     main_ = new frmGlavni(context_);
     main_->setAttribute(Qt::WA_DeleteOnClose);

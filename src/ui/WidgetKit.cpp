@@ -6,6 +6,7 @@
 #include <QMdiSubWindow>
 #include <QTreeWidget>
 
+#include "core/FailureWords.h"
 #include "ui/Dialogs.h"
 #include "ui/frmGlavni.h"
 
@@ -101,7 +102,7 @@ void showRefusal(QWidget* parent, const Refusal& refusal) {
 void showFailure(QWidget* parent, const char* routine, const std::exception& failure) {
     message(parent,
             "Greska u proceduri "_q + QString::fromUtf8(routine) + "! Opis: "_q +
-                QString::fromUtf8(failure.what()),
+                toQ(failureWords(failure)),
             Icon::Critical);
 }
 

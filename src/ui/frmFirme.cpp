@@ -11,19 +11,20 @@
 #include <QVBoxLayout>
 
 #include "core/startup/CompanyRegister.h"
-#include "core/startup/Paths.h"
+#include "core/startup/DatabaseDoor.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::ui {
 namespace {
 constexpr int IdColumn = 4; // the fifth column carries the company number
 }
 
-frmFirme::frmFirme(AppContext& context, QWidget* parent)
+frmFirme::frmFirme(AppContext& context, db::Database& registerDb, QWidget* parent)
     : QDialog(parent)
     , context_(context)
-    , register_(db::Database::open(startup::registerPath(context.DataRoot)))
+    , register_(registerDb)
     , listFirme_(new QTreeWidget(this))
     , fraNovi_(new QGroupBox(this))
     , txtID_firma_(new QLineEdit(fraNovi_))
@@ -51,7 +52,8 @@ frmFirme::frmFirme(AppContext& context, QWidget* parent)
     txtFirma_->setObjectName("txtFirma");
     txtGrad_->setObjectName("txtGrad");
     cmdSnimi_->setObjectName("cmdSnimi");
-    connect(cmdSnimi_, &QPushButton::clicked, this, &frmFirme::cmdSnimi_Click);
+    connect(cmdSnimi_, &QPushButton::clicked, this,
+            [this] { onRegister(&frmFirme::cmdSnimi_Click); });
     auto* form = new QFormLayout(fraNovi_);
     form->addRow("ID:"_q, txtID_firma_);
     form->addRow("Firma:"_q, txtFirma_);
@@ -67,14 +69,22 @@ frmFirme::frmFirme(AppContext& context, QWidget* parent)
     layout->addWidget(hint);
     resize(820, 480);
 
-    UcitajFirme();
+    onRegister(&frmFirme::UcitajFirme);
 }
 
 frmFirme::~frmFirme() = default;
 
+void frmFirme::onRegister(void (frmFirme::*command)()) {
+    try {
+        (this->*command)();
+    } catch (const std::exception& failure) {
+        showRefusal(this, startup::databaseRefusal(register_.path(), failure));
+    }
+}
+
 void frmFirme::UcitajFirme() {
     listFirme_->clear();
-    for (const auto& row : startup::listCompanies(*register_, context_.CompanyAccess)) {
+    for (const auto& row : startup::listCompanies(register_, context_.CompanyAccess)) {
         auto* item = new QTreeWidgetItem(listFirme_);
         const std::string columns[] = {
             row.name, row.town, row.shownId, row.sd, std::to_string(row.id),
@@ -113,11 +123,11 @@ void frmFirme::keyPressEvent(QKeyEvent* event) {
         showNew();
         return;
     case Qt::Key_F6:
-        showSelected();
+        onRegister(&frmFirme::showSelected);
         return;
     case Qt::Key_F9:
     case Qt::Key_Delete:
-        removeSelected();
+        onRegister(&frmFirme::removeSelected);
         return;
     case Qt::Key_Escape:
         reject();
@@ -125,7 +135,7 @@ void frmFirme::keyPressEvent(QKeyEvent* event) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
         if (fraNovi_->isVisible())
-            cmdSnimi_Click();
+            onRegister(&frmFirme::cmdSnimi_Click);
         else
             openSelected();
         return;
@@ -146,7 +156,7 @@ void frmFirme::showNew() {
 void frmFirme::showSelected() {
     if (listFirme_->topLevelItemCount() == 0)
         return;
-    const auto company = startup::findCompany(*register_, selectedId());
+    const auto company = startup::findCompany(register_, selectedId());
     if (!company) {
         message(this, "Greska kod pronalazenja firme u bazi!"_q, Icon::Critical);
         return;
@@ -164,7 +174,7 @@ void frmFirme::removeSelected() {
         return;
     if (!ask(this, "Da li ste sigurni da zelite brisanje izabrane firme sa liste?"_q))
         return;
-    if (!startup::removeCompany(*register_, selectedId()))
+    if (!startup::removeCompany(register_, selectedId()))
         message(this, "Greska kod pronalazenja firme u bazi!"_q, Icon::Critical);
     UcitajFirme();
 }
@@ -185,13 +195,13 @@ void frmFirme::cmdSnimi_Click() {
     const std::string town = fromQ(txtGrad_->text());
     if (cmdSnimi_->text() == "Snimi"_q) {
         const auto result =
-            startup::createCompany(*register_, context_.DataRoot, context_.WorkYear, name, town);
+            startup::createCompany(register_, context_.DataRoot, context_.WorkYear, name, town);
         if (!result.refusal.empty()) {
             message(this, toQ(result.refusal), Icon::Exclamation);
             return;
         }
         message(this, "Otvaranje nove firme je zavrseno!"_q, Icon::Information);
-    } else if (!startup::updateCompany(*register_, txtID_firma_->text().toLongLong(), name, town)) {
+    } else if (!startup::updateCompany(register_, txtID_firma_->text().toLongLong(), name, town)) {
         message(this, "Greska kod pronalazenja firme u bazi!"_q, Icon::Critical);
     }
     UcitajFirme();

@@ -17,7 +17,7 @@ namespace zarion::ui {
 class frmFirme : public QDialog {
     Q_OBJECT
 public:
-    explicit frmFirme(AppContext& context, QWidget* parent = nullptr);
+    frmFirme(AppContext& context, db::Database& registerDb, QWidget* parent = nullptr);
     ~frmFirme() override;
 
     void UcitajFirme();
@@ -33,9 +33,11 @@ private:
     void openSelected();
     void cmdSnimi_Click();
     std::int64_t selectedId() const;
+    // Runs a command on the register; a failure of it is shown, naming the register's file.
+    void onRegister(void (frmFirme::*command)());
 
     AppContext& context_;
-    std::unique_ptr<db::Database> register_;
+    db::Database& register_;
     QTreeWidget* listFirme_;
     QGroupBox* fraNovi_;
     QLineEdit* txtID_firma_;

@@ -8,24 +8,23 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "core/startup/DatabaseDoor.h"
 #include "core/startup/Operators.h"
-#include "core/startup/Paths.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::ui {
 
-frmLogin::frmLogin(AppContext& context, QWidget* parent)
+frmLogin::frmLogin(AppContext& context, db::Database& registerDb, QWidget* parent)
     : QDialog(parent)
     , context_(context)
+    , register_(registerDb)
     , txtKorisnicko_(new QLineEdit(this))
     , txtPas_(new QLineEdit(this))
     , txtGodina_(new QSpinBox(this)) {
     setObjectName("frmLogin");
     setWindowTitle("Zarion - prijava"_q);
-
-    context_.DataRoot = startup::chooseDataRoot(context_.BaseFolder);
-    register_ = db::Database::open(startup::registerPath(context_.DataRoot));
 
     txtKorisnicko_->setObjectName("txtKorisnicko");
     txtPas_->setObjectName("txtPas");
@@ -61,8 +60,14 @@ frmLogin::frmLogin(AppContext& context, QWidget* parent)
 frmLogin::~frmLogin() = default;
 
 void frmLogin::cmdOKClick() {
-    const auto outcome =
-        startup::signIn(*register_, fromQ(txtKorisnicko_->text()), fromQ(txtPas_->text()));
+    std::variant<startup::Operator, startup::SignInRefused> outcome;
+    try {
+        // signing in may store the password's new hash
+        outcome = startup::signIn(register_, fromQ(txtKorisnicko_->text()), fromQ(txtPas_->text()));
+    } catch (const std::exception& failure) {
+        showRefusal(this, startup::databaseRefusal(register_.path(), failure));
+        return;
+    }
     if (const auto* refused = std::get_if<startup::SignInRefused>(&outcome)) {
         message(this, toQ(refused->message), Icon::Critical);
         return;

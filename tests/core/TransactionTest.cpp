@@ -127,5 +127,40 @@ TEST_F(Transactions, RollbackWhileAQueryIsOpen) {
     EXPECT_EQ(count(), 2);
 }
 
+TEST_F(Transactions, WhenSQLiteHasUndoneTheWorkNothingStartsAnewAndTheCommitFails) {
+    db::Transaction outer(*db);
+    insert("first");
+    db->execScript("ROLLBACK"); // as SQLite does by itself after a full disk or an I/O error
+    const auto nested = [&] {
+        db::Transaction inner(*db);
+    };
+    EXPECT_THROW(nested(), db::Error);
+    EXPECT_FALSE(db->inTransaction());
+    try {
+        outer.commit();
+        ADD_FAILURE() << "the commit went through";
+    } catch (const db::Error& error) {
+        EXPECT_EQ(error.cause(), db::Error::Cause::RolledBack);
+    }
+    EXPECT_EQ(count(), 0);
+}
+
+TEST_F(Transactions, ACommitRefusedByTheLockOfAnotherProgramLeavesNothing) {
+    auto other = db::Database::open(dir / "plate.db");
+    other->execScript("BEGIN");
+    other->scalar("SELECT count(*) FROM radnici"); // a reader keeps its lock
+    db->setBusyTimeout(10);
+    {
+        db::Transaction tx(*db);
+        insert("a");
+        EXPECT_THROW(tx.commit(), db::Error);
+    }
+    other->execScript("COMMIT");
+    EXPECT_FALSE(db->inTransaction());
+    EXPECT_EQ(count(), 0);
+    insert("b"); // the connection is free for new work
+    EXPECT_EQ(names(), "b;");
+}
+
 } // namespace
 } // namespace zarion::test

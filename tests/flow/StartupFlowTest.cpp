@@ -9,8 +9,10 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "FileFaults.h"
 #include "TempDir.h"
 #include "WindowTest.h"
+#include "core/Text.h"
 #include "core/startup/CompanyRegister.h"
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
@@ -41,9 +43,22 @@ struct Fixture {
     ~Fixture() { delete flow.mainWindow(); }
 
     fs::path dataRoot() const { return base.path() / "kontora"; }
+    fs::path registerFile() const { return startup::registerPath(dataRoot()); }
+    fs::path payrollFile() const { return startup::payrollPath(dataRoot(), 2026, 1); }
+    // The refusal of a file: the cause's words and the file.
+    static QString refusal(const char* words, const fs::path& file) {
+        return QString::fromStdString(yuscii(words) + " (" + file.string() + ")");
+    }
+    static QString damaged(const fs::path& file) {
+        return QString::fromStdString(
+            "Baza "_yu + file.string() +
+            " je o{te}ena i ne mo`e da se koristi! Ispravnu kopiju potra`ite u folderu "_yu +
+            (file.parent_path() / "ARHIVA").string() + ".");
+    }
 
-    void signIn(const QString& login, const QString& password) {
-        auto* window = flow.login();
+    void signIn(const QString& login, const QString& password) { signIn(flow, login, password); }
+    static void signIn(ui::StartupFlow& way, const QString& login, const QString& password) {
+        auto* window = way.login();
         window->findChild<QLineEdit*>("txtKorisnicko")->setText(login);
         window->findChild<QLineEdit*>("txtPas")->setText(password);
         QTest::mouseClick(window->findChild<QPushButton*>("cmdOK"), Qt::LeftButton);
@@ -65,6 +80,10 @@ private slots:
     void walksFromSignInToTheMainWindow();
     void olderCompanyDatabaseIsArchivedAndUpgraded();
     void registerKeysCreateAndRemoveCompanies();
+    void aDamagedRegisterEndsTheWayWithItsMessage();
+    void aReadOnlyRegisterSaysSoWhenSignInWrites();
+    void aRegisterLockedByAnotherProgramRefusesANewCompany();
+    void aDamagedCompanyBringsTheCompanyListBack();
 };
 
 void StartupFlowTest::wrongPasswordKeepsTheLoginWindowOpen() {
@@ -147,6 +166,63 @@ void StartupFlowTest::registerKeysCreateAndRemoveCompanies() {
     QCOMPARE(shownTexts().back(),
              QString("Da li ste sigurni da zelite brisanje izabrane firme sa liste?"));
     QCOMPARE(list->topLevelItemCount(), 1);
+}
+
+void StartupFlowTest::aDamagedRegisterEndsTheWayWithItsMessage() {
+    test::damagePage(f_->registerFile(), 2);
+    dt::clear();
+    ui::StartupFlow again{f_->context};
+    QSignalSpy finished(&again, &ui::StartupFlow::finished);
+    again.start();
+    QVERIFY(!again.login());
+    QCOMPARE(shownTexts(), QStringList{Fixture::damaged(f_->registerFile())});
+    QCOMPARE(dt::shown().front().icon, QMessageBox::Critical);
+    QTRY_COMPARE(finished.count(), 1);
+}
+
+void StartupFlowTest::aReadOnlyRegisterSaysSoWhenSignInWrites() {
+    // a password of an older register is replaced by its hash at the first sign-in
+    db::Database::open(f_->registerFile())->run("UPDATE operateri SET pass = 'tajna'");
+    const test::ReadOnlyFolder readOnly(f_->dataRoot());
+    dt::clear();
+    ui::StartupFlow again{f_->context};
+    again.start();
+    Fixture::signIn(again, "ana", "tajna");
+    QCOMPARE(shownTexts(),
+             QStringList{Fixture::refusal("Baza podataka je samo za ~itanje: upis nije mogu}!",
+                                          f_->registerFile())});
+    QVERIFY(again.login()->isVisible());
+    QVERIFY(!again.companies());
+}
+
+void StartupFlowTest::aRegisterLockedByAnotherProgramRefusesANewCompany() {
+    f_->signIn("ana", "tajna");
+    QTRY_VERIFY(f_->companyList());
+    auto* window = f_->flow.companies();
+    auto other = db::Database::open(f_->registerFile());
+    other->execScript("BEGIN IMMEDIATE");
+    QTest::keyClick(window, Qt::Key_F5);
+    window->findChild<QLineEdit*>("txtFirma")->setText("Nova");
+    window->findChild<QLineEdit*>("txtGrad")->setText("Niš");
+    QTest::mouseClick(window->findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
+    other->execScript("ROLLBACK");
+    QCOMPARE(shownTexts().back(),
+             Fixture::refusal("Baza je zauzeta od strane drugog programa! Poku{ajte ponovo kada "
+                              "drugi program zavr{i rad sa bazom.",
+                              f_->registerFile()));
+    QCOMPARE(f_->companyList()->topLevelItemCount(), 1);
+}
+
+void StartupFlowTest::aDamagedCompanyBringsTheCompanyListBack() {
+    test::damagePage(f_->payrollFile(), 3);
+    f_->signIn("ana", "tajna");
+    QTRY_VERIFY(f_->companyList());
+    QPointer<ui::frmFirme> first = f_->flow.companies();
+    QTest::keyClick(f_->companyList(), Qt::Key_Return);
+    QTRY_VERIFY(f_->flow.companies() && f_->flow.companies() != first);
+    QVERIFY(!f_->flow.mainWindow());
+    QVERIFY(!f_->context.PayrollDb);
+    QCOMPARE(shownTexts(), QStringList{Fixture::damaged(f_->payrollFile())});
 }
 
 QTEST_MAIN(StartupFlowTest)

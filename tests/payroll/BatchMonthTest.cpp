@@ -138,6 +138,16 @@ TEST_F(BatchMonthTest, TheAverageComesFromTheHistoryOfTheMonthsBefore) {
     EXPECT_EQ(batchAverage(advance, id, input), din("237.5"));
 }
 
+TEST_F(BatchMonthTest, HistoryHoursCountAsTheDecimalsTheyWereTypedAs) {
+    const auto id = addEmployee(*db, "Antic", 4);
+    // 0.1 and 0.2 are no binary fractions; a third has more decimals than hours are kept with
+    db->run("INSERT INTO obracuni (ID_RADNIK, MEsec, GODINA, broj_sati, godisnji_s, NETO, "
+            "bolovnje65_i) VALUES (?, 2, 2026, 150.1, 0.2, ?, 0), (?, 3, 2025, ?, 0, ?, 0)",
+            id, din("80000"), id, 1.0 / 3.0, din("1000"));
+    // 81000 / (150.1 + 0.2 + 0.333333333333) = 537.7295…
+    EXPECT_EQ(calculate(open(CalculationKind::Final), id).input.prosek_3_meseca, din("537.73"));
+}
+
 TEST_F(BatchMonthTest, TheFinalCalculationRaisesBasicPayToTheMinimum) {
     const auto id = addEmployee(*db, "Antic", 3); // 60000 below round0(176/176 × 65296)
     const BatchMonth final = open(CalculationKind::Final);

@@ -7,6 +7,7 @@
 #include "BatchCompany.h"
 #include "PayrollFixtures.h"
 #include "TemplateDatabase.h"
+#include "core/Text.h"
 
 namespace zarion::test {
 namespace {
@@ -123,11 +124,11 @@ TEST_F(CalculationPosting, AFailedPostingLeavesNothingBehind) {
     EXPECT_FALSE(db->inTransaction());
 }
 
-TEST_F(CalculationPosting, InsideABatchAFailedEmployeeLeavesTheOthersPosted) {
+TEST_F(CalculationPosting, InsideABatchARefusedRowLeavesTheOthersPosted) {
     const std::int64_t second = addEmployee(*db, "Jovanovic", 3);
-    PostingExtras failing;
-    failing.dependants = [](db::Database& d, std::int64_t) {
-        d.run("INSERT INTO no_such_table");
+    PostingExtras refused;
+    refused.dependants = [this](db::Database& d, std::int64_t) {
+        d.run("INSERT INTO radnici (id_radnik) VALUES (?)", employee); // taken already
     };
     {
         db::Transaction batch(*db);
@@ -136,12 +137,28 @@ TEST_F(CalculationPosting, InsideABatchAFailedEmployeeLeavesTheOthersPosted) {
                         .ok());
         EXPECT_FALSE(postCalculation(*db, {second, 2026, 3, CalculationKind::Final},
                                      resultWithNet("70000"), {deduction("Sindikat", "700")},
-                                     failing)
+                                     refused)
                          .ok());
         batch.commit();
     }
     EXPECT_EQ(count("SELECT count(*) FROM obracuni"), 1);
     EXPECT_EQ(deductionRows(false), 1);
+}
+
+TEST_F(CalculationPosting, AFailureOfTheDatabaseEndsTheBatchAndAloneIsTheSystemsWords) {
+    PostingExtras failing;
+    failing.dependants = [](db::Database& d, std::int64_t) {
+        d.run("INSERT INTO no_such_table VALUES (1)");
+    };
+    const PostingTarget target{employee, 2026, 3, CalculationKind::Final};
+    {
+        db::Transaction batch(*db);
+        EXPECT_THROW(postCalculation(*db, target, resultWithNet("80000"), {}, failing), db::Error);
+    }
+    const auto alone = postCalculation(*db, target, resultWithNet("80000"), {}, failing);
+    ASSERT_FALSE(alone.ok());
+    EXPECT_EQ(alone.message(), "Gre{ka u bazi podataka: no such table: no_such_table"_yu);
+    EXPECT_EQ(count("SELECT count(*) FROM obracuni"), 0);
 }
 
 } // namespace

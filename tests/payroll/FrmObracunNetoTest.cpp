@@ -150,6 +150,24 @@ void FrmObracunNetoTest::calculateAllShowsProgressAndOneMessage() {
     QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 3);
 }
 
+void FrmObracunNetoTest::aFullDiskEndsCalculateAllWithOneMessageAndNothingPosted() {
+    for (int i = 0; i < 40; ++i)
+        test::addEmployee(f_->db(), "Radnik" + std::to_string(i), 4);
+    f_->open();
+    // the disk fills while the run posts
+    f_->db().execScript("PRAGMA max_page_count = " +
+                        std::to_string(f_->count("PRAGMA page_count")));
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QCOMPARE(dt::shown()[0].text,
+             QString("Nema više mesta na disku za bazu podataka! Ništa nije proknjiženo."));
+    QCOMPARE(dt::shown()[0].icon, QMessageBox::Critical);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 0);
+    QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava"), 0);
+    QCOMPARE(f_->child<QLabel>("lblNeobracunato")->text(), QString("Neobracunato: 43"));
+}
+
 void FrmObracunNetoTest::ctrlARepostsOnlyWithTheAccessCode() {
     f_->open();
     dt::queueOk();

@@ -16,6 +16,7 @@ private slots:
     void theListIsRedUntilPostedAndCounted();
     void calculateAndPostOneEmployee();
     void calculateAllShowsProgressAndOneMessage();
+    void aFullDiskEndsCalculateAllWithOneMessageAndNothingPosted();
     void ctrlARepostsOnlyWithTheAccessCode();
     void theAdvanceWindowPostsOnlyAdvances();
     void doubleClickOverridesTheAverageAndADeduction();

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "FileFaults.h"
 #include "TempDir.h"
+#include "core/Text.h"
 #include "core/startup/CompanyRegister.h"
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Paths.h"
@@ -37,11 +39,11 @@ protected:
 TEST_F(CompanyOpening, EmptyBasicTablesGiveTheThreeRemindersInOrder) {
     fillCompanyData();
     const auto messages = startup::openCompany(context);
-    EXPECT_EQ(messages.reminders,
+    EXPECT_EQ(messages->reminders,
               (std::vector<std::string>{"Postavite osnovne parametre obracuna!",
                                         "Podesite postavke programa!",
                                         "Postavite ostale parametre obracuna!"}));
-    EXPECT_TRUE(messages.warning.empty());
+    EXPECT_TRUE(messages->warning.empty());
     EXPECT_EQ(context.CompanyAddress, "Kneza Miloša 5, Beograd");
 }
 
@@ -50,7 +52,7 @@ TEST_F(CompanyOpening, MissingCompanyDataStopsBeforeTheMunicipalities) {
     payroll->run("DELETE FROM opstine");
     payroll.reset();
     const auto messages = startup::openCompany(context);
-    EXPECT_EQ(messages.warning, "Unesite podatke u bazu kontora!");
+    EXPECT_EQ(messages->warning, "Unesite podatke u bazu kontora!");
     EXPECT_EQ(context.PayrollDb->scalar("SELECT count(*) FROM opstine"), 0);
 }
 
@@ -81,9 +83,50 @@ TEST_F(CompanyOpening, SettingsFlagsFollowPostavke) {
                      Currency::fromUnits(1500));
     }
     const auto messages = startup::openCompany(context);
-    EXPECT_EQ(messages.reminders.size(), 2u);
+    EXPECT_EQ(messages->reminders.size(), 2u);
     EXPECT_TRUE(context.SolidarityTaxOn);
     EXPECT_EQ(context.StimulacijeUredba, Currency::fromUnits(1500));
     EXPECT_FALSE(context.TotalSeniorityOn);
     EXPECT_TRUE(context.CalcModeFlag);
+}
+
+// A company whose database cannot be used is refused with a message, and nothing of it stays open.
+class CompanyRefused : public CompanyOpening {
+protected:
+    void SetUp() override {
+        CompanyOpening::SetUp();
+        fillCompanyData();
+    }
+    std::string refusal() {
+        const auto opened = startup::openCompany(context);
+        EXPECT_FALSE(opened.ok());
+        EXPECT_FALSE(context.PayrollDb);
+        EXPECT_FALSE(context.CompanyMasterDb);
+        return opened.message();
+    }
+    std::filesystem::path payroll() const { return startup::payrollPath(root.path(), 2026, 1); }
+};
+
+TEST_F(CompanyRefused, ADamagedDatabaseNamesItsFileAndTheArchive) {
+    test::damagePage(payroll(), 3);
+    EXPECT_EQ(refusal(), "Baza "_yu + payroll().string() +
+                             " je o{te}ena i ne mo`e da se koristi! Ispravnu kopiju potra`ite u "
+                             "folderu "_yu +
+                             (payroll().parent_path() / "ARHIVA").string() + ".");
+}
+
+TEST_F(CompanyRefused, ADatabaseLockedByAnotherProgramIsRefusedAfterTheWait) {
+    auto other = db::Database::open(payroll());
+    other->execScript("BEGIN EXCLUSIVE");
+    EXPECT_EQ(refusal(), "Baza je zauzeta od strane drugog programa! Poku{ajte ponovo kada drugi "
+                         "program zavr{i rad sa bazom. ("_yu +
+                             payroll().string() + ")");
+    other->execScript("ROLLBACK");
+}
+
+TEST_F(CompanyRefused, AReadOnlyDataRootSaysSoWhenTheOpeningWrites) {
+    db::Database::open(payroll())->run("DELETE FROM opstine"); // the opening fills them again
+    const test::ReadOnlyFolder readOnly(root.path());
+    EXPECT_EQ(refusal(),
+              "Baza podataka je samo za ~itanje: upis nije mogu}! ("_yu + payroll().string() + ")");
 }

@@ -10,11 +10,45 @@ namespace zarion::db {
 namespace {
 
 void check(sqlite3* handle, int rc, const std::string& context) {
-    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW)
-        throw Error(context + ": " + sqlite3_errmsg(handle));
+    if (rc != SQLITE_OK && rc != SQLITE_DONE && rc != SQLITE_ROW) {
+        const std::string reason = sqlite3_errmsg(handle);
+        throw Error(context + ": " + reason, sqlite3_extended_errcode(handle), reason);
+    }
 }
 
 } // namespace
+
+// ---- Error --------------------------------------------------------------------------------
+
+Error::Error(const std::string& what, int code, std::string reason)
+    : std::runtime_error(what)
+    , code_(code)
+    , reason_(reason.empty() ? what : std::move(reason)) {}
+
+Error::Cause Error::cause() const {
+    switch (code_ & 0xff) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        return Cause::Busy;
+    case SQLITE_FULL:
+        return Cause::Full;
+    case SQLITE_IOERR:
+        return Cause::Io;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        return Cause::Corrupt;
+    case SQLITE_READONLY:
+        return Cause::ReadOnly;
+    case SQLITE_CANTOPEN:
+        return Cause::CannotOpen;
+    case SQLITE_CONSTRAINT:
+        return Cause::Constraint;
+    case SQLITE_ABORT:
+        return Cause::RolledBack;
+    default:
+        return Cause::Other;
+    }
+}
 
 // ---- Statement ----------------------------------------------------------------------------
 
@@ -147,7 +181,7 @@ Currency Statement::money(int column) const {
         return {};
     case SQLITE_INTEGER: {
         const std::int64_t value = sqlite3_column_int64(stmt_, column);
-        return columnDeclType(column).empty() || isCurrencyColumn(column)
+        return !sqlite3_column_decltype(stmt_, column) || isCurrencyColumn(column)
                    ? Currency::fromRaw(value)
                    : Currency::fromUnits(value);
     }
@@ -177,7 +211,7 @@ bool Statement::isCurrencyColumn(int column) const {
 Database::Database(sqlite3* handle, std::filesystem::path path)
     : handle_(handle)
     , path_(std::move(path)) {
-    sqlite3_busy_timeout(handle_, 5000);
+    sqlite3_busy_timeout(handle_, 3000);
 }
 
 Database::~Database() {
@@ -192,33 +226,36 @@ std::unique_ptr<sqlite3, int (*)(sqlite3*)> openHandle(const std::filesystem::pa
     sqlite3* handle = nullptr;
     const int rc = sqlite3_open_v2(path.string().c_str(), &handle, flags, nullptr);
     std::unique_ptr<sqlite3, int (*)(sqlite3*)> owned(handle, sqlite3_close_v2);
-    if (rc != SQLITE_OK)
-        throw Error("cannot open " + path.string() + ": " +
-                    (handle ? sqlite3_errmsg(handle) : "out of memory"));
+    if (rc != SQLITE_OK) {
+        const std::string reason = handle ? sqlite3_errmsg(handle) : "out of memory";
+        throw Error("cannot open " + path.string() + ": " + reason, rc, reason);
+    }
     return owned;
 }
 } // namespace
 
 std::unique_ptr<Database> Database::open(const std::filesystem::path& path) {
     if (!std::filesystem::exists(path))
-        throw Error("cannot open " + path.string() + ": no such file");
-    auto handle = openHandle(path, SQLITE_OPEN_READWRITE);
+        throw Error("cannot open " + path.string() + ": no such file", SQLITE_CANTOPEN);
+    auto handle = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX);
     std::unique_ptr<Database> db(new Database(handle.release(), path));
     db->scalar("SELECT count(*) FROM sqlite_master"); // fails at once on a file that is no database
     return db;
 }
 
 std::unique_ptr<Database> Database::create(const std::filesystem::path& path) {
-    auto handle = openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE);
+    auto handle =
+        openHandle(path, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE | SQLITE_OPEN_NOMUTEX);
     return std::unique_ptr<Database>(new Database(handle.release(), path));
 }
 
 void Database::execScript(const std::string& sql) {
     char* message = nullptr;
-    if (sqlite3_exec(handle_, sql.c_str(), nullptr, nullptr, &message) != SQLITE_OK) {
-        const std::string text = message ? message : "unknown error";
+    if (const int rc = sqlite3_exec(handle_, sql.c_str(), nullptr, nullptr, &message);
+        rc != SQLITE_OK) {
+        const std::string text = message ? message : sqlite3_errstr(rc);
         sqlite3_free(message);
-        throw Error(text);
+        throw Error(text, sqlite3_extended_errcode(handle_));
     }
 }
 
@@ -247,6 +284,9 @@ int Database::changes() const {
 }
 bool Database::inTransaction() const {
     return sqlite3_get_autocommit(handle_) == 0;
+}
+void Database::setBusyTimeout(int milliseconds) {
+    sqlite3_busy_timeout(handle_, milliseconds);
 }
 
 std::vector<std::string> Database::tables() const {
@@ -304,24 +344,48 @@ std::vector<SchemaObject> Database::schemaObjects(const char* type) const {
 
 // ---- Transaction --------------------------------------------------------------------------
 
+namespace {
+Error rolledBack() {
+    return Error("the transaction was rolled back", SQLITE_ABORT);
+}
+} // namespace
+
 Transaction::Transaction(Database& db)
     : db_(db) {
-    db_.execScript("SAVEPOINT zarion_tx");
+    requireOpen();
+    // prepared once: a batch begins and ends thousands of them
+    db_.prepare("SAVEPOINT zarion_tx").run();
+    ++db_.openTransactions_;
 }
 
 Transaction::~Transaction() {
-    if (!done_) {
-        try {
-            db_.execScript("ROLLBACK TO zarion_tx; RELEASE zarion_tx");
-        } catch (const Error&) {
-            // nothing more can be done while unwinding
-        }
+    if (done_)
+        return;
+    if (!db_.inTransaction()) {
+        --db_.openTransactions_;
+        return; // SQLite has undone it already
+    }
+    try {
+        // the outermost one ends the transaction whatever a failed commit left behind
+        db_.execScript(--db_.openTransactions_ == 0 ? "ROLLBACK"
+                                                    : "ROLLBACK TO zarion_tx; RELEASE zarion_tx");
+    } catch (const Error&) {
+        // nothing more can be done while unwinding
     }
 }
 
 void Transaction::commit() {
-    db_.execScript("RELEASE zarion_tx");
+    if (!db_.inTransaction())
+        throw rolledBack();
+    db_.prepare("RELEASE zarion_tx").run();
+    --db_.openTransactions_;
     done_ = true;
+}
+
+// A transaction of ours is open, yet SQLite has none: it undid it after a failure.
+void Transaction::requireOpen() const {
+    if (db_.openTransactions_ > 0 && !db_.inTransaction())
+        throw rolledBack();
 }
 
 } // namespace zarion::db

@@ -17,10 +17,35 @@ struct sqlite3_stmt;
 
 namespace zarion::db {
 
-// A failure reported by SQLite, with its message.
+// A failure reported by SQLite: its message, SQLite's own reason without the statement's text,
+// and its (extended) result code, from which the cause follows.
 class Error : public std::runtime_error {
 public:
-    using std::runtime_error::runtime_error;
+    enum class Cause {
+        Busy,       // another connection holds the lock beyond the busy timeout
+        Full,       // the disk or the file's page limit is full
+        Io,         // reading or writing the file failed
+        Corrupt,    // the file is damaged or is no database
+        ReadOnly,   // the file or its folder cannot be written
+        CannotOpen, // the file cannot be opened or created
+        Constraint, // a row broke a rule of its table
+        RolledBack, // SQLite has already undone the open transaction
+        Other,
+    };
+
+    explicit Error(const std::string& what, int code = 0, std::string reason = {});
+
+    int code() const { return code_; }
+    Cause cause() const;
+    // SQLite's message without the statement; the whole message when there is none.
+    const std::string& reason() const { return reason_; }
+    // A constraint concerns the row being written; every other failure concerns the database
+    // and ends the work of the open transaction.
+    bool concernsOneRow() const { return cause() == Cause::Constraint; }
+
+private:
+    int code_;
+    std::string reason_;
 };
 
 class Database;
@@ -106,7 +131,8 @@ struct SchemaObject {
     std::string sql; // the CREATE statement as stored
 };
 
-// One SQLite file. Statements are prepared once and reused; text is never pasted into SQL.
+// One SQLite file. Statements are prepared once and reused; text is never pasted into SQL. A
+// connection belongs to the thread that uses it, so SQLite takes no lock of its own per call.
 class Database {
 public:
     // Opens an existing file; throws Error when it is missing or not a database.
@@ -139,6 +165,8 @@ public:
     std::int64_t lastInsertId() const;
     int changes() const;
     bool inTransaction() const;
+    // How long a statement waits for another connection's lock before it fails as busy.
+    void setBusyTimeout(int milliseconds);
 
     // Schema introspection; names are matched without regard to case.
     std::vector<std::string> tables() const; // user tables, without sqlite_ internals
@@ -154,12 +182,17 @@ private:
     void giveBack(std::string sql, sqlite3_stmt* stmt);
     std::vector<SchemaObject> schemaObjects(const char* type) const;
 
+    friend class Transaction;
     sqlite3* handle_;
     std::filesystem::path path_;
     std::multimap<std::string, sqlite3_stmt*> idle_;
+    int openTransactions_ = 0;
 };
 
-// Begins a transaction; the destructor rolls it back unless commit() ran.
+// Begins a transaction, or a savepoint inside the one already open; the destructor rolls it back
+// unless commit() ran. When SQLite has undone the enclosing transaction by itself (a full disk,
+// an I/O error), a nested one refuses to begin and commit() refuses to end: neither starts a new
+// transaction of its own that would store part of the work.
 class Transaction {
 public:
     explicit Transaction(Database& db);
@@ -169,6 +202,8 @@ public:
     void commit();
 
 private:
+    void requireOpen() const;
+
     Database& db_;
     bool done_ = false;
 };

@@ -1,6 +1,7 @@
 #include "core/startup/CompanyOpening.h"
 
 #include "core/Text.h"
+#include "core/startup/DatabaseDoor.h"
 #include "core/startup/Paths.h"
 
 namespace zarion::startup {
@@ -23,28 +24,7 @@ void readSettingsFlags(AppContext& context) {
     context.CalcModeFlag = st.number("nacin_obracuna") != 0.0;
 }
 
-} // namespace
-
-int fillMunicipalities(db::Database& payrollDb, db::Database& templateDb) {
-    if (!isEmpty(payrollDb, "opstine"))
-        return 0;
-    db::Transaction tx(payrollDb);
-    auto source = templateDb.prepare("SELECT Naziv, SIFRA FROM opstine ORDER BY rowid");
-    int copied = 0;
-    while (source.step()) {
-        payrollDb.run("INSERT INTO opstine(Naziv, SIFRA) VALUES (?, ?)", source.text(0),
-                      source.text(1));
-        ++copied;
-    }
-    tx.commit();
-    return copied;
-}
-
-OpeningMessages openCompany(AppContext& context) {
-    context.PayrollDb = db::Database::open(context.payrollPath(context.WorkYear));
-    context.CompanyMasterDb =
-        db::Database::open(masterDataPath(context.DataRoot, context.WorkYear, context.CompanyId));
-
+OpeningMessages readCompany(AppContext& context) {
     OpeningMessages messages;
     db::Database& payroll = *context.PayrollDb;
     if (isEmpty(payroll, "parametri"))
@@ -66,6 +46,43 @@ OpeningMessages openCompany(AppContext& context) {
     const auto templateDb = db::Database::open(templatePath(context.DataRoot));
     fillMunicipalities(payroll, *templateDb);
     return messages;
+}
+
+} // namespace
+
+int fillMunicipalities(db::Database& payrollDb, db::Database& templateDb) {
+    if (!isEmpty(payrollDb, "opstine"))
+        return 0;
+    db::Transaction tx(payrollDb);
+    auto source = templateDb.prepare("SELECT Naziv, SIFRA FROM opstine ORDER BY rowid");
+    int copied = 0;
+    while (source.step()) {
+        payrollDb.run("INSERT INTO opstine(Naziv, SIFRA) VALUES (?, ?)", source.text(0),
+                      source.text(1));
+        ++copied;
+    }
+    tx.commit();
+    return copied;
+}
+
+Outcome<OpeningMessages> openCompany(AppContext& context) {
+    const auto payrollFile = context.payrollPath(context.WorkYear);
+    auto payroll = openChecked(payrollFile);
+    if (!payroll)
+        return payroll.refusal();
+    auto master =
+        openChecked(masterDataPath(context.DataRoot, context.WorkYear, context.CompanyId));
+    if (!master)
+        return master.refusal();
+    context.PayrollDb = std::move(payroll).value();
+    context.CompanyMasterDb = std::move(master).value();
+    try {
+        return readCompany(context);
+    } catch (const db::Error& failure) {
+        context.PayrollDb.reset();
+        context.CompanyMasterDb.reset();
+        return databaseRefusal(payrollFile, failure);
+    }
 }
 
 } // namespace zarion::startup
