@@ -174,11 +174,10 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
     return posting;
 }
 
-std::vector<std::string>
-postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
-              const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
-              const IndividualQuestions& questions, const ShownPosting* shown) {
-    std::vector<std::string> failures;
+PostAllReport postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
+                            const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
+                            const IndividualQuestions& questions, const ShownPosting* shown) {
+    PostAllReport report;
     try {
         db::Transaction tx(payrollDb);
         for (const std::int64_t id : employeeIds) {
@@ -195,13 +194,13 @@ postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
                 continue;
             const auto employee = employees::loadEmployee(payrollDb, id);
             const std::string name = employee ? nameOf(*employee) : "ID " + std::to_string(id);
-            failures.push_back(name + ": " + failure);
+            report.skipped.push_back(name + ": " + failure);
         }
         tx.commit();
     } catch (const db::Error& error) {
-        return {nothingPosted(failureWords(error))};
+        return {{}, nothingPosted(failureWords(error))};
     }
-    return failures;
+    return report;
 }
 
 } // namespace zarion::payroll

@@ -100,13 +100,19 @@ struct ShownPosting {
     IndividualPosting posting;
 };
 
+// What post all did: the employees left out, each with its message ("<surname name>:
+// <message>"), or, when the database failed, the one message that says nothing was posted.
+struct PostAllReport {
+    std::vector<std::string> skipped;
+    std::optional<std::string> stopped;
+};
+
 // Post all (cmdSviODjednom): each ticked employee posted as calculateEmployee gives him, the one
 // the window shows as it shows him, all in one transaction; an employee that cannot be calculated
-// or posted is left out with its message ("<surname name>: <message>") and the others are posted.
-// When the database fails, nothing is posted and the one message says why.
-std::vector<std::string>
-postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
-              const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
-              const IndividualQuestions& questions, const ShownPosting* shown = nullptr);
+// or posted is left out and the others are posted.
+PostAllReport postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
+                            const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
+                            const IndividualQuestions& questions,
+                            const ShownPosting* shown = nullptr);
 
 } // namespace zarion::payroll

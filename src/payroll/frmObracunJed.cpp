@@ -603,9 +603,13 @@ void frmObracunJed::cmdSviODjednom_Click() {
         if (figures_ && employeeId_ != 0)
             shown = ShownPosting{employeeId_, shownPosting()};
         const auto history = this->history();
-        for (const std::string& failure :
-             postAllTicked(*context_.PayrollDb, history, *monthData_, ticked, questions,
-                           shown ? &*shown : nullptr))
+        const PostAllReport report = postAllTicked(*context_.PayrollDb, history, *monthData_,
+                                                   ticked, questions, shown ? &*shown : nullptr);
+        if (report.stopped) { // the database failed: nothing was posted
+            message(this, toQ(*report.stopped), Icon::Critical);
+            return;
+        }
+        for (const std::string& failure : report.skipped)
             message(this, toQ(failure), Icon::Critical);
         message(this, "Knjizenje je zavrseno!"_q, Icon::Information);
         UcitajRadnike();

@@ -11,10 +11,10 @@
 #include <QtTest>
 
 #include "Controls.h"
-#include "PayrollDatabase.h"
 #include "PostedSalaries.h"
 #include "SampleDeclaration.h"
 #include "TempDir.h"
+#include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "outputs/frmPPPPD.h"
 #include "outputs/frmPPPPDRed.h"
@@ -27,7 +27,7 @@ namespace dt = zarion::ui::testing;
 
 struct FrmPPPPDTest::Fixture {
     test::TempDir base;
-    test::PayrollDatabase payroll;
+    test::TemplateDatabase payroll;
     FixedClock clock{{{2026, 4, 9}, 9, 0, 0}};
     AppContext context{clock};
     std::unique_ptr<outputs::frmPPPPD> window;
@@ -183,7 +183,7 @@ void FrmPPPPDTest::payrollListOpensTheReturnAfterTheReliefQuestions() {
     payroll::MonthParameters rates;
     rates.porez_zarade = 10;
     seed.monthRates(2026, 3, rates);
-    const auto id = seed.employee({.Prezime = "Novaković", .Ime = "Ana", .sifra_opstine = 7});
+    const auto id = seed.employee({.surname = "Novaković", .name = "Ana", .municipality = 7});
     f_->context.PayrollDb->run(
         "UPDATE radnici SET sifra_vrste_prihoda = '101101260' WHERE id_radnik = ?", id);
     payroll::SalaryResult salary;

@@ -4,9 +4,9 @@
 
 #include <gtest/gtest.h>
 
-#include "PayrollDatabase.h"
 #include "PostedSalaries.h"
 #include "SampleCompany.h"
+#include "TemplateDatabase.h"
 #include "XmlSchema.h"
 #include "outputs/DeclarationXml.h"
 
@@ -52,11 +52,11 @@ protected:
     }
     std::int64_t employee(const char* surname, const char* name, const char* jmbg, int place,
                           const char* code, const char* kind, bool owner = false) {
-        const std::int64_t id = seed.employee({.Prezime = surname,
-                                               .Ime = name,
-                                               .JMBG = jmbg,
-                                               .sifra_opstine = place,
-                                               .vlasnik = owner});
+        const std::int64_t id = seed.employee({.surname = surname,
+                                               .name = name,
+                                               .jmbg = jmbg,
+                                               .municipality = place,
+                                               .owner = owner});
         db->run("UPDATE radnici SET sifra_vrste_prihoda = ?, vrsta = ? WHERE id_radnik = ?",
                 std::string(code), std::string(kind), id);
         return id;
@@ -100,7 +100,7 @@ protected:
         return {row.texts.begin() + 2, row.texts.end() - 1};
     }
 
-    PayrollDatabase db;
+    TemplateDatabase db;
     PostedSalaries seed{*db};
     std::int64_t babić = 0, ćirić = 0, đorđević = 0, vlasnić = 0, đorđevićCalc = 0;
     int asked = 0;

@@ -127,8 +127,9 @@ TEST_F(Posting, PostAllTickedPostsEachAndReportsTheOnesThatFail) {
     db::Database* history[] = {db.get()};
     const std::int64_t ids[] = {ana, 999, marko};
     const auto failures = postAllTicked(db.db(), history, month, ids, ask);
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_NE(failures[0].find("Nije pronadjen radnik"), std::string::npos);
+    ASSERT_EQ(failures.skipped.size(), 1u);
+    EXPECT_FALSE(failures.stopped);
+    EXPECT_NE(failures.skipped[0].find("Nije pronadjen radnik"), std::string::npos);
     EXPECT_EQ(questions, 1); // Ana is below the minimum; Marko's seniority lifts him over it
     EXPECT_EQ(loadPostedIndividual(db.db(), ana, 2026, 3)->result.NETO, din("65295.99"));
 
@@ -154,7 +155,7 @@ TEST_F(Posting, PostAllTickedAsksBeforeItPricesAgainAMonthItsHoursWouldNotGive) 
     };
     db::Database* history[] = {db.get()};
     const std::int64_t ids[] = {ana};
-    EXPECT_TRUE(postAllTicked(db.db(), history, month, ids, ask).empty());
+    EXPECT_TRUE(postAllTicked(db.db(), history, month, ids, ask).skipped.empty());
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_NE(staleCalculationQuestion(asked[0]).find(asked[0]), std::string::npos);
     EXPECT_EQ(loadPostedIndividual(db.db(), ana, 2026, 3)->result.NETO, din("70000"));
@@ -181,8 +182,8 @@ TEST_F(Posting, ALoanInAForeignCurrencyWithoutARateLeavesTheEmployeeOut) {
     db::Database* history[] = {db.get()};
     const std::int64_t ids[] = {ana};
     const auto failures = postAllTicked(db.db(), history, month, ids, {});
-    ASSERT_EQ(failures.size(), 1u);
-    EXPECT_EQ(failures[0],
+    ASSERT_EQ(failures.skipped.size(), 1u);
+    EXPECT_EQ(failures.skipped[0],
               "Ilić Ana: Nije unet kurs za CHF za mesec 03.2026! Obracun radnika nije moguc.");
     EXPECT_EQ(db.count("SELECT COUNT(*) FROM obracuni"), 0);
 }
