@@ -2,6 +2,8 @@
 
 #include <cctype>
 
+#include "core/Text.h"
+
 namespace zarion {
 namespace {
 
@@ -52,6 +54,18 @@ bool isValidModel97(std::string_view reference) {
         return false;
     const auto control = model97ControlDigits(std::string_view(digits).substr(2));
     return control && *control == digits.substr(0, 2);
+}
+
+std::optional<std::string> referenceWarning(std::string_view modelAndReference) {
+    const std::size_t start = modelAndReference.find_first_not_of(' ');
+    if (start == std::string_view::npos)
+        return std::nullopt;
+    const std::string_view text = modelAndReference.substr(start);
+    if (text.size() < 3 || text.substr(0, 2) != "97" || (text[2] != ' ' && text[2] != '-'))
+        return std::nullopt;
+    if (isValidModel97(text.substr(3)))
+        return std::nullopt;
+    return "Kontrolni broj poziva na broj po modelu 97 nije ispravan!"_yu;
 }
 
 } // namespace zarion

@@ -20,4 +20,8 @@ std::optional<std::string> model97Reference(std::string_view rest);
 // Whether a reference under model 97 carries the right control digits.
 bool isValidModel97(std::string_view reference);
 
+// What to show beside a reference written with its model in front ("97 961100"): the warning
+// that its control digits are wrong under model 97, or nothing for another model or none.
+std::optional<std::string> referenceWarning(std::string_view modelAndReference);
+
 } // namespace zarion

@@ -12,6 +12,7 @@
 
 #include "core/AppContext.h"
 #include "core/NumericText.h"
+#include "core/ReferenceNumber.h"
 #include "employees/DeductionDefinitions.h"
 #include "employees/DeductionParticipation.h"
 #include "ui/Dialogs.h"
@@ -43,6 +44,7 @@ frmObustaveProc::frmObustaveProc(AppContext& context, QWidget* parent)
     , txtGrad(new QLineEdit(fraUnos))
     , txtKonto(new QLineEdit(fraUnos))
     , txtPoziv(new QLineEdit(fraUnos))
+    , lblPoziv(new QLabel(fraUnos))
     , cmdSnimi(new QPushButton(fraUnos))
     , cmdSvi(new QPushButton("Svi"_q, this))
     , cmdSaObustavom(new QPushButton("Sa obustavom"_q, this))
@@ -80,6 +82,13 @@ frmObustaveProc::frmObustaveProc(AppContext& context, QWidget* parent)
     form->addRow("Grad:"_q, txtGrad);
     form->addRow("Konto:"_q, txtKonto);
     form->addRow("Poziv na broj:"_q, txtPoziv);
+    lblPoziv->setObjectName("lblPoziv");
+    lblPoziv->setStyleSheet("color: #b00000");
+    form->addRow(QString(), lblPoziv);
+    connect(txtPoziv, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const auto warning = referenceWarning(fromQ(text));
+        lblPoziv->setText(warning ? toQ(*warning) : QString());
+    });
     form->addRow(QString(), cmdSnimi);
     fraUnos->hide();
 

@@ -63,6 +63,7 @@ private:
     QLineEdit* txtGrad;
     QLineEdit* txtKonto;
     QLineEdit* txtPoziv;
+    QLabel* lblPoziv; // a reference under model 97 with wrong control digits
     QPushButton* cmdSnimi;
     QPushButton* cmdSvi;
     QPushButton* cmdSaObustavom;

@@ -172,10 +172,9 @@ StoredOrder frmNalogZaPrenos::edited() const {
 }
 
 void frmNalogZaPrenos::checkReference() {
-    const bool wrong = txtModelP->text().trimmed() == QStringLiteral("97") &&
-                       !isValidModel97(fromQ(txtpozivP->text()));
-    lblPoziv->setText(wrong ? "Kontrolni broj poziva na broj po modelu 97 nije ispravan!"_q
-                            : QString());
+    const auto warning =
+        referenceWarning(fromQ(txtModelP->text().trimmed() + " " + txtpozivP->text().trimmed()));
+    lblPoziv->setText(warning ? toQ(*warning) : QString());
 }
 
 std::string frmNalogZaPrenos::place() const {

@@ -26,5 +26,15 @@ TEST(Model97, ReferencesAreCheckedByTheirControlDigits) {
     EXPECT_FALSE(isValidModel97("9611/00"));
 }
 
+TEST(Model97, AWarningOnlyForAWrongReferenceUnderModel97) {
+    EXPECT_FALSE(referenceWarning("97 961100"));
+    EXPECT_FALSE(referenceWarning(" 97-78 0123-456789"));
+    EXPECT_EQ(referenceWarning("97 1100"),
+              "Kontrolni broj poziva na broj po modelu 97 nije ispravan!");
+    EXPECT_FALSE(referenceWarning("00 1100")); // another model is not checked
+    EXPECT_FALSE(referenceWarning("971100"));  // no model in front
+    EXPECT_FALSE(referenceWarning(""));
+}
+
 } // namespace
 } // namespace zarion
