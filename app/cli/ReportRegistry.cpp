@@ -17,6 +17,7 @@
 #include "employees/EmployeeStatements.h"
 #include "employees/LoanOverviewReports.h"
 #include "employees/PaymentOrderForm.h"
+#include "parameters/NetReductions.h"
 #include "report/SampleList.h"
 
 namespace zarion::cli {
@@ -137,7 +138,29 @@ report::Document creditorOrders(const ReportSource& source) {
         "NALOG ZA PRENOS"_yu);
 }
 
-const std::array<ReportEntry, 6> Reports{{
+// The payment orders of the net reductions of the payment, one per employee.
+report::Document reductionOrders(const ReportSource& source) {
+    const OverviewPeriod period = payment(source);
+    const auto kind = period.firstPart ? parameters::ReductionSource::Akontacija
+                                       : parameters::ReductionSource::Zarada;
+    const auto list = parameters::listReductions(source.payroll, kind, period.month, period.year);
+    if (!list)
+        throw ReportRefusal(list.message());
+    if (list->rows.empty())
+        throw ReportRefusal("Nema umanjenja - " + employees::paymentHeading(period));
+    const parameters::ReductionPayment reduction{
+        parameters::reductionPayerAccount(source.payroll, kind),
+        source.company.Naziv,
+        "Republika Srbija",
+        period.month,
+        period.year,
+        source.today};
+    return employees::PaymentOrdersDocument(
+        parameters::reductionOrdersPerEmployee(source.payroll, reduction, *list),
+        "NALOG ZA PRENOS"_yu);
+}
+
+const std::array<ReportEntry, 7> Reports{{
     {"uzorak", "probni spisak na dve strane (zaglavlje, slova, iznosi, prelom)", sample},
     {"zaposleni", "spisak zaposlenih: sve RJ, svi tipovi RO, aktivni", employeeList},
     {"potvrda", "--radnik ID [--od M.GGGG] [--do M.GGGG]: potvrda o visini zarade",
@@ -145,6 +168,8 @@ const std::array<ReportEntry, 6> Reports{{
     {"ppppo", "--radnik ID [--datum GGGG-MM-DD]: obrazac PPP-PO za godinu", pppPo},
     {"kreditori", "--mesec M [--deo 1]: spiskovi uplata po kreditorima", creditorLists},
     {"nalozi", "--mesec M [--deo 1]: nalozi za prenos kreditorima", creditorOrders},
+    {"umanjenja", "--mesec M [--deo 1]: nalozi za umanjenje NETO zarada, po radnicima",
+     reductionOrders},
 }};
 
 } // namespace

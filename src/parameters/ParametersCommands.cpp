@@ -7,6 +7,7 @@
 #include "parameters/frmParametri_po_mesecima.h"
 #include "parameters/frmPodaci.h"
 #include "parameters/frmPodesavanja.h"
+#include "parameters/frmUmanjenja.h"
 #include "ui/WidgetKit.h"
 #include "ui/frmGlavni.h"
 
@@ -48,6 +49,10 @@ void registerParametersCommands(ui::frmGlavni& window, AppContext& context) {
             parameters::frmPodaci editor(context, &window);
             editor.exec();
         });
+    });
+    window.enableCommand(QStringLiteral("mnupreUmanj"), [&window, &context] {
+        ui::guarded(&window, "frmUmanjenja",
+                    [&] { window.showChild(new parameters::frmUmanjenja(context)); });
     });
     window.enableCommand(QStringLiteral("mnuPoMes"), [&window, &context] {
         ui::guarded(&window, "frmParametri_po_mesecima", [&] {

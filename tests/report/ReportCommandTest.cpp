@@ -140,10 +140,36 @@ TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
         << firstPart.err;
 }
 
+TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
+    const CliRun none = run(onDemoCompany("umanjenja", "x.pdf") + " --mesec 2");
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.err.find("Nema umanjenja - Isplata: 02/2026"), std::string::npos) << none.err;
+
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        const auto employee = payroll->scalar("SELECT MIN(id_radnik) FROM radnici").value_or(0);
+        payroll->run("UPDATE radnici SET Kontrolni = '42' WHERE id_radnik = ?", employee);
+        payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
+                     "VALUES (?, 2, 2026, ?)",
+                     employee, Currency::fromUnits(1234));
+        payroll->run("UPDATE parametri3 SET racun_umanjenja = '840-1234-55', "
+                     "poziv_umanjenja = '2026-'");
+    }
+    const CliRun orders = run(onDemoCompany("umanjenja", "umanjenja.pdf") + " --mesec 2");
+    ASSERT_EQ(orders.exitCode, 0) << orders.err;
+    const std::string text = pdfText("umanjenja.pdf");
+    EXPECT_NE(text.find("Umanjenje NETO 2/2026"), std::string::npos) << text;
+    EXPECT_NE(text.find("1,234.00"), std::string::npos) << text;
+    EXPECT_NE(text.find("840-1234-55"), std::string::npos) << text;
+    EXPECT_NE(text.find("2026-42"), std::string::npos) << text;
+}
+
 TEST_F(ReportCommand, UnknownReportListsTheKnownOnesAndAMissingCompanyIsNamed) {
     const CliRun unknown = run(onDemoCompany("nepostojeci", "x.pdf"));
     EXPECT_EQ(unknown.exitCode, 2);
-    for (const char* report : {"uzorak", "zaposleni", "potvrda", "ppppo", "kreditori", "nalozi"})
+    for (const char* report :
+         {"uzorak", "zaposleni", "potvrda", "ppppo", "kreditori", "nalozi", "umanjenja"})
         EXPECT_NE(unknown.err.find(std::string("\n  ") + report + " "), std::string::npos)
             << report << unknown.err;
 
