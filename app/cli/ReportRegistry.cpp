@@ -18,6 +18,8 @@
 #include "employees/LoanOverviewReports.h"
 #include "employees/PaymentOrderForm.h"
 #include "parameters/NetReductions.h"
+#include "parameters/PaperReturnForm.h"
+#include "parameters/ReturnFigures.h"
 #include "report/SampleList.h"
 
 namespace zarion::cli {
@@ -160,7 +162,50 @@ report::Document reductionOrders(const ReportSource& source) {
         "NALOG ZA PRENOS"_yu);
 }
 
-const std::array<ReportEntry, 7> Reports{{
+// A paper return of --mesec of the working year, summed from the month's calculations;
+// --deo gives the payment's number (1 unless said).
+parameters::ReturnPrint returnPrint(const ReportSource& source, parameters::ReturnForm form) {
+    const OverviewPeriod period = payment(source);
+    const auto part = source.options.get("deo");
+    return {form,
+            source.company,
+            period.month,
+            period.year,
+            part && wholeValue(*part) > 1 ? static_cast<int>(wholeValue(*part)) : 1,
+            parameters::salaryTaxAccount(source.payroll)};
+}
+
+report::Document taxReturn(const ReportSource& source, parameters::ReturnForm form) {
+    const parameters::ReturnPrint print = returnPrint(source, form);
+    const bool salaries = form == parameters::ReturnForm::PorezNaZarade;
+    const auto figures =
+        salaries ? parameters::salaryTaxFigures(source.payroll, print.month, print.year)
+                 : parameters::compensationTaxFigures(source.payroll, print.month, print.year);
+    return parameters::PaperReturnDocument(print, salaries
+                                                      ? parameters::salaryTaxReturn(figures)
+                                                      : parameters::compensationTaxReturn(figures));
+}
+
+report::Document contributionReturn(const ReportSource& source, parameters::ReturnForm form) {
+    const parameters::ReturnPrint print = returnPrint(source, form);
+    const auto accounts = parameters::readContributionAccounts(source.payroll);
+    if (!accounts)
+        throw ReportRefusal(accounts.message());
+    const auto rates = parameters::monthContributionRates(source.payroll, print.month, print.year);
+    const bool salaries = form == parameters::ReturnForm::Doprinosi;
+    const auto grid =
+        salaries
+            ? parameters::salaryContributionReturn(
+                  parameters::salaryContributionFigures(source.payroll, print.month, print.year),
+                  rates, *accounts)
+            : parameters::compensationContributionReturn(
+                  parameters::compensationContributionFigures(source.payroll, print.month,
+                                                              print.year),
+                  rates, *accounts);
+    return parameters::PaperReturnDocument(print, grid);
+}
+
+const std::array<ReportEntry, 11> Reports{{
     {"uzorak", "probni spisak na dve strane (zaglavlje, slova, iznosi, prelom)", sample},
     {"zaposleni", "spisak zaposlenih: sve RJ, svi tipovi RO, aktivni", employeeList},
     {"potvrda", "--radnik ID [--od M.GGGG] [--do M.GGGG]: potvrda o visini zarade",
@@ -170,6 +215,22 @@ const std::array<ReportEntry, 7> Reports{{
     {"nalozi", "--mesec M [--deo 1]: nalozi za prenos kreditorima", creditorOrders},
     {"umanjenja", "--mesec M [--deo 1]: nalozi za umanjenje NETO zarada, po radnicima",
      reductionOrders},
+    {"pp-opj", "--mesec M [--deo N]: poreska prijava PP OPJ za zarade meseca",
+     [](const ReportSource& s) {
+         return taxReturn(s, parameters::ReturnForm::PorezNaZarade);
+     }},
+    {"pp-opj-naknade", "--mesec M [--deo N]: poreska prijava PP OPJ za naknade meseca",
+     [](const ReportSource& s) {
+         return taxReturn(s, parameters::ReturnForm::PorezNaNaknade);
+     }},
+    {"pp-od", "--mesec M [--deo N]: poreska prijava PP OD za zarade meseca",
+     [](const ReportSource& s) {
+         return contributionReturn(s, parameters::ReturnForm::Doprinosi);
+     }},
+    {"pp-od-1", "--mesec M [--deo N]: poreska prijava PP OD-1 za naknade meseca",
+     [](const ReportSource& s) {
+         return contributionReturn(s, parameters::ReturnForm::DoprinosiNaknade);
+     }},
 }};
 
 } // namespace

@@ -86,7 +86,7 @@ ReturnGrid contributionReturn(const std::vector<ContributionFigures>& columns,
         return "Doprinos za " + kind + " na teret " + side + " (1 x " + percent(rate) + ")";
     };
     std::vector<ReturnRow> rows = {
-        heading("I", "OBRA^UN DOPRINOSA ZA OBAVEZNO SOCIJALNO OSIGURANJE"_yu),
+        heading("I", "OBRA^UN DOPRINOSA"_yu),
         line("1.", "Osnovica za obra~un doprinosa"_yu, true, "01"),
         line("2.", contribution("PIO", "zaposlenog", rates.pio), false, "02", accounts.pio),
         line("3.", contribution("PIO", "poslodavca", rates.pioFirma), false, "03",

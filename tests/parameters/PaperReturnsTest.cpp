@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "TemplateDatabase.h"
+#include "parameters/PaperReturnForm.h"
 
 using namespace zarion;
 using namespace zarion::parameters;
@@ -147,4 +148,34 @@ TEST(ContributionAccounts, WithoutTheSixAccountsTheReturnIsRefused) {
     EXPECT_EQ(read->nezFirma, "840-6-6");
     EXPECT_EQ(read->pioFirma, "840-4-4");
     EXPECT_EQ(salaryTaxAccount(*db), "840-9-9");
+}
+
+TEST(PaperReturnDocument, OnePageWithThePayerTheTitleAndTheRowsInWholeDinars) {
+    ReturnPrint print;
+    print.form = ReturnForm::PorezNaZarade;
+    print.company.Naziv = "Primer d.o.o.";
+    print.company.PIB = "108457314";
+    print.month = 3;
+    print.year = 2026;
+    print.payment = 2;
+    print.taxAccount = "840-4848-37";
+    const report::Document document = PaperReturnDocument(print, salaryTax());
+    ASSERT_EQ(document.pages.size(), 1U);
+    EXPECT_EQ(document.orientation, report::Orientation::Portrait);
+    const report::Page& page = document.pages.front();
+    for (const char* text :
+         {"Obrazac PP OPJ", "ISPLATIOC:", "Primer d.o.o.", "108457314", "Uplata za mesec: 03/2026",
+          "Redni broj isplate: 2", "Uplatni račun poreza na zarade: 840-4848-37",
+          // the row of two lines, split at the blank nearest its middle
+          "Isplaćena zarada zaposlenima -", "osnovica poreza (čl.13.st1.Zakona)",
+          // 35192.40 in whole dinars
+          "35,192"})
+        EXPECT_TRUE(page.findText(text)) << text;
+
+    print.form = ReturnForm::Doprinosi;
+    const report::Document across = PaperReturnDocument(print, salaryContributions());
+    EXPECT_EQ(across.orientation, report::Orientation::Landscape);
+    ASSERT_EQ(across.pages.size(), 1U);
+    EXPECT_TRUE(across.pages.front().findText("ISPLATILAC:"));
+    EXPECT_TRUE(across.pages.front().findText("840-1-1"));
 }

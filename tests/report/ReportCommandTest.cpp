@@ -165,6 +165,45 @@ TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
     EXPECT_NE(text.find("2026-42"), std::string::npos) << text;
 }
 
+TEST_F(ReportCommand, PaperReturnsSumTheMonthsCalculations) {
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        // Two salaries of 100000 gross, 28423 of it free of tax, one on the lowest base.
+        for (const int kind : {0, 3})
+            payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, tip_obracuna, BRUTO, "
+                         "Oslobodjenje, osnovica_doprinosa, Doprinosi_PIO) "
+                         "VALUES (1, 2, 2026, ?, ?, ?, ?, ?)",
+                         kind, Currency::fromUnits(100000), Currency::fromUnits(28423),
+                         Currency::fromUnits(100000), Currency::fromUnits(14000));
+    }
+    const CliRun tax = run(onDemoCompany("pp-opj", "pp-opj.pdf") + " --mesec 2");
+    ASSERT_EQ(tax.exitCode, 0) << tax.err;
+    const std::string taxText = pdfText("pp-opj.pdf");
+    for (const char* expected :
+         {"Obrazac PP OPJ", "O OBRAČUNATOM I PLAĆENOM POREZU NA ZARADE", "Zarion Demo d.o.o.",
+          "108457314", "Uplata za mesec: 02/2026", "200,000", "56,846",
+          // (200000 − 56846) × 10%
+          "14,315"})
+        EXPECT_NE(taxText.find(expected), std::string::npos) << expected << "\n" << taxText;
+
+    const CliRun contributions = run(onDemoCompany("pp-od", "pp-od.pdf") + " --mesec 2");
+    ASSERT_EQ(contributions.exitCode, 0) << contributions.err;
+    const std::string text = pdfText("pp-od.pdf");
+    for (const char* expected : {"Obrazac PP OD", "ISPLATILAC:", "28,000", "840-4848-37"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        payroll->run("UPDATE parametri2 SET racun_zo = NULL");
+    }
+    const CliRun noAccounts = run(onDemoCompany("pp-od", "x.pdf") + " --mesec 2");
+    EXPECT_EQ(noAccounts.exitCode, 1);
+    EXPECT_NE(noAccounts.err.find("Niste uneli uplatne racune!"), std::string::npos)
+        << noAccounts.err;
+}
+
 TEST_F(ReportCommand, UnknownReportListsTheKnownOnesAndAMissingCompanyIsNamed) {
     const CliRun unknown = run(onDemoCompany("nepostojeci", "x.pdf"));
     EXPECT_EQ(unknown.exitCode, 2);

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "core/db/Database.h"
+#include "parameters/PaperReturns.h"
+
+// The figures of the returns summed from a month's posted calculations, for printing a return
+// without its payout list.
+namespace zarion::parameters {
+
+// The month's rates of tax and contributions (parametri_po_mesecima, else the current
+// parametri).
+ContributionRates monthContributionRates(db::Database& payrollDb, int month, int year);
+double monthTaxRate(db::Database& payrollDb, int month, int year);
+
+// The final salaries of the month (obracuni): tax figures, and contributions on paid salaries,
+// on the lowest base and on the highest base.
+TaxReturnInput salaryTaxFigures(db::Database& payrollDb, int month, int year);
+std::vector<ContributionFigures> salaryContributionFigures(db::Database& payrollDb, int month,
+                                                           int year);
+
+// The compensations of the month: maternity and sick leave (bolovanja_obracuni) and disability
+// (invalidi_obracuni), one column each.
+TaxReturnInput compensationTaxFigures(db::Database& payrollDb, int month, int year);
+std::vector<ContributionFigures> compensationContributionFigures(db::Database& payrollDb, int month,
+                                                                 int year);
+
+} // namespace zarion::parameters
