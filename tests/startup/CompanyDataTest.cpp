@@ -3,11 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "TempDir.h"
+#include "NewCompany.h"
 #include "core/startup/CompanyOpening.h"
-#include "core/startup/CompanyRegister.h"
-#include "core/startup/DataRootSetup.h"
-#include "core/startup/Paths.h"
 
 using namespace zarion;
 using startup::CompanyData;
@@ -15,20 +12,12 @@ using startup::CompanyField;
 
 namespace {
 
-class CompanyDataTest : public ::testing::Test {
+class CompanyDataTest : public test::NewCompany {
 protected:
-    test::TempDir root;
-    FixedClock clock{{{2026, 12, 4}, 9, 5, 7}};
-    AppContext context{clock};
     std::unique_ptr<db::Database> master;
 
     void SetUp() override {
-        startup::prepareDataRoot(root.path());
-        auto registerDb = db::Database::open(startup::registerPath(root.path()));
-        context.DataRoot = root.path();
-        context.WorkYear = 2026;
-        context.CompanyId =
-            startup::createCompany(*registerDb, root.path(), 2026, "Firma", "Grad").id;
+        NewCompany::SetUp();
         master = db::Database::open(startup::masterDataPath(root.path(), 2026, 1));
     }
 
