@@ -162,16 +162,23 @@ report::Document reductionOrders(const ReportSource& source) {
         "NALOG ZA PRENOS"_yu);
 }
 
-// A paper return of --mesec of the working year, summed from the month's calculations;
-// --deo gives the payment's number (1 unless said).
+// A paper return of --mesec of the working year, summed from the month's calculations; --deo 1
+// is the advance, --deo 2 the rest paid with the final calculation.
+parameters::SalaryPart salaryPart(const ReportSource& source) {
+    const auto part = source.options.get("deo");
+    const long long number = part ? wholeValue(*part) : 0;
+    return number == 1   ? parameters::SalaryPart::Advance
+           : number == 2 ? parameters::SalaryPart::Rest
+                         : parameters::SalaryPart::Whole;
+}
+
 parameters::ReturnPrint returnPrint(const ReportSource& source, parameters::ReturnForm form) {
     const OverviewPeriod period = payment(source);
-    const auto part = source.options.get("deo");
     return {form,
             source.company,
             period.month,
             period.year,
-            part && wholeValue(*part) > 1 ? static_cast<int>(wholeValue(*part)) : 1,
+            salaryPart(source) == parameters::SalaryPart::Rest ? 2 : 1,
             parameters::salaryTaxAccount(source.payroll)};
 }
 
@@ -179,7 +186,8 @@ report::Document taxReturn(const ReportSource& source, parameters::ReturnForm fo
     const parameters::ReturnPrint print = returnPrint(source, form);
     const bool salaries = form == parameters::ReturnForm::PorezNaZarade;
     const auto figures =
-        salaries ? parameters::salaryTaxFigures(source.payroll, print.month, print.year)
+        salaries ? parameters::salaryTaxFigures(source.payroll, print.month, print.year,
+                                                salaryPart(source))
                  : parameters::compensationTaxFigures(source.payroll, print.month, print.year);
     return parameters::PaperReturnDocument(print, salaries
                                                       ? parameters::salaryTaxReturn(figures)
@@ -194,14 +202,14 @@ report::Document contributionReturn(const ReportSource& source, parameters::Retu
     const auto rates = parameters::monthContributionRates(source.payroll, print.month, print.year);
     const bool salaries = form == parameters::ReturnForm::Doprinosi;
     const auto grid =
-        salaries
-            ? parameters::salaryContributionReturn(
-                  parameters::salaryContributionFigures(source.payroll, print.month, print.year),
-                  rates, *accounts)
-            : parameters::compensationContributionReturn(
-                  parameters::compensationContributionFigures(source.payroll, print.month,
-                                                              print.year),
-                  rates, *accounts);
+        salaries ? parameters::salaryContributionReturn(
+                       parameters::salaryContributionFigures(source.payroll, print.month,
+                                                             print.year, salaryPart(source)),
+                       rates, *accounts)
+                 : parameters::compensationContributionReturn(
+                       parameters::compensationContributionFigures(source.payroll, print.month,
+                                                                   print.year),
+                       rates, *accounts);
     return parameters::PaperReturnDocument(print, grid);
 }
 
@@ -215,19 +223,19 @@ const std::array<ReportEntry, 11> Reports{{
     {"nalozi", "--mesec M [--deo 1]: nalozi za prenos kreditorima", creditorOrders},
     {"umanjenja", "--mesec M [--deo 1]: nalozi za umanjenje NETO zarada, po radnicima",
      reductionOrders},
-    {"pp-opj", "--mesec M [--deo N]: poreska prijava PP OPJ za zarade meseca",
+    {"pp-opj", "--mesec M [--deo 1|2]: poreska prijava PP OPJ za zarade (akontacija, ostatak)",
      [](const ReportSource& s) {
          return taxReturn(s, parameters::ReturnForm::PorezNaZarade);
      }},
-    {"pp-opj-naknade", "--mesec M [--deo N]: poreska prijava PP OPJ za naknade meseca",
+    {"pp-opj-naknade", "--mesec M: poreska prijava PP OPJ za naknade meseca",
      [](const ReportSource& s) {
          return taxReturn(s, parameters::ReturnForm::PorezNaNaknade);
      }},
-    {"pp-od", "--mesec M [--deo N]: poreska prijava PP OD za zarade meseca",
+    {"pp-od", "--mesec M [--deo 1|2]: poreska prijava PP OD za zarade (akontacija, ostatak)",
      [](const ReportSource& s) {
          return contributionReturn(s, parameters::ReturnForm::Doprinosi);
      }},
-    {"pp-od-1", "--mesec M [--deo N]: poreska prijava PP OD-1 za naknade meseca",
+    {"pp-od-1", "--mesec M: poreska prijava PP OD-1 za naknade meseca",
      [](const ReportSource& s) {
          return contributionReturn(s, parameters::ReturnForm::DoprinosiNaknade);
      }},

@@ -1,5 +1,6 @@
 #include "parameters/ReturnFigures.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -29,9 +30,11 @@ struct Sums {
     ContributionFigures contributions;
 };
 
-Sums sum(db::Database& db, const Source& source, int month, int year) {
+// The sums of the source's group in the table (the source's own table, or the table of the
+// advances, which has the same columns).
+Sums sum(db::Database& db, const Source& source, const char* table, int month, int year) {
     db::Statement st = db.prepare(std::string("SELECT COUNT(*), SUM(BRUTO), SUM(Oslobodjenje), ") +
-                                  source.columns + " FROM " + source.table +
+                                  source.columns + " FROM " + table +
                                   " WHERE MEsec = ? AND GODINA = ?" + source.condition);
     st.bindAll(month, year);
     Sums s;
@@ -51,6 +54,41 @@ Sums sum(db::Database& db, const Source& source, int month, int year) {
     return s;
 }
 
+// The second payment of a month is its final calculation less the advance; the persons are
+// those of the final calculation.
+void subtract(Sums& from, const Sums& advance) {
+    from.tax.paid -= advance.tax.paid;
+    from.tax.nonTaxable -= advance.tax.nonTaxable;
+    ContributionFigures& c = from.contributions;
+    const ContributionFigures& a = advance.contributions;
+    c.base -= a.base;
+    c.pio -= a.pio;
+    c.pioFirma -= a.pioFirma;
+    c.zo -= a.zo;
+    c.zoFirma -= a.zoFirma;
+    c.nez -= a.nez;
+    c.nezFirma -= a.nezFirma;
+}
+
+using SumOf = std::function<Sums(const Source&)>;
+
+SumOf salarySums(db::Database& db, int month, int year, SalaryPart part) {
+    return [&db, month, year, part](const Source& source) {
+        if (part == SalaryPart::Advance)
+            return sum(db, source, "akontacija_obracuni", month, year);
+        Sums sums = sum(db, source, source.table, month, year);
+        if (part == SalaryPart::Rest)
+            subtract(sums, sum(db, source, "akontacija_obracuni", month, year));
+        return sums;
+    };
+}
+
+SumOf ownSums(db::Database& db, int month, int year) {
+    return [&db, month, year](const Source& source) {
+        return sum(db, source, source.table, month, year);
+    };
+}
+
 const Source SalaryBases[] = {
     {"obracuni", SalaryColumns, " AND COALESCE(tip_obracuna, 0) NOT IN (3, 4)"},
     {"obracuni", SalaryColumns, " AND tip_obracuna = 3"},
@@ -63,13 +101,13 @@ const Source Compensations[] = {
 };
 
 template <std::size_t N>
-TaxReturnInput taxFigures(db::Database& db, const Source (&sources)[N], int month, int year,
+TaxReturnInput taxFigures(const Source (&sources)[N], const SumOf& sumOf, double taxRate,
                           bool oneColumn) {
     TaxReturnInput input;
-    input.taxRate = monthTaxRate(db, month, year);
+    input.taxRate = taxRate;
     input.columns.resize(oneColumn ? 1 : N);
     for (std::size_t i = 0; i < N; ++i) {
-        const Sums s = sum(db, sources[i], month, year);
+        const Sums s = sumOf(sources[i]);
         TaxFigures& column = input.columns[oneColumn ? 0 : i];
         column.paid += s.tax.paid;
         column.nonTaxable += s.tax.nonTaxable;
@@ -79,11 +117,11 @@ TaxReturnInput taxFigures(db::Database& db, const Source (&sources)[N], int mont
 }
 
 template <std::size_t N>
-std::vector<ContributionFigures> contributionFigures(db::Database& db, const Source (&sources)[N],
-                                                     int month, int year) {
+std::vector<ContributionFigures> contributionFigures(const Source (&sources)[N],
+                                                     const SumOf& sumOf) {
     std::vector<ContributionFigures> columns;
     for (const Source& source : sources)
-        columns.push_back(sum(db, source, month, year).contributions);
+        columns.push_back(sumOf(source).contributions);
     return columns;
 }
 
@@ -114,22 +152,24 @@ ContributionRates monthContributionRates(db::Database& payrollDb, int month, int
     return {r[0], r[1], r[2], r[3], r[4], r[5]};
 }
 
-TaxReturnInput salaryTaxFigures(db::Database& payrollDb, int month, int year) {
-    return taxFigures(payrollDb, SalaryBases, month, year, true);
+TaxReturnInput salaryTaxFigures(db::Database& payrollDb, int month, int year, SalaryPart part) {
+    return taxFigures(SalaryBases, salarySums(payrollDb, month, year, part),
+                      monthTaxRate(payrollDb, month, year), true);
 }
 
 std::vector<ContributionFigures> salaryContributionFigures(db::Database& payrollDb, int month,
-                                                           int year) {
-    return contributionFigures(payrollDb, SalaryBases, month, year);
+                                                           int year, SalaryPart part) {
+    return contributionFigures(SalaryBases, salarySums(payrollDb, month, year, part));
 }
 
 TaxReturnInput compensationTaxFigures(db::Database& payrollDb, int month, int year) {
-    return taxFigures(payrollDb, Compensations, month, year, false);
+    return taxFigures(Compensations, ownSums(payrollDb, month, year),
+                      monthTaxRate(payrollDb, month, year), false);
 }
 
 std::vector<ContributionFigures> compensationContributionFigures(db::Database& payrollDb, int month,
                                                                  int year) {
-    return contributionFigures(payrollDb, Compensations, month, year);
+    return contributionFigures(Compensations, ownSums(payrollDb, month, year));
 }
 
 } // namespace zarion::parameters

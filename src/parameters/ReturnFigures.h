@@ -12,11 +12,15 @@ namespace zarion::parameters {
 ContributionRates monthContributionRates(db::Database& payrollDb, int month, int year);
 double monthTaxRate(db::Database& payrollDb, int month, int year);
 
-// The final salaries of the month (obracuni): tax figures, and contributions on paid salaries,
-// on the lowest base and on the highest base.
-TaxReturnInput salaryTaxFigures(db::Database& payrollDb, int month, int year);
+// Which payment of a month's salaries: the month paid at once (obracuni), its advance
+// (akontacija_obracuni), or the rest paid with the final calculation (obracuni less the advance).
+enum class SalaryPart { Whole, Advance, Rest };
+
+// The salaries of the payment: tax figures, and contributions on paid salaries, on the lowest
+// base and on the highest base.
+TaxReturnInput salaryTaxFigures(db::Database& payrollDb, int month, int year, SalaryPart part);
 std::vector<ContributionFigures> salaryContributionFigures(db::Database& payrollDb, int month,
-                                                           int year);
+                                                           int year, SalaryPart part);
 
 // The compensations of the month: maternity and sick leave (bolovanja_obracuni) and disability
 // (invalidi_obracuni), one column each.
