@@ -50,7 +50,7 @@ frmUmanjenja::frmUmanjenja(AppContext& context, QWidget* parent)
     cmdPrikazi->setObjectName("cmdPrikazi");
     cmdNaloziRadnici->setObjectName("cmdNaloziRadnici");
     cmdNalogUkupno->setObjectName("cmdNalogUkupno");
-    const int widths[] = {220, 80, 120, 90, 110};
+    const int widths[] = {200, 70, 115, 80, 110};
     for (int c = 0; c < 5; ++c)
         listU->setColumnWidth(c, widths[c]);
     listU->headerItem()->setTextAlignment(4, Qt::AlignRight);
