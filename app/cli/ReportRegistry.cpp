@@ -196,20 +196,20 @@ report::Document taxReturn(const ReportSource& source, parameters::ReturnForm fo
 
 report::Document contributionReturn(const ReportSource& source, parameters::ReturnForm form) {
     const parameters::ReturnPrint print = returnPrint(source, form);
-    const auto accounts = parameters::readContributionAccounts(source.payroll);
-    if (!accounts)
-        throw ReportRefusal(accounts.message());
-    const auto rates = parameters::monthContributionRates(source.payroll, print.month, print.year);
+    const auto terms =
+        parameters::companyContributionTerms(source.payroll, print.month, print.year);
+    if (!terms)
+        throw ReportRefusal(terms.message());
     const bool salaries = form == parameters::ReturnForm::Doprinosi;
     const auto grid =
         salaries ? parameters::salaryContributionReturn(
                        parameters::salaryContributionFigures(source.payroll, print.month,
                                                              print.year, salaryPart(source)),
-                       rates, *accounts)
+                       terms->rates, terms->accounts)
                  : parameters::compensationContributionReturn(
                        parameters::compensationContributionFigures(source.payroll, print.month,
                                                                    print.year),
-                       rates, *accounts);
+                       terms->rates, terms->accounts);
     return parameters::PaperReturnDocument(print, grid);
 }
 

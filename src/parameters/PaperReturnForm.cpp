@@ -28,6 +28,8 @@ const char* formName(ReturnForm form) {
         return "Obrazac PP OPJ";
     case ReturnForm::Doprinosi:
         return "Obrazac PP OD";
+    case ReturnForm::DoprinosiPreduzetnik:
+        return "Obrazac PP OD-P";
     case ReturnForm::DoprinosiNaknade:
         return "Obrazac PP OD-1";
     }

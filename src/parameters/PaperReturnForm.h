@@ -9,7 +9,18 @@
 namespace zarion::parameters {
 
 // Which official form a grid is printed on.
-enum class ReturnForm { PorezNaZarade, PorezNaNaknade, Doprinosi, DoprinosiNaknade };
+enum class ReturnForm {
+    PorezNaZarade,
+    PorezNaNaknade,
+    Doprinosi,
+    DoprinosiPreduzetnik, // the entrepreneur's own salary, "PP OD-P"
+    DoprinosiNaknade,
+};
+
+// The salary contribution forms, PP OD and PP OD-P: with the AOP codes and the accounts.
+inline bool isSalaryContributions(ReturnForm form) {
+    return form == ReturnForm::Doprinosi || form == ReturnForm::DoprinosiPreduzetnik;
+}
 
 // What the form carries besides its grid.
 struct ReturnPrint {

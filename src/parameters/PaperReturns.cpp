@@ -4,6 +4,7 @@
 
 #include "core/NumericText.h"
 #include "core/Text.h"
+#include "parameters/ReturnFigures.h"
 
 namespace zarion::parameters {
 namespace {
@@ -158,6 +159,27 @@ Outcome<ContributionAccounts> readContributionAccounts(db::Database& payrollDb) 
         if (account->empty())
             return warning("Niste uneli uplatne racune!");
     return accounts;
+}
+
+Outcome<ContributionTerms> companyContributionTerms(db::Database& payrollDb, int month, int year) {
+    auto accounts = readContributionAccounts(payrollDb);
+    if (!accounts)
+        return accounts.refusal();
+    return ContributionTerms{monthContributionRates(payrollDb, month, year), *accounts};
+}
+
+Outcome<ContributionTerms> ownerContributionTerms(db::Database& payrollDb) {
+    db::Statement st = payrollDb.prepare(
+        "SELECT Doprinosi_PIO, Doprinosi_zo, doprinosi_nezaposlenost, racun_pio, racun_zo, "
+        "racun_nezaposlenost FROM parametri_vlasnik LIMIT 1");
+    if (!st.step())
+        return warning("Niste uneli parametre za preduzetnika!");
+    ContributionTerms terms;
+    terms.rates.pio = st.number(0);
+    terms.rates.zo = st.number(1);
+    terms.rates.nez = st.number(2);
+    terms.accounts = {st.text(3), st.text(4), st.text(5), st.text(3), st.text(4), st.text(5)};
+    return terms;
 }
 
 std::string salaryTaxAccount(db::Database& payrollDb) {

@@ -53,6 +53,17 @@ Outcome<ContributionAccounts> readContributionAccounts(db::Database& payrollDb);
 // The salary-tax account shown on the tax returns (parametri2.racun_porez_na_plate).
 std::string salaryTaxAccount(db::Database& payrollDb);
 
+// The rates the descriptions print and the accounts of a contribution return.
+struct ContributionTerms {
+    ContributionRates rates;
+    ContributionAccounts accounts;
+};
+// The company's salaries and compensations: the month's rates and the accounts of parametri2.
+Outcome<ContributionTerms> companyContributionTerms(db::Database& payrollDb, int month, int year);
+// The entrepreneur's own salary: the rates and accounts of parametri_vlasnik, every
+// contribution on his own account; "Niste uneli parametre za preduzetnika!" without them.
+Outcome<ContributionTerms> ownerContributionTerms(db::Database& payrollDb);
+
 // frmDoprinosi: the total, then contributions on paid salaries, on the lowest base and on the
 // highest base; the columns' figures in that order.
 ReturnGrid salaryContributionReturn(const std::vector<ContributionFigures>& columns,

@@ -30,12 +30,12 @@ QStringList headings(ReturnForm form, const ReturnGrid& grid) {
     QStringList list = {"Red.br."_q, "OPIS"_q};
     if (form == ReturnForm::PorezNaZarade)
         list << "Br.zaposlenih"_q;
-    if (form == ReturnForm::Doprinosi)
+    if (isSalaryContributions(form))
         list << "AOP"_q;
     for (const std::string& heading : grid.amountHeadings())
         list << toQ(heading);
-    list << (form == ReturnForm::Doprinosi ? "Drugi red"_q : "Dva reda"_q) << "Zakljucan"_q;
-    if (form == ReturnForm::Doprinosi)
+    list << (isSalaryContributions(form) ? "Drugi red"_q : "Dva reda"_q) << "Zakljucan"_q;
+    if (isSalaryContributions(form))
         list << "Racun"_q;
     if (form == ReturnForm::DoprinosiNaknade)
         list << "Drugi red"_q;
@@ -54,15 +54,15 @@ ReturnPrint printOf(AppContext& context, ReturnForm form, int month, int year, i
     return print;
 }
 
-template <typename Window>
+template <typename Window, typename... Form>
 Window* openContributions(QWidget* from, AppContext& context, int month, int year, int payment,
-                          const std::vector<ContributionFigures>& columns) {
-    const auto accounts = readContributionAccounts(*context.PayrollDb);
-    if (!accounts) {
-        showRefusal(from, accounts.refusal());
+                          const std::vector<ContributionFigures>& columns,
+                          const Outcome<ContributionTerms>& terms, Form... form) {
+    if (!terms) {
+        showRefusal(from, terms.refusal());
         return nullptr;
     }
-    auto* window = new Window(context, month, year, payment, columns, *accounts);
+    auto* window = new Window(context, month, year, payment, columns, *terms, form...);
     showBeside(from, window);
     return window;
 }
@@ -112,7 +112,7 @@ frmPrijava::frmPrijava(AppContext& context, ReturnPrint print, ReturnGrid grid, 
 int frmPrijava::firstAmountColumn() const {
     // After the number and the description, the count or the AOP code where the form has one.
     const bool oneMore =
-        print_.form == ReturnForm::PorezNaZarade || print_.form == ReturnForm::Doprinosi;
+        print_.form == ReturnForm::PorezNaZarade || isSalaryContributions(print_.form);
     return oneMore ? 3 : 2;
 }
 
@@ -123,7 +123,7 @@ void frmPrijava::showRows() {
         std::vector<std::string> texts = {row.number, row.description};
         if (print_.form == ReturnForm::PorezNaZarade)
             texts.push_back(row.hasCount ? std::to_string(row.count) : std::string());
-        if (print_.form == ReturnForm::Doprinosi)
+        if (isSalaryContributions(print_.form))
             texts.push_back(row.aop);
         // A heading ("I", "II") carries no amounts.
         const bool heading = row.number.find('.') == std::string::npos;
@@ -131,7 +131,7 @@ void frmPrijava::showRows() {
             texts.push_back(heading ? std::string() : format(amount, NumberFormat::Grouped2));
         texts.push_back(row.twoLines ? "Da" : "");
         texts.push_back(row.locked ? "Da" : "");
-        if (print_.form == ReturnForm::Doprinosi)
+        if (isSalaryContributions(print_.form))
             texts.push_back(row.account);
         if (print_.form == ReturnForm::DoprinosiNaknade)
             texts.push_back(row.twoLines ? "Da" : "");
@@ -201,32 +201,43 @@ frmPorezNaZaradeOD1::frmPorezNaZaradeOD1(AppContext& context, int month, int yea
 
 frmDoprinosi::frmDoprinosi(AppContext& context, int month, int year, int payment,
                            const std::vector<ContributionFigures>& columns,
-                           const ContributionAccounts& accounts)
-    : frmPrijava(context, printOf(context, ReturnForm::Doprinosi, month, year, payment),
-                 salaryContributionReturn(
-                     columns, monthContributionRates(*context.PayrollDb, month, year), accounts)) {
+                           const ContributionTerms& terms, ReturnForm form)
+    : frmPrijava(context, printOf(context, form, month, year, payment),
+                 salaryContributionReturn(columns, terms.rates, terms.accounts)) {
     setObjectName("frmDoprinosi");
-    setWindowTitle("Poreska prijava PP OD"_q);
+    setWindowTitle(form == ReturnForm::DoprinosiPreduzetnik ? "Poreska prijava PP OD-P"_q
+                                                            : "Poreska prijava PP OD"_q);
 }
 
 frmDoprinosiOD1::frmDoprinosiOD1(AppContext& context, int month, int year, int payment,
                                  const std::vector<ContributionFigures>& columns,
-                                 const ContributionAccounts& accounts)
+                                 const ContributionTerms& terms)
     : frmPrijava(context, printOf(context, ReturnForm::DoprinosiNaknade, month, year, payment),
-                 compensationContributionReturn(
-                     columns, monthContributionRates(*context.PayrollDb, month, year), accounts)) {
+                 compensationContributionReturn(columns, terms.rates, terms.accounts)) {
     setObjectName("frmDoprinosiOD1");
     setWindowTitle("Poreska prijava PP OD-1"_q);
 }
 
 frmDoprinosi* openDoprinosi(QWidget* from, AppContext& context, int month, int year, int payment,
                             const std::vector<ContributionFigures>& columns) {
-    return openContributions<frmDoprinosi>(from, context, month, year, payment, columns);
+    return openContributions<frmDoprinosi>(
+        from, context, month, year, payment, columns,
+        companyContributionTerms(*context.PayrollDb, month, year));
+}
+
+frmDoprinosi* openDoprinosiPreduzetnik(QWidget* from, AppContext& context, int month, int year,
+                                       int payment,
+                                       const std::vector<ContributionFigures>& columns) {
+    return openContributions<frmDoprinosi>(from, context, month, year, payment, columns,
+                                           ownerContributionTerms(*context.PayrollDb),
+                                           ReturnForm::DoprinosiPreduzetnik);
 }
 
 frmDoprinosiOD1* openDoprinosiOD1(QWidget* from, AppContext& context, int month, int year,
                                   int payment, const std::vector<ContributionFigures>& columns) {
-    return openContributions<frmDoprinosiOD1>(from, context, month, year, payment, columns);
+    return openContributions<frmDoprinosiOD1>(
+        from, context, month, year, payment, columns,
+        companyContributionTerms(*context.PayrollDb, month, year));
 }
 
 } // namespace zarion::parameters

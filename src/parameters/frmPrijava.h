@@ -58,13 +58,14 @@ public:
                         const TaxReturnInput& figures);
 };
 
-// The contribution return of a payment; made by openDoprinosi, which needs the accounts.
+// The contribution return of a payment (PP OD), or of the entrepreneur's own salary (PP OD-P);
+// made by openDoprinosi and openDoprinosiPreduzetnik, which need the accounts.
 class frmDoprinosi : public frmPrijava {
     Q_OBJECT
 public:
     frmDoprinosi(AppContext& context, int month, int year, int payment,
-                 const std::vector<ContributionFigures>& columns,
-                 const ContributionAccounts& accounts);
+                 const std::vector<ContributionFigures>& columns, const ContributionTerms& terms,
+                 ReturnForm form = ReturnForm::Doprinosi);
 };
 
 // The contribution return of the compensations; made by openDoprinosiOD1.
@@ -73,13 +74,17 @@ class frmDoprinosiOD1 : public frmPrijava {
 public:
     frmDoprinosiOD1(AppContext& context, int month, int year, int payment,
                     const std::vector<ContributionFigures>& columns,
-                    const ContributionAccounts& accounts);
+                    const ContributionTerms& terms);
 };
 
 // The contribution returns, shown beside `from`; without the six contribution accounts the
 // operator is told "Niste uneli uplatne racune!" and nothing opens (nullptr).
 frmDoprinosi* openDoprinosi(QWidget* from, AppContext& context, int month, int year, int payment,
                             const std::vector<ContributionFigures>& columns);
+// The entrepreneur's return; without parametri_vlasnik "Niste uneli parametre za preduzetnika!".
+frmDoprinosi* openDoprinosiPreduzetnik(QWidget* from, AppContext& context, int month, int year,
+                                       int payment,
+                                       const std::vector<ContributionFigures>& columns);
 frmDoprinosiOD1* openDoprinosiOD1(QWidget* from, AppContext& context, int month, int year,
                                   int payment, const std::vector<ContributionFigures>& columns);
 

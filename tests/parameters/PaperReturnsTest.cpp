@@ -150,6 +150,19 @@ TEST(ContributionAccounts, WithoutTheSixAccountsTheReturnIsRefused) {
     EXPECT_EQ(salaryTaxAccount(*db), "840-9-9");
 }
 
+TEST(ContributionAccounts, EntrepreneursReturnNeedsHisOwnParameters) {
+    test::TemplateDatabase db;
+    EXPECT_EQ(ownerContributionTerms(*db).message(), "Niste uneli parametre za preduzetnika!");
+    db->run("INSERT INTO parametri_vlasnik(Doprinosi_PIO, Doprinosi_zo, doprinosi_nezaposlenost, "
+            "racun_pio, racun_zo, racun_nezaposlenost) VALUES (24, 10.3, 0.75, '1', '2', '3')");
+    const auto terms = ownerContributionTerms(*db);
+    ASSERT_TRUE(terms.ok());
+    EXPECT_EQ(terms->rates.pio, 24.0);
+    EXPECT_EQ(terms->accounts.zo, "2");
+    EXPECT_EQ(terms->accounts.nezFirma, "3");
+    EXPECT_EQ(companyContributionTerms(*db, 3, 2026).message(), "Niste uneli uplatne racune!");
+}
+
 TEST(PaperReturnDocument, OnePageWithThePayerTheTitleAndTheRowsInWholeDinars) {
     ReturnPrint print;
     print.form = ReturnForm::PorezNaZarade;

@@ -94,6 +94,9 @@ void PrijavaWindowTest::contributionsWithoutAccountsDoNotOpen() {
     QVERIFY(!openDoprinosi(&caller, f_->context, 3, 2026, 1, {{}, {}, {}}));
     QCOMPARE(dt::shown().size(), std::size_t(1));
     QCOMPARE(dt::shown()[0].text, QStringLiteral("Niste uneli uplatne racune!"));
+    dt::queueOk();
+    QVERIFY(!openDoprinosiPreduzetnik(&caller, f_->context, 3, 2026, 1, {{}, {}, {}}));
+    QCOMPARE(dt::shown()[1].text, QStringLiteral("Niste uneli parametre za preduzetnika!"));
 
     f_->context.PayrollDb->run(
         "INSERT INTO parametri2(racun_pio, racun_zo, racun_nezaposlenost, racun_pio_firma, "
