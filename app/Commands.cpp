@@ -3,6 +3,7 @@
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
+#include "outputs/OutputsCommands.h"
 #include "parameters/ParametersCommands.h"
 #include "payroll/AverageCommands.h"
 #include "payroll/IndividualCommands.h"
@@ -18,6 +19,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerPayrollCommands(window, context);
     registerIndividualCommands(window, context);
     registerAverageCommands(window, context);
+    registerOutputsCommands(window, context);
 }
 
 } // namespace zarion

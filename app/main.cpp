@@ -5,14 +5,15 @@
 #include <cstring>
 
 #include "Commands.h"
-#include "DemoLogo.h"
 #include "core/AppContext.h"
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Paths.h"
-#include "demo/DemoData.h"
+#include "demo/DemoBase.h"
 #include "ui/Dialogs.h"
 #include "ui/ReportServices.h"
+#include "ui/SerbianQtTexts.h"
 #include "ui/StartupFlow.h"
+#include "ui/TitleFitting.h"
 
 namespace fs = std::filesystem;
 using namespace zarion;
@@ -37,8 +38,7 @@ int main(int argc, char** argv) {
             context.BaseFolder =
                 fs::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() /
                 "demo";
-            if (const auto company = demo::createDemoBase(context.BaseFolder, clock))
-                writeDemoLogo(*company);
+            demo::makeDemoBase(context.BaseFolder, clock);
         } else {
             context.BaseFolder =
                 startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));
@@ -50,7 +50,9 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    ui::installReportServices();
+    ui::installSerbianQtTexts();
+    ui::installTitleFitting();
+    ui::installReportServices(context.BaseFolder / "PDF");
     ui::StartupFlow flow(context);
     QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
     QObject::connect(&flow, &ui::StartupFlow::mainWindowOpened, &flow,

@@ -5,6 +5,7 @@ extern const char* const plateSql;
 extern const char* const opstineSql;
 extern const char* const firmeSql;
 extern const char* const backtarlenSql;
+extern const char* const columnDescriptionsTsv;
 } // namespace zarion::embedded
 
 namespace zarion::schema {
@@ -20,6 +21,9 @@ const char* registerSql() {
 }
 const char* masterDataSql() {
     return embedded::backtarlenSql;
+}
+const char* columnDescriptionsTsv() {
+    return embedded::columnDescriptionsTsv;
 }
 
 } // namespace zarion::schema

@@ -8,4 +8,8 @@ const char* municipalitiesSql(); // rows of opstine, the tax authority's municip
 const char* registerSql();       // firme.db: companies and operators
 const char* masterDataSql();     // backtarlen.db: the company's own data
 
+// The operator's description of the single-row tables and their columns, one per line:
+// table (or tables joined by commas), column and description, separated by tabs.
+const char* columnDescriptionsTsv();
+
 } // namespace zarion::schema

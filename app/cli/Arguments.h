@@ -1,9 +1,13 @@
 #pragma once
 
+#include <charconv>
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "core/Text.h"
 
 namespace zarion::cli {
 
@@ -29,5 +33,16 @@ private:
     std::map<std::string, std::string> options_;
     std::vector<std::string> loose_;
 };
+
+// An option's whole number of at least 0, written with digits only (blanks around it allowed);
+// nothing for any other text and for a number beyond the range of int.
+inline std::optional<int> wholeNumber(std::string_view text) {
+    const std::string digits = trim(text);
+    int value = 0;
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || value < 0)
+        return std::nullopt;
+    return value;
+}
 
 } // namespace zarion::cli

@@ -1,13 +1,10 @@
 #include "cli/ReportCommand.h"
 
-#include <QGuiApplication>
-#include <cstdlib>
-#include <memory>
-
+#include "cli/CompanyContext.h"
+#include "cli/GuiApplication.h"
 #include "cli/ReportRegistry.h"
 #include "core/AppContext.h"
 #include "core/NumericText.h"
-#include "core/startup/Paths.h"
 #include "employees/ReportCompany.h"
 #include "report/qt/Renderer.h"
 
@@ -22,17 +19,6 @@ void usage(std::ostream& err) {
         err << "  " << entry.name << " " << entry.usage << "\n";
 }
 
-// The renderer measures texts with real fonts, which needs a GUI application; without a display
-// it draws offscreen.
-std::unique_ptr<QGuiApplication> guiApplication() {
-    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "zarion-cli";
-    static char* argv[] = {name, nullptr};
-    return std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
 int reportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -45,26 +31,10 @@ int reportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
 
     const SystemClock clock;
-    AppContext context(clock);
-    context.BaseFolder = args.get("base")
-                             ? std::filesystem::path(*args.get("base"))
-                             : startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));
-    context.DataRoot = startup::chooseDataRoot(context.BaseFolder);
-    context.CompanyId = wholeValue(*companyId);
-    context.WorkYear =
-        args.get("godina") ? static_cast<int>(wholeValue(*args.get("godina"))) : clock.today().year;
-    const auto payrollPath =
-        startup::payrollPath(context.DataRoot, context.WorkYear, context.CompanyId);
-    if (!std::filesystem::exists(payrollPath)) {
-        err << "Ne postoji baza firme " << context.CompanyId << " u godini " << context.WorkYear
-            << ": " << payrollPath.string() << "\n";
+    const auto opened = openCompany(args, wholeValue(*companyId), clock, err);
+    if (!opened)
         return 1;
-    }
-    context.PayrollDb = db::Database::open(payrollPath);
-    const auto masterPath =
-        startup::masterDataPath(context.DataRoot, context.WorkYear, context.CompanyId);
-    if (std::filesystem::exists(masterPath))
-        context.CompanyMasterDb = db::Database::open(masterPath);
+    AppContext& context = *opened;
 
     const employees::ReportCompany company = employees::reportCompany(context);
     report::Document document;

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/OutputReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "employees/EmployeeList.h"
@@ -244,11 +245,17 @@ const std::array<ReportEntry, 11> Reports{{
 } // namespace
 
 std::span<const ReportEntry> reports() {
-    return Reports;
+    static const std::vector<ReportEntry> all = [] {
+        std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
+        const auto outputs = outputReports();
+        entries.insert(entries.end(), outputs.begin(), outputs.end());
+        return entries;
+    }();
+    return all;
 }
 
 const ReportEntry* findReport(std::string_view name) {
-    for (const ReportEntry& entry : Reports)
+    for (const ReportEntry& entry : reports())
         if (equalsIgnoreCase(entry.name, name))
             return &entry;
     return nullptr;

@@ -5,6 +5,8 @@
 
 #include "cli/Arguments.h"
 #include "cli/CalcCommand.h"
+#include "cli/DemoCommand.h"
+#include "cli/FileCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/ReportCommand.h"
 
@@ -12,13 +14,18 @@ namespace {
 
 void usage() {
     std::cerr << "upotreba: zarion-cli <komanda> [opcije]\n"
-                 "  operator --login IME --password LOZINKA [--ime I] [--prezime P] "
+                 "  operator --login IME [--password LOZINKA] [--ime I] [--prezime P] "
                  "[--pristup N]\n"
-                 "           dodaje operatera ili menja lozinku postojecem\n"
+                 "           dodaje operatera ili menja lozinku postojecem (bez --password\n"
+                 "           lozinka se unosi na terminalu ili u prvom redu ulaza)\n"
                  "  calc     < zahtev.json\n"
                  "           obracun zarade iz JSON-a na ulazu, rezultat kao JSON na izlazu\n"
                  "  report   IZVESTAJ --firma ID [--godina GODINA] [--base FOLDER] --pdf FAJL\n"
                  "           izvestaj firme u PDF fajl (bez imena izvestaja: spisak izvestaja)\n"
+                 "  demo     --base FOLDER [--zaposlenih N]\n"
+                 "           demo baza sa proknjizenim mesecima tekuce godine\n"
+                 "  fajl     rzzo|excel --firma ID --mesec M [--deo N] [--rj RJ] [--datum D]\n"
+                 "           fajl za RZZO ili Excel spisak zarada meseca\n"
                  "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -38,6 +45,10 @@ int main(int argc, char** argv) {
             return zarion::cli::calcCommand(std::cin, std::cout);
         if (command == "report")
             return zarion::cli::reportCommand(args, std::cout, std::cerr);
+        if (command == "demo")
+            return zarion::cli::demoCommand(args, std::cout, std::cerr);
+        if (command == "fajl")
+            return zarion::cli::fileCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

@@ -14,6 +14,7 @@
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
 #include "demo/DemoPeople.h"
+#include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
 #include "demo/Identifiers.h"
 
@@ -129,15 +130,16 @@ void fillAccounts(db::Database& payroll, const std::string& seat) {
                 pay, "41027735", companyTown);
 }
 
-void fillSettings(db::Database& payroll, const std::string& seat) {
-    // Coefficient pricing, paid once a month, no solidarity tax, seniority with this employer.
+void fillSettings(db::Database& payroll, const std::string& seat, int employees) {
+    // Coefficient pricing, paid in two parts (an advance and the final calculation), no
+    // solidarity tax, seniority with this employer.
     payroll.run("INSERT INTO postavke(nacin_obracuna, fiksni_sati, na_pola_meseca, "
                 "solidarni_porez, stimulacije_uredba, ukupan_minuli_rad, x_pomeranje_nalog) "
-                "VALUES (1, 0, 0, 0, ?, 0, 0)",
+                "VALUES (1, 0, 1, 0, ?, 0, 0)",
                 Currency());
     payroll.run("INSERT INTO podaci_ppppd(sifra_opstine, email, uk_radnika, tip_isplatioca, "
                 "sledeci_placanje) VALUES (?, ?, ?, ?, ?)",
-                seat, "plate@zarion-demo.rs", static_cast<std::int64_t>(demoPeople.size()),
+                seat, "plate@zarion-demo.rs", static_cast<std::int64_t>(employees),
                 "1 - Pravno lice", "000001");
     payroll.run("INSERT INTO kurs(kurs_eur, kurs_chf, kurs_usd) VALUES (?, ?, ?)", 117.2, 125.0,
                 100.0);
@@ -164,8 +166,21 @@ std::vector<std::int64_t> insertBanks(db::Database& payroll) {
     return ids;
 }
 
-void insertEmployee(db::Database& payroll, const DemoPerson& person, std::size_t index, int year,
-                    std::int64_t unitId, std::int64_t bankId) {
+// The index-th employee: the people of the register first, then the same people again with
+// another surname and another birthday in each further round.
+DemoPerson nthPerson(std::size_t index) {
+    const std::size_t round = index / demoPeople.size();
+    DemoPerson person = demoPeople[index % demoPeople.size()];
+    if (round > 0) {
+        person.surname = demoPeople[(index + round) % demoPeople.size()].surname;
+        person.born.day =
+            1 + static_cast<int>((static_cast<std::size_t>(person.born.day) - 1 + round) % 28);
+    }
+    return person;
+}
+
+std::int64_t insertEmployee(db::Database& payroll, const DemoPerson& person, std::size_t index,
+                            int year, std::int64_t unitId, std::int64_t bankId) {
     const auto number = static_cast<std::int64_t>(index + 1);
     const Date hired{year - person.yearsEmployed, person.hiredMonth, person.hiredDay};
     const bool fixedTerm = person.engagement == Engagement::FixedTerm;
@@ -190,28 +205,35 @@ void insertEmployee(db::Database& payroll, const DemoPerson& person, std::size_t
         regularSalaryIncomeCode, fixedTerm,
         fixedTerm ? std::optional<Date>(twoYearTermEnd(hired)) : std::nullopt,
         digits(number, 3) + "/" + std::to_string(hired.year), owner);
+    return payroll.lastInsertId();
 }
 
-void fillPayroll(db::Database& payroll, const Date& today) {
+// One year's company database: the rates in force on the day, the code lists and the
+// employees of the demo year with their deductions and loans.
+void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
+                 const DemoOptions& options) {
     db::Transaction tx(payroll);
     const auto seatCode = municipalityCode(payroll, companySeat);
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
-    fillRates(payroll, today);
+    fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
-    fillSettings(payroll, seat);
+    fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);
-    for (std::size_t i = 0; i < demoPeople.size(); ++i) {
-        const DemoPerson& person = demoPeople[i];
-        insertEmployee(payroll, person, i, today.year,
-                       units.at(static_cast<std::size_t>(person.unit)),
-                       banks.at(static_cast<std::size_t>(person.bank)));
+    std::vector<std::int64_t> employees;
+    for (std::size_t i = 0; i < static_cast<std::size_t>(options.employees); ++i) {
+        const DemoPerson person = nthPerson(i);
+        employees.push_back(insertEmployee(payroll, person, i, demoYear,
+                                           units.at(static_cast<std::size_t>(person.unit)),
+                                           banks.at(static_cast<std::size_t>(person.bank))));
     }
+    insertDeductions(payroll, employees, demoYear);
     tx.commit();
 }
 
 // Returns the demo company's number.
-std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today) {
+std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
+                           const DemoOptions& options) {
     startup::prepareDataRoot(dataRoot);
     std::int64_t companyId = 0;
     {
@@ -223,14 +245,24 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today) {
             throw std::runtime_error(created.refusal);
         companyId = created.id;
     }
-    fillMasterData(*db::Database::open(startup::masterDataPath(dataRoot, today.year, companyId)));
-    fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, today.year, companyId)), today);
+    // In January the year before is there too, with its twelve months posted.
+    const PostedMonths posted = postedMonths(today);
+    if (posted.year != today.year)
+        startup::startCompanyYear(dataRoot, posted.year, companyId);
+    for (int year = posted.year; year <= today.year; ++year) {
+        const Date ratesDay = year == today.year ? today : Date{year, 12, 31};
+        fillMasterData(*db::Database::open(startup::masterDataPath(dataRoot, year, companyId)));
+        fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, year, companyId)), ratesDay,
+                    today.year, options);
+    }
+    postMonths(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
     return companyId;
 }
 
 } // namespace
 
-std::optional<fs::path> createDemoBase(const fs::path& base, const Clock& clock) {
+std::optional<fs::path> createDemoBase(const fs::path& base, const Clock& clock,
+                                       const DemoOptions& options) {
     const fs::path dataRoot = base / "kontora";
     if (fs::exists(startup::registerPath(dataRoot)))
         return std::nullopt;
@@ -240,7 +272,7 @@ std::optional<fs::path> createDemoBase(const fs::path& base, const Clock& clock)
     const fs::path staging = base / "kontora.demo-tmp";
     fs::remove_all(staging);
     const Date today = clock.today();
-    const std::int64_t companyId = buildDataRoot(staging, today);
+    const std::int64_t companyId = buildDataRoot(staging, today, options);
     if (fs::is_directory(dataRoot) && fs::is_empty(dataRoot))
         fs::remove(dataRoot);
     fs::rename(staging, dataRoot);

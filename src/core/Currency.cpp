@@ -69,27 +69,29 @@ Currency Currency::parse(std::string_view text) {
     // digits holds the mantissa without point; pointPos is the count of integer digits
     // (after applying the exponent), so value = 0.digits × 10^pointPos.
     long long exponent = p.pointPos - static_cast<long long>(p.digits.size()) + 4;
-    std::int64_t mantissa = 0;
+    // The magnitude is gathered as a negative count, whose range reaches one further than the
+    // positive one, so that the smallest amount reads as well as the largest.
+    std::int64_t negated = 0;
     std::size_t used = 0;
     // Take digits until the value has its four decimals; the rest decides the rounding.
     const long long keep = static_cast<long long>(p.digits.size()) + std::min(exponent, 0LL);
     if (keep < 0)
         return {}; // every digit lies below half of 1/10000
     for (; used < p.digits.size() && static_cast<long long>(used) < keep; ++used)
-        mantissa = checkedAdd(checkedMul(mantissa, 10), p.digits[used] - '0');
+        negated = checkedAdd(checkedMul(negated, 10), -(p.digits[used] - '0'));
     if (exponent > 0) {
         for (long long i = 0; i < exponent; ++i)
-            mantissa = checkedMul(mantissa, 10);
+            negated = checkedMul(negated, 10);
     } else if (used < p.digits.size()) {
         const int first = p.digits[used] - '0';
         bool restNonZero = false;
         for (std::size_t i = used + 1; i < p.digits.size(); ++i)
             restNonZero = restNonZero || p.digits[i] != '0';
-        const bool up = first > 5 || (first == 5 && (restNonZero || mantissa % 2 != 0));
+        const bool up = first > 5 || (first == 5 && (restNonZero || negated % 2 != 0));
         if (up)
-            mantissa = checkedAdd(mantissa, 1);
+            negated = checkedAdd(negated, -1);
     }
-    return fromRaw(p.negative ? -mantissa : mantissa);
+    return p.negative ? fromRaw(negated) : -fromRaw(negated);
 }
 
 double Currency::toDouble() const {
@@ -104,9 +106,12 @@ Currency Currency::round0() const {
 }
 
 Currency Currency::round2HalfUp() const {
-    const std::int64_t magnitude = raw_ < 0 ? -raw_ : raw_;
-    const std::int64_t rounded = checkedMul((magnitude + 50) / 100, 100);
-    return fromRaw(raw_ < 0 ? -rounded : rounded);
+    // Quotient and remainder first: adding the half before dividing would leave the range at
+    // its ends.
+    const std::int64_t q = raw_ / 100;
+    const std::int64_t rem = raw_ % 100; // takes the sign of the amount
+    const std::int64_t away = rem >= 50 ? 1 : (rem <= -50 ? -1 : 0);
+    return fromRaw(checkedMul(checkedAdd(q, away), 100));
 }
 
 Currency Currency::operator-() const {
@@ -149,6 +154,15 @@ std::string Currency::toString() const {
                   static_cast<unsigned long long>(magnitude / Scale),
                   static_cast<unsigned long long>(magnitude % Scale));
     return buffer;
+}
+
+std::string Currency::toShortString() const {
+    std::string text = toString();
+    while (text.back() == '0')
+        text.pop_back();
+    if (text.back() == '.')
+        text.pop_back();
+    return text;
 }
 
 Currency operator""_din(long double value) {

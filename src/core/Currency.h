@@ -54,6 +54,8 @@ public:
 
     // Plain decimal text with four decimals and no grouping: "-1234.5000".
     std::string toString() const;
+    // The same without the trailing zeros of the decimals: "-1234.5", "12".
+    std::string toShortString() const;
 
 private:
     std::int64_t raw_ = 0;

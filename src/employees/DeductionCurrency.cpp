@@ -1,12 +1,11 @@
 #include "employees/DeductionCurrency.h"
 
 namespace zarion::employees {
-namespace {
-bool isForeign(int valuta) {
+
+bool isForeignCurrency(int valuta) {
     return valuta >= static_cast<int>(LoanCurrency::EUR) &&
            valuta <= static_cast<int>(LoanCurrency::USD);
 }
-} // namespace
 
 std::string currencyCode(int valuta) {
     switch (static_cast<LoanCurrency>(valuta)) {
@@ -53,7 +52,7 @@ ExchangeRates loadExchangeRates(db::Database& db) {
 }
 
 Currency toDinars(Currency amount, int valuta, const ExchangeRates& rates) {
-    if (!isForeign(valuta))
+    if (!isForeignCurrency(valuta))
         return amount;
     return amount.times(rates.rate(valuta)).round0();
 }

@@ -11,6 +11,8 @@ namespace zarion::employees {
 // Currency of a loan (obustave_radnici.valuta).
 enum class LoanCurrency { RSD = 0, EUR = 1, CHF = 2, USD = 3 };
 
+// EUR, CHF or USD.
+bool isForeignCurrency(int valuta);
 // "RSD", "EUR", "CHF", "USD"; a code outside 0 to 3 counts as dinars.
 std::string currencyCode(int valuta);
 // The texts of the currency box: "0 - RSD", "1 - EUR", "2 - CHF", "3 - USD".

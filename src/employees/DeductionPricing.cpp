@@ -178,6 +178,13 @@ private:
 
 } // namespace
 
+std::string missingRateMessage(const std::string& currency, int year, int month) {
+    const std::string period =
+        (month < 10 ? "0" : "") + std::to_string(month) + "." + std::to_string(year);
+    return "Nije unet kurs za "_yu + currency + " za mesec " + period +
+           "! Obracun radnika nije moguc."_yu;
+}
+
 bool paidInTwoParts(db::Database& db) {
     return db.scalar("SELECT na_pola_meseca FROM postavke LIMIT 1").value_or(0) != 0;
 }
@@ -232,8 +239,11 @@ MonthDeductions MonthDeductionPricer::price(std::int64_t employeeId, Currency ne
             result.errors.push_back("Greska kod pronalazenja kreditora!"_yu);
             continue;
         }
-        if (auto row = pricer.price(p, *definition))
+        if (auto row = pricer.price(p, *definition)) {
+            if (isForeignCurrency(p.valuta) && row->Kurs <= 0 && !result.missingRate)
+                result.missingRate = missingRateMessage(row->valuta, month.year, month.month);
             result.rows.push_back(std::move(*row));
+        }
     }
     result.total = deductionsTotal(result.rows);
     result.payout = net - result.total;

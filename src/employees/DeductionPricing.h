@@ -63,7 +63,13 @@ struct MonthDeductions {
     // "Greska kod pronalazenja kreditora!" for each row whose deduction is missing (that row is
     // skipped, the rest of the month is priced); the window shows them as error boxes.
     std::vector<std::string> errors;
+    // A loan in a foreign currency for which table kurs holds no rate: the message naming the
+    // currency and the month. Such a month cannot be calculated for the employee.
+    std::optional<std::string> missingRate;
 };
+
+// "Nije unet kurs za EUR za mesec 03.2026! Obracun radnika nije moguc."
+std::string missingRateMessage(const std::string& currency, int year, int month);
 
 // Whether the month is paid in two parts (postavke.na_pola_meseca not 0).
 bool paidInTwoParts(db::Database& db);

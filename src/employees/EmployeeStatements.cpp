@@ -140,7 +140,7 @@ std::string incomeCountSentence(int months) {
     case 2:
     case 3:
     case 4:
-        return opening + std::to_string(months) + " li~na dohodka."_yu;
+        return opening + std::to_string(months) + " li~na dohotka."_yu;
     default:
         return opening + std::to_string(months) + " li~nih dohodaka."_yu;
     }

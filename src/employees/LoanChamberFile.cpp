@@ -2,15 +2,19 @@
 
 #include <fstream>
 
+#include "core/FileForms.h"
 #include "core/NumberFormat.h"
 
 namespace zarion::employees {
 namespace {
 
+const FileForm Chamber = fileForm(OutsideFile::CreditorsChamber);
+
 std::string join(const std::vector<std::string>& parts) {
     std::string line;
     for (std::size_t i = 0; i < parts.size(); ++i)
-        line += (i == 0 ? "" : ";") + parts[i];
+        line +=
+            (i == 0 ? "" : std::string(1, Chamber.separator)) + separatedField(parts[i], Chamber);
     return line;
 }
 
@@ -29,9 +33,9 @@ ChamberFile WriteChamberFile(const std::filesystem::path& driveFolder,
     }
     out << join({company.Naziv + "-" + company.grad, company.maticni, company.PIB,
                  company.ziroracun, toDisplayText(paymentDate)})
-        << "\r\n";
+        << Chamber.lineEnd;
     for (const CreditorPayment& payment : payments)
-        out << join(paymentColumns(payment, NumberFormat::Plain2)) << "\r\n";
+        out << join(paymentColumns(payment, NumberFormat::Plain2)) << Chamber.lineEnd;
     out.close();
     if (!out)
         result.error = "cannot write " + result.path.string();

@@ -26,7 +26,7 @@ Sources sourcesOf(const OverviewPeriod& period) {
 } // namespace
 
 std::vector<std::string> overviewPartTexts() {
-    return {"0 -KONA~NA"_yu, "1 -PRVI DEO"_yu};
+    return {"0 - KONA^NA"_yu, "1 - PRVI DEO"_yu};
 }
 
 std::string paymentHeading(const OverviewPeriod& period) {

@@ -18,9 +18,9 @@ struct OverviewPeriod {
     bool firstPart = false;
 };
 
-// "0 -KONAČNA" and "1 -PRVI DEO", the choices of the part box (index = firstPart).
+// "0 - KONAČNA" and "1 - PRVI DEO", the choices of the part box (index = firstPart).
 std::vector<std::string> overviewPartTexts();
-// "Isplata: 03/2024 - 0 -KONAČNA": the heading of the printed lists.
+// "Isplata: 03/2024 - 0 - KONAČNA": the heading of the printed lists.
 std::string paymentHeading(const OverviewPeriod& period);
 
 // A creditor with what was withheld for it in the payment.

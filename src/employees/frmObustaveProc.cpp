@@ -259,7 +259,7 @@ void frmObustaveProc::cmdPostaviSvima_Click() {
         return;
     ui::guarded(this, "cmdPostaviSvima_Click", [&] {
         setForAll(*context_.PayrollDb, id);
-        message(this, "Postvljanje obustave svim radnicima je uspesno zavr{seno!"_q,
+        message(this, "Postavljanje obustave svim radnicima je uspe{no zavr{eno!"_q,
                 Icon::Information);
     });
     UcitajRadnike();
@@ -275,7 +275,7 @@ void frmObustaveProc::cmdUkloniSvima_Click() {
         return;
     ui::guarded(this, "cmdUkloniSvima_Click", [&] {
         removeFromAll(*context_.PayrollDb, id);
-        message(this, "Brisanje obustave svim radnicima je uspesno zavr{seno!"_q,
+        message(this, "Brisanje obustave svim radnicima je uspe{no zavr{eno!"_q,
                 Icon::Information);
     });
     UcitajRadnike();

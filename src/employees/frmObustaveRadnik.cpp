@@ -221,7 +221,7 @@ void frmObustaveRadnik::cmdDeaktiviraj_Click() {
             return;
         }
         if (!removeParticipation(db, deduction, employee)) {
-            message(this, "Greska kod pronalazenja obustave u bazi!!"_q, Icon::Critical);
+            message(this, "Greska kod pronalazenja obustave u bazi!"_q, Icon::Critical);
             return;
         }
         message(this, "Obustava "_q + name + " za izabranog radnika je deaktivirana!"_q,

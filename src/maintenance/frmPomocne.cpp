@@ -103,7 +103,7 @@ void frmPomocne::cmdKonUAv_Click() {
 
 void frmPomocne::finalToAdvance(qint64 employeeId) {
     const bool deleteFinal =
-        ask(this, "Da li `elite brisanje kona~nog posle prebacicanja u avansni?"_q);
+        ask(this, "Da li `elite brisanje kona~nog posle prebacivanja u avansni?"_q);
     const auto year = askWholeNumber(this, "Unesite godinu!"_q);
     if (!year)
         return;

@@ -11,7 +11,7 @@ std::optional<CalculationTypeCaptions> calculationTypeCaptions(int type) {
     case 1:
         return CalculationTypeCaptions{"REDOVNA ZARADA", "1 - Nepuno radno vreme"};
     case 2:
-        return CalculationTypeCaptions{"SA OLAK{ICAMA"_yu, "2 - izmenjeni parametri"};
+        return CalculationTypeCaptions{"SA OLAK[ICAMA"_yu, "2 - izmenjeni parametri"};
     case 3:
         return CalculationTypeCaptions{"MINIMALNA BRUTO", "3 - minimalna bruto"};
     case 4:

@@ -16,16 +16,6 @@ bool startsWith(std::string_view text, std::string_view prefix) {
     return text.substr(0, prefix.size()) == prefix;
 }
 
-// "1234.5000" → "1234.5", "12.0000" → "12".
-std::string shortestMoney(Currency amount) {
-    std::string text = amount.toString();
-    while (text.back() == '0')
-        text.pop_back();
-    if (text.back() == '.')
-        text.pop_back();
-    return text;
-}
-
 std::int64_t wholeWithin(std::string_view text, double lowest, double highest) {
     const double rounded = std::nearbyint(numericValue(text)); // halves to even
     if (!(rounded >= lowest && rounded <= highest))
@@ -100,7 +90,7 @@ std::string displayText(const db::Statement& row, int column, FieldType type) {
     case FieldKind::YesNo:
         return row.flag(column) ? "True" : "False";
     case FieldKind::Currency:
-        return shortestMoney(row.money(column));
+        return row.money(column).toShortString();
     case FieldKind::Long:
     case FieldKind::Integer:
         return std::to_string(row.integer(column));

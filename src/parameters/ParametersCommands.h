@@ -13,8 +13,7 @@ class frmGlavni;
 void registerParametersCommands(ui::frmGlavni& window, AppContext& context);
 
 // The month calculation (mnuPojOLD): the month chooser, then, once a month is started, the
-// calculation window that `openCalculationWindow` shows. The calculation windows call this once
-// they exist; until then the command stays disabled.
+// calculation window that `openCalculationWindow` shows. The command is enabled by this call.
 void enableMonthCalculation(ui::frmGlavni& window, AppContext& context,
                             std::function<void()> openCalculationWindow);
 

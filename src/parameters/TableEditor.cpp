@@ -6,6 +6,7 @@
 #include <stdexcept>
 
 #include "core/Text.h"
+#include "parameters/ColumnDescriptions.h"
 #include "parameters/FieldValues.h"
 #include "parameters/SqlNames.h"
 
@@ -53,9 +54,13 @@ bool isEditorTable(std::string_view table) {
 
 EditorContent loadEditorTable(db::Database& payrollDb, std::string_view table) {
     const std::string quotedTable = checkedTable(table);
-    EditorContent content{std::string(table), false, {}};
+    const ColumnDescriptions& words = ColumnDescriptions::standard();
+    const std::string_view title = words.title(table);
+    EditorContent content{
+        std::string(table), std::string(title.empty() ? table : title), false, {}};
     for (const db::ColumnInfo& column : payrollDb.columns(table))
-        content.fields.push_back({column.name, column.declType, {}});
+        content.fields.push_back(
+            {column.name, column.declType, {}, std::string(words.description(table, column.name))});
 
     db::Statement row =
         payrollDb.prepare("SELECT * FROM " + quotedTable + " ORDER BY rowid LIMIT 1");

@@ -14,17 +14,21 @@ namespace zarion::parameters {
 std::span<const std::string_view> editorTables();
 bool isEditorTable(std::string_view table);
 
-// One column of the edited table with the text its input box starts with.
+// One column of the edited table with the text its input box starts with, and the operator's
+// description of the column (empty when it has none).
 struct EditorField {
     std::string name;
     std::string declType;
     std::string text;
+    std::string description;
 };
 
-// The table as the editor opens it: every column in the template's order. While the table has
-// no row the boxes are empty; otherwise each shows its value followed by one blank.
+// The table as the editor opens it: its title (the table's Serbian name, or the table name when
+// it has none) and every column in the template's order. While the table has no row the boxes
+// are empty; otherwise each shows its value followed by one blank.
 struct EditorContent {
     std::string table;
+    std::string title;
     bool hasRow = false;
     std::vector<EditorField> fields;
 };

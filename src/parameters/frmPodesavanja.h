@@ -14,8 +14,9 @@ class Database;
 
 namespace zarion::parameters {
 
-// The generic editor of a single-row table: one caption and one input box per column, in the
-// template's order, 40 rows to a column of boxes. Saving stores the boxes into the table's row
+// The generic editor of a single-row table under the table's Serbian name: one caption (the
+// column's description, its name small beneath) and one input box per column, in the template's
+// order, 40 rows to a column of boxes. Saving stores the boxes into the table's row
 // (creating it the first time) and closes; a value a column refuses stores nothing, names the
 // column and leaves the window open on that box.
 class frmPodesavanja : public QDialog {

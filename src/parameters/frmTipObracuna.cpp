@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "parameters/CalculationType.h"
 #include "ui/Dialogs.h"
@@ -12,7 +13,7 @@ namespace zarion::parameters {
 
 using ui::operator""_q;
 
-frmTipObracuna::frmTipObracuna(QLabel* heading, QLabel* kind, QWidget* parent)
+frmTipObracuna::frmTipObracuna(QLabel* heading, QLabel* kind, QWidget* parent, int current)
     : QDialog(parent)
     , heading_(heading)
     , kind_(kind)
@@ -24,6 +25,7 @@ frmTipObracuna::frmTipObracuna(QLabel* heading, QLabel* kind, QWidget* parent)
     cmdOK->setObjectName(QStringLiteral("cmdOK"));
     for (int type = 0; type < CalculationTypeCount; ++type)
         cmbTip->addItem(ui::toQ(calculationTypeCaptions(type)->kind), type);
+    cmbTip->setCurrentIndex(std::max(0, cmbTip->findData(current)));
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(cmbTip);
@@ -31,8 +33,12 @@ frmTipObracuna::frmTipObracuna(QLabel* heading, QLabel* kind, QWidget* parent)
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
+int frmTipObracuna::chosenType() const {
+    return cmbTip->currentData().toInt();
+}
+
 void frmTipObracuna::done(int result) {
-    if (const auto captions = calculationTypeCaptions(cmbTip->currentData().toInt())) {
+    if (const auto captions = calculationTypeCaptions(chosenType())) {
         heading_->setText(ui::toQ(captions->heading));
         kind_->setText(ui::toQ(captions->kind));
     }

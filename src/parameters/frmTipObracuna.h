@@ -14,9 +14,11 @@ class frmTipObracuna : public QDialog {
     Q_OBJECT
 
 public:
-    frmTipObracuna(QLabel* heading, QLabel* kind, QWidget* parent = nullptr);
+    // Offers the kinds with `current` chosen.
+    frmTipObracuna(QLabel* heading, QLabel* kind, QWidget* parent = nullptr, int current = 0);
 
     void done(int result) override;
+    int chosenType() const;
 
 private:
     QLabel* heading_;

@@ -6,8 +6,10 @@
 #include "core/Text.h"
 #include "payroll/BatchPreload.h"
 #include "payroll/CalculationPosting.h"
+#include "payroll/ContributionBase.h"
 #include "payroll/ElementPricing.h"
 #include "payroll/Exact.h"
+#include "payroll/NetBasedCalculation.h"
 #include "payroll/ServiceYears.h"
 
 namespace zarion::payroll {
@@ -214,7 +216,8 @@ Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_
                                                       period.month, CalculationKind::Advance)) {
                 c.advance = std::move(*advance);
                 c.hasAdvance = true;
-                employerPensionOfFinalPart(c.result, c.advance, month.parameters());
+                employerPensionOfFinalPart(c.result, c.advance, month.parameters(),
+                                           month.fund().hours);
             }
         }
         if (!month.isFinal() || !options.withoutDeductions) {
@@ -224,6 +227,8 @@ Outcome<BatchCalculation> calculateEmployee(const BatchMonth& month, std::int64_
                                                           {employeeId, period.year, period.month,
                                                            month.deductionPart(), c.netToPay()},
                                                           ask);
+            if (priced.missingRate)
+                return Failure{*priced.missingRate};
             c.deductions = std::move(priced.rows);
             c.deductionErrors = std::move(priced.errors);
         }
@@ -240,11 +245,15 @@ Outcome<std::int64_t> postEmployee(const BatchMonth& month, const BatchCalculati
 }
 
 void employerPensionOfFinalPart(SalaryResult& total, const SalaryResult& advance,
-                                const MonthParameters& month) {
-    const Currency minimumBase = month.minimalna_osnovica;
-    const Currency gross =
-        advance.BRUTO < minimumBase ? total.BRUTO - minimumBase : total.BRUTO - advance.BRUTO;
-    setEmployerPension(total, advance, (Exact(gross) * rate(month.Doprinosi_PIO_F)).round2());
+                                const MonthParameters& month, int hourFund) {
+    auto limits =
+        limitsForHours(month.iznos_poreskog_oslobojenja, month, hoursWorked(advance), hourFund);
+    const Exact minimumBase = limits ? limits->lowest : Exact(month.minimalna_osnovica);
+    const Exact advanceGross(advance.BRUTO);
+    const Exact gross =
+        Exact(total.BRUTO) - (advanceGross < minimumBase ? minimumBase : advanceGross);
+    const Currency part = (gross * rate(month.Doprinosi_PIO_F)).round2();
+    setEmployerPension(total, advance, part.isNegative() ? Currency() : part);
 }
 
 void correctedEmployerPension(SalaryResult& total, const SalaryResult& advance) {

@@ -80,11 +80,12 @@ Outcome<std::int64_t> postEmployee(const BatchMonth& month, const BatchCalculati
                                    BatchPreload* preload = nullptr);
 
 // The employer pension contribution of the final part. When the advance gross is below the
-// month's minimum base, the advance paid it on that base and the part still due is
-// round2((K gross − minimum base) × rate / 100); otherwise round2(working gross × rate / 100).
+// minimum base the advance used (scaled by its hours worked over the fund, as its calculation
+// scaled it), the advance paid it on that base and the part still due is round2((K gross −
+// that base) × rate / 100); otherwise round2(working gross × rate / 100); never below 0.
 // Column K of it is the part + A; the employer total and the total cost of K follow.
 void employerPensionOfFinalPart(SalaryResult& total, const SalaryResult& advance,
-                                const MonthParameters& month);
+                                const MonthParameters& month, int hourFund);
 
 // The employer pension contribution re-posted by Ctrl+J: 0.1 × the working gross, then K and the
 // totals as above.

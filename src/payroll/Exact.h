@@ -39,7 +39,10 @@ public:
     bool isZero() const { return num_ == 0; }
     bool isNegative() const { return num_ < 0; }
 
-    // Half to even, to 2 decimals, to whole dinars, and to the four decimals of money.
+    // The one rounding rule of every amount: half to even on the exact decimal value, to 2
+    // decimals, to whole dinars, and to the four decimals of money. A half is a half as the
+    // decimals say: 2645.115 → 2645.12 and 2366.425 → 2366.42, whichever side of it the nearest
+    // double happens to lie.
     Currency round2() const { return roundTo(2); }
     Currency round0() const { return roundTo(0); }
     Currency money() const { return roundTo(4); }

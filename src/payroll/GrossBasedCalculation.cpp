@@ -30,10 +30,25 @@ Outcome<Exact> grossUp(Currency net, Currency nonTaxable, const ContributionRate
     return (Exact(net) - dec(rates.porez_zarade) / hundred * Exact(nonTaxable)) / share;
 }
 
-// The employee's three contributions and the employer's six on a base, tax on base − PO.
-void contributionsOn(Currency base, Currency nonTaxable, const ContributionRates& rates,
-                     TaxAndContributions& r) {
-    const Exact taxAmount = (Exact(base) - Exact(nonTaxable)) * dec(rates.porez_zarade) / hundred;
+// The gross that yields a net when it lies beyond a bound of the base: the contributions are
+// then those of the bound, D = their sum (each rounded as posted), and gross = net + D + tax
+// with tax = (net + D − P') × PZ / (100 − PZ), not below 0.
+Outcome<Exact> grossUpOnBound(Currency net, const Exact& bound, Currency relief,
+                              const ContributionRates& rates) {
+    const Exact tax = dec(rates.porez_zarade);
+    if (tax == hundred)
+        return Failure{messages::taxRateHundred()};
+    const Currency base = bound.round2();
+    const Exact deducted(share(base, rates.Doprinosi_PIO) + share(base, rates.Doprinosi_zo) +
+                         share(base, rates.doprinosi_nezaposlenost));
+    const Exact taxAmount = (Exact(net) + deducted - Exact(relief)) * tax / (hundred - tax);
+    return Exact(net) + deducted + (taxAmount.isNegative() ? Exact() : taxAmount);
+}
+
+// The employee's three contributions and the employer's six on a base, tax on taxed − PO.
+void contributionsOn(Currency base, Currency taxed, Currency nonTaxable,
+                     const ContributionRates& rates, TaxAndContributions& r) {
+    const Exact taxAmount = (Exact(taxed) - Exact(nonTaxable)) * dec(rates.porez_zarade) / hundred;
     r.porez_na_zaradu = taxAmount.isNegative() ? Currency() : taxAmount.round2();
     r.Doprinosi_PIO = share(base, rates.Doprinosi_PIO);
     r.Doprinosi_zo = share(base, rates.Doprinosi_zo);
@@ -53,11 +68,11 @@ void contributionsOn(Currency base, Currency nonTaxable, const ContributionRates
 
 } // namespace
 
-Outcome<TaxAndContributions> fromGross(Currency gross, Currency nonTaxable,
+Outcome<TaxAndContributions> fromGross(Currency gross, const BaseLimits& limits,
                                        const ContributionRates& rates) {
     return withinRange([&]() -> Outcome<TaxAndContributions> {
         TaxAndContributions r;
-        contributionsOn(gross, nonTaxable, rates, r);
+        contributionsOn(limits.clamp(gross).round2(), gross, limits.relief, rates, r);
         r.BRUTO = gross;
         r.NETO = (gross - r.ukupno_doprinosa - r.porez_na_zaradu).round2();
         r.ukupno_obaveza = gross + r.ukupno_doprinosa_F;
@@ -65,21 +80,27 @@ Outcome<TaxAndContributions> fromGross(Currency gross, Currency nonTaxable,
     });
 }
 
-Outcome<Currency> grossForNet(Currency net, Currency nonTaxable, const ContributionRates& rates) {
+Outcome<Currency> grossForNet(Currency net, const BaseLimits& limits,
+                              const ContributionRates& rates) {
     return withinRange([&]() -> Outcome<Currency> {
-        auto gross = grossUp(net, nonTaxable, rates);
+        auto gross = grossUp(net, limits.relief, rates);
+        if (!gross)
+            return Failure{gross.message()};
+        const Exact base = limits.clamp(*gross);
+        if (base != *gross)
+            gross = grossUpOnBound(net, base, limits.relief, rates);
         if (!gross)
             return Failure{gross.message()};
         return gross->round2();
     });
 }
 
-Outcome<TaxAndContributions> fromNet(Currency net, Currency nonTaxable,
+Outcome<TaxAndContributions> fromNet(Currency net, const BaseLimits& limits,
                                      const ContributionRates& rates) {
-    auto gross = grossForNet(net, nonTaxable, rates);
+    auto gross = grossForNet(net, limits, rates);
     if (!gross)
         return Failure{gross.message()};
-    return fromGross(*gross, nonTaxable, rates);
+    return fromGross(*gross, limits, rates);
 }
 
 Outcome<Currency> quickNetForGross(Currency gross, Currency nonTaxable,
@@ -102,21 +123,17 @@ Outcome<Currency> quickGrossForNet(Currency net, Currency nonTaxable,
     });
 }
 
-Outcome<TaxAndContributions> onStatutoryBase(int kind, Currency net, Currency nonTaxable,
-                                             double regularHours, int hourFund,
-                                             const MonthParameters& month,
-                                             const ContributionRates& rates) {
+Outcome<TaxAndContributions> onMinimumBase(Currency net, Currency nonTaxable, double regularHours,
+                                           int hourFund, const MonthParameters& month,
+                                           const ContributionRates& rates) {
     return withinRange([&]() -> Outcome<TaxAndContributions> {
-        Currency base = month.maksimalna_osnovica;
-        Currency relief = nonTaxable;
-        if (kind == 3) {
-            if (hourFund == 0)
-                return Failure{messages::hourFundZero()};
-            base = month.minimalna_osnovica;
-            relief = (Exact(nonTaxable) * dec(regularHours) / Exact::whole(hourFund)).round2();
-        }
+        if (hourFund == 0)
+            return Failure{messages::hourFundZero()};
+        const Currency base = month.minimalna_osnovica;
+        const Currency relief =
+            (Exact(nonTaxable) * dec(regularHours) / Exact::whole(hourFund)).round2();
         TaxAndContributions r;
-        contributionsOn(base, relief, rates, r);
+        contributionsOn(base, base, relief, rates, r);
         r.NETO = net;
         r.BRUTO = (Exact(net) + Exact(r.ukupno_doprinosa) + Exact(r.porez_na_zaradu)).round2();
         r.ukupno_obaveza = r.BRUTO + r.ukupno_doprinosa_F;

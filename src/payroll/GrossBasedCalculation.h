@@ -1,22 +1,28 @@
 #pragma once
 
 #include "core/Currency.h"
+#include "payroll/ContributionBase.h"
 #include "payroll/MonthParameters.h"
 #include "payroll/Outcome.h"
 #include "payroll/TaxAndContributions.h"
 
 namespace zarion::payroll {
 
-// From a gross G with the non-taxable amount PO: tax = round2((G − PO) × PZ / 100), not below
-// 0; each contribution of both sides round2(G × rate / 100); net = round2(G − contributions −
-// tax); the total cost is G plus the employer's six contributions.
-Outcome<TaxAndContributions> fromGross(Currency gross, Currency nonTaxable,
+// From a gross G with the non-taxable amount P' of the limits: tax = round2((G − P') × PZ / 100),
+// not below 0; the base is G held between the lowest and the highest base (2 decimals); each
+// contribution of both sides round2(base × rate / 100); net = round2(G − contributions − tax);
+// the total cost is G plus the employer's six contributions.
+Outcome<TaxAndContributions> fromGross(Currency gross, const BaseLimits& limits,
                                        const ContributionRates& rates);
 
-// The gross that yields a net: round2((net − PZ / 100 × PO) / (1 − (PZ + PIO + NEZ + ZO) / 100)).
-Outcome<Currency> grossForNet(Currency net, Currency nonTaxable, const ContributionRates& rates);
+// The gross that yields a net: round2((net − PZ / 100 × P') / (1 − (PZ + PIO + NEZ + ZO) / 100))
+// while that gross lies between the bounds of the base; beyond a bound the contributions are
+// those of the bound and gross = round2(net + D + (net + D − P') × PZ / (100 − PZ)), the tax
+// part not below 0, with D the employee's three contributions on the bound.
+Outcome<Currency> grossForNet(Currency net, const BaseLimits& limits,
+                              const ContributionRates& rates);
 // grossForNet, then fromGross.
-Outcome<TaxAndContributions> fromNet(Currency net, Currency nonTaxable,
+Outcome<TaxAndContributions> fromNet(Currency net, const BaseLimits& limits,
                                      const ContributionRates& rates);
 
 // The quick conversions of the basic pay, in whole dinars.
@@ -26,13 +32,11 @@ Outcome<Currency> quickGrossForNet(Currency net, Currency nonTaxable,
                                    const ContributionRates& rates);
 
 // Kind 3 (sick leave over 30 days) takes tax and contributions from the minimum base, with the
-// non-taxable amount scaled by regular hours / hour fund to 2 decimals; kind 4 takes them from
-// the maximum base. Gross = round2(net + contributions + tax). A kind 3 calculation with an hour
-// fund of 0 gives its message.
-Outcome<TaxAndContributions> onStatutoryBase(int kind, Currency net, Currency nonTaxable,
-                                             double regularHours, int hourFund,
-                                             const MonthParameters& month,
-                                             const ContributionRates& rates);
+// non-taxable amount scaled by regular hours / hour fund to 2 decimals. Gross = round2(net +
+// contributions + tax). An hour fund of 0 gives its message.
+Outcome<TaxAndContributions> onMinimumBase(Currency net, Currency nonTaxable, double regularHours,
+                                           int hourFund, const MonthParameters& month,
+                                           const ContributionRates& rates);
 
 // The minimum net a calculation from gross is checked against: for part time (kind 1) with a
 // positive fund, round0(minimalna_osnovna × regular hours / N); otherwise minimalna_osnovna.

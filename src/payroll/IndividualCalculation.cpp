@@ -15,8 +15,9 @@ Exact dec(double value) {
     return Exact::decimal(value);
 }
 
-bool onStatutoryBase(int kind) {
-    return kind == 3 || kind == 4;
+// Sick leave over 30 days: tax and contributions from the minimum base.
+bool onMinimumBase(int kind) {
+    return kind == 3;
 }
 
 // The elements as the engine prices them, with the amounts the operator typed over them.
@@ -110,7 +111,7 @@ Outcome<GrossCalculation> calculateFromGross(const IndividualEntry& entry,
         const int kind = entry.input.tip_obracuna;
         GrossCalculation c;
         std::optional<Currency> basicPay;
-        if (!onStatutoryBase(kind) && !entry.basicGross.isZero()) {
+        if (!onMinimumBase(kind) && !entry.basicGross.isZero()) {
             auto net = quickNetForGross(entry.basicGross, entry.nonTaxable, entry.rates);
             if (!net)
                 return Failure{net.message()};
@@ -129,7 +130,7 @@ Outcome<GrossCalculation> calculateFromGross(const IndividualEntry& entry,
             return Failure{result.message()};
         c.figures.result = *result;
         putElements(*elements, c.figures.result);
-        if (!onStatutoryBase(kind)) {
+        if (!onMinimumBase(kind)) {
             const MinimumNetCheck check =
                 checkMinimumNet(result->NETO, kind, month.parameters.minimalna_osnovna,
                                 entry.input.broj_sati, month.fund.hours);
@@ -151,9 +152,7 @@ Outcome<IndividualFigures> calculateFromNet(const IndividualEntry& entry, Curren
             return Failure{result.message()};
         IndividualFigures f;
         f.result = *result;
-        const bool split = entry.input.tip_obracuna != 4;
-        putElements(split ? splitGross(result->BRUTO, *elements, entry, month) : *elements,
-                    f.result);
+        putElements(splitGross(result->BRUTO, *elements, entry, month), f.result);
         return f;
     });
 }

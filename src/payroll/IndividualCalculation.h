@@ -28,19 +28,18 @@ struct GrossCalculation {
     std::optional<MinimumNetCheck> belowMinimum;
 };
 
-// Calculate (cmdObracun). Kind 3 on the minimum base, kind 4 on the maximum base; any other
-// kind: a typed basic gross is turned into its whole-dinar net and back into a whole-dinar gross
-// that stands as basic pay, the elements are priced (annual leave and seniority as typed over
-// them), and tax and contributions are taken from their sum; then the minimum net check.
+// Calculate (cmdObracun). Kind 3 on the minimum base; any other kind: a typed basic gross is turned
+// into its whole-dinar net and back into a whole-dinar gross that stands as basic pay, the elements
+// are priced (annual leave and seniority as typed over them), and tax and contributions are taken
+// from their sum; then the minimum net check.
 Outcome<GrossCalculation> calculateFromGross(const IndividualEntry& entry,
                                              const IndividualMonth& month);
 
-// Calculate from net (cmdIzNEto). Kind 4 on the maximum base; any other kind: the gross that
-// yields the net (2 decimals), tax and contributions from it, and the gross split back into
-// its elements: each premium priced from its hours, the price of work and its percentage in
-// whole dinars, leave and absence from the average, the typed amounts as typed, seniority
-// round0(s × rest / (1 + s)) of what remains with s = years × seniority percentage / 100, and
-// basic pay the rest, so the elements add up to the gross.
+// Calculate from net (cmdIzNEto): the gross that yields the net (2 decimals), tax and contributions
+// from it, and the gross split back into its elements: each premium priced from its hours, the
+// price of work and its percentage in whole dinars, leave and absence from the average, the typed
+// amounts as typed, seniority round0(s × rest / (1 + s)) of what remains with s = years × seniority
+// percentage / 100, and basic pay the rest, so the elements add up to the gross.
 Outcome<IndividualFigures> calculateFromNet(const IndividualEntry& entry, Currency net,
                                             const IndividualMonth& month);
 

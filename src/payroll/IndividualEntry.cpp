@@ -1,8 +1,27 @@
 #include "payroll/IndividualEntry.h"
 
 #include "payroll/AverageHourlyEarnings.h"
+#include "payroll/Exact.h"
+#include "payroll/NetBasedCalculation.h"
 
 namespace zarion::payroll {
+namespace {
+
+// The full month's non-taxable amount behind the one a posted row applied for fewer hours than
+// the fund: the proposal's when it gives the applied amount, else the applied amount scaled back
+// (an amount the operator typed over the month's).
+Currency fullMonthRelief(const IndividualEntry& entry, Currency applied, int hourFund) {
+    const SalaryInput& in = entry.input;
+    const Exact worked = in.tip_obracuna == 3 ? Exact::decimal(in.broj_sati) : hoursWorked(in);
+    const Exact fund = Exact::whole(hourFund);
+    if (worked >= fund || worked <= Exact())
+        return applied;
+    if ((Exact(entry.nonTaxable) * worked / fund).round2() == applied)
+        return entry.nonTaxable;
+    return (Exact(applied) * fund / worked).round2();
+}
+
+} // namespace
 
 Outcome<IndividualMonth> loadIndividualMonth(db::Database& payrollDb, int year, int month) {
     auto parameters = loadMonthParameters(payrollDb, year, month);
@@ -40,7 +59,7 @@ IndividualEntry proposeEntry(std::span<db::Database* const> history,
 }
 
 IndividualEntry entryFromPosted(const IndividualEntry& proposal, const SalaryResult& posted,
-                                Currency basicNet) {
+                                Currency basicNet, int hourFund) {
     IndividualEntry entry = proposal;
     SalaryInput& in = entry.input;
     in.tip_obracuna = posted.tip_obracuna;
@@ -58,7 +77,7 @@ IndividualEntry entryFromPosted(const IndividualEntry& proposal, const SalaryRes
     in.regres = posted.regres;
     in.fiksna_plata = posted.fiksna_plata;
     in.stimulacije = posted.stimulacije;
-    entry.nonTaxable = posted.Oslobodjenje;
+    entry.nonTaxable = fullMonthRelief(entry, posted.Oslobodjenje, hourFund);
     entry.basicGross = basicNet.isZero() ? Currency() : posted.osnovna_bruto;
     return entry;
 }

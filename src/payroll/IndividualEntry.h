@@ -47,10 +47,10 @@ struct IndividualEntry {
 IndividualEntry proposeEntry(std::span<db::Database* const> history,
                              const employees::Employee& employee, const IndividualMonth& month);
 
-// The entry a posted row was calculated from: its hours, typed amounts, kind, average and
-// non-taxable amount over the proposal; the basic gross when the row was calculated from one
-// (osnovna_neto set).
+// The entry a posted row was calculated from: its hours, typed amounts, kind, average and the
+// full month's non-taxable amount behind the one it applied, over the proposal; the basic gross
+// when the row was calculated from one (osnovna_neto set).
 IndividualEntry entryFromPosted(const IndividualEntry& proposal, const SalaryResult& posted,
-                                Currency basicNet);
+                                Currency basicNet, int hourFund);
 
 } // namespace zarion::payroll

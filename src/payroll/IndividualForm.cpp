@@ -63,6 +63,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.lblVrsta = label(window, "lblVrsta");
     c.lblTip = label(window, "lblTip");
     c.lblTipBroj = label(window, "lblTipBroj");
+    c.cmdTip = named(new QPushButton("Tip obra~una..."_q, window), "cmdTip");
     c.listZ = ui::makeList(window, "listZ", {"Prezime i ime"_q, "ID"_q});
     c.listZ->setColumnWidth(0, 190);
     c.cmdCheck = named(new QPushButton("Obele`i sve"_q, window), "cmdCheck");
@@ -256,6 +257,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     auto* kind = new QHBoxLayout;
     kind->addWidget(c.lblTip);
     kind->addWidget(c.lblTipBroj);
+    kind->addWidget(c.cmdTip);
     kind->addStretch();
     QFont bold = c.lblTip->font();
     bold.setBold(true);

@@ -33,6 +33,7 @@ struct IndividualForm {
     QLabel* lblVrsta;
     QLabel* lblTip;
     QLabel* lblTipBroj;
+    QPushButton* cmdTip; // the calculation kind chooser
     QTreeWidget* listZ;
     QPushButton* cmdCheck;
     QPushButton* cmdUnCheck;

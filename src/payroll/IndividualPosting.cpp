@@ -31,7 +31,36 @@ PostingExtras extrasOf(const IndividualPosting& posting) {
     return extras;
 }
 
+bool sameFigures(const SalaryResult& a, const SalaryResult& b) {
+    return a.BRUTO == b.BRUTO && a.NETO == b.NETO && a.porez_na_zaradu == b.porez_na_zaradu &&
+           a.ukupno_doprinosa == b.ukupno_doprinosa && a.ukupno_doprinosa_F == b.ukupno_doprinosa_F;
+}
+
+// Whether the entries priced from gross and hours (on the minimum net where they fall below it)
+// give the posted figures.
+bool isCurrent(const IndividualEntry& entry, const IndividualMonth& month,
+               const SalaryResult& posted) {
+    const auto again = calculateFromGross(entry, month);
+    if (!again)
+        return false;
+    if (sameFigures(again->figures.result, posted))
+        return true;
+    if (!again->belowMinimum)
+        return false;
+    const auto onMinimum = calculateFromNet(entry, again->belowMinimum->minimum, month);
+    return onMinimum && sameFigures(onMinimum->result, posted);
+}
+
+std::string nameOf(const employees::Employee& employee) {
+    return employee.Prezime + " " + employee.Ime;
+}
+
 } // namespace
+
+std::string staleCalculationQuestion(const std::string& employeeName) {
+    return "Obracun radnika "_yu + employeeName +
+           " nije isti kao obracun iz bruto zarade i sati! Da li zelite novi obracun?"_yu;
+}
 
 std::optional<PostedIndividual> loadPostedIndividual(db::Database& payrollDb,
                                                      std::int64_t employeeId, int year, int month) {
@@ -101,11 +130,20 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
         return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
     IndividualEntry entry = proposeEntry(history, *employee, month);
     IndividualPosting posting;
+    posting.intoAccount = employee->isplata_preko_racuna;
+    posting.account = employee->tekuci_Racun;
     if (const auto posted = loadPostedIndividual(payrollDb, employeeId, month.year, month.month)) {
-        entry = entryFromPosted(entry, posted->result, posted->osnovna_neto);
+        entry = entryFromPosted(entry, posted->result, posted->osnovna_neto, month.fund.hours);
         posting.advances = linkedAdvances(payrollDb, posted->Id_obracun);
         posting.m4Days = posted->m4dani;
         posting.cashInHand = posted->na_ruke;
+        if (isCurrent(entry, month, posted->result) ||
+            (questions.repriceStale && !questions.repriceStale(nameOf(*employee)))) {
+            posting.result = posted->result;
+            posting.basicNet = posted->osnovna_neto;
+            posting.deductions = employees::postedDeductions(payrollDb, posted->Id_obracun, false);
+            return posting;
+        }
     }
     auto calculated = calculateFromGross(entry, month);
     if (!calculated)
@@ -120,13 +158,13 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
     }
     posting.result = figures.result;
     posting.basicNet = figures.basicNet;
-    posting.intoAccount = employee->isplata_preko_racuna;
-    posting.account = employee->tekuci_Racun;
     employees::MonthDeductions deductions =
         employees::priceMonthDeductions(payrollDb,
                                         {employeeId, month.year, month.month,
                                          employees::DeductionPart::Single, posting.result.NETO},
                                         questions.variableAmount);
+    if (deductions.missingRate)
+        return Failure{*deductions.missingRate};
     posting.deductions = std::move(deductions.rows);
     const Currency toPay = posting.result.NETO - employees::deductionsTotal(posting.deductions);
     if (!posting.intoAccount || posting.cashInHand > toPay)
@@ -134,21 +172,21 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
     return posting;
 }
 
-std::vector<std::string> postAllTicked(db::Database& payrollDb,
-                                       std::span<db::Database* const> history,
-                                       const IndividualMonth& month,
-                                       std::span<const std::int64_t> employeeIds,
-                                       const IndividualQuestions& questions) {
+std::vector<std::string>
+postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
+              const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
+              const IndividualQuestions& questions, const ShownPosting* shown) {
     std::vector<std::string> failures;
     db::Transaction tx(payrollDb);
     for (const std::int64_t id : employeeIds) {
-        auto posting = calculateEmployee(payrollDb, history, month, id, questions);
+        auto posting = shown && shown->employeeId == id
+                           ? Outcome<IndividualPosting>(shown->posting)
+                           : calculateEmployee(payrollDb, history, month, id, questions);
         auto posted = posting ? postIndividual(payrollDb, id, month.year, month.month, *posting)
                               : Outcome<std::int64_t>(Failure{posting.message()});
         if (!posted) {
             const auto employee = employees::loadEmployee(payrollDb, id);
-            const std::string name =
-                employee ? employee->Prezime + " " + employee->Ime : "ID " + std::to_string(id);
+            const std::string name = employee ? nameOf(*employee) : "ID " + std::to_string(id);
             failures.push_back(name + ": " + posted.message());
         }
     }

@@ -69,28 +69,43 @@ Outcome<std::int64_t> postIndividual(db::Database& payrollDb, std::int64_t emplo
 // The question after a calculation from gross whose net is below the minimum net.
 std::string belowMinimumNetQuestion();
 
+// The question before a posted calculation whose figures are not those its hours and gross give
+// (calculated from net, with rates or amounts typed over them, or under rates changed since) is
+// priced again from gross and hours.
+std::string staleCalculationQuestion(const std::string& employeeName);
+
 // What the window asks while it loads and calculates an employee.
 struct IndividualQuestions {
     employees::VariableAmountAsker variableAmount;
     // "…Da li zelite novi obracun po minimalnoj NETO zaradi?": true calculates on the minimum.
     std::function<bool(const MinimumNetCheck&)> calculateOnMinimum;
+    // staleCalculationQuestion for the employee ("<surname name>"): true prices the month again,
+    // false keeps it as posted. Without it the month is priced again.
+    std::function<bool(const std::string& employeeName)> repriceStale;
 };
 
 // Loads an employee's month as the window does when the id is typed (the posted row over the
-// proposal, the linked advances), calculates it from gross with the minimum net check and prices
-// the deductions against the net: what "post all" posts for each ticked employee.
+// proposal, the linked advances): what "post all" posts for each ticked employee. A posted month
+// whose figures are those its hours and gross give stands as posted, and so does one whose
+// figures differ when the operator keeps it; any other is calculated from gross with the minimum
+// net check and its deductions priced against the net.
 Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
                                              std::span<db::Database* const> history,
                                              const IndividualMonth& month, std::int64_t employeeId,
                                              const IndividualQuestions& questions);
 
-// Post all (cmdSviODjednom): each ticked employee calculated and posted, all in one
-// transaction; an employee that cannot be calculated or posted is left out with its message
-// ("<surname name>: <message>") and the others are posted.
-std::vector<std::string> postAllTicked(db::Database& payrollDb,
-                                       std::span<db::Database* const> history,
-                                       const IndividualMonth& month,
-                                       std::span<const std::int64_t> employeeIds,
-                                       const IndividualQuestions& questions);
+// The employee the window shows, with what it shows for him.
+struct ShownPosting {
+    std::int64_t employeeId = 0;
+    IndividualPosting posting;
+};
+
+// Post all (cmdSviODjednom): each ticked employee posted as calculateEmployee gives him, the one
+// the window shows as it shows him, all in one transaction; an employee that cannot be calculated
+// or posted is left out with its message ("<surname name>: <message>") and the others are posted.
+std::vector<std::string>
+postAllTicked(db::Database& payrollDb, std::span<db::Database* const> history,
+              const IndividualMonth& month, std::span<const std::int64_t> employeeIds,
+              const IndividualQuestions& questions, const ShownPosting* shown = nullptr);
 
 } // namespace zarion::payroll

@@ -1,5 +1,7 @@
 #include "payroll/NetBasedCalculation.h"
 
+#include "payroll/ContributionBase.h"
+
 namespace zarion::payroll {
 namespace {
 
@@ -14,14 +16,22 @@ Currency share(Currency base, double rate) {
     return (Exact(base) * dec(rate) / hundred).round2();
 }
 
-} // namespace
-
-Exact hoursWorked(const SalaryInput& in) {
+template <typename Record> Exact hoursOf(const Record& in) {
     Exact sum;
     for (double hours : {in.broj_sati, in.dezurstvo_s, in.produzeni_rad_s, in.pripravnostaktivna_s,
                          in.bolovnje65_s, in.bolovanje100_s, in.godisnji_s, in.placeno_odsustvo_s})
         sum += dec(hours);
     return sum;
+}
+
+} // namespace
+
+Exact hoursWorked(const SalaryInput& in) {
+    return hoursOf(in);
+}
+
+Exact hoursWorked(const SalaryResult& posted) {
+    return hoursOf(posted);
 }
 
 Currency solidarityTax(Currency base) {
@@ -48,27 +58,21 @@ Outcome<TaxAndContributions> grossUpNet(Currency net, const Exact& worked, int h
         if (tax == hundred)
             return Failure{messages::taxRateHundred()};
 
-        // Fewer hours than the fund: P' = P × S / N and M' = M × S / N. P' is stored
-        // (Oslobodjenje), so it is rounded to 2 decimals where it is made and used rounded;
-        // M' is not stored and enters the formulas unrounded.
+        // P' is stored (Oslobodjenje), so it is used rounded; M' enters the formulas unrounded.
+        auto limits = limitsForHours(m.iznos_poreskog_oslobojenja, m, worked, hourFund);
+        if (!limits)
+            return Failure{limits.message()};
         TaxAndContributions r;
-        Exact minimumBase(m.minimalna_osnovica);
-        r.Oslobodjenje = m.iznos_poreskog_oslobojenja;
-        const Exact fund = Exact::whole(hourFund);
-        if (worked < fund) {
-            if (hourFund == 0)
-                return Failure{messages::hourFundZero()};
-            r.Oslobodjenje = (Exact(m.iznos_poreskog_oslobojenja) * worked / fund).round2();
-            minimumBase = minimumBase * worked / fund;
-        }
+        r.Oslobodjenje = limits->relief;
         const Exact nonTaxable(r.Oslobodjenje);
 
         // Nmin = M' × (100 − PIO − ZO − NEZ − PZ) / 100 + P' × PZ / 100
-        const Exact minimumNet = minimumBase * netShare / hundred + nonTaxable * tax / hundred;
-        // At or above Nmin the base is the gross that yields the net; below it, M'.
+        const Exact minimumNet = limits->lowest * netShare / hundred + nonTaxable * tax / hundred;
+        // At or above Nmin the base is the gross that yields the net, up to the highest base;
+        // below it, M'. The tax below grosses up the net on whichever base it is.
         const Exact base = Exact(net) >= minimumNet
-                               ? (Exact(net) * hundred - nonTaxable * tax) / netShare
-                               : minimumBase;
+                               ? limits->clamp((Exact(net) * hundred - nonTaxable * tax) / netShare)
+                               : limits->lowest;
         r.osnovica_doprinosa = base.round2();
 
         // D is kept as money (four decimals) before the tax is taken from it.

@@ -5,6 +5,7 @@
 #include "payroll/MonthParameters.h"
 #include "payroll/Outcome.h"
 #include "payroll/SalaryInput.h"
+#include "payroll/SalaryResult.h"
 #include "payroll/TaxAndContributions.h"
 
 namespace zarion::payroll {
@@ -12,6 +13,8 @@ namespace zarion::payroll {
 // S: regular hours + on-call + overtime + active standby + sick 65 % + sick 100 % + annual
 // leave + paid absence.
 Exact hoursWorked(const SalaryInput& input);
+// The same hours of a posted calculation.
+Exact hoursWorked(const SalaryResult& posted);
 
 // On the net of the month (final) or the advance net plus II_deo (advance): 20 % of the part
 // between 60000 and 100000 and 25 % of the part above 100000, in whole dinars.

@@ -1,5 +1,6 @@
 #include "payroll/SalaryCalculation.h"
 
+#include "payroll/ContributionBase.h"
 #include "payroll/GrossBasedCalculation.h"
 #include "payroll/NetBasedCalculation.h"
 #include "payroll/ServiceYears.h"
@@ -134,29 +135,31 @@ Outcome<SalaryResult> grossBasedSalary(const SalaryInput& input, const MonthPara
                                        const CalculationPeriod& period,
                                        const GrossBasedRequest& request) {
     using From = GrossBasedRequest::From;
-    const int kind = input.tip_obracuna;
-    const bool onBase = kind == 4 || (kind == 3 && request.from == From::Gross);
-    Outcome<TaxAndContributions> figures = Failure{};
-    if (onBase) {
-        Currency net;
-        if (request.net) {
-            net = *request.net;
-        } else {
-            auto fromTyped = fromGross(request.gross, request.nonTaxable, request.rates);
-            if (!fromTyped)
-                return Failure{fromTyped.message()};
-            net = fromTyped->NETO;
-        }
-        figures = onStatutoryBase(kind, net, request.nonTaxable, input.broj_sati, fund.hours, month,
-                                  request.rates);
-    } else if (request.from == From::Net) {
-        figures = fromNet(request.net.value_or(Currency()), request.nonTaxable, request.rates);
-    } else {
-        figures = fromGross(request.gross, request.nonTaxable, request.rates);
-    }
-    if (!figures)
-        return Failure{figures.message()};
     return withinRange([&]() -> Outcome<SalaryResult> {
+        auto limits = limitsForHours(request.nonTaxable, month, hoursWorked(input), fund.hours);
+        if (!limits)
+            return Failure{limits.message()};
+        Outcome<TaxAndContributions> figures = Failure{};
+        if (input.tip_obracuna == 3 && request.from == From::Gross) {
+            Currency net;
+            if (request.net) {
+                net = *request.net;
+            } else {
+                auto fromTyped =
+                    fromGross(request.gross, withoutBounds(request.nonTaxable), request.rates);
+                if (!fromTyped)
+                    return Failure{fromTyped.message()};
+                net = fromTyped->NETO;
+            }
+            figures = onMinimumBase(net, request.nonTaxable, input.broj_sati, fund.hours, month,
+                                    request.rates);
+        } else if (request.from == From::Net) {
+            figures = fromNet(request.net.value_or(Currency()), *limits, request.rates);
+        } else {
+            figures = fromGross(request.gross, *limits, request.rates);
+        }
+        if (!figures)
+            return Failure{figures.message()};
         SalaryResult r = recordOf(input, yearsOf(input, settings, period), fund);
         putFigures(*figures, r);
         return r;

@@ -41,16 +41,18 @@ struct GrossBasedRequest {
     enum class From { Gross, Net };
     From from = From::Gross;
     Currency gross;              // from gross: the gross typed or priced
-    std::optional<Currency> net; // from net: the net; from gross on a statutory base: the net
-                                 // typed, else the net the gross yields
-    Currency nonTaxable;         // PO, as the window shows it
+    std::optional<Currency> net; // from net: the net; from gross on the minimum base (kind 3):
+                                 // the net typed, else the net the gross yields
+    Currency nonTaxable;         // PO for a full month, as the window shows it
     ContributionRates rates;     // the month's, or those typed over them
 };
 
-// The gross-based calculation of the individual window. From gross: kind 3 on the minimum base,
-// kind 4 on the maximum base, any other kind from the gross. From net: kind 4 on the maximum
-// base, any other the gross for the net and then from that gross. The minimum net check is left
-// to the window (checkMinimumNet), which asks the operator.
+// The gross-based calculation of the individual window. The non-taxable amount and the lowest
+// base follow the hours worked as in the calculation from net, and the base stays between the
+// lowest and the highest base. From gross: kind 3 on the minimum base, any other kind from the
+// gross (kind 4 only names the calculation on the highest base). From net: the gross for the net
+// and then from that gross. The minimum net check is left to the window (checkMinimumNet), which
+// asks the operator.
 Outcome<SalaryResult> grossBasedSalary(const SalaryInput& input, const MonthParameters& month,
                                        const Settings& settings, const HourFund& fund,
                                        const CalculationPeriod& period,

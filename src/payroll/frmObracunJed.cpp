@@ -14,6 +14,8 @@
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "employees/EmployeeRecord.h"
+#include "parameters/CalculationType.h"
+#include "parameters/frmTipObracuna.h"
 #include "payroll/IndividualEmployees.h"
 #include "payroll/IndividualForm.h"
 #include "payroll/IndividualPosting.h"
@@ -45,22 +47,6 @@ Currency moneyOf(const QLineEdit* box) {
 
 double hoursOf(const QLineEdit* box) {
     return numericValue(fromQ(box->text()));
-}
-
-// The title and the numbered text of a calculation kind.
-std::pair<const char*, const char*> kindTexts(int kind) {
-    switch (kind) {
-    case 1:
-        return {"REDOVNA ZARADA", "1 - Nepuno radno vreme"};
-    case 2:
-        return {"SA OLAK{ICAMA", "2 - izmenjeni parametri"};
-    case 3:
-        return {"BOLOVANJE", "3 - preko 30 dana"};
-    case 4:
-        return {"MAKSIMALNA BRUTO", "4 - maksimalna bruto"};
-    default:
-        return {"REDOVNA ZARADA", "0 - Puno radno vreme"};
-    }
 }
 
 } // namespace
@@ -118,6 +104,7 @@ void frmObracunJed::connectCommands() {
     connect(c.cmdKnkjizi, &QPushButton::clicked, this, &frmObracunJed::cmdKnkjizi_Click);
     connect(c.cmdSviODjednom, &QPushButton::clicked, this, &frmObracunJed::cmdSviODjednom_Click);
     connect(c.cmdAkonMinus, &QPushButton::clicked, this, &frmObracunJed::cmdAkonMinus_Click);
+    connect(c.cmdTip, &QPushButton::clicked, this, &frmObracunJed::chooseKind);
     connect(c.txtNaRuke, &QLineEdit::editingFinished, this, &frmObracunJed::txtNaRuke_LostFocus);
     const auto tickAll = [this](bool on) {
         for (int i = 0; i < c_->listZ->topLevelItemCount(); ++i)
@@ -243,7 +230,8 @@ void frmObracunJed::UcitajRadnika() {
         const auto posted =
             loadPostedIndividual(*context_.PayrollDb, id, monthData_->year, monthData_->month);
         if (posted) {
-            entry_ = entryFromPosted(entry_, posted->result, posted->osnovna_neto);
+            entry_ = entryFromPosted(entry_, posted->result, posted->osnovna_neto,
+                                     monthData_->fund.hours);
             figures_ = IndividualFigures{posted->result, entry_.basicGross, posted->osnovna_neto};
             deductions_ =
                 employees::postedDeductions(*context_.PayrollDb, posted->Id_obracun, false);
@@ -273,9 +261,17 @@ bool frmObracunJed::showPosted(qint64 employeeId) {
 }
 
 void frmObracunJed::showKind(int kind) {
-    const auto [title, numbered] = kindTexts(kind);
-    c_->lblTip->setText(toQ(yuscii(title)));
-    c_->lblTipBroj->setText(toQ(yuscii(numbered)));
+    const auto captions =
+        parameters::calculationTypeCaptions(kind).value_or(*parameters::calculationTypeCaptions(0));
+    c_->lblTip->setText(toQ(captions.heading));
+    c_->lblTipBroj->setText(toQ(captions.kind));
+}
+
+void frmObracunJed::chooseKind() {
+    parameters::frmTipObracuna chooser(c_->lblTip, c_->lblTipBroj, this, entry_.input.tip_obracuna);
+    if (chooser.exec() == QDialog::Accepted)
+        entry_.input.tip_obracuna = chooser.chosenType();
+    showKind(entry_.input.tip_obracuna);
 }
 
 void frmObracunJed::showRates() {
@@ -453,6 +449,12 @@ void frmObracunJed::priceDeductions() {
                                         variableAmountAsker());
     for (const std::string& error : priced.errors)
         message(this, toQ(error), Icon::Critical);
+    if (priced.missingRate) {
+        message(this, toQ(*priced.missingRate), Icon::Critical);
+        clearCalculation();
+        showDeductions();
+        return;
+    }
     deductions_ = std::move(priced.rows);
     showDeductions();
     showPayout();
@@ -550,21 +552,25 @@ void frmObracunJed::cmdAkonMinus_Click() {
     showAdvances();
 }
 
+IndividualPosting frmObracunJed::shownPosting() const {
+    IndividualPosting posting;
+    posting.result = figures_->result;
+    posting.deductions = deductions_;
+    posting.advances = advances_;
+    posting.basicNet = moneyOf(c_->txtOsnovnaNeto);
+    posting.intoAccount = intoAccount_;
+    posting.account = account_;
+    posting.cashInHand = moneyOf(c_->txtNaRuke);
+    posting.m4Days = m4Days_;
+    return posting;
+}
+
 void frmObracunJed::cmdKnkjizi_Click() {
     if (!monthData_ || !figures_ || employeeId_ == 0)
         return;
     ui::guarded(this, "cmdKnkjizi_Click", [&] {
-        IndividualPosting posting;
-        posting.result = figures_->result;
-        posting.deductions = deductions_;
-        posting.advances = advances_;
-        posting.basicNet = moneyOf(c_->txtOsnovnaNeto);
-        posting.intoAccount = intoAccount_;
-        posting.account = account_;
-        posting.cashInHand = moneyOf(c_->txtNaRuke);
-        posting.m4Days = m4Days_;
         const auto posted = postIndividual(*context_.PayrollDb, employeeId_, monthData_->year,
-                                           monthData_->month, posting);
+                                           monthData_->month, shownPosting());
         if (!posted) {
             message(this, toQ(posted.message()), Icon::Critical);
             return;
@@ -589,9 +595,17 @@ void frmObracunJed::cmdSviODjednom_Click() {
         questions.calculateOnMinimum = [this](const MinimumNetCheck&) {
             return ask(this, toQ(belowMinimumNetQuestion()));
         };
+        questions.repriceStale = [this](const std::string& name) {
+            return ask(this, toQ(staleCalculationQuestion(name)));
+        };
+        // The employee on screen is posted with the figures the window shows.
+        std::optional<ShownPosting> shown;
+        if (figures_ && employeeId_ != 0)
+            shown = ShownPosting{employeeId_, shownPosting()};
         const auto history = this->history();
         for (const std::string& failure :
-             postAllTicked(*context_.PayrollDb, history, *monthData_, ticked, questions))
+             postAllTicked(*context_.PayrollDb, history, *monthData_, ticked, questions,
+                           shown ? &*shown : nullptr))
             message(this, toQ(failure), Icon::Critical);
         message(this, "Knjizenje je zavrseno!"_q, Icon::Information);
         UcitajRadnike();

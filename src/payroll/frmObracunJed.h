@@ -9,6 +9,7 @@
 #include "payroll/AdvanceLinks.h"
 #include "payroll/IndividualCalculation.h"
 #include "payroll/IndividualEntry.h"
+#include "payroll/IndividualPosting.h"
 #include "ui/CalculationWindow.h"
 
 class QLineEdit;
@@ -51,6 +52,8 @@ public:
     void cmdSviODjednom_Click();
     void cmdAkonMinus_Click();
     void txtNaRuke_LostFocus();
+    // The kind chooser: the kind chosen names the calculation and is the kind it runs as.
+    void chooseKind();
 
     // ui::CalculationWindow
     CalculationKind calculationKind() const override { return CalculationKind::Final; }
@@ -73,6 +76,8 @@ private:
     void overrideBasicNet();
     void askM4Days();
     void showFigures(const IndividualFigures& figures);
+    // What posting writes for the employee on screen: the figures, deductions and advances shown.
+    IndividualPosting shownPosting() const;
     void priceDeductions();
     void showDeductions();
     void showAdvances();

@@ -40,7 +40,7 @@ bool StartupFlow::bringSchemaUpToDate() {
         return true;
     message(nullptr,
             "Potrebno je uraditi update baze! Orginalna baza ce biti arhivirana u folderu "
-            "ARHIVA, na putanji orginalne baze!"_q,
+            "ARHIVA, na putanji originalne baze!"_q,
             Icon::Exclamation);
     startup::archiveAndUpgrade(templ, payroll, context_.clock);
     message(nullptr, "Zavrsen je update baze!"_q, Icon::Information);

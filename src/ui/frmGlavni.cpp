@@ -1,6 +1,7 @@
 #include "ui/frmGlavni.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMdiArea>
@@ -9,6 +10,7 @@
 #include <QMenuBar>
 #include <QPixmap>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "core/AppContext.h"
 #include "core/Text.h"
@@ -96,12 +98,14 @@ void frmGlavni::buildMenu() {
             } else if (entry.kind == MenuEntry::WindowList) {
                 mnuProzori = menu;
                 connect(menu, &QMenu::aboutToShow, this, &frmGlavni::mnuProzori_Show);
+                connect(mdiArea_, &QMdiArea::subWindowActivated, this, &frmGlavni::mnuProzori_Show);
             }
         }
         action->setObjectName(name);
         owner->addAction(action);
         commands_.insert(name, action);
     }
+    mnuProzori_Show();
     enableCommand(QStringLiteral("mnuStamp"), [this] {
         frmStampaci printers(context_, this);
         printers.exec();
@@ -129,12 +133,37 @@ QMdiSubWindow* frmGlavni::showChild(QWidget* window) {
     const QSize wanted = window->size();
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    if (sized) // the size the window gave itself, in its frame, as far as the area allows
-        sub->resize((wanted + sub->sizeHint() - window->sizeHint())
-                        .boundedTo(mdiArea_->viewport()->size()));
+    if (sized) // the size the window gave itself, in its frame
+        sub->resize(wanted + sub->sizeHint() - window->sizeHint());
+    keepInside(sub);
+    window->installEventFilter(this);
     window->show();
     mdiArea_->setActiveSubWindow(sub);
+    mnuProzori_Show();
     return sub;
+}
+
+void frmGlavni::keepInside(QMdiSubWindow* sub) const {
+    const QSize area = mdiArea_->viewport()->size();
+    sub->resize(sub->size().boundedTo(area));
+    const QPoint at(std::clamp(sub->x(), 0, area.width() - sub->width()),
+                    std::clamp(sub->y(), 0, area.height() - sub->height()));
+    sub->move(at);
+}
+
+bool frmGlavni::eventFilter(QObject* watched, QEvent* event) {
+    // A window closed from inside (its own Izlaz, Esc) takes its frame with it.
+    if (event->type() == QEvent::Close)
+        if (auto* window = qobject_cast<QWidget*>(watched))
+            if (auto* sub = qobject_cast<QMdiSubWindow*>(window->parentWidget()))
+                QMetaObject::invokeMethod(
+                    sub,
+                    [sub, window] {
+                        if (!window->isVisible())
+                            sub->close();
+                    },
+                    Qt::QueuedConnection);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void frmGlavni::setPomocneFactory(std::function<QWidget*()> factory) {
@@ -150,7 +179,13 @@ void frmGlavni::mnuPomocne_Click() {
 
 void frmGlavni::mnuProzori_Show() {
     mnuProzori->clear();
-    for (QMdiSubWindow* sub : mdiArea_->subWindowList()) {
+    mnuProzori->addAction("Kaskadno"_q, mdiArea_, &QMdiArea::cascadeSubWindows);
+    mnuProzori->addAction("Jedan do drugog"_q, mdiArea_, &QMdiArea::tileSubWindows);
+    mnuProzori->addSeparator();
+    const auto windows = mdiArea_->subWindowList();
+    if (windows.isEmpty())
+        mnuProzori->addAction("Nema otvorenih prozora"_q)->setEnabled(false);
+    for (QMdiSubWindow* sub : windows) {
         QAction* action = mnuProzori->addAction(sub->windowTitle());
         action->setCheckable(true);
         action->setChecked(sub == mdiArea_->activeSubWindow());

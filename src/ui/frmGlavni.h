@@ -51,7 +51,11 @@ private:
     void buildMenu();
     QWidget* buildHeader();
     void mnuPomocne_Click();
+    // The window list, always with the arranging commands so the menu never opens empty.
     void mnuProzori_Show();
+    // Keeps a child window inside the workspace and no larger than it.
+    void keepInside(QMdiSubWindow* sub) const;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
     AppContext& context_;
     QHash<QString, QAction*> commands_;

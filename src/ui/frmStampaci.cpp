@@ -1,5 +1,6 @@
 #include "ui/frmStampaci.h"
 
+#include <QLabel>
 #include <QListWidget>
 #include <QPrinterInfo>
 #include <QPushButton>
@@ -9,6 +10,13 @@
 #include "ui/Dialogs.h"
 
 namespace zarion::ui {
+namespace {
+
+const QString NoPrinter =
+    "Na ovom ra~unaru nije instaliran nijedan {tampa~. Izve{taj se i bez njega mo`e sa~uvati "
+    "kao PDF (dugme \"Sa~uvaj PDF\" u pregledu pre {tampe) i od{tampati sa drugog ra~unara."_q;
+
+} // namespace
 
 frmStampaci::frmStampaci(AppContext& context, QWidget* parent)
     : frmStampaci(context, QPrinterInfo::availablePrinterNames(), parent) {}
@@ -19,7 +27,7 @@ frmStampaci::frmStampaci(AppContext& context, const QStringList& printers, QWidg
     , listST(new QListWidget(this))
     , cmdZatvori(new QPushButton(QStringLiteral("Zatvori"), this)) {
     setObjectName(QStringLiteral("frmStampaci"));
-    setWindowTitle(QStringLiteral("Izbor stampaca"));
+    setWindowTitle("Izbor {tampa~a"_q);
     listST->setObjectName(QStringLiteral("listST"));
     cmdZatvori->setObjectName(QStringLiteral("cmdZatvori"));
     listST->addItems(printers);
@@ -32,6 +40,13 @@ frmStampaci::frmStampaci(AppContext& context, const QStringList& printers, QWidg
     connect(cmdZatvori, &QPushButton::clicked, this, &QDialog::accept);
 
     auto* layout = new QVBoxLayout(this);
+    if (printers.isEmpty()) {
+        auto* lblNema = new QLabel(NoPrinter, this);
+        lblNema->setObjectName(QStringLiteral("lblNema"));
+        lblNema->setWordWrap(true);
+        layout->addWidget(lblNema);
+        listST->hide();
+    }
     layout->addWidget(listST);
     layout->addWidget(cmdZatvori, 0, Qt::AlignRight);
     resize(380, 260);

@@ -80,6 +80,8 @@ TEST(CurrencyParse, ReadsTheNumericPrefix) {
         {"0", 0},
         {"-0.0", 0},
         {"922337203685477.5807", MaxRaw},
+        {"-922337203685477.5808", MinRaw},
+        {"-922337203685477.58075", MinRaw}, // the fifth decimal rounds to even, inside the range
     };
     for (const auto& c : cases)
         EXPECT_EQ(Currency::parse(c.text).raw(), c.raw) << '"' << c.text << '"';
@@ -99,6 +101,8 @@ TEST(CurrencyParse, RoundsFurtherDecimalsHalfToEven) {
 TEST(CurrencyParse, AmountsBeyondTheRangeThrow) {
     EXPECT_THROW(Currency::parse("1e15"), std::overflow_error);
     EXPECT_THROW(Currency::parse("922337203685477.5808"), std::overflow_error);
+    EXPECT_THROW(Currency::parse("-922337203685477.5809"), std::overflow_error);
+    EXPECT_THROW(Currency::parse("-922337203685477.58086"), std::overflow_error);
     EXPECT_THROW(Currency::parse("99999999999999999999999"), std::overflow_error);
     EXPECT_EQ(Currency::parse("9e14").raw(), 9'000'000'000'000'000'000);
 }
@@ -134,6 +138,13 @@ TEST(CurrencyRound, Round2HalfUpTakesHalvesAwayFromZero) {
         {"-2.345", "-2.35"},
         {"2.3449", "2.34"},
         {"0.005", "0.01"},
+        {"-0.005", "-0.01"},
+        {"-0.0049", "0"},
+        // the ends of the range: the largest rounds down, the smallest up towards zero
+        {"922337203685477.5807", "922337203685477.58"},
+        {"-922337203685477.5808", "-922337203685477.58"},
+        {"922337203685477.5750", "922337203685477.58"},
+        {"-922337203685477.5750", "-922337203685477.58"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(Currency::parse(c.amount).round2HalfUp(), Currency::parse(c.rounded)) << c.amount;
@@ -209,6 +220,17 @@ TEST(CurrencyText, ToStringWritesFourDecimals) {
     EXPECT_EQ(Currency::fromRaw(MaxRaw).toString(), "922337203685477.5807");
     for (const char* text : {"0.0001", "-99.9999", "1000000.0000", "-0.0100"})
         EXPECT_EQ(Currency::parse(text).toString(), text);
+}
+
+TEST(CurrencyText, ShortStringDropsTrailingZeros) {
+    EXPECT_EQ(Currency::parse("1234.5").toShortString(), "1234.5");
+    EXPECT_EQ(Currency::parse("100.10").toShortString(), "100.1");
+    EXPECT_EQ(Currency::fromUnits(62238).toShortString(), "62238");
+    EXPECT_EQ(Currency::fromUnits(1000000).toShortString(), "1000000");
+    EXPECT_EQ(Currency::parse("-0.05").toShortString(), "-0.05");
+    EXPECT_EQ(Currency().toShortString(), "0");
+    EXPECT_EQ(Currency::fromRaw(1).toShortString(), "0.0001");
+    EXPECT_EQ(Currency::fromRaw(MinRaw).toShortString(), "-922337203685477.5808");
 }
 
 TEST(CurrencyText, LiteralsAndDoubles) {

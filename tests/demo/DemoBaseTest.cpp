@@ -105,6 +105,29 @@ TEST(DemoBaseCreation, LeftoversOfAnInterruptedRunAreBuiltAgain) {
     EXPECT_FALSE(demo::createDemoBase(dir.path(), clock).has_value());
 }
 
+// In January the year before is made beside the current one, with its twelve months posted.
+TEST(DemoBaseCreation, InJanuaryTheYearBeforeHasItsMonthsPosted) {
+    test::TempDir dir;
+    demo::createDemoBase(dir.path(), FixedClock({{2027, 1, 12}, 8, 0, 0}));
+    const auto lastYear = db::Database::open(startup::payrollPath(dir / "kontora", 2026, 1));
+    const auto thisYear = db::Database::open(startup::payrollPath(dir / "kontora", 2027, 1));
+    for (const char* table : {"akontacija_obracuni", "obracuni"}) {
+        EXPECT_EQ(lastYear->scalar("SELECT count(DISTINCT MEsec) FROM " + std::string(table) +
+                                   " WHERE GODINA = 2026"),
+                  12)
+            << table;
+        EXPECT_EQ(thisYear->scalar("SELECT count(*) FROM " + std::string(table)), 0) << table;
+    }
+    // each year's database carries that year's rates
+    auto rates = lastYear->prepare("SELECT minimalna_osnovica FROM parametri");
+    ASSERT_TRUE(rates.step());
+    EXPECT_EQ(rates.money(0), din(51297));
+    EXPECT_EQ(thisYear->scalar("SELECT count(*) FROM radnici"), 25);
+    EXPECT_EQ(db::Database::open(startup::masterDataPath(dir / "kontora", 2026, 1))
+                  ->scalar("SELECT count(*) FROM podaci"),
+              1);
+}
+
 TEST(DemoBaseCreation, OperatorSignsInWithDemoDemo) {
     const DemoBase demo({2026, 3, 10});
     const auto reg = demo.registerDb();
@@ -162,7 +185,7 @@ TEST(DemoRates, ContributionRatesAndSettings) {
     auto settings = payroll->prepare("SELECT * FROM postavke");
     ASSERT_TRUE(settings.step());
     EXPECT_EQ(settings.integer("nacin_obracuna"), 1);
-    EXPECT_EQ(settings.integer("na_pola_meseca"), 0);
+    EXPECT_EQ(settings.integer("na_pola_meseca"), 1); // an advance and the final calculation
     EXPECT_EQ(settings.integer("solidarni_porez"), 0);
     EXPECT_EQ(settings.integer("fiksni_sati"), 0);
 

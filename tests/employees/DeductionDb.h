@@ -1,38 +1,36 @@
 #pragma once
 
 #include <cstdint>
-#include <memory>
 #include <optional>
 #include <string>
 
-#include "TempDir.h"
-#include "Templates.h"
+#include "EmployeeSeed.h"
+#include "TemplateDatabase.h"
 #include "core/Currency.h"
 #include "core/Dates.h"
 #include "core/db/Database.h"
 
 namespace zarion::test {
 
-// A fresh payroll database made from the template, with the rows the deduction and loan tests
-// stand on: employees, deductions and creditors, loans, exchange rates and posted calculations.
+// The rows the deduction and loan tests stand on, in a payroll database made from the template:
+// employees, deductions and creditors, loans, exchange rates and posted calculations.
 class DeductionDb {
 public:
+    // Its own fresh database, or the rows written into the given one.
     DeductionDb()
-        : db_(db::Database::create(dir_ / "plate.db")) {
-        db_->execScript("PRAGMA synchronous = OFF");
-        db::Transaction tx(*db_);
-        db_->execScript(schema::payrollSql());
-        tx.commit();
-    }
+        : own_(std::in_place)
+        , db_(own_->get()) {}
+    explicit DeductionDb(db::Database& db)
+        : db_(&db) {}
 
     db::Database& db() { return *db_; }
-    const std::filesystem::path& folder() const { return dir_.path(); }
+    // The folder of its own database.
+    const std::filesystem::path& folder() const { return own_->folder(); }
 
     std::int64_t employee(const std::string& surname, const std::string& name,
                           bool inactive = false, const std::string& jmbg = "0101990710011") {
-        db_->run("INSERT INTO radnici(Prezime, Ime, JMBG, nije_u_ro) VALUES (?, ?, ?, ?)", surname,
-                 name, jmbg, inactive);
-        return db_->lastInsertId();
+        return addEmployee(*db_,
+                           {.surname = surname, .name = name, .jmbg = jmbg, .inactive = inactive});
     }
 
     // Tip 0 percentage, 1 fixed, 2 variable, 3 creditor of loans.
@@ -105,8 +103,8 @@ public:
     std::int64_t count(const std::string& sql) { return db_->scalar(sql).value_or(-1); }
 
 private:
-    TempDir dir_;
-    std::unique_ptr<db::Database> db_;
+    std::optional<TemplateDatabase> own_;
+    db::Database* db_;
 };
 
 } // namespace zarion::test

@@ -1,6 +1,4 @@
 // The deduction and loan windows driven as an operator does, offscreen.
-#include "DeductionWindowsTest.h"
-
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
@@ -12,20 +10,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 
-#include "DeductionDb.h"
-#include "core/AppContext.h"
+#include "Controls.h"
+#include "DeductionCompany.h"
+#include "WindowTest.h"
 #include "employees/DeductionCommands.h"
-#include "employees/DeductionPricing.h"
-#include "employees/LoanCreditorOverview.h"
-#include "employees/LoanOverviewReports.h"
 #include "employees/frmKrediti.h"
-#include "employees/frmKrediti_po_kreditorima.h"
 #include "employees/frmObustaveKrediti.h"
-#include "employees/frmObustaveMEsec.h"
 #include "employees/frmObustaveProc.h"
 #include "employees/frmObustaveRadnik.h"
-#include "employees/frmPregledPoKreditima.h"
-#include "report/qt/Renderer.h"
 #include "ui/DialogTesting.h"
 #include "ui/Dialogs.h"
 #include "ui/frmGlavni.h"
@@ -34,52 +26,13 @@ using namespace zarion;
 using namespace zarion::employees;
 using zarion::ui::operator""_q;
 namespace dt = zarion::ui::testing;
+using zarion::testing::rowWithText;
 
-struct DeductionWindowsTest::Fixture {
-    test::DeductionDb data;
-    FixedClock clock{{{2024, 3, 14}, 10, 0, 0}};
-    AppContext context{clock};
-    std::int64_t marko = data.employee("Petrović", "Marko", false, "1203985710123");
-    std::int64_t ana = data.employee("Antić", "Ana", false, "0507990715555");
-    std::int64_t jelena = data.employee("Šćepanović", "Jelena", false, "2811992725019");
-    std::int64_t former = data.employee("Đukić", "Milan", true);
-    std::int64_t union_ = data.deduction("Sindikat metalaca", 0, 1, "205-0000000123456-78");
-    std::int64_t insurance =
-        data.deduction("Dobrovoljno osiguranje", 1, 1500, "160-0000000055000-11");
-    std::int64_t canteen = data.deduction("Kantina", 2, 2000, "170-0000000001111-22");
-    std::int64_t bank =
-        data.deduction("Banca Intesa - krediti", 3, 0, "160-0000000599900-44", "97 1100");
-
-    Fixture() {
-        context.PayrollDb = db::Database::open(data.folder() / "plate.db");
-        context.CompanyMasterDb = db::Database::create(data.folder() / "backtarlen.db");
-        context.CompanyMasterDb->execScript(schema::masterDataSql());
-        context.CompanyMasterDb->run(
-            "INSERT INTO podaci(Naziv, ADRESA, grad, PIB, maticni, ziroracun, banka) "
-            "VALUES ('Žitopromet d.o.o.', 'Karađorđeva 12', 'Šabac', '101234567', "
-            "'07654321', '205-0000000999900-11', 'Komercijalna banka')");
-        data.db().run("INSERT INTO parametri2(racun_za_isplatu, opstina) "
-                      "VALUES ('205-0000000999900-11', 'Šabac')");
-        context.BaseFolder = data.folder() / "tarlen";
-        context.DataRoot = context.BaseFolder / "kontora";
-        context.WorkYear = 2024;
-        context.CompanyId = 1;
-    }
-
+struct Fixture : test::DeductionCompany {
     std::int64_t rows(std::int64_t deduction) {
         return data.db()
             .scalar("SELECT count(*) FROM obustave_radnici WHERE id_obustava = ?", deduction)
             .value_or(-1);
-    }
-    static QTreeWidgetItem* rowWithText(QTreeWidget* list, const QString& text) {
-        const auto found = list->findItems(text, Qt::MatchExactly, 0);
-        return found.isEmpty() ? nullptr : found.front();
-    }
-    static bool shown(const QString& text) {
-        for (const auto& box : dt::shown())
-            if (box.text == text)
-                return true;
-        return false;
     }
     static int checkedRows(QTreeWidget* list, int column) {
         int checked = 0;
@@ -88,53 +41,21 @@ struct DeductionWindowsTest::Fixture {
                 list->topLevelItem(i)->data(column, Qt::CheckStateRole).toInt() == Qt::Checked;
         return checked;
     }
-    // A month of posted calculations: loans and standing deductions withheld in March 2024.
-    void postMarch() {
-        data.twoParts(true);
-        const auto loanMarko = data.loan(marko, bank,
-                                         {.startMonth = 1,
-                                          .endMonth = 12,
-                                          .iznos = 6000,
-                                          .prviDeo = 3000,
-                                          .drugiDeo = 3000,
-                                          .poziv = "11-2024"});
-        const auto loanAna = data.loan(ana, bank,
-                                       {.startMonth = 2,
-                                        .endMonth = 6,
-                                        .endYear = 2025,
-                                        .valuta = 1,
-                                        .iznos = 150,
-                                        .prviDeo = 75,
-                                        .drugiDeo = 75});
-        data.rates(117.18, 121.4, 108.9);
-        const auto unionMarko = data.participation(marko, union_, {2000, 1, 1});
-        const auto unionAna = data.participation(ana, union_, {2000, 1, 1});
-        data.db().run("UPDATE obustave_radnici SET Opis = 'član od 2019.' WHERE id_or = ?",
-                      unionAna);
-        for (int month : {2, 3}) {
-            const auto m = data.calculation(marko, 2024, month, false, 98500_din);
-            data.withheld(m, false, bank, loanMarko, 3000_din);
-            data.withheld(m, false, union_, unionMarko, 985_din);
-            const auto a = data.calculation(ana, 2024, month, false, 76200_din);
-            data.withheld(a, false, bank, loanAna, 8789_din);
-            data.withheld(a, false, union_, unionAna, 762_din);
-        }
-    }
 };
 
-DeductionWindowsTest::DeductionWindowsTest() = default;
-DeductionWindowsTest::~DeductionWindowsTest() = default;
+class DeductionWindowsTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void DeductionWindowsTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void DeductionWindowsTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
+private slots:
+    void setForAllAndRemoveFromAllRewriteTheParticipations();
+    void doubleClickTogglesOneEmployee();
+    void unsavedDeductionCannotBeSetForAll();
+    void perEmployeeWindowShowsInactiveDeductionsInRed();
+    void loanWindowSplitsTheInstalmentAndCountsTheMonths();
+    void loanWindowRefusesToDeleteAUsedLoan();
+    void ctrlIExportsTheRunningLoansOfEveryCreditor();
+    void everyCommandOpensItsWindow();
+};
 
 void DeductionWindowsTest::setForAllAndRemoveFromAllRewriteTheParticipations() {
     f_->data.participation(f_->marko, f_->union_, {2023, 5, 1}, {2023, 12, 31});
@@ -143,14 +64,14 @@ void DeductionWindowsTest::setForAllAndRemoveFromAllRewriteTheParticipations() {
     auto* employees = window.findChild<QTreeWidget*>("listRadnici");
     auto* count = window.findChild<QLabel*>("lblUkupno");
     QCOMPARE(deductions->topLevelItemCount(), 3); // the creditor of loans is not a standing one
-    deductions->setCurrentItem(Fixture::rowWithText(deductions, "Sindikat metalaca"));
+    deductions->setCurrentItem(rowWithText(deductions, "Sindikat metalaca"));
     QCOMPARE(Fixture::checkedRows(employees, 3), 1);
 
     dt::queueYes();
     QTest::mouseClick(window.findChild<QPushButton*>("cmdPostaviSvima"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Da li ste sigurni da zelite da obustavu: Sindikat metalaca "
-                           "postavite SVIM radnicima?"));
-    QVERIFY(Fixture::shown("Postvljanje obustave svim radnicima je uspesno zavr{seno!"_q));
+    QVERIFY(wasShown("Da li ste sigurni da zelite da obustavu: Sindikat metalaca "
+                     "postavite SVIM radnicima?"));
+    QVERIFY(wasShown("Postavljanje obustave svim radnicima je uspe{no zavr{eno!"_q));
     QCOMPARE(f_->rows(f_->union_), 3); // one fresh row per active employee
     QCOMPARE(f_->data.count("SELECT count(*) FROM obustave_radnici WHERE POCETAK = '2000-01-01'"),
              3);
@@ -164,7 +85,7 @@ void DeductionWindowsTest::setForAllAndRemoveFromAllRewriteTheParticipations() {
     QCOMPARE(f_->rows(f_->union_), 3);
     dt::queueYes();
     QTest::mouseClick(window.findChild<QPushButton*>("cmdUkloniSvima"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Brisanje obustave svim radnicima je uspesno zavr{seno!"_q));
+    QVERIFY(wasShown("Brisanje obustave svim radnicima je uspe{no zavr{eno!"_q));
     QCOMPARE(f_->rows(f_->union_), 0);
     QCOMPARE(count->text(), "Ukupno prikazano zaposlenih: 3"_q);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSaObustavom"), Qt::LeftButton);
@@ -175,23 +96,23 @@ void DeductionWindowsTest::doubleClickTogglesOneEmployee() {
     frmObustaveProc window(f_->context);
     auto* deductions = window.findChild<QTreeWidget*>("listObustave");
     auto* employees = window.findChild<QTreeWidget*>("listRadnici");
-    deductions->setCurrentItem(Fixture::rowWithText(deductions, "Kantina"));
-    employees->setCurrentItem(Fixture::rowWithText(employees, "Petrović Marko"));
+    deductions->setCurrentItem(rowWithText(deductions, "Kantina"));
+    employees->setCurrentItem(rowWithText(employees, "Petrović Marko"));
 
     dt::queueYes();
     window.listRadnici_DoubleClick();
-    QVERIFY(Fixture::shown("Da li ste sigurni da zelite da ukljucite obustavu: Kantina, za "
-                           "radnika: Petrović Marko"));
+    QVERIFY(wasShown("Da li ste sigurni da zelite da ukljucite obustavu: Kantina, za "
+                     "radnika: Petrović Marko"));
     QCOMPARE(f_->rows(f_->canteen), 1);
 
     dt::queueText("po dogovoru");
     QTest::mouseClick(window.findChild<QPushButton*>("cmdOpis"), Qt::LeftButton);
-    QCOMPARE(Fixture::rowWithText(employees, "Petrović Marko")->text(2), "po dogovoru"_q);
+    QCOMPARE(rowWithText(employees, "Petrović Marko")->text(2), "po dogovoru"_q);
 
     dt::queueYes();
     window.listRadnici_DoubleClick();
-    QVERIFY(Fixture::shown("Da li ste sigurni da zelite da iskljucite obustavu: Kantina, za "
-                           "radnika: Petrović Marko"));
+    QVERIFY(wasShown("Da li ste sigurni da zelite da iskljucite obustavu: Kantina, za "
+                     "radnika: Petrović Marko"));
     QCOMPARE(f_->rows(f_->canteen), 0);
 }
 
@@ -200,17 +121,17 @@ void DeductionWindowsTest::unsavedDeductionCannotBeSetForAll() {
     window.show();
     QTest::keyClick(&window, Qt::Key_F5);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdPostaviSvima"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Obustavu morate prethodno da snimite!"_q));
+    QVERIFY(wasShown("Obustavu morate prethodno da snimite!"_q));
     QCOMPARE(f_->data.count("SELECT count(*) FROM obustave_radnici"), 0);
 
     window.findChild<QLineEdit*>("txtNaziv")->setText("Solidarna pomoć");
     QTest::keyClicks(window.findChild<QLineEdit*>("txtProcenat"), "0,5");
     window.findChild<QComboBox*>("cmbTip")->setCurrentIndex(0);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Niste uneli tekuci racun!"_q)); // and "0,5" reads as 0 ...
+    QVERIFY(wasShown("Niste uneli tekuci racun!"_q)); // and "0,5" reads as 0 ...
     QTest::keyClicks(window.findChild<QLineEdit*>("txtTekuciRacun"), "325-950050");
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Niste uneli procenat ili iznos!"_q)); // ... which is refused
+    QVERIFY(wasShown("Niste uneli procenat ili iznos!"_q)); // ... which is refused
     window.findChild<QLineEdit*>("txtProcenat")->setText("0.5");
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
     auto* deductions = window.findChild<QTreeWidget*>("listObustave");
@@ -224,29 +145,28 @@ void DeductionWindowsTest::perEmployeeWindowShowsInactiveDeductionsInRed() {
     f_->data.loan(f_->marko, f_->bank, {.iznos = 4000, .prviDeo = 2000, .drugiDeo = 2000});
     frmObustaveRadnik window(f_->context);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAktiviraj"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Niste izabrali radnika!"_q));
+    QVERIFY(wasShown("Niste izabrali radnika!"_q));
 
     window.setEmployee(f_->marko);
     QCOMPARE(window.findChild<QLabel*>("lblRadnik")->text(), "Petrović Marko"_q);
     auto* standing = window.findChild<QTreeWidget*>("listObustave");
     QCOMPARE(standing->topLevelItemCount(), 3);
     const QColor red(Qt::red);
-    QVERIFY(Fixture::rowWithText(standing, "Sindikat metalaca")->foreground(0).color() != red);
-    QTreeWidgetItem* insurance = Fixture::rowWithText(standing, "Dobrovoljno osiguranje");
+    QVERIFY(rowWithText(standing, "Sindikat metalaca")->foreground(0).color() != red);
+    QTreeWidgetItem* insurance = rowWithText(standing, "Dobrovoljno osiguranje");
     QCOMPARE(insurance->foreground(0).color(), red);
 
     standing->setCurrentItem(insurance);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAktiviraj"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Obustava Dobrovoljno osiguranje za izabranog radnika je aktivirana!"));
+    QVERIFY(wasShown("Obustava Dobrovoljno osiguranje za izabranog radnika je aktivirana!"));
     QCOMPARE(f_->rows(f_->insurance), 1);
-    insurance = Fixture::rowWithText(standing, "Dobrovoljno osiguranje");
+    insurance = rowWithText(standing, "Dobrovoljno osiguranje");
     QVERIFY(insurance->foreground(0).color() != red);
     standing->setCurrentItem(insurance);
     QTest::mouseClick(window.findChild<QPushButton*>("cmdAktiviraj"), Qt::LeftButton);
-    QVERIFY(Fixture::shown("Obustava Dobrovoljno osiguranje za izabranog radnika je već aktivna!"));
+    QVERIFY(wasShown("Obustava Dobrovoljno osiguranje za izabranog radnika je već aktivna!"));
     QTest::mouseClick(window.findChild<QPushButton*>("cmdDeaktiviraj"), Qt::LeftButton);
-    QVERIFY(
-        Fixture::shown("Obustava Dobrovoljno osiguranje za izabranog radnika je deaktivirana!"));
+    QVERIFY(wasShown("Obustava Dobrovoljno osiguranje za izabranog radnika je deaktivirana!"));
     QCOMPARE(f_->rows(f_->insurance), 0);
 
     auto* loans = window.findChild<QTreeWidget*>("listKrediti");
@@ -305,15 +225,15 @@ void DeductionWindowsTest::loanWindowRefusesToDeleteAUsedLoan() {
     frmKrediti window(f_->context);
     QVERIFY(window.openLoan(used));
     QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
-    QVERIFY(Fixture::shown("Nije moguce obrisati obustavu! Vec je koriscena u obracunu!"_q));
+    QVERIFY(wasShown("Nije moguce obrisati obustavu! Vec je koriscena u obracunu!"_q));
     QCOMPARE(f_->rows(f_->bank), 2);
 
     QVERIFY(window.openLoan(unused));
     QTest::keyClick(&window, Qt::Key_Delete, Qt::ControlModifier);
-    QVERIFY(Fixture::shown("Obustava je obrisana!"_q));
+    QVERIFY(wasShown("Obustava je obrisana!"_q));
     QCOMPARE(f_->rows(f_->bank), 1);
     QVERIFY(!window.openLoan(unused));
-    QVERIFY(Fixture::shown("Greska kod pronalazenja kredita u bazi!"_q));
+    QVERIFY(wasShown("Greska kod pronalazenja kredita u bazi!"_q));
 }
 
 void DeductionWindowsTest::ctrlIExportsTheRunningLoansOfEveryCreditor() {
@@ -325,8 +245,8 @@ void DeductionWindowsTest::ctrlIExportsTheRunningLoansOfEveryCreditor() {
     QTest::keyClick(&window, Qt::Key_I, Qt::ControlModifier);
     const auto file = f_->context.BaseFolder / "IzvozExcel" / "kovrakreditori.xlsx";
     QVERIFY(std::filesystem::exists(file));
-    QVERIFY(Fixture::shown("Prefiks"_q));
-    QVERIFY(Fixture::shown("Unesite ime excel fajla!"_q));
+    QVERIFY(wasShown("Prefiks"_q));
+    QVERIFY(wasShown("Unesite ime excel fajla!"_q));
     QCOMPARE(dt::shown().back().icon, QMessageBox::Information);
     QVERIFY(dt::shown().back().text.contains("kovrakreditori"));
 }
@@ -350,72 +270,5 @@ void DeductionWindowsTest::everyCommandOpensItsWindow() {
     QCOMPARE(main.mdiArea()->subWindowList().size(), 5);
 }
 
-// Pictures of every window with a month of data, and the printed list and transfers as PDF, for
-// a person to look at: written when ZARION_SCREENSHOTS names a folder.
-void DeductionWindowsTest::screenshots() {
-    const QString folder = qEnvironmentVariable("ZARION_SCREENSHOTS");
-    if (folder.isEmpty())
-        QSKIP("ZARION_SCREENSHOTS is not set");
-    QApplication::setFont(QFont("DejaVu Sans", 10));
-    f_->postMarch();
-    auto grab = [&](QWidget& window, const char* name) {
-        window.show();
-        QApplication::processEvents();
-        QVERIFY(window.grab().save(folder + "/" + name + ".png"));
-    };
-
-    frmObustaveProc proc(f_->context);
-    auto* deductions = proc.findChild<QTreeWidget*>("listObustave");
-    deductions->setCurrentItem(Fixture::rowWithText(deductions, "Sindikat metalaca"));
-    QTest::keyClick(&proc, Qt::Key_F6);
-    grab(proc, "frmObustaveProc");
-
-    frmObustaveRadnik perEmployee(f_->context);
-    perEmployee.setEmployee(f_->ana);
-    grab(perEmployee, "frmObustaveRadnik");
-
-    frmObustaveMEsec month(f_->context);
-    db::Database& db = *f_->context.PayrollDb;
-    const auto first =
-        priceMonthDeductions(db, {f_->ana, 2024, 3, DeductionPart::First, 38100_din});
-    const auto second =
-        priceMonthDeductions(db, {f_->ana, 2024, 3, DeductionPart::Second, 38100_din});
-    month.prikazi(f_->ana, first.rows, second.rows);
-    grab(month, "frmObustaveMEsec");
-
-    frmObustaveKrediti creditors(f_->context);
-    QTest::keyClick(&creditors, Qt::Key_F6);
-    grab(creditors, "frmObustaveKrediti");
-
-    frmKrediti loan(f_->context);
-    QVERIFY(loan.openLoan(
-        db.scalar("SELECT min(id_or) FROM obustave_radnici WHERE id_obustava = ?", f_->bank)
-            .value_or(0)));
-    grab(loan, "frmKrediti");
-
-    frmKrediti_po_kreditorima byCreditor(f_->context);
-    byCreditor.setKreditor(f_->bank);
-    grab(byCreditor, "frmKrediti_po_kreditorima");
-
-    frmPregledPoKreditima overview(f_->context);
-    overview.setPeriod(2024, 3, false);
-    grab(overview, "frmPregledPoKreditima");
-
-    const OverviewPeriod march{2024, 3, false};
-    OverviewPrint print;
-    print.company = *report::readCompanyData(*f_->context.CompanyMasterDb);
-    print.place = "Šabac";
-    print.date = {2024, 4, 5};
-    print.period = march;
-    const auto totals = creditorTotals(db, march);
-    QVERIFY(report::writePdf(
-        CreditorPaymentList(print, totals.front(), creditorPayments(db, march, f_->bank)),
-        (folder + "/spisak.pdf").toStdString()));
-    QVERIFY(report::writePdf(
-        PaymentOrdersDocument(creditorPaymentOrders(loadPayer(db, *f_->context.CompanyMasterDb),
-                                                    totals, march, print.date),
-                              "NALOG ZA PRENOS"),
-        (folder + "/nalozi.pdf").toStdString()));
-}
-
 QTEST_MAIN(DeductionWindowsTest)
+#include "DeductionWindowsTest.moc"

@@ -136,12 +136,11 @@ TEST_P(EmployeeRemovalTest, RowsOfTheEmployeeKeepHimEvenAfterLeaving) {
     EXPECT_EQ(count("radnici"), 0);
 }
 
-INSTANTIATE_TEST_SUITE_P(NineTables, EmployeeRemovalTest, ::testing::ValuesIn(EmployeeDataTables));
-
-TEST_F(EmployeeRecordTest, RemovalAsksTheSystemsQuestion) {
-    EXPECT_EQ(employeeRemovalQuestion(),
-              "Da li ste sigurni da želite da obrišete izabranog radnika iz baze?");
-}
+INSTANTIATE_TEST_SUITE_P(NineTables, EmployeeRemovalTest,
+                         ::testing::Values("obracuni", "bolovanja_obracuni", "akontacija_obracuni",
+                                           "akontacija_obracuni_obrisani", "bolovanjapor",
+                                           "invalidi", "invalidi_obracuni", "obracun_ostale_zarade",
+                                           "obustave_radnici"));
 
 TEST_F(EmployeeRecordTest, OwnerFlagTurnsBothWaysAfterItsQuestion) {
     const auto id = addEmployee({.surname = "Petrović", .name = "Ana"});

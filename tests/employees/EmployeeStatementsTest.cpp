@@ -62,8 +62,8 @@ TEST_F(EmployeeStatementsTest, MonthsAddSalaryAndCompensationWithinThePeriod) {
 TEST_F(EmployeeStatementsTest, CountSentenceFollowsTheNumber) {
     const std::string opening = "U navedenom periodu zaposleni je ostvario pravo na ukupno ";
     EXPECT_EQ(incomeCountSentence(1), opening + "1 lični dohodak.");
-    EXPECT_EQ(incomeCountSentence(2), opening + "2 lična dohodka.");
-    EXPECT_EQ(incomeCountSentence(4), opening + "4 lična dohodka.");
+    EXPECT_EQ(incomeCountSentence(2), opening + "2 lična dohotka.");
+    EXPECT_EQ(incomeCountSentence(4), opening + "4 lična dohotka.");
     EXPECT_EQ(incomeCountSentence(5), opening + "5 ličnih dohodaka.");
     EXPECT_EQ(incomeCountSentence(12), opening + "12 ličnih dohodaka.");
 }

@@ -1,5 +1,5 @@
 // Drives the employee register and its code lists from the keyboard, as an operator does.
-#include "FrmZaposleniTest.h"
+#include "employees/frmZaposleni.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -16,67 +16,25 @@
 #include <QtTest>
 
 #include "Controls.h"
-#include "TempDir.h"
-#include "Templates.h"
+#include "RegisterCompany.h"
 #include "Typing.h"
-#include "core/AppContext.h"
+#include "WindowTest.h"
 #include "employees/EmployeeListModel.h"
 #include "employees/EmployeeRecord.h"
 #include "employees/EmployeesCommands.h"
 #include "employees/frmBanke.h"
-#include "employees/frmIzvZaposleni.h"
 #include "employees/frmRJ.h"
 #include "employees/frmTraziZaposlenog.h"
-#include "employees/frmZanimanje.h"
-#include "employees/frmZaposleni.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
 using namespace zarion;
 namespace dt = zarion::ui::testing;
 
-struct FrmZaposleniTest::Fixture {
-    test::TempDir base;
-    FixedClock clock{{{2026, 3, 16}, 9, 0, 0}};
-    AppContext context{clock};
-    std::int64_t production = 0;
-    std::int64_t office = 0;
-    std::int64_t bank = 0;
+struct Fixture : test::RegisterCompany {
     std::unique_ptr<employees::frmZaposleni> window;
 
-    Fixture() {
-        context.DataRoot = base / "kontora";
-        context.BaseFolder = base.path();
-        context.WorkYear = 2026;
-        context.CompanyId = 1;
-        std::filesystem::create_directories(context.companyFolder());
-        context.PayrollDb = db::Database::create(context.companyFolder() / "plate.db");
-        db().execScript("PRAGMA synchronous = OFF");
-        db::Transaction tx(db());
-        db().execScript(schema::payrollSql());
-        db().execScript(schema::municipalitiesSql());
-        db().run("INSERT INTO radne_jedinice(Naziv) VALUES ('Proizvodnja')");
-        production = db().lastInsertId();
-        db().run("INSERT INTO radne_jedinice(Naziv) VALUES ('Uprava')");
-        office = db().lastInsertId();
-        db().run("INSERT INTO banke(banka, tekuci_Racun) VALUES ('Banka Intesa', '160-1')");
-        bank = db().lastInsertId();
-        add("Šćepanović", "Ana", production, 0, false, false);
-        add("Ilić", "Đorđe", production, 1, false, false);
-        add("Marić", "Šime", office, 0, false, true);
-        add("Lukić", "Ivan", office, 0, true, false);
-        tx.commit();
-    }
-
-    db::Database& db() { return *context.PayrollDb; }
-    std::int64_t add(const char* surname, const char* name, std::int64_t unit, int type,
-                     bool inactive, bool owner) {
-        db().run("INSERT INTO radnici(Prezime, Ime, id_rj, ID_BAnka, tip_obracuna, nije_u_ro, "
-                 "vlasnik) VALUES (?, ?, ?, ?, ?, ?, ?)",
-                 surname, name, unit, bank, type, inactive, owner);
-        return db().lastInsertId();
-    }
-    std::int64_t count(const char* sql) { return db().scalar(sql).value_or(-1); }
+    db::Database& db() { return payroll(); }
 
     employees::frmZaposleni& open() {
         window = std::make_unique<employees::frmZaposleni>(context);
@@ -111,27 +69,26 @@ struct FrmZaposleniTest::Fixture {
         line->selectAll();
         zarion::testing::typeText(line, text);
     }
-    std::vector<QString> shownTexts() {
-        std::vector<QString> texts;
-        for (const auto& box : dt::shown())
-            texts.push_back(box.text);
-        return texts;
-    }
 };
 
-FrmZaposleniTest::FrmZaposleniTest() = default;
-FrmZaposleniTest::~FrmZaposleniTest() = default;
+class FrmZaposleniTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void FrmZaposleniTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void FrmZaposleniTest::cleanup() {
-    f_.reset();
-    dt::clear();
-}
+private slots:
+    void f5FillSaveShowsTheNewRow();
+    void blankNameIsRefusedAndNothingWritten();
+    void f6ChangesTheSelectedEmployee();
+    void f9IsRefusedWhileADeductionRowExists();
+    void filtersChangeTheFooterCount();
+    void ownersAreBlueAndCtrlPTurnsTheFlag();
+    void ctrlOWritesTheMunicipalityIntoEveryEmployee();
+    void ctrlTTakesAnEmployeeOverIntoThePanel();
+    void escClosesThePanelThenTheWindow();
+    void unitAndBankInUseAreNotRemoved();
+    void searchPutsTheChosenNumberIntoTheBox();
+    void menuCommandsOpenTheWindows();
+    void deductionsButtonOpensTheEmployeesDeductions();
+};
 
 void FrmZaposleniTest::f5FillSaveShowsTheNewRow() {
     f_->open();
@@ -177,7 +134,7 @@ void FrmZaposleniTest::blankNameIsRefusedAndNothingWritten() {
     f_->type("txtPrezime", "Đurić");
     f_->type("txtIme", "   ");
     QTest::mouseClick(f_->child<QPushButton>("cmdSnimi"), Qt::LeftButton);
-    QCOMPARE(f_->shownTexts(), std::vector<QString>{"Ime je obavezan podatak!"});
+    QCOMPARE(shownTexts(), QStringList{"Ime je obavezan podatak!"});
     QCOMPARE(dt::shown().front().icon, QMessageBox::Warning);
     QVERIFY(f_->panelShown());
     QCOMPARE(QApplication::focusWidget(), f_->child<QLineEdit>("txtIme"));
@@ -212,7 +169,7 @@ void FrmZaposleniTest::f9IsRefusedWhileADeductionRowExists() {
                  kept);
     f_->selectEmployee(kept);
     f_->key(Qt::Key_F9);
-    QCOMPARE(f_->shownTexts(), std::vector<QString>{"Postoje podaci za izabranog radnika!"});
+    QCOMPARE(shownTexts(), QStringList{"Postoje podaci za izabranog radnika!"});
     QCOMPARE(f_->count("SELECT count(*) FROM radnici"), 4);
     QCOMPARE(f_->footer(), QString("Uk.prikazano: 3"));
 
@@ -223,7 +180,7 @@ void FrmZaposleniTest::f9IsRefusedWhileADeductionRowExists() {
     QCOMPARE(f_->count("SELECT count(*) FROM radnici"), 4);
     dt::queueYes();
     f_->key(Qt::Key_Delete);
-    QCOMPARE(f_->shownTexts().back(),
+    QCOMPARE(shownTexts().back(),
              QString("Da li ste sigurni da želite da obrišete izabranog radnika iz baze?"));
     QCOMPARE(f_->count("SELECT count(*) FROM radnici"), 3);
     QCOMPARE(f_->footer(), QString("Uk.prikazano: 2"));
@@ -260,9 +217,8 @@ void FrmZaposleniTest::ownersAreBlueAndCtrlPTurnsTheFlag() {
     f_->selectEmployee(id);
     dt::queueYes();
     f_->key(Qt::Key_P, Qt::ControlModifier);
-    QCOMPARE(f_->shownTexts(),
-             std::vector<QString>{"Da li ste sigurni da zelite da da zaposlenom Šćepanović Ana "
-                                  "promenite status u VLASNIK/PREDUZETNIK?"});
+    QCOMPARE(shownTexts(), QStringList{"Da li ste sigurni da zelite da da zaposlenom Šćepanović "
+                                       "Ana promenite status u VLASNIK/PREDUZETNIK?"});
     QVERIFY(employees::loadEmployee(f_->db(), id)->vlasnik);
     QVERIFY(f_->model().index(0, 0).data(Qt::ForegroundRole).isValid());
 }
@@ -275,7 +231,7 @@ void FrmZaposleniTest::ctrlOWritesTheMunicipalityIntoEveryEmployee() {
     QCOMPARE(f_->count("SELECT count(*) FROM radnici WHERE sifra_opstine = 16"), 0);
     dt::queueNumber(16_din);
     f_->key(Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(f_->shownTexts().back(), QString("Unesite sifru opstine"));
+    QCOMPARE(shownTexts().back(), QString("Unesite sifru opstine"));
     QCOMPARE(f_->count("SELECT count(*) FROM radnici WHERE sifra_opstine = 16"), 4);
 }
 
@@ -295,7 +251,7 @@ void FrmZaposleniTest::ctrlTTakesAnEmployeeOverIntoThePanel() {
     f_->key(Qt::Key_F5);
     dt::queueNumber(5_din);
     f_->key(Qt::Key_T, Qt::ControlModifier);
-    QCOMPARE(f_->shownTexts().back(), QString("Nije pronadjen zaposleni sa MBR: 5"));
+    QCOMPARE(shownTexts().back(), QString("Nije pronadjen zaposleni sa MBR: 5"));
     dt::queueNumber(17_din);
     f_->key(Qt::Key_T, Qt::ControlModifier);
     QCOMPARE(f_->child<QLineEdit>("txtPrezime")->text(), QString("Đurić"));
@@ -329,9 +285,8 @@ void FrmZaposleniTest::unitAndBankInUseAreNotRemoved() {
     auto* unitList = units.findChild<QTreeWidget*>("listRJ");
     unitList->setCurrentItem(unitList->topLevelItem(0));
     QTest::keyClick(unitList, Qt::Key_F9);
-    QCOMPARE(f_->shownTexts(),
-             std::vector<QString>{"Nije moguce izbrisati izabrani radnu jedinicu: " +
-                                  QString::number(f_->production) + " - Proizvodnja"});
+    QCOMPARE(shownTexts(), QStringList{"Nije moguce izbrisati izabrani radnu jedinicu: " +
+                                       QString::number(f_->production) + " - Proizvodnja"});
     QCOMPARE(unitList->topLevelItemCount(), 2);
 
     dt::clear();
@@ -340,18 +295,18 @@ void FrmZaposleniTest::unitAndBankInUseAreNotRemoved() {
     auto* bankList = banks.findChild<QTreeWidget*>("listBanke");
     QCOMPARE(bankList->headerItem()->text(1), QString("Tekući račun"));
     QTest::keyClick(bankList, Qt::Key_Delete);
-    QCOMPARE(f_->shownTexts(), std::vector<QString>{"Ne mozete obrisati izabranu banku!"});
+    QCOMPARE(shownTexts(), QStringList{"Ne mozete obrisati izabranu banku!"});
     QTest::keyClick(bankList, Qt::Key_F5);
     QTest::keyClicks(banks.findChild<QLineEdit*>("txtBanka"), "Erste");
     QTest::mouseClick(banks.findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
-    QCOMPARE(f_->shownTexts().back(), QString("Niste uneli naziv tekuci racun!"));
+    QCOMPARE(shownTexts().back(), QString("Niste uneli naziv tekuci racun!"));
     QTest::keyClicks(banks.findChild<QLineEdit*>("txtTekuciRacun"), "340-1");
     QTest::mouseClick(banks.findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
     QCOMPARE(bankList->topLevelItemCount(), 2);
     QCOMPARE(bankList->currentItem()->text(0), QString("Erste"));
     dt::queueYes();
     QTest::keyClick(bankList, Qt::Key_F9);
-    QCOMPARE(f_->shownTexts().back(), QString("Brisanje je zavrseno!"));
+    QCOMPARE(shownTexts().back(), QString("Brisanje je zavrseno!"));
     QCOMPARE(bankList->topLevelItemCount(), 1);
 }
 
@@ -414,46 +369,5 @@ void FrmZaposleniTest::deductionsButtonOpensTheEmployeesDeductions() {
     QCOMPARE(deductions->findChild<QLabel*>("lblRadnik")->text(), QString("Ilić Đorđe"));
 }
 
-// Pictures of the register's windows for a person to look at: written when ZARION_SCREENSHOTS
-// names a folder.
-void FrmZaposleniTest::screenshots() {
-    const QString folder = qEnvironmentVariable("ZARION_SCREENSHOTS");
-    if (folder.isEmpty())
-        QSKIP("ZARION_SCREENSHOTS is not set");
-    QApplication::setFont(QFont("DejaVu Sans", 10));
-    auto grab = [&](QWidget& window, const char* name) {
-        window.show();
-        QApplication::processEvents();
-        QVERIFY(window.grab().save(folder + "/" + name + ".png"));
-    };
-    f_->db().run("INSERT INTO zanimanje(SIFRA, Zanimanje) VALUES ('2411.01', 'Knjigovođa')");
-    const std::int64_t ana = f_->count("SELECT id_radnik FROM radnici WHERE Ime = 'Ana'");
-    f_->db().run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, broj_sati, BRUTO, "
-                 "porez_na_zaradu, Doprinosi_PIO, Doprinosi_PIO_F, NETO) "
-                 "VALUES (?, 1, 2026, 168, ?, ?, ?, ?, ?)",
-                 ana, 100000_din, 8000_din, 14000_din, 10000_din, 70850_din);
-
-    grab(f_->open(), "frmZaposleni");
-    f_->child<QCheckBox>("chkNeaktivni")->setChecked(true);
-    grab(*f_->window, "frmZaposleni-neaktivni");
-    f_->selectEmployee(ana);
-    f_->key(Qt::Key_F6);
-    grab(*f_->window, "frmZaposleni-panel");
-    f_->key(Qt::Key_Escape);
-
-    employees::frmZanimanje occupation(f_->db(), ana);
-    grab(occupation, "frmZanimanje");
-    employees::frmRJ units(f_->context);
-    grab(units, "frmRJ");
-    employees::frmBanke banks(f_->context);
-    grab(banks, "frmBanke");
-    employees::frmTraziZaposlenog search(f_->db());
-    zarion::testing::typeText(search.findChild<QLineEdit*>("txtTrazi"), "i");
-    grab(search, "frmTraziZaposlenog");
-    employees::frmIzvZaposleni statements(f_->context);
-    statements.findChild<QLineEdit*>("txtID_Radnik")->setText(QString::number(ana));
-    QTest::mouseClick(statements.findChild<QPushButton*>("cmdPrikazi"), Qt::LeftButton);
-    grab(statements, "frmIzvZaposleni");
-}
-
 QTEST_MAIN(FrmZaposleniTest)
+#include "FrmZaposleniTest.moc"

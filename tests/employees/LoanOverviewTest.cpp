@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "DeductionDb.h"
+#include "Templates.h"
 #include "employees/LoanChamberFile.h"
 #include "employees/LoanCreditorOverview.h"
 #include "employees/LoanOverviewReports.h"
@@ -55,8 +56,8 @@ TEST_F(LoanOverviewTest, CreditorsCarryTheTotalsOfThePartChosen) {
     const auto firstPart = creditorTotals(data.db(), {2024, 3, true});
     ASSERT_EQ(firstPart.size(), 1u);
     EXPECT_EQ(firstPart[0].total, 1500_din);
-    EXPECT_EQ(paymentHeading({2024, 3, true}), "Isplata: 03/2024 - 1 -PRVI DEO");
-    EXPECT_EQ(paymentHeading(march), "Isplata: 03/2024 - 0 -KONAčNA");
+    EXPECT_EQ(paymentHeading({2024, 3, true}), "Isplata: 03/2024 - 1 - PRVI DEO");
+    EXPECT_EQ(paymentHeading(march), "Isplata: 03/2024 - 0 - KONAČNA");
 }
 
 TEST_F(LoanOverviewTest, LoanRowsShowPeriodValueAndWhatRemains) {
@@ -125,7 +126,7 @@ TEST_F(LoanOverviewTest, PrintedListsNameTheirColumnsTotalAndClosingRequest) {
         allTexts(CreditorPaymentList(print, totals[0], creditorPayments(data.db(), march, bank)));
     for (const char* expected :
          {"Spisak uplaćenih obaveza po kreditima|", "Banka Intesa - 160-5500-11|",
-          "Isplata: 03/2024 - 0 -KONAčNA|", "IZNOS RATE|", "Period za otplatu|",
+          "Isplata: 03/2024 - 0 - KONAČNA|", "IZNOS RATE|", "Period za otplatu|",
           "Uk.vred.|kredita|", "Preostalo|za uplatu|", "1.|Antić Ana|1,500.00|", "UKUPNO|4,000.00|",
           "Šabac, 05.04.2024|", "Obračunao:|", "Šef računovodstva:|", "Direktor:|",
           "Molimo Vas da sve nepravilnosti u pogledu spiska dostavite u roku od 15 dana radi "

@@ -1,11 +1,10 @@
 // The transfer form "NALOG ZA PRENOS" drawn, written to PDF and read back.
-#include "PaymentOrderFormTest.h"
+#include "employees/PaymentOrderForm.h"
 
 #include <QtTest>
 
 #include "TempDir.h"
 #include "ToolOutput.h"
-#include "employees/PaymentOrderForm.h"
 #include "report/qt/Renderer.h"
 
 using namespace zarion;
@@ -37,6 +36,14 @@ std::string pdfText(const report::Document& document, const test::TempDir& dir) 
 }
 
 } // namespace
+
+class PaymentOrderFormTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void printedOrderShowsAmountAccountsAndPurpose();
+    void longTextsWrapInsideTheirBoxes();
+};
 
 void PaymentOrderFormTest::printedOrderShowsAmountAccountsAndPurpose() {
     test::TempDir dir;
@@ -90,3 +97,4 @@ void PaymentOrderFormTest::longTextsWrapInsideTheirBoxes() {
 }
 
 QTEST_MAIN(PaymentOrderFormTest)
+#include "PaymentOrderFormTest.moc"

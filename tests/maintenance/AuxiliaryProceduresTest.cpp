@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PayrollRows.h"
-#include "TempDir.h"
-#include "core/startup/DatabaseFiles.h"
+#include "TemplateDatabase.h"
 
 using namespace zarion;
 
@@ -12,8 +11,7 @@ namespace {
 
 class FinalToAdvance : public ::testing::Test {
 protected:
-    test::TempDir dir;
-    std::unique_ptr<db::Database> db = startup::createPayrollTemplate(dir / "plate.db");
+    test::TemplateDatabase db;
     test::PayrollRows rows{*db};
 
     std::int64_t petrovic = rows.employee("Petrović");
@@ -150,8 +148,7 @@ TEST_F(FinalToAdvance, AFailureHalfWayLeavesTheDatabaseAsItWas) {
 }
 
 TEST(OrphanCalculations, RowsWithoutAnEmployeeGoWithTheirDeductionRows) {
-    test::TempDir dir;
-    auto db = startup::createPayrollTemplate(dir / "plate.db");
+    test::TemplateDatabase db;
     test::PayrollRows rows(*db);
     const auto employee = rows.employee("Petrović");
     const auto kept = rows.finalCalc(employee, 2024, 3, 50000_din);

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PayrollRows.h"
-#include "TempDir.h"
-#include "core/startup/DatabaseFiles.h"
+#include "TemplateDatabase.h"
 
 using namespace zarion;
 
@@ -24,8 +23,7 @@ protected:
         return rows.count("SELECT count(*) FROM obracun_obustava WHERE AKONTACIJA = ?", ofAdvance);
     }
 
-    test::TempDir dir;
-    std::unique_ptr<db::Database> db = startup::createPayrollTemplate(dir / "plate.db");
+    test::TemplateDatabase db;
     test::PayrollRows rows{*db};
     std::int64_t employee = rows.employee("Petrović");
     std::int64_t advance = rows.advanceCalc(employee, 2024, 3, 20000_din);

@@ -3,8 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "PayrollRows.h"
-#include "TempDir.h"
-#include "core/startup/DatabaseFiles.h"
+#include "TemplateDatabase.h"
 
 using namespace zarion;
 
@@ -44,8 +43,7 @@ protected:
         return st.step() ? st.text(0) : "?";
     }
 
-    test::TempDir dir;
-    std::unique_ptr<db::Database> db = startup::createPayrollTemplate(dir / "plate.db");
+    test::TemplateDatabase db;
     test::PayrollRows rows{*db};
 };
 

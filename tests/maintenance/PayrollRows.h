@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "EmployeeSeed.h"
 #include "core/Currency.h"
 #include "core/db/Database.h"
 
@@ -16,8 +17,7 @@ public:
 
     std::int64_t employee(const std::string& surname, const std::string& name = "Marko",
                           const std::string& jmbg = "") {
-        db_.run("INSERT INTO radnici(Prezime, Ime, JMBG) VALUES (?, ?, ?)", surname, name, jmbg);
-        return db_.lastInsertId();
+        return addEmployee(db_, {.surname = surname, .name = name, .jmbg = jmbg});
     }
     // A final calculation (obracuni) or an advance (akontacija_obracuni) with its net.
     std::int64_t calculation(bool advance, std::int64_t employee, int year, int month,

@@ -1,7 +1,5 @@
 // The auxiliary procedures as the operator reaches them: the access code, the window's commands
 // and the two commands that act on the month (health-fund sheet, deleting one calculation).
-#include "PomocneTest.h"
-
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -11,9 +9,9 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "CompanyFixture.h"
 #include "PayrollRows.h"
-#include "TempDir.h"
-#include "core/AppContext.h"
+#include "WindowTest.h"
 #include "core/startup/DatabaseFiles.h"
 #include "core/startup/Paths.h"
 #include "maintenance/MaintenanceCommands.h"
@@ -29,7 +27,7 @@ namespace dt = zarion::ui::testing;
 
 namespace {
 
-// A calculation window as the later calculation windows present themselves to the pop-up menu.
+// A calculation window as the calculation windows present themselves to the pop-up menu.
 class FakeCalculation : public QWidget, public ui::CalculationWindow {
 public:
     CalculationKind calculationKind() const override {
@@ -49,27 +47,18 @@ public:
 
 } // namespace
 
-struct PomocneTest::Fixture {
-    test::TempDir dir;
-    FixedClock clock{{{2024, 4, 10}, 8, 0, 0}};
-    AppContext context{clock};
+struct Fixture : test::CompanyFixture {
     std::unique_ptr<ui::frmGlavni> window;
-    std::unique_ptr<test::PayrollRows> rows;
+    test::PayrollRows rows{payroll()};
 
-    Fixture() {
-        context.DataRoot = dir / "kontora";
-        context.WorkYear = 2024;
-        context.CompanyId = 1;
-        context.PayrollDb = startup::createPayrollTemplate(payrollPath(2024));
-        rows = std::make_unique<test::PayrollRows>(*context.PayrollDb);
+    Fixture()
+        : CompanyFixture({{2024, 4, 10}, 8, 0, 0}) {
         window = std::make_unique<ui::frmGlavni>(context);
         registerMaintenanceCommands(*window, context);
     }
 
-    fs::path payrollPath(int year) const {
-        return startup::payrollPath(context.DataRoot, year, context.CompanyId);
-    }
-    db::Database& db() { return *context.PayrollDb; }
+    fs::path payrollPath(int year) const { return context.payrollPath(year); }
+    db::Database& db() { return payroll(); }
 
     ui::frmPomocne* openPomocne() {
         dt::queueNumber(Currency::fromUnits(ui::frmGlavni::PomocneAccessCode));
@@ -83,27 +72,21 @@ struct PomocneTest::Fixture {
         QVERIFY2(cmd, button);
         QTest::mouseClick(cmd, Qt::LeftButton);
     }
-    QStringList shownTexts() const {
-        QStringList texts;
-        for (const auto& box : dt::shown())
-            texts << box.text;
-        return texts;
-    }
 };
 
-PomocneTest::PomocneTest() = default;
-PomocneTest::~PomocneTest() = default;
+class PomocneTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void PomocneTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void PomocneTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
+private slots:
+    void onlyTheAccessCodeOpensTheWindow();
+    void boxSwitchesCalculationWithoutDeductions();
+    void finalToAdvanceForTheMonthAndForOneEmployee();
+    void orphanCalculationsAreRemoved();
+    void takingOverIsRefusedThenCopiesAndEndsTheProgram();
+    void schemaMergeOpensOnTheTwoChosenDatabases();
+    void deletingOneCalculationActsOnTheActiveCalculationWindow();
+    void healthFundReportAsksTheMonthAndFillsTheSheet();
+};
 
 void PomocneTest::onlyTheAccessCodeOpensTheWindow() {
     dt::queueNumber(Currency::fromUnits(7268));
@@ -116,7 +99,7 @@ void PomocneTest::onlyTheAccessCodeOpensTheWindow() {
     QCOMPARE(f_->window->mdiArea()->currentSubWindow()->widget(), pomocne);
     for (const char* name : {"cmdUvozBaze", "CmdKonUA", "cmdKonUAv", "Ob", "cmdBaze"})
         QVERIFY2(pomocne->findChild<QPushButton*>(name), name);
-    QCOMPARE(f_->shownTexts(), QStringList({"Unesite šifru!", "Unesite šifru!"}));
+    QCOMPARE(shownTexts(), QStringList({"Unesite šifru!", "Unesite šifru!"}));
 }
 
 void PomocneTest::boxSwitchesCalculationWithoutDeductions() {
@@ -130,7 +113,7 @@ void PomocneTest::boxSwitchesCalculationWithoutDeductions() {
 }
 
 void PomocneTest::finalToAdvanceForTheMonthAndForOneEmployee() {
-    auto& rows = *f_->rows;
+    auto& rows = f_->rows;
     const auto petrovic = rows.employee("Petrović");
     const auto saric = rows.employee("Šarić");
     const auto finalP = rows.finalCalc(petrovic, 2024, 3, 50000_din);
@@ -148,7 +131,7 @@ void PomocneTest::finalToAdvanceForTheMonthAndForOneEmployee() {
     QCOMPARE(rows.count("SELECT count(*) FROM obracuni"), 2);
     QCOMPARE(rows.count("SELECT count(*) FROM akontacija_obracuni WHERE ID_RADNIK = ?", saric), 1);
     QCOMPARE(rows.count("SELECT count(*) FROM obracun_obustava WHERE AKONTACIJA = 1"), 1);
-    QCOMPARE(f_->shownTexts().last(), QStringLiteral("Gotovo!"));
+    QCOMPARE(shownTexts().last(), QStringLiteral("Gotovo!"));
 
     // The whole month, finals removed: Šarić's advance is set aside for the new one.
     dt::clear();
@@ -156,8 +139,8 @@ void PomocneTest::finalToAdvanceForTheMonthAndForOneEmployee() {
     dt::queueNumber(2024_din);
     dt::queueNumber(3_din);
     f_->click("CmdKonUA");
-    QCOMPARE(f_->shownTexts(),
-             QStringList({"Da li želite brisanje konačnog posle prebacicanja u avansni?",
+    QCOMPARE(shownTexts(),
+             QStringList({"Da li želite brisanje konačnog posle prebacivanja u avansni?",
                           "Unesite godinu!", "Unesite mesec!", "Gotovo!"}));
     QCOMPARE(rows.count("SELECT count(*) FROM obracuni"), 0);
     QCOMPARE(rows.count("SELECT count(*) FROM akontacija_obracuni"), 2);
@@ -172,17 +155,17 @@ void PomocneTest::finalToAdvanceForTheMonthAndForOneEmployee() {
     dt::queueCancel();
     f_->click("CmdKonUA");
     QCOMPARE(rows.snapshot(), before);
-    QCOMPARE(f_->shownTexts().size(), 3);
+    QCOMPARE(shownTexts().size(), 3);
 }
 
 void PomocneTest::orphanCalculationsAreRemoved() {
-    auto& rows = *f_->rows;
+    auto& rows = f_->rows;
     rows.finalCalc(0, 2024, 3, 1000_din);
     rows.finalCalc(rows.employee("Petrović"), 2024, 3, 50000_din);
     f_->openPomocne();
     f_->click("Ob");
     QCOMPARE(rows.count("SELECT count(*) FROM obracuni"), 1);
-    QCOMPARE(f_->shownTexts().last(), QStringLiteral("Gotovo!"));
+    QCOMPARE(shownTexts().last(), QStringLiteral("Gotovo!"));
 }
 
 void PomocneTest::takingOverIsRefusedThenCopiesAndEndsTheProgram() {
@@ -193,17 +176,17 @@ void PomocneTest::takingOverIsRefusedThenCopiesAndEndsTheProgram() {
     QVERIFY(QTest::qWaitForWindowExposed(f_->window.get()));
     f_->openPomocne();
 
-    f_->rows->employee("Petrović");
+    f_->rows.employee("Petrović");
     f_->click("cmdUvozBaze");
-    QCOMPARE(f_->shownTexts().last(),
+    QCOMPARE(shownTexts().last(),
              QStringLiteral("Baza u tekućoj godini nije prazna! Ne može se uraditi uvoz!"));
     QCOMPARE(dt::shown().back().icon, QMessageBox::Warning);
-    QTest::qWait(20);
+    QCoreApplication::processEvents(); // a queued close would be carried out here
     QVERIFY(f_->window->isVisible());
 
     f_->db().run("DELETE FROM radnici");
     f_->click("cmdUvozBaze");
-    QCOMPARE(f_->shownTexts().last(),
+    QCOMPARE(shownTexts().last(),
              QStringLiteral("Baza je kopirana. Program će biti ugašen, pokrenite ga ponovo!"));
     QCOMPARE(f_->db().scalar("SELECT count(*) FROM radnici WHERE Prezime = ?", "Đorđević"), 1);
     QTRY_VERIFY(!f_->window->isVisible());
@@ -232,7 +215,7 @@ void PomocneTest::schemaMergeOpensOnTheTwoChosenDatabases() {
 }
 
 void PomocneTest::deletingOneCalculationActsOnTheActiveCalculationWindow() {
-    auto& rows = *f_->rows;
+    auto& rows = f_->rows;
     const auto petrovic = rows.employee("Petrović");
     const auto advance = rows.advanceCalc(petrovic, 2024, 3, 20000_din);
     const auto finalCalc = rows.finalCalc(petrovic, 2024, 3, 50000_din);
@@ -256,7 +239,7 @@ void PomocneTest::deletingOneCalculationActsOnTheActiveCalculationWindow() {
     calculation->employee = std::make_pair(qint64{petrovic}, QStringLiteral("Petrović Marko"));
     dt::queueNo();
     mnuOO->trigger();
-    QCOMPARE(f_->shownTexts(),
+    QCOMPARE(shownTexts(),
              QStringList({"Da li ste sigurni da zelite da obrisete obracun za radnika: Petrović "
                           "Marko za mesec: 3/2024"}));
     QCOMPARE(rows.count("SELECT count(*) FROM akontacija_obracuni"), 1);
@@ -264,7 +247,7 @@ void PomocneTest::deletingOneCalculationActsOnTheActiveCalculationWindow() {
     dt::clear();
     dt::queueYes();
     mnuOO->trigger();
-    QCOMPARE(f_->shownTexts().last(), QStringLiteral("Brisanje je zavrseno!"));
+    QCOMPARE(shownTexts().last(), QStringLiteral("Brisanje je zavrseno!"));
     QCOMPARE(rows.count("SELECT count(*) FROM akontacija_obracuni"), 0);
     QCOMPARE(rows.count("SELECT count(*) FROM obracuni"), 1);
     QCOMPARE(rows.count("SELECT count(*) FROM obracun_obustava WHERE AKONTACIJA = 0"), 1);
@@ -275,13 +258,13 @@ void PomocneTest::deletingOneCalculationActsOnTheActiveCalculationWindow() {
     dt::clear();
     dt::queueYes();
     mnuOO->trigger();
-    QCOMPARE(f_->shownTexts().last(), QStringLiteral("Greska kod pronalazenja obracuna u bazi!"));
+    QCOMPARE(shownTexts().last(), QStringLiteral("Greska kod pronalazenja obracuna u bazi!"));
     QCOMPARE(dt::shown().back().icon, QMessageBox::Critical);
     QCOMPARE(calculation->reloaded, 1);
 }
 
 void PomocneTest::healthFundReportAsksTheMonthAndFillsTheSheet() {
-    auto& rows = *f_->rows;
+    auto& rows = f_->rows;
     rows.finalCalc(rows.employee("Petrović", "Marko", "0101990710123"), 2024, 3, 44080_din);
     f_->db().run("INSERT INTO izvestaj(JMBG, Prezime, Ime) VALUES ('0101990710123', 'Petrović',"
                  " 'Marko')");
@@ -290,14 +273,15 @@ void PomocneTest::healthFundReportAsksTheMonthAndFillsTheSheet() {
 
     dt::queueCancel();
     mnuIRZZO->trigger();
-    QCOMPARE(f_->shownTexts(), QStringList({"Unesite godinu"}));
+    QCOMPARE(shownTexts(), QStringList({"Unesite godinu"}));
 
     dt::clear();
     dt::queueNumber(2024_din);
     dt::queueNumber(3_din);
     mnuIRZZO->trigger();
-    QCOMPARE(f_->shownTexts(), QStringList({"Unesite godinu", "Unesite mesec", "Gotovo!"}));
+    QCOMPARE(shownTexts(), QStringList({"Unesite godinu", "Unesite mesec", "Gotovo!"}));
     QCOMPARE(rows.count("SELECT \"45\" FROM izvestaj"), 44080);
 }
 
 QTEST_MAIN(PomocneTest)
+#include "PomocneTest.moc"

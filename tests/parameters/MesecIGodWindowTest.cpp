@@ -1,6 +1,4 @@
 // The month chooser as the operator uses it before a calculation.
-#include "MesecIGodWindowTest.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
@@ -8,6 +6,7 @@
 #include <QtTest>
 
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "parameters/frmMesecIGod.h"
 #include "parameters/frmTipObracuna.h"
@@ -17,10 +16,16 @@ using namespace zarion;
 using namespace zarion::parameters;
 namespace dt = zarion::ui::testing;
 
-struct MesecIGodWindowTest::Fixture {
+struct Fixture {
     test::TemplateDatabase db;
     std::unique_ptr<FixedClock> clock;
     std::unique_ptr<AppContext> context;
+
+    Fixture() {
+        db->run("INSERT INTO postavke(na_pola_meseca) VALUES (1)");
+        db->run("INSERT INTO parametri(porez_zarade, Doprinosi_PIO, cena_Rada) VALUES (10, 14, ?)",
+                Currency::parse("250.5"));
+    }
 
     // The working context as it stands on the given day, over the one payroll database.
     AppContext& on(Date today) {
@@ -41,22 +46,16 @@ struct MesecIGodWindowTest::Fixture {
     }
 };
 
-MesecIGodWindowTest::MesecIGodWindowTest() = default;
-MesecIGodWindowTest::~MesecIGodWindowTest() = default;
+class MesecIGodWindowTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void MesecIGodWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-    f_->db->run("INSERT INTO postavke(na_pola_meseca) VALUES (1)");
-    f_->db->run("INSERT INTO parametri(porez_zarade, Doprinosi_PIO, cena_Rada) VALUES (10, 14, ?)",
-                Currency::parse("250.5"));
-}
-
-void MesecIGodWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
+private slots:
+    void proposesTheAdvanceUpToTheFifteenthAndTheFinalAfter();
+    void aMonthPaidAtOnceIsAlwaysFinal();
+    void startingCopiesOnceAndThenNamesEachChangedParameter();
+    void closingWithoutStartingChoosesNoMonth();
+    void calculationTypeIsWrittenIntoTheCallersCaptions();
+};
 
 void MesecIGodWindowTest::proposesTheAdvanceUpToTheFifteenthAndTheFinalAfter() {
     frmMesecIGod fifteenth(f_->on({2024, 3, 15}));
@@ -147,8 +146,9 @@ void MesecIGodWindowTest::calculationTypeIsWrittenIntoTheCallersCaptions() {
     frmTipObracuna chooser(&heading, &kind);
     Fixture::child<QComboBox>(chooser, "cmbTip")->setCurrentIndex(2);
     chooser.reject(); // closing in any way writes the choice
-    QCOMPARE(heading.text(), QStringLiteral("SA OLAKšICAMA")); // the program's own spelling
+    QCOMPARE(heading.text(), QStringLiteral("SA OLAKŠICAMA"));
     QCOMPARE(kind.text(), QStringLiteral("2 - izmenjeni parametri"));
 }
 
 QTEST_MAIN(MesecIGodWindowTest)
+#include "MesecIGodWindowTest.moc"

@@ -1,6 +1,4 @@
 // The month parameter window as the operator uses it: choosing, saving, the pre-2013 fill.
-#include "ParametriPoMesecimaWindowTest.h"
-
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,6 +6,7 @@
 #include <QtTest>
 
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "parameters/CalculationMonth.h"
 #include "parameters/frmParametri_po_mesecima.h"
 #include "ui/DialogTesting.h"
@@ -16,9 +15,16 @@ using namespace zarion;
 using namespace zarion::parameters;
 namespace dt = zarion::ui::testing;
 
-struct ParametriPoMesecimaWindowTest::Fixture {
+struct Fixture {
     test::TemplateDatabase db;
     frmParametri_po_mesecima window{*db};
+
+    Fixture() {
+        db->run("INSERT INTO parametri(porez_zarade, Doprinosi_PIO, Doprinosi_PIO_F, "
+                "doprinosi_ro, Naziv_doprinosi_ro) VALUES (10, 14, 11, 1.5, ?)",
+                "Doprinos komori");
+        window.show();
+    }
 
     template <typename T> T* child(const QString& name) { return window.findChild<T*>(name); }
     QLineEdit* box(int index) { return child<QLineEdit>(QStringLiteral("txtPar_%1").arg(index)); }
@@ -43,23 +49,14 @@ struct ParametriPoMesecimaWindowTest::Fixture {
     }
 };
 
-ParametriPoMesecimaWindowTest::ParametriPoMesecimaWindowTest() = default;
-ParametriPoMesecimaWindowTest::~ParametriPoMesecimaWindowTest() = default;
+class ParametriPoMesecimaWindowTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void ParametriPoMesecimaWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-    f_->db->run("INSERT INTO parametri(porez_zarade, Doprinosi_PIO, Doprinosi_PIO_F, "
-                "doprinosi_ro, Naziv_doprinosi_ro) VALUES (10, 14, 11, 1.5, ?)",
-                "Doprinos komori");
-    f_->window.show();
-}
-
-void ParametriPoMesecimaWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
+private slots:
+    void aMonthNotStartedIsToldAndCannotBeSaved();
+    void aStartedMonthShowsItsRatesAndSavesTheBoxes();
+    void thePre2013FillAsksFirstAndStopsAtApril2013();
+};
 
 void ParametriPoMesecimaWindowTest::aMonthNotStartedIsToldAndCannotBeSaved() {
     dt::queueOk();
@@ -130,3 +127,4 @@ void ParametriPoMesecimaWindowTest::thePre2013FillAsksFirstAndStopsAtApril2013()
 }
 
 QTEST_MAIN(ParametriPoMesecimaWindowTest)
+#include "ParametriPoMesecimaWindowTest.moc"

@@ -32,7 +32,6 @@ struct PodaciWindowTest::Fixture {
     AppContext context{clock};
 
     Fixture() {
-        payroll->execScript(schema::municipalitiesSql());
         context.PayrollDb = payroll.release();
         context.CompanyMasterDb = db::Database::create(dir / "backtarlen.db");
         context.CompanyMasterDb->execScript(schema::masterDataSql());

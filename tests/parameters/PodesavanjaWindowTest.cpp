@@ -1,6 +1,4 @@
 // The table editor as the operator uses it: boxes, saving, the refusal message, the layout.
-#include "PodesavanjaWindowTest.h"
-
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,8 +6,10 @@
 #include <QtTest>
 
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "parameters/ParametersCommands.h"
+#include "parameters/TableEditor.h"
 #include "parameters/frmPodesavanja.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
@@ -18,7 +18,7 @@ using namespace zarion;
 using namespace zarion::parameters;
 namespace dt = zarion::ui::testing;
 
-struct PodesavanjaWindowTest::Fixture {
+struct Fixture {
     test::TemplateDatabase db;
     FixedClock clock{{{2024, 3, 16}, 10, 0, 0}};
 
@@ -27,25 +27,27 @@ struct PodesavanjaWindowTest::Fixture {
     }
 };
 
-PodesavanjaWindowTest::PodesavanjaWindowTest() = default;
-PodesavanjaWindowTest::~PodesavanjaWindowTest() = default;
+class PodesavanjaWindowTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void PodesavanjaWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void PodesavanjaWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
+private slots:
+    void firstSaveCreatesTheRowAndCloses();
+    void refusedValueStoresNothingNamesTheColumnAndStaysOpen();
+    void fortyFiveColumnsLieInTwoColumnsOfBoxes();
+    void descriptionsStandWholeBesideTheirBoxesWithinTheScreen();
+    void menuOpensTheEditorsAndLeavesTheMonthCalculationForLater();
+};
 
 void PodesavanjaWindowTest::firstSaveCreatesTheRowAndCloses() {
     frmPodesavanja window(*f_->db, QStringLiteral("kurs"));
-    QCOMPARE(window.windowTitle(), QStringLiteral("kurs"));
-    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Labela_2"))->text(),
+    QCOMPARE(window.windowTitle(), QStringLiteral("Kurs strane valute"));
+    // The operator's description of the column, its name small beneath it, both in the tooltip.
+    const QString usd =
+        QString::fromUtf8("Kurs američkog dolara za obustave u dolarima (dinara za 1 USD)");
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Labela_2"))->text(), usd);
+    QCOMPARE(window.findChild<QLabel*>(QStringLiteral("lblKolona_2"))->text(),
              QStringLiteral("kurs_usd"));
+    QCOMPARE(f_->box(window, 2)->toolTip(), usd + QStringLiteral("\nkurs_usd"));
     QVERIFY(f_->box(window, 0)->text().isEmpty());
 
     window.show();
@@ -107,8 +109,31 @@ void PodesavanjaWindowTest::fortyFiveColumnsLieInTwoColumnsOfBoxes() {
         QCOMPARE(at(column).x(), at(40).x());
         QCOMPARE(at(column).y(), at(column - 40).y()); // 41 to 44 from its top
     }
+    // A column without a description is captioned with its name alone.
     QCOMPARE(window.findChild<QLabel*>(QStringLiteral("Labela_44"))->text(),
              QStringLiteral("dodatni_4"));
+    QVERIFY(!window.findChild<QLabel*>(QStringLiteral("lblKolona_44")));
+    QVERIFY(window.findChild<QLabel*>(QStringLiteral("lblKolona_40")));
+}
+
+void PodesavanjaWindowTest::descriptionsStandWholeBesideTheirBoxesWithinTheScreen() {
+    for (const char* table : {"postavke", "parametri2"}) {
+        frmPodesavanja window(*f_->db, QString::fromLatin1(table));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.frameGeometry().width() <= window.screen()->availableSize().width());
+        QVERIFY(window.frameGeometry().height() <= window.screen()->availableSize().height());
+        for (int column = 0; f_->box(window, column); ++column) {
+            auto* caption = window.findChild<QLabel*>(QStringLiteral("Labela_%1").arg(column));
+            QLineEdit* box = f_->box(window, column);
+            // Every line of the description has room, and it ends before its box begins.
+            QVERIFY2(caption->width() >= caption->minimumSizeHint().width() &&
+                         caption->height() >= caption->heightForWidth(caption->width()),
+                     qPrintable(caption->text()));
+            QVERIFY(caption->mapTo(&window, QPoint(caption->width(), 0)).x() <=
+                    box->mapTo(&window, QPoint(0, 0)).x());
+        }
+    }
 }
 
 void PodesavanjaWindowTest::menuOpensTheEditorsAndLeavesTheMonthCalculationForLater() {
@@ -130,7 +155,7 @@ void PodesavanjaWindowTest::menuOpensTheEditorsAndLeavesTheMonthCalculationForLa
         editor->reject();
     });
     window.command(QStringLiteral("mnuOstali"))->trigger();
-    QCOMPARE(opened, QStringLiteral("parametri2"));
+    QCOMPARE(opened, QString::fromUtf8("Uplatni računi"));
     QCOMPARE(*context.PayrollDb->scalar("SELECT count(*) FROM parametri2"), std::int64_t{0});
 
     bool calculationOpened = false;
@@ -140,3 +165,4 @@ void PodesavanjaWindowTest::menuOpensTheEditorsAndLeavesTheMonthCalculationForLa
 }
 
 QTEST_MAIN(PodesavanjaWindowTest)
+#include "PodesavanjaWindowTest.moc"

@@ -137,9 +137,11 @@ TEST_F(TableEditorTest, TooLongTextsAndNumbersOutOfRangeAreRefused) {
 }
 
 TEST_F(TableEditorTest, OnlyTheSingleRowTablesAreEdited) {
+    for (const char* table :
+         {"parametri", "parametri2", "parametri3", "parametri_vlasnik", "parametri_porodilje",
+          "parametri_bolovanje", "parametri_invalidi", "podaci_ppppd", "postavke", "kurs"})
+        EXPECT_FALSE(loadEditorTable(*db, table).fields.empty()) << table;
     EXPECT_EQ(editorTables().size(), 10u);
-    for (std::string_view table : editorTables())
-        EXPECT_TRUE(db->hasTable(table)) << table;
     EXPECT_THROW(loadEditorTable(*db, "radnici"), std::invalid_argument);
     EXPECT_THROW(saveEditorTable(*db, "radnici", std::vector<std::string>{}),
                  std::invalid_argument);

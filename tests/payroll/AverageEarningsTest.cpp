@@ -4,9 +4,10 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
 #include "TempDir.h"
+#include "TemplateDatabase.h"
+#include "Templates.h"
 #include "core/startup/Paths.h"
 #include "payroll/AverageReport.h"
 
@@ -29,7 +30,7 @@ bool printed(const report::Document& document, const std::string& text) {
 }
 
 TEST(AverageEarnings, MonthsAcrossTheYearBoundaryInOrderWithTotalsAndAverages) {
-    test::PayrollDatabase db;
+    test::TemplateDatabase db;
     addFinal(*db, 2026, 2, "100000", "70000");
     addFinal(*db, 2025, 11, "90000", "63000");
     addFinal(*db, 2025, 11, "80000", "56000.01");
@@ -49,7 +50,7 @@ TEST(AverageEarnings, MonthsAcrossTheYearBoundaryInOrderWithTotalsAndAverages) {
 }
 
 TEST(AverageEarnings, APeriodWithoutFinalCalculationsHasNoAverages) {
-    test::PayrollDatabase db;
+    test::TemplateDatabase db;
     db->run("INSERT INTO akontacija_obracuni(ID_RADNIK, MEsec, GODINA, BRUTO, NETO) "
             "VALUES (1, 12, 2025, 5000, 3500)");
     const AverageTable table = loadAverageTable(*db, novemberToFebruary);
@@ -69,10 +70,8 @@ TEST(AverageEarnings, SecondCompanyFromItsOwnDatabaseWithACommonAverage) {
     const auto folder = startup::companyFolder(root.path(), 2026, 7);
     std::filesystem::create_directories(folder);
     {
-        auto other = db::Database::create(folder / "plate.db");
-        other->execScript("PRAGMA synchronous = OFF");
+        auto other = test::makeTemplateDatabase(folder / "plate.db");
         db::Transaction tx(*other);
-        other->execScript(schema::payrollSql());
         addFinal(*other, 2026, 1, "60000", "42000");
         tx.commit();
         auto master = db::Database::create(folder / "backtarlen.db");
@@ -84,7 +83,7 @@ TEST(AverageEarnings, SecondCompanyFromItsOwnDatabaseWithACommonAverage) {
     EXPECT_EQ(second->title, "Druga firma d.o.o.");
     EXPECT_EQ(second->employees, 1);
 
-    test::PayrollDatabase db;
+    test::TemplateDatabase db;
     addFinal(*db, 2026, 2, "120000", "84000");
     const AverageTable first = loadAverageTable(*db, novemberToFebruary);
     const auto common = commonAverages(first, *second);

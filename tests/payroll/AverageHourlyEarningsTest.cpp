@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 
 namespace zarion::test {
 namespace {
@@ -64,8 +64,8 @@ protected:
         return averageFromHistory(databases, employeeId, 2026, 1, variant);
     }
 
-    PayrollDatabase current;
-    PayrollDatabase previous;
+    TemplateDatabase current;
+    TemplateDatabase previous;
     std::vector<db::Database*> databases{current.get(), previous.get()};
 };
 
@@ -85,7 +85,7 @@ TEST_F(AverageFromHistory, WithoutThePreviousYearsDatabaseOnlyWhatTheCurrentOneH
 }
 
 TEST(AverageFallback, NoHistoryPricesTheFormsAverage) {
-    PayrollDatabase db;
+    TemplateDatabase db;
     std::vector<db::Database*> databases{db.get()};
     EXPECT_FALSE(averageFromHistory(databases, employeeId, 2026, 3, AverageVariant::Final));
 
@@ -109,13 +109,13 @@ TEST(AverageFallback, NoHistoryPricesTheFormsAverage) {
 }
 
 TEST(AverageFallback, EitherSumZeroMeansNoHistory) {
-    PayrollDatabase db;
+    TemplateDatabase db;
     std::vector<db::Database*> databases{db.get()};
     // hours but no amount
     addFinal(*db, {2026, 2, 160, 0, 0, 0, 0, 0, 0, "0", "0", "0"});
     EXPECT_FALSE(averageFromHistory(databases, employeeId, 2026, 3, AverageVariant::Final));
     // only sick leave at 65 %: amount net of it is 0, its hours do not count
-    PayrollDatabase other;
+    TemplateDatabase other;
     std::vector<db::Database*> others{other.get()};
     addFinal(*other, {2026, 2, 0, 0, 0, 0, 0, 0, 40, "5000", "7000", "5000"});
     EXPECT_FALSE(averageFromHistory(others, employeeId, 2026, 3, AverageVariant::Final));

@@ -5,6 +5,7 @@
 #include <string>
 #include <variant>
 
+#include "EmployeeSeed.h"
 #include "core/Dates.h"
 #include "core/db/Database.h"
 #include "payroll/MonthParameters.h"
@@ -50,10 +51,11 @@ inline void writeSettings(db::Database& db, const payroll::Settings& settings) {
 
 inline std::int64_t addEmployee(db::Database& db, const std::string& surname, double coefficient,
                                 const Date& employed = {2016, 3, 1}) {
-    db.run("INSERT INTO radnici (Prezime, Ime, KOEFICIJENT, Datum, tekuci_Racun) "
-           "VALUES (?, 'Radnik', ?, ?, '160-0000000001234-56')",
-           surname, coefficient, employed);
-    return db.lastInsertId();
+    return addEmployee(db, {.surname = surname,
+                            .name = "Radnik",
+                            .coefficient = coefficient,
+                            .employed = employed,
+                            .account = "160-0000000001234-56"});
 }
 
 // A deduction definition of the given type; returns its id_obustava_proc.

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "BatchCompany.h"
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 #include "payroll/BatchRun.h"
 #include "payroll/CalculationPosting.h"
 
@@ -53,7 +53,7 @@ protected:
         return db->scalar(std::string("SELECT count(*) FROM ") + table).value_or(-1);
     }
 
-    PayrollDatabase db;
+    TemplateDatabase db;
 };
 
 TEST_F(BatchMonthTest, TheListShowsWhoIsToBeCalculatedAndCountsThem) {
@@ -115,8 +115,10 @@ TEST_F(BatchMonthTest, ANewCalculationProposesTheMonthAndPricesTheEmployee) {
         EXPECT_TRUE(line.advance.isZero()) << line.name;
         EXPECT_EQ(line.working, line.total) << line.name;
     }
-    // the employer pension stays the engine's: 10 % of the base
-    EXPECT_EQ(c.result.Doprinosi_PIO_F, (c.result.osnovica_doprinosa.times(0.1)).round2());
+    // the employer pension stays the engine's: 10 % of the base, which grosses the net up:
+    // (91,200 × 100 − 34,221 × 10) / (100 − 19.9 − 10) = 125,218.1170 → 125,218.12
+    EXPECT_EQ(c.result.osnovica_doprinosa, din("125218.12"));
+    EXPECT_EQ(c.result.Doprinosi_PIO_F, din("12521.81"));
 
     EXPECT_EQ(employeeMonth(month, id + 1).message(),
               "GRESKA!!!! Nije pronadjen radnik sa unetim ID!");
@@ -177,6 +179,7 @@ TEST_F(BatchMonthTest, TheFinalShowsTheAdvanceAndTakesTheEmployerPensionOfTheFin
     const auto low = addEmployee(*db, "Antic", 4);
     const auto high = addEmployee(*db, "Babic", 4);
     SalaryResult advance;
+    advance.broj_sati = 176;
     advance.NETO = din("30000");
     advance.BRUTO = din("40000"); // below the minimum base 51297: the advance paid on that base
     advance.Doprinosi_PIO_F = din("5129.70");
@@ -190,25 +193,27 @@ TEST_F(BatchMonthTest, TheFinalShowsTheAdvanceAndTakesTheEmployerPensionOfTheFin
     const BatchMonth month = open(CalculationKind::Final);
     const BatchCalculation c = calculate(month, low);
     ASSERT_TRUE(c.hasAdvance);
-    const Currency grossK = c.result.BRUTO;
-    const Currency part = (grossK - din("51297")).times(0.1).round2();
-    EXPECT_EQ(c.result.Doprinosi_PIO_F, part + din("5129.70"));
-    EXPECT_EQ(c.result.ukupno_doprinosa_F, c.result.Doprinosi_PIO_F + c.result.Doprinosi_zo_F +
-                                               c.result.doprinosi_nezaposlenost_f);
-    EXPECT_EQ(c.result.ukupno_obaveza, grossK + c.result.ukupno_doprinosa_F);
+    // K: net 83,200 on the base (83,200 × 100 − 342,210) / 70.1 = 113,805.85; contributions
+    // 15,932.82 + 5,861.00 + 853.54 = 22,647.36, tax (83,200 + 22,647.3642 − 34,221) / 9 =
+    // 7,958.48, gross 113,805.84
+    EXPECT_EQ(c.result.NETO, din("83200"));
+    EXPECT_EQ(c.result.BRUTO, din("113805.84"));
+    // the advance's 5,129.70 and 10 % of the gross above the minimum base: 6,250.884
+    EXPECT_EQ(c.result.Doprinosi_PIO_F, din("11380.58"));
+    EXPECT_EQ(c.result.ukupno_doprinosa_F, din("17241.58")); // and health 5.15 %: 5,861.00
+    EXPECT_EQ(c.result.ukupno_obaveza, din("131047.42"));
     // the working fields hold K − A; the deductions of the second part are priced on them
-    EXPECT_EQ(c.netToPay(), c.result.NETO - din("30000"));
+    EXPECT_EQ(c.netToPay(), din("53200"));
     ASSERT_EQ(c.deductions.size(), 1u);
-    EXPECT_EQ(c.deductions[0].Iznos, c.netToPay().dividedBy(100).round0());
+    EXPECT_EQ(c.deductions[0].Iznos, din("532")); // 1 %
     for (const AmountLine& line : amountLines(c))
         if (line.name == "NETO") {
             EXPECT_EQ(line.advance, din("30000"));
             EXPECT_EQ(line.working, line.total - line.advance);
         }
 
-    const BatchCalculation h = calculate(month, high);
-    EXPECT_EQ(h.result.Doprinosi_PIO_F,
-              (h.result.BRUTO - din("60000")).times(0.1).round2() + din("6000"));
+    // above the minimum base: 6,000 and 10 % of the gross above the advance's, 5,380.584
+    EXPECT_EQ(calculate(month, high).result.Doprinosi_PIO_F, din("11380.58"));
 }
 
 TEST_F(BatchMonthTest, WithoutDeductionsTheFinalPricesNoneAndTheAdvanceIgnoresIt) {
@@ -231,6 +236,23 @@ TEST_F(BatchMonthTest, WithoutDeductionsTheFinalPricesNoneAndTheAdvanceIgnoresIt
     ASSERT_EQ(advance.deductions.size(), 2u);
     EXPECT_EQ(advance.deductions[0].Iznos, din("4000"));
     EXPECT_EQ(advance.deductions[1].Iznos, din("500")); // half of 1001, to the even dinar
+}
+
+TEST_F(BatchMonthTest, ALoanInAForeignCurrencyWithoutARateStopsTheEmployee) {
+    const auto id = addEmployee(*db, "Antic", 4);
+    assignDeduction(*db, id, addDeduction(*db, "Banka", 3, 0), 100, 40, 60);
+    db->run("UPDATE obustave_radnici SET valuta = 1 WHERE ID_RADNIK = ?", id); // EUR
+    const BatchMonth month = open(CalculationKind::Final);
+    const auto stopped = calculateEmployee(month, id, *employeeMonth(month, id), {});
+    ASSERT_FALSE(stopped.ok());
+    EXPECT_EQ(stopped.message(),
+              "Nije unet kurs za EUR za mesec 03.2026! Obracun radnika nije moguc.");
+    // With the rate the instalment is priced: 60 × 117.25 = 7035
+    db->run("DELETE FROM kurs");
+    db->run("INSERT INTO kurs (kurs_eur, kurs_chf, kurs_usd) VALUES (117.25, 0, 0)");
+    const BatchCalculation priced = calculate(month, id);
+    ASSERT_EQ(priced.deductions.size(), 1u);
+    EXPECT_EQ(priced.deductions[0].Iznos, din("7035"));
 }
 
 TEST_F(BatchMonthTest, JanuarysSolidarityBaseReachesBackToDecember) {
@@ -342,9 +364,9 @@ TEST_F(BatchMonthTest, CtrlJSetsTheEmployerPensionToATenthOfTheWorkingGross) {
     EXPECT_EQ(report.posted, 1);
     const auto stored = postedResult(*db, id, 2026, 3, CalculationKind::Final);
     ASSERT_TRUE(stored);
-    const Currency part = (c.result.BRUTO - din("60000")).times(0.1).round2();
-    EXPECT_EQ(stored->Doprinosi_PIO_F, part + din("6000"));
-    EXPECT_EQ(stored->ukupno_obaveza, stored->BRUTO + stored->ukupno_doprinosa_F);
+    // 6,000 and 10 % of the gross 113,805.84 above the advance's 60,000: 5,380.584
+    EXPECT_EQ(stored->Doprinosi_PIO_F, din("11380.58"));
+    EXPECT_EQ(stored->ukupno_obaveza, din("131047.42")); // with health 5,861.00
     EXPECT_EQ(stored->NETO, c.result.NETO);
     EXPECT_EQ(rows("obracun_obustava"), 1); // the posted deductions go with it
     EXPECT_EQ(repostEmployerPension(open(CalculationKind::Advance), {}).posted, 0);
@@ -368,6 +390,35 @@ TEST_F(BatchMonthTest, TheTotalObligationRunsTheCalculationBackwards) {
 TEST_F(BatchMonthTest, AMonthNeverStartedGivesTheSystemsMessage) {
     EXPECT_EQ(BatchMonth::open(*db, nullptr, {2026, 4, CalculationKind::Final}).message(),
               "Greska kod pronalazenja parametara za izabrani mesec!");
+}
+
+TEST(EmployerPensionOfTheFinalPart, HalfTimeComparesWithTheLowestBaseForTheAdvancesHours) {
+    // 2025, 84 of 168 hours: the advance used the lowest base 45950 × 84 / 168 = 22975 and paid
+    // 10 % of it, 2297.50.
+    SalaryResult advance;
+    advance.broj_sati = 84;
+    advance.BRUTO = din("16000");
+    advance.Doprinosi_PIO_F = din("2297.50");
+    SalaryResult total;
+    total.BRUTO = din("32027.30");
+    total.Doprinosi_zo_F = din("1649.41");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    // part (32027.30 − 22975) × 0.1 = 905.23; K = 905.23 + 2297.50
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("3202.73"));
+    EXPECT_EQ(total.ukupno_doprinosa_F, din("4852.14")); // + 1649.41
+    EXPECT_EQ(total.ukupno_obaveza, din("36879.44"));    // 32027.30 + 4852.14
+
+    // A month's gross still below the advance's base leaves nothing to pay, never less.
+    total.BRUTO = din("20000");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("2297.50"));
+
+    // The whole fund: the full lowest base, (50000 − 45950) × 0.1 = 405 on top of 4595.
+    advance.broj_sati = 168;
+    advance.Doprinosi_PIO_F = din("4595");
+    total.BRUTO = din("50000");
+    employerPensionOfFinalPart(total, advance, month2025(), 168);
+    EXPECT_EQ(total.Doprinosi_PIO_F, din("5000"));
 }
 
 } // namespace

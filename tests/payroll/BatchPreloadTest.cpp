@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "BatchCompany.h"
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 #include "core/Text.h"
 #include "payroll/BatchRun.h"
 
@@ -56,7 +56,7 @@ protected:
         return BatchMonth::open(*db, nullptr, {2026, 3, kind}).value();
     }
 
-    PayrollDatabase db;
+    TemplateDatabase db;
     std::vector<std::int64_t> ids;
 };
 

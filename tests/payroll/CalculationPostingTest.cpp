@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "BatchCompany.h"
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 
 namespace zarion::test {
 namespace {
@@ -42,7 +42,7 @@ protected:
             .value_or(-1);
     }
 
-    PayrollDatabase db;
+    TemplateDatabase db;
     std::int64_t employee;
 };
 

@@ -17,6 +17,15 @@ TEST(Exact, ProductsOfMoneyAndRatesRoundHalfToEven) {
     // 1234.45 × 10 / 100 = 123.445 → 123.44 (4 is even), where halves away from zero give 123.45.
     EXPECT_EQ((Exact(din("1234.45")) * Exact::decimal(10) / Exact::whole(100)).round2(),
               din("123.44"));
+    // 45950 × 5.15 / 100 = 2366.425 → 2366.42, though its nearest double lies above the half;
+    // 45950 × 0.75 / 100 = 344.625 → 344.62.
+    EXPECT_EQ((Exact(din("45950")) * Exact::decimal(5.15) / Exact::whole(100)).round2(),
+              din("2366.42"));
+    EXPECT_EQ((Exact(din("45950")) * Exact::decimal(0.75) / Exact::whole(100)).round2(),
+              din("344.62"));
+    // 52902.30 × 5 / 100 = 2645.115 → 2645.12, though its nearest double lies below the half.
+    EXPECT_EQ((Exact(din("52902.30")) * Exact::decimal(5) / Exact::whole(100)).round2(),
+              din("2645.12"));
     // 0.01495 rounded once to 2 decimals is 0.01; through four decimals first it would be 0.02.
     EXPECT_EQ((Exact(din("1.495")) / Exact::whole(100)).round2(), din("0.01"));
     // Whole dinars: 3702.5 → 3702, 3703.5 → 3704.

@@ -2,6 +2,8 @@
 #include "FrmObracunJedTest.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -13,9 +15,10 @@
 #include "Controls.h"
 #include "IndividualDb.h"
 #include "TempDir.h"
-#include "Templates.h"
+#include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "maintenance/MaintenanceCommands.h"
+#include "parameters/frmTipObracuna.h"
 #include "payroll/IndividualCommands.h"
 #include "payroll/frmObracunJed.h"
 #include "ui/DialogTesting.h"
@@ -40,10 +43,7 @@ struct FrmObracunJedTest::Fixture {
         context.CalcYear = 2026;
         context.CalcMonth = 3;
         context.CalcFinal = true;
-        std::filesystem::create_directories(context.companyFolder());
-        context.PayrollDb = db::Database::create(context.companyFolder() / "plate.db");
-        context.PayrollDb->execScript("PRAGMA synchronous = OFF");
-        context.PayrollDb->execScript(schema::payrollSql());
+        context.PayrollDb = test::makeTemplateDatabase(context.companyFolder() / "plate.db");
         seed = std::make_unique<test::IndividualSeed>(*context.PayrollDb);
         ana = seed->employee("Ilić", {2026, 1, 1});
         seed->percentDeduction(ana, 10);
@@ -263,6 +263,31 @@ void FrmObracunJedTest::popUpCommandsShowAndDeleteTheSelectedCalculation() {
     main.command("mnuPo")->trigger();
     QVERIFY(f_->shownText("Nije pronadjen obracun u bazi!"));
     QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
+}
+
+void FrmObracunJedTest::theKindChooserNamesTheKindAndTheCalculationRunsAsIt() {
+    f_->open();
+    f_->load(f_->ana);
+    QCOMPARE(f_->find<QLabel>("lblTip")->text(), QString("REDOVNA ZARADA"));
+    QCOMPARE(f_->find<QLabel>("lblTipBroj")->text(), QString("0 - Puno radno vreme"));
+    QTimer::singleShot(0, [] {
+        auto* chooser =
+            qobject_cast<parameters::frmTipObracuna*>(QApplication::activeModalWidget());
+        QVERIFY(chooser);
+        auto* kinds = chooser->findChild<QComboBox*>("cmbTip");
+        QCOMPARE(kinds->currentIndex(), 0); // the employee's kind is offered
+        kinds->setCurrentIndex(3);
+        chooser->accept();
+    });
+    f_->click("cmdTip");
+    QCOMPARE(f_->find<QLabel>("lblTip")->text(), QString("MINIMALNA BRUTO"));
+    QCOMPARE(f_->find<QLabel>("lblTipBroj")->text(), QString("3 - minimalna bruto"));
+    // Kind 3: tax and contributions of the minimum base 51,297 (contributions 10,208.11).
+    f_->click("cmdObracun");
+    QCOMPARE(f_->text("txtUkupnoDoprinosa"), QString("10208.11"));
+    dt::queueOk();
+    f_->click("cmdKnkjizi");
+    QCOMPARE(f_->count("SELECT tip_obracuna FROM obracuni"), 3);
 }
 
 QTEST_MAIN(FrmObracunJedTest)

@@ -21,6 +21,7 @@ private slots:
     void removingAnAdvanceLeavesNoLinkAfterPosting();
     void showsAPostedCalculationOrSaysItIsMissing();
     void popUpCommandsShowAndDeleteTheSelectedCalculation();
+    void theKindChooserNamesTheKindAndTheCalculationRunsAsIt();
 
 private:
     struct Fixture;

@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -16,7 +17,7 @@
 #include "Controls.h"
 #include "PayrollFixtures.h"
 #include "TempDir.h"
-#include "Templates.h"
+#include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "payroll/PayrollCommands.h"
 #include "payroll/frmObracunNeto.h"
@@ -37,9 +38,7 @@ struct FrmObracunNetoTest::Fixture {
         context.DataRoot = base / "kontora";
         context.WorkYear = 2026;
         context.CompanyId = 1;
-        std::filesystem::create_directories(context.companyFolder());
-        context.PayrollDb = db::Database::create(context.companyFolder() / "plate.db");
-        db().execScript(schema::payrollSql());
+        context.PayrollDb = test::makeTemplateDatabase(context.companyFolder() / "plate.db");
         test::writeSettings(db(), test::coefficientPricing());
         payroll::MonthParameters month = test::month2026();
         month.prosecna_ocena_RU = 5;
@@ -214,11 +213,26 @@ void FrmObracunNetoTest::doubleClickOverridesTheAverageAndADeduction() {
 }
 
 void FrmObracunNetoTest::theMenuCommandOpensTheBatchWindow() {
-    f_->db().run("INSERT INTO parametri_po_mesecima (MEsec, GODINA) SELECT 4, 2026");
+    f_->context.CalcMonth = 0;
     ui::frmGlavni main(f_->context);
     registerPayrollCommands(main, f_->context);
     QAction* command = main.command("mnuPojOLD");
     QVERIFY(command && command->isEnabled());
+    QString chooser;
+    QTimer::singleShot(0, [&chooser] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        QVERIFY(dialog);
+        chooser = dialog->objectName();
+        QTest::mouseClick(dialog->findChild<QPushButton*>("cmdPokreni"), Qt::LeftButton);
+    });
+    command->trigger();
+    QCOMPARE(chooser, QString("frmMesecIGod"));
+    // the 20th of March, pricing by coefficient: the final of March in the batch window
+    QCOMPARE(f_->context.CalcMonth, 3);
+    QVERIFY(f_->context.CalcFinal);
+    const auto frames = main.mdiArea()->subWindowList();
+    QCOMPARE(frames.size(), 1);
+    QCOMPARE(frames.front()->widget()->objectName(), QString("frmObracunNeto"));
 }
 
 QTEST_MAIN(FrmObracunNetoTest)

@@ -12,7 +12,7 @@
 
 #include "PayrollFixtures.h"
 #include "TempDir.h"
-#include "Templates.h"
+#include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "payroll/AverageCommands.h"
 #include "payroll/frmProsek.h"
@@ -26,11 +26,7 @@ using zarion::test::din;
 namespace {
 
 std::unique_ptr<db::Database> payrollDatabase(const std::filesystem::path& folder) {
-    std::filesystem::create_directories(folder);
-    auto db = db::Database::create(folder / "plate.db");
-    db->execScript("PRAGMA synchronous = OFF");
-    db->execScript(schema::payrollSql());
-    return db;
+    return test::makeTemplateDatabase(folder / "plate.db");
 }
 
 void addFinal(db::Database& db, int month, const char* gross, const char* net) {

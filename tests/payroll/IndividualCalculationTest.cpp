@@ -84,12 +84,36 @@ TEST_F(Individual, NetBelowTheMinimumIsFlaggedAndRecalculatedOnIt) {
 
 TEST_F(Individual, PartTimeMinimumFollowsTheHours) {
     IndividualEntry entry = entryFor({2026, 1, 1}, 1);
-    entry.input.broj_sati = 170; // net 63,007.10 against round0(65,296 × 170 / 176)
+    // 170 × 500 = 85000; relief 34221 × 170 / 176 = 33054.375 → 33054.38; tax 5194.562 →
+    // 5194.56; net 85000 − 16915 − 5194.56 = 62890.44 against round0(65296 × 170 / 176)
+    entry.input.broj_sati = 170;
     const auto c = calculateFromGross(entry, month);
     ASSERT_TRUE(c) << c.message();
-    EXPECT_EQ(c->figures.result.NETO, din("63007.10"));
+    EXPECT_EQ(c->figures.result.Oslobodjenje, din("33054.38"));
+    EXPECT_EQ(c->figures.result.NETO, din("62890.44"));
     ASSERT_TRUE(c->belowMinimum);
     EXPECT_EQ(c->belowMinimum->minimum, din("63070"));
+}
+
+TEST_F(Individual, KindsZeroToTwoPayContributionsOnTheLowestBaseWhateverTheOperatorAnswers) {
+    // Basic gross 30000 for the whole fund: round0(30000 × 0.701 + 3422.1) = 24452 and back
+    // round0(21029.9 / 0.701) = 30000. Contributions on 51297: 7181.58 + 2641.80 + 384.73 =
+    // 10208.11; no tax (30000 is below 34221); net 30000 − 10208.11 = 19791.89, flagged below
+    // the minimum; kept as it is when the operator answers No.
+    for (int kind = 0; kind <= 2; ++kind) {
+        IndividualEntry entry = entryFor({2026, 1, 1}, kind);
+        entry.basicGross = din("30000");
+        const auto c = calculateFromGross(entry, month);
+        ASSERT_TRUE(c) << c.message();
+        const SalaryResult& r = c->figures.result;
+        EXPECT_EQ(r.BRUTO, din("30000")) << kind;
+        EXPECT_EQ(r.osnovica_doprinosa, din("51297")) << kind;
+        EXPECT_EQ(r.ukupno_doprinosa, din("10208.11")) << kind;
+        EXPECT_EQ(r.porez_na_zaradu, din("0")) << kind;
+        EXPECT_EQ(r.NETO, din("19791.89")) << kind;
+        EXPECT_EQ(r.ukupno_obaveza, din("37771.50")) << kind; // + 5129.70 + 2641.80
+        EXPECT_TRUE(c->belowMinimum) << kind;
+    }
 }
 
 TEST_F(Individual, FromNetSplitsTheGrossBackIntoPremiumSeniorityAndBasicPay) {
@@ -105,13 +129,20 @@ TEST_F(Individual, FromNetSplitsTheGrossBackIntoPremiumSeniorityAndBasicPay) {
     EXPECT_EQ(r.osnovna_bruto + r.minuli_rad + r.produzeni_rad_i, r.BRUTO);
 }
 
-TEST_F(Individual, MaximumBaseIgnoresTheTypedGross) {
+TEST_F(Individual, KindFourKeepsTheTypedGrossAndTheHighestBaseCapsTheContributions) {
     IndividualEntry entry = entryFor({2026, 1, 1}, 4);
-    entry.basicGross = din("100000");
+    entry.basicGross = din("1000000");
     const auto c = calculateFromGross(entry, month);
     ASSERT_TRUE(c) << c.message();
-    EXPECT_EQ(c->figures.basicGross, Currency());
-    EXPECT_EQ(c->figures.result.Doprinosi_PIO, din("102594.80")); // 14 % of 732,820
+    // round0(1000000 × 0.701 + 3422.1) = 704422; round0(700999.9 / 0.701) = 1000000
+    EXPECT_EQ(c->figures.basicGross, din("1000000"));
+    const SalaryResult& r = c->figures.result;
+    EXPECT_EQ(r.BRUTO, din("1000000"));
+    EXPECT_EQ(r.osnovica_doprinosa, din("732820"));
+    EXPECT_EQ(r.Doprinosi_PIO, din("102594.80"));   // 14 % of 732,820
+    EXPECT_EQ(r.porez_na_zaradu, din("96577.90"));  // 10 % × (1,000,000 − 34,221)
+    EXPECT_EQ(r.NETO, din("757590.92"));            // − 145,831.18 − 96,577.90
+    EXPECT_EQ(r.ukupno_obaveza, din("1111022.23")); // + 73,282 + 37,740.23
     EXPECT_FALSE(c->belowMinimum);
 }
 

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <string>
 
-#include "PayrollDatabase.h"
+#include "EmployeeSeed.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 #include "core/Dates.h"
 
 namespace zarion::test {
@@ -36,11 +37,15 @@ public:
 
     std::int64_t employee(const std::string& surname, Date since, int kind = 0,
                           bool intoAccount = true) {
-        db_->run("INSERT INTO radnici(Prezime, Ime, JMBG, KOEFICIJENT, Datum, tip_obracuna, "
-                 "tekuci_Racun, isplata_preko_racuna, radno_mesto) "
-                 "VALUES (?, 'Ana', '0101990710011', 1, ?, ?, '160-55-11', ?, 'Referent')",
-                 surname, since, kind, intoAccount);
-        return db_->lastInsertId();
+        return addEmployee(*db_, {.surname = surname,
+                                  .name = "Ana",
+                                  .jmbg = "0101990710011",
+                                  .calcType = kind,
+                                  .coefficient = 1,
+                                  .employed = since,
+                                  .account = "160-55-11",
+                                  .intoAccount = intoAccount,
+                                  .jobTitle = "Referent"});
     }
 
     // A deduction of `percent` % of the net for the employee from January 2026.
@@ -75,7 +80,7 @@ private:
 };
 
 struct FreshPayrollDatabase {
-    PayrollDatabase fresh;
+    TemplateDatabase fresh;
 };
 
 // A fresh payroll database seeded for the individual calculation (the database is a base so it

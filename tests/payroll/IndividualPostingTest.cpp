@@ -136,6 +136,57 @@ TEST_F(Posting, PostAllTickedPostsEachAndReportsTheOnesThatFail) {
     EXPECT_EQ(db.count("SELECT COUNT(*) FROM obracuni"), 2);
 }
 
+TEST_F(Posting, PostAllTickedAsksBeforeItPricesAgainAMonthItsHoursWouldNotGive) {
+    // Ana's month posted with figures her hours and gross do not give (as from a net).
+    IndividualPosting typed = calculated(ana);
+    typed.result.BRUTO = din("95000");
+    typed.result.NETO = din("70000");
+    post(ana, typed);
+    std::vector<std::string> asked;
+    bool reprice = false;
+    IndividualQuestions ask;
+    ask.calculateOnMinimum = [](const MinimumNetCheck&) {
+        return true;
+    };
+    ask.repriceStale = [&](const std::string& name) {
+        asked.push_back(name);
+        return reprice;
+    };
+    db::Database* history[] = {db.get()};
+    const std::int64_t ids[] = {ana};
+    EXPECT_TRUE(postAllTicked(db.db(), history, month, ids, ask).empty());
+    ASSERT_EQ(asked.size(), 1u);
+    EXPECT_NE(staleCalculationQuestion(asked[0]).find(asked[0]), std::string::npos);
+    EXPECT_EQ(loadPostedIndividual(db.db(), ana, 2026, 3)->result.NETO, din("70000"));
+
+    reprice = true; // priced from 176 h × 500 and raised to the minimum net
+    postAllTicked(db.db(), history, month, ids, ask);
+    EXPECT_EQ(loadPostedIndividual(db.db(), ana, 2026, 3)->result.NETO, din("65295.99"));
+    postAllTicked(db.db(), history, month, ids, ask); // now current: not asked again
+    EXPECT_EQ(asked.size(), 2u);
+
+    // The employee the window shows is posted as it shows him, without a question.
+    const ShownPosting shown{ana, typed};
+    postAllTicked(db.db(), history, month, ids, ask, &shown);
+    EXPECT_EQ(loadPostedIndividual(db.db(), ana, 2026, 3)->result.NETO, din("70000"));
+    EXPECT_EQ(asked.size(), 2u);
+}
+
+TEST_F(Posting, ALoanInAForeignCurrencyWithoutARateLeavesTheEmployeeOut) {
+    db.db().run("INSERT INTO obustaveproc(obustava, procenat, Tip, tekuci_Racun, zbirno_placanje) "
+                "VALUES ('Banka', 0, 3, '205-1', 1)");
+    db.db().run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, valuta, "
+                "Iznos) VALUES (?, ?, ?, ?, 2, 100)",
+                db.db().lastInsertId(), ana, Date{2026, 1, 1}, Date{2099, 12, 31}); // CHF
+    db::Database* history[] = {db.get()};
+    const std::int64_t ids[] = {ana};
+    const auto failures = postAllTicked(db.db(), history, month, ids, {});
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_EQ(failures[0],
+              "Ilić Ana: Nije unet kurs za CHF za mesec 03.2026! Obracun radnika nije moguc.");
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM obracuni"), 0);
+}
+
 TEST(CashInHand, MayNotExceedTheAmountToPay) {
     EXPECT_EQ(*checkCashInHand(din("100"), din("100")), din("100"));
     const auto tooMuch = checkCashInHand(din("100.01"), din("100"));

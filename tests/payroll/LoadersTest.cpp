@@ -1,8 +1,8 @@
 // The month's rates and the settings as read from a payroll database, and the hour fund.
 #include <gtest/gtest.h>
 
-#include "PayrollDatabase.h"
 #include "PayrollFixtures.h"
+#include "TemplateDatabase.h"
 #include "payroll/HourFund.h"
 #include "payroll/MonthParameters.h"
 #include "payroll/Settings.h"
@@ -13,7 +13,7 @@ namespace {
 using namespace payroll;
 
 TEST(MonthParameters, TheMonthsRowIsRead) {
-    PayrollDatabase db;
+    TemplateDatabase db;
     db->run("INSERT INTO parametri_po_mesecima (MEsec, GODINA, porez_zarade, "
             "iznos_poreskog_oslobojenja, Doprinosi_zo, minimalna_osnovica, cena_Rada, "
             "Naziv_doprinosi_ro, nocni_rad) VALUES (3, 2026, 10, ?, 5.15, ?, ?, 'Komora', 26)",
@@ -32,7 +32,7 @@ TEST(MonthParameters, TheMonthsRowIsRead) {
 }
 
 TEST(MonthParameters, AMissingMonthGivesTheSystemsMessage) {
-    PayrollDatabase db;
+    TemplateDatabase db;
     db->run("INSERT INTO parametri_po_mesecima (MEsec, GODINA) VALUES (3, 2025)");
     auto m = loadMonthParameters(*db, 2026, 3);
     ASSERT_FALSE(m.ok());
@@ -40,7 +40,7 @@ TEST(MonthParameters, AMissingMonthGivesTheSystemsMessage) {
 }
 
 TEST(Settings, AnEmptyTableMeansEverySettingOff) {
-    PayrollDatabase db;
+    TemplateDatabase db;
     const Settings empty = loadSettings(*db);
     EXPECT_FALSE(empty.coefficientPricing());
     EXPECT_EQ(empty.fiksni_sati, 0);

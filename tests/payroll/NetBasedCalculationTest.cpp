@@ -54,6 +54,27 @@ TEST(NetBased, NetBelowTheMinimumPaysContributionsOnTheMinimumBase) {
     EXPECT_GT(r.BRUTO, din("37914.26"));
 }
 
+TEST(NetBased, TheBaseStopsAtTheHighestBase) {
+    // (600000 × 100 − 342210) / 70.1 = 851038.37 is above 732820: the base is 732820,
+    // D = 732820 × 0.199 = 145831.18; tax = (600000 + 145831.18 − 34221) / 9 = 79067.7978
+    const TaxAndContributions r = grossUp("600000", 176);
+    EXPECT_EQ(r.osnovica_doprinosa, din("732820"));
+    EXPECT_EQ(r.porez_na_zaradu, din("79067.80"));
+    EXPECT_EQ(r.Doprinosi_PIO, din("102594.80"));
+    EXPECT_EQ(r.Doprinosi_zo, din("37740.23"));
+    EXPECT_EQ(r.doprinosi_nezaposlenost, din("5496.15"));
+    EXPECT_EQ(r.ukupno_doprinosa, din("145831.18"));
+    EXPECT_EQ(r.BRUTO, din("824898.98"));              // 600000 + 145831.18 + 79067.80
+    EXPECT_EQ(r.ukupno_doprinosa_F, din("111022.23")); // 73282 + 37740.23
+    EXPECT_EQ(r.ukupno_obaveza, din("935921.21"));
+    // The highest base does not follow the hours: half the fund, the same cap.
+    EXPECT_EQ(grossUp("600000", 88).osnovica_doprinosa, din("732820"));
+    // A month without a highest base has no cap.
+    MonthParameters uncapped = month2026();
+    uncapped.maksimalna_osnovica = Currency();
+    EXPECT_EQ(grossUp("600000", 176, 176, uncapped).osnovica_doprinosa, din("851038.37"));
+}
+
 TEST(NetBased, NetBelowTheReliefPaysNoTax) {
     // base 51297, D = 10208.103: 10000 + 10208.103 − 34221 is negative → tax 0
     const TaxAndContributions r = grossUp("10000", 176);

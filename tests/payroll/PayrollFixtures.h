@@ -40,6 +40,17 @@ inline payroll::MonthParameters month2026() {
     return m;
 }
 
+// A 2025 month: non-taxable 28,423, bases 45,950 … 656,425, minimum net 308 × 168 = 51,744;
+// the rates as in 2026.
+inline payroll::MonthParameters month2025() {
+    payroll::MonthParameters m = month2026();
+    m.iznos_poreskog_oslobojenja = din("28423");
+    m.minimalna_osnovica = din("45950");
+    m.maksimalna_osnovica = din("656425");
+    m.minimalna_osnovna = din("51744");
+    return m;
+}
+
 inline payroll::Settings coefficientPricing() {
     payroll::Settings s;
     s.nacin_obracuna = 1;

@@ -136,19 +136,56 @@ TEST(SalaryCalculation, GrossBasedByKind) {
         EXPECT_TRUE(r.ok()) << r.message();
         return *r;
     };
-    EXPECT_EQ(calc(0).NETO, din("73522.10"));
-    EXPECT_EQ(calc(1).NETO, din("73522.10"));
-    // Kind 4 ignores the gross for tax and contributions: the net the gross yields plus the
-    // contributions and tax of the maximum base, 73522.10 + 145831.18 + 69859.90.
-    EXPECT_EQ(calc(4).BRUTO, din("289213.18"));
+    // 88 of 176 hours: P' = 34221 / 2 = 17110.50, M' = 25648.50 below the gross;
+    // tax (100000 − 17110.50) × 0.1 = 8288.95; net 100000 − 19900 − 8288.95 = 71811.05
+    EXPECT_EQ(calc(0).NETO, din("71811.05"));
+    EXPECT_EQ(calc(1).Oslobodjenje, din("17110.50"));
+    EXPECT_EQ(calc(1).NETO, din("71811.05"));
+    // Kind 4 keeps the gross typed; below the highest base it is an ordinary calculation.
+    EXPECT_EQ(calc(4).BRUTO, din("100000"));
+    EXPECT_EQ(calc(4).porez_na_zaradu, din("8288.95"));
     // Kind 3 with a typed net: 30000 on the minimum base with the relief for 88 of 176 hours.
     request.net = din("30000");
     EXPECT_EQ(calc(3).BRUTO, din("43626.76"));
-    // From net: kind 3 is an ordinary gross-up, kind 4 stays on the maximum base.
+    // From net every kind is the gross-up: (71811.05 − 1711.05) / 0.701 = 100000.
     request.from = GrossBasedRequest::From::Net;
-    request.net = din("73522.10");
+    request.net = din("71811.05");
     EXPECT_EQ(calc(3).BRUTO, din("100000"));
-    EXPECT_EQ(calc(4).ukupno_doprinosa, din("145831.18"));
+    EXPECT_EQ(calc(4).BRUTO, din("100000"));
+    EXPECT_EQ(calc(4).ukupno_doprinosa, din("19900"));
+}
+
+TEST(SalaryCalculation, OneNetGivesOneTaxInBothWindows) {
+    // Half time in March 2025 (84 of 168 hours): relief 14211.50, lowest base 22975.
+    SalaryInput in;
+    in.tip_obracuna = 1;
+    in.Datum = {2025, 3, 1};
+    in.broj_sati = 84;
+    in.fiksna_plata = din("22451.15");
+    const HourFund fund{168, 168};
+    // From net (batch): base (2245115 − 142115) / 70.1 = 30000,
+    // tax (22451.15 + 5970 − 14211.50) / 9 = 1578.85
+    auto batch = netBasedSalary(in, month2025(), hourlyPricing(), fund, {2025, 3});
+    ASSERT_TRUE(batch.ok()) << batch.message();
+    EXPECT_EQ(batch->BRUTO, din("30000"));
+    EXPECT_EQ(batch->porez_na_zaradu, din("1578.85"));
+    // From gross and from net (individual): tax (30000 − 14211.50) × 0.1 = 1578.85
+    GrossBasedRequest request;
+    request.gross = din("30000");
+    request.nonTaxable = din("28423");
+    request.rates = contributionRates(month2025());
+    auto fromGross = grossBasedSalary(in, month2025(), hourlyPricing(), fund, {2025, 3}, request);
+    request.from = GrossBasedRequest::From::Net;
+    request.net = din("22451.15");
+    auto fromNet = grossBasedSalary(in, month2025(), hourlyPricing(), fund, {2025, 3}, request);
+    for (const auto* r : {&fromGross, &fromNet}) {
+        ASSERT_TRUE(r->ok()) << r->message();
+        EXPECT_EQ((*r)->Oslobodjenje, batch->Oslobodjenje);
+        EXPECT_EQ((*r)->porez_na_zaradu, batch->porez_na_zaradu);
+        EXPECT_EQ((*r)->NETO, batch->NETO);
+        EXPECT_EQ((*r)->BRUTO, batch->BRUTO);
+        EXPECT_EQ((*r)->ukupno_obaveza, batch->ukupno_obaveza);
+    }
 }
 
 bool hasColumn(const std::vector<ResultColumn>& columns, std::string_view name) {

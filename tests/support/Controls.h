@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QTreeWidget>
 #include <QWidget>
 
 namespace zarion::testing {
@@ -11,6 +12,12 @@ template <typename T> T* control(const QWidget* window, const char* name) {
     if (!found)
         qFatal("no control %s", name);
     return found;
+}
+
+// The first row of the list whose first column reads the text, or null.
+inline QTreeWidgetItem* rowWithText(const QTreeWidget* list, const QString& text) {
+    const auto found = list->findItems(text, Qt::MatchExactly, 0);
+    return found.isEmpty() ? nullptr : found.front();
 }
 
 } // namespace zarion::testing

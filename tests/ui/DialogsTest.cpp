@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmMSG.h"
@@ -21,16 +22,10 @@ using namespace zarion;
 using namespace zarion::ui;
 namespace t = zarion::ui::testing;
 
-class DialogsTest : public QObject {
+class DialogsTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
 private slots:
-    void init() {
-        t::clear();
-        t::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(t::pending(), 0); }
-
     void queuedAnswersAreTakenInOrderAndRecorded() {
         t::queueYes();
         t::queueNumber(Currency::parse("12.5"));
@@ -182,8 +177,7 @@ private slots:
         QCOMPARE(timer->interval(), 3000);
         timer->start(50);
         window.show();
-        QTest::qWait(200);
-        QVERIFY(!window.isVisible());
+        QTRY_VERIFY(!window.isVisible());
         QCOMPARE(window.answer(), 0);
     }
 
@@ -211,6 +205,16 @@ private slots:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
         QCOMPARE(context.PrinterName, std::string("PDF"));
         QVERIFY(window.findChild<QPushButton*>(QStringLiteral("cmdZatvori"))->hasFocus());
+    }
+
+    void anEmptyPrinterListSaysSoAndPointsToPdf() {
+        FixedClock clock(DateTime{{2024, 1, 15}});
+        AppContext context(clock);
+        frmStampaci window(context, {}, nullptr);
+        auto* note = window.findChild<QLabel*>(QStringLiteral("lblNema"));
+        QVERIFY(note);
+        QVERIFY(note->text().contains(QStringLiteral("nijedan štampač")));
+        QVERIFY(note->text().contains(QStringLiteral("PDF")));
     }
 };
 

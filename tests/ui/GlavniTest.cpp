@@ -8,6 +8,7 @@
 #include <QtTest>
 
 #include "TempDir.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "ui/DialogTesting.h"
 #include "ui/Dialogs.h"
@@ -26,25 +27,19 @@ void collect(const QList<QAction*>& actions, QList<QAction*>& out) {
         if (action->isSeparator())
             continue;
         out.append(action);
-        if (action->menu())
+        if (action->menu() && action->objectName() != "mnuProzori") // its entries are the windows
             collect(action->menu()->actions(), out);
     }
 }
 
 } // namespace
 
-class GlavniTest : public QObject {
+class GlavniTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     FixedClock clock_{DateTime{{2024, 3, 1}}};
 
 private slots:
-    void init() {
-        t::clear();
-        t::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(t::pending(), 0); }
-
     void menuHoldsEveryCommandInOrderWithItsCaption() {
         AppContext context(clock_);
         frmGlavni window(context);
@@ -157,10 +152,11 @@ private slots:
 
         QMenu* prozori = window.command("mnuProzori")->menu();
         emit prozori->aboutToShow();
-        QCOMPARE(prozori->actions().size(), 2);
-        QCOMPARE(prozori->actions()[0]->text(), "Zaposleni");
-        QVERIFY(prozori->actions()[1]->isChecked());
-        prozori->actions()[0]->trigger();
+        const auto entries = prozori->actions().mid(3); // after the arranging commands
+        QCOMPARE(entries.size(), 2);
+        QCOMPARE(entries[0]->text(), "Zaposleni");
+        QVERIFY(entries[1]->isChecked());
+        entries[0]->trigger();
         QCOMPARE(window.mdiArea()->activeSubWindow(), firstSub);
     }
 

@@ -46,8 +46,13 @@ CreateResult createCompany(db::Database& registerDb, const fs::path& dataRoot, i
     registerDb.run("INSERT INTO firme(firma, grad, sd, obrisana) VALUES (?, ?, 0, 0)", trim(name),
                    trim(town));
     const std::int64_t id = registerDb.lastInsertId();
+    startCompanyYear(dataRoot, workYear, id);
+    tx.commit();
+    return {id, {}};
+}
 
-    const fs::path folder = companyFolder(dataRoot, workYear, id);
+void startCompanyYear(const fs::path& dataRoot, int workYear, std::int64_t companyId) {
+    const fs::path folder = companyFolder(dataRoot, workYear, companyId);
     fs::create_directories(folder);
     for (const auto& entry : fs::directory_iterator(templateFolder(dataRoot)))
         if (entry.is_regular_file())
@@ -55,8 +60,6 @@ CreateResult createCompany(db::Database& registerDb, const fs::path& dataRoot, i
                           fs::copy_options::overwrite_existing);
     fs::create_directories(folder / "export");
     fs::create_directories(folder / "import");
-    tx.commit();
-    return {id, {}};
 }
 
 bool updateCompany(db::Database& registerDb, std::int64_t id, const std::string& name,

@@ -39,10 +39,13 @@ struct CreateResult {
     std::string refusal;
 };
 
-// Adds the company to the register and starts its folder for the year from the template folder:
-// every file of prazna/ copied in, and the export/ and import/ folders.
+// Adds the company to the register and starts its folder for the year (startCompanyYear).
 CreateResult createCompany(db::Database& registerDb, const std::filesystem::path& dataRoot,
                            int workYear, const std::string& name, const std::string& town);
+
+// Starts the company's folder for a year from the template folder: every file of prazna/
+// copied in, and the export/ and import/ folders.
+void startCompanyYear(const std::filesystem::path& dataRoot, int workYear, std::int64_t companyId);
 
 // False when the company is not found.
 bool updateCompany(db::Database& registerDb, std::int64_t id, const std::string& name,

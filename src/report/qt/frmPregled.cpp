@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QMessageBox>
 #include <QPrintPreviewWidget>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QVBoxLayout>
@@ -99,6 +100,14 @@ frmPregled::frmPregled(const Document& document, const std::string& printerName,
 }
 
 void frmPregled::printDocument() {
+    if (QPrinterInfo::availablePrinterNames().isEmpty()) {
+        services().message(this,
+                           yu("Na ovom ra~unaru nije instaliran nijedan {tampa~. Sa~uvajte "
+                              "izve{taj kao PDF (dugme \"Sa~uvaj PDF\") i od{tampajte ga sa "
+                              "drugog ra~unara."),
+                           true);
+        return;
+    }
     if (report::print(document_, printer_.printerName().toStdString())) {
         accept();
         return;

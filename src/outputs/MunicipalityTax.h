@@ -1,0 +1,30 @@
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/Currency.h"
+#include "outputs/PayrollList.h"
+#include "outputs/Registers.h"
+#include "report/Document.h"
+
+namespace zarion::outputs {
+
+// The tax of the listed salaries whose employees live in one municipality.
+struct MunicipalityTax {
+    int code = 0; // sifra_opstine
+    std::string name;
+    Currency tax;
+};
+
+// The tax of both lists summed by the employee's municipality of residence, by code.
+std::vector<MunicipalityTax> taxByMunicipality(const PayrollList& list,
+                                               const std::map<int, std::string>& municipalities);
+
+// "SPECIFIKACIJA UZ PORESKU PRIJAVU" for the form "PP OPJ": one line per municipality, the
+// total and the signature lines.
+report::Document municipalitySpecification(const ListPrint& print,
+                                           const std::vector<MunicipalityTax>& lines);
+
+} // namespace zarion::outputs

@@ -1,0 +1,208 @@
+#include "outputs/frmPregledPoBankama.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include "core/AppContext.h"
+#include "core/NumberFormat.h"
+#include "core/startup/Paths.h"
+#include "outputs/BankFileSettings.h"
+#include "outputs/BankListReport.h"
+#include "report/qt/frmPregled.h"
+#include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
+
+namespace zarion::outputs {
+
+using namespace ui;
+
+namespace {
+
+std::string amount(Currency value) {
+    return format(value, NumberFormat::Grouped2);
+}
+
+} // namespace
+
+frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
+    : QWidget(parent)
+    , context_(context)
+    , cmbMesec(new QComboBox(this))
+    , cmbGodina(new QComboBox(this))
+    , cmbDeo(new QComboBox(this))
+    , listBanke(ui::makeList(this, "listBanke", {"Banka"_q, "Ra~un banke"_q, "Iznos"_q}))
+    , lblUkupno(new QLabel(this))
+    , listR(ui::makeList(this, "listR",
+                         {"Prezime i ime"_q, "JMBG"_q, "Teku}i ra~un"_q, "Iznos uplate"_q}))
+    , cmdStampaj(new QPushButton("[tampa spiska"_q, this))
+    , cmdDirektna(new QPushButton("Fajl - Direktna"_q, this))
+    , cmdKomercijalna(new QPushButton("Fajl - Komercijalna"_q, this))
+    , cmdIntesa(new QPushButton("Fajl - Intesa"_q, this)) {
+    setObjectName("frmPregledPoBankama");
+    setWindowTitle("Pregled po bankama - Redovna zarada"_q);
+    cmbMesec->setObjectName("cmbMesec");
+    cmbGodina->setObjectName("cmbGodina");
+    cmbDeo->setObjectName("cmbDeo");
+    lblUkupno->setObjectName("lblUkupno");
+    cmdStampaj->setObjectName("cmdStampaj");
+    cmdDirektna->setObjectName("cmdDirektna");
+    cmdKomercijalna->setObjectName("cmdKomercijalna");
+    cmdIntesa->setObjectName("cmdIntesa");
+    listBanke->setColumnWidth(0, 320);
+    listBanke->setColumnWidth(1, 190);
+    const int widths[] = {230, 130, 190};
+    for (int c = 0; c < 3; ++c)
+        listR->setColumnWidth(c, widths[c]);
+    for (QTreeWidget* list : {listBanke, listR})
+        list->headerItem()->setTextAlignment(list->columnCount() - 1, Qt::AlignRight);
+
+    ui::fillMonths(cmbMesec);
+    ui::fillYears(cmbGodina);
+    for (const Payment payment : {Payment::Whole, Payment::First, Payment::Final})
+        cmbDeo->addItem(toQ(paymentCaption(payment)), static_cast<int>(payment));
+    const Date today = context_.clock.today();
+    setSelection(context_.WorkYear != 0 ? context_.WorkYear : today.year, today.month,
+                 Payment::Whole);
+
+    for (QComboBox* box : {cmbMesec, cmbGodina, cmbDeo})
+        connect(box, &QComboBox::currentIndexChanged, this, &frmPregledPoBankama::UcitajBanke);
+    connect(listBanke, &QTreeWidget::currentItemChanged, this, &frmPregledPoBankama::UcitajRadnike);
+    connect(cmdStampaj, &QPushButton::clicked, this, &frmPregledPoBankama::cmdStampaj_Click);
+    connect(cmdDirektna, &QPushButton::clicked, this, [this] { writeFile(PaymentBank::Direktna); });
+    connect(cmdKomercijalna, &QPushButton::clicked, this,
+            [this] { writeFile(PaymentBank::Komercijalna); });
+    connect(cmdIntesa, &QPushButton::clicked, this, [this] { writeFile(PaymentBank::Intesa); });
+
+    auto* choice = new QHBoxLayout;
+    choice->addWidget(new QLabel("Mesec:"_q, this));
+    choice->addWidget(cmbMesec);
+    choice->addWidget(new QLabel("Godina:"_q, this));
+    choice->addWidget(cmbGodina);
+    choice->addWidget(new QLabel("Isplata:"_q, this));
+    choice->addWidget(cmbDeo);
+    choice->addStretch();
+    auto* commands = new QHBoxLayout;
+    commands->addWidget(lblUkupno, 1);
+    commands->addWidget(cmdStampaj);
+    commands->addWidget(cmdDirektna);
+    commands->addWidget(cmdKomercijalna);
+    commands->addWidget(cmdIntesa);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(choice);
+    layout->addWidget(listBanke, 1);
+    layout->addLayout(commands);
+    layout->addWidget(listR, 2);
+    resize(900, 600);
+}
+
+void frmPregledPoBankama::setSelection(int year, int month, Payment payment) {
+    const QSignalBlocker blockYear(cmbGodina);
+    const QSignalBlocker blockMonth(cmbMesec);
+    const QSignalBlocker blockPart(cmbDeo);
+    cmbGodina->setCurrentIndex(cmbGodina->findData(year));
+    cmbMesec->setCurrentIndex(cmbMesec->findData(month));
+    cmbDeo->setCurrentIndex(cmbDeo->findData(static_cast<int>(payment)));
+    UcitajBanke();
+}
+
+ListSelection frmPregledPoBankama::selection() const {
+    return {cmbGodina->currentData().toInt(), cmbMesec->currentData().toInt(),
+            static_cast<Payment>(cmbDeo->currentData().toInt()), 0};
+}
+
+const BankGroup* frmPregledPoBankama::chosenBank() const {
+    if (!list_ || !listBanke->currentItem())
+        return nullptr;
+    const int index = listBanke->indexOfTopLevelItem(listBanke->currentItem());
+    return index < 0 ? nullptr : &list_->banks[static_cast<std::size_t>(index)];
+}
+
+void frmPregledPoBankama::UcitajBanke() {
+    const QSignalBlocker block(listBanke);
+    listBanke->clear();
+    list_.reset();
+    lblUkupno->clear();
+    ui::guarded(this, "UcitajBanke", [&] {
+        auto loaded = loadBankList(*context_.PayrollDb, selection());
+        if (!loaded)
+            return; // a month without rates has nothing to pay
+        list_ = std::move(loaded).value();
+        Currency total;
+        for (const BankGroup& group : list_->banks) {
+            ui::addRow(listBanke, {group.bank, group.account, amount(group.total)}, group.ID_BAnka)
+                ->setTextAlignment(2, Qt::AlignRight);
+            total += group.total;
+        }
+        if (listBanke->topLevelItemCount() > 0)
+            listBanke->setCurrentItem(listBanke->topLevelItem(0));
+        lblUkupno->setText("UKUPNO: "_q + toQ(amount(total)));
+    });
+    UcitajRadnike();
+}
+
+void frmPregledPoBankama::UcitajRadnike() {
+    listR->clear();
+    const BankGroup* group = chosenBank();
+    if (!group)
+        return;
+    for (const BankTransfer& t : group->transfers)
+        ui::addRow(listR, {t.name, t.JMBG, t.account, amount(t.amount)}, t.id_radnik)
+            ->setTextAlignment(3, Qt::AlignRight);
+}
+
+void frmPregledPoBankama::cmdStampaj_Click() {
+    const BankGroup* group = chosenBank();
+    if (!group) {
+        message(this, "Izaberite banku!"_q, Icon::Exclamation);
+        return;
+    }
+    ui::guarded(this, "cmdStampaj_Click", [&] {
+        const BankFileSettings settings =
+            loadBankFileSettings(*context_.PayrollDb, context_.CompanyMasterDb.get());
+        ListPrint print;
+        if (context_.CompanyMasterDb)
+            if (const auto company = report::readCompanyData(*context_.CompanyMasterDb))
+                print.company = *company;
+        print.logo = context_.logoPath();
+        const std::string place = settings.place + ", " + toDisplayText(context_.clock.today());
+        report::showPreview(this, bankTransferList(print, place, *group, list_->selection),
+                            context_.PrinterName);
+    });
+}
+
+void frmPregledPoBankama::writeFile(PaymentBank bank) {
+    const BankGroup* group = chosenBank();
+    if (!group) {
+        message(this, "Izaberite banku!"_q, Icon::Exclamation);
+        return;
+    }
+    const auto letter = askText(this, "Unesite slovo diska!"_q);
+    if (!letter)
+        return;
+    const QString drive = letter->trimmed().isEmpty() ? QStringLiteral("F") : letter->trimmed();
+    ui::guarded(this, "writeFile", [&] {
+        const BankFileSettings settings =
+            loadBankFileSettings(*context_.PayrollDb, context_.CompanyMasterDb.get());
+        const auto path =
+            writeBankFile(startup::driveFolder(context_.BaseFolder, drive.at(0).toLatin1()), *group,
+                          bankFileContext(settings, bank, PayoutKind::Salaries, list_->selection,
+                                          context_.clock.today()));
+        message(this, "Gotovo"_q + "\n"_q + QString::fromStdString(path.string()),
+                Icon::Information);
+    });
+}
+
+void frmPregledPoBankama::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        ui::closeWindow(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+} // namespace zarion::outputs

@@ -1,0 +1,212 @@
+// The printouts and files of the payroll list window.
+#include <QCheckBox>
+#include <QDate>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTreeWidget>
+
+#include "core/AppContext.h"
+#include "core/Text.h"
+#include "core/startup/Paths.h"
+#include "outputs/EmployerTotalsRepair.h"
+#include "outputs/HealthInsuranceFile.h"
+#include "outputs/MunicipalityTax.h"
+#include "outputs/PayrollListColumns.h"
+#include "outputs/frmSpisakZarada.h"
+#include "payroll/Settings.h"
+#include "report/qt/frmPregled.h"
+#include "ui/AskWholeNumber.h"
+#include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
+
+namespace zarion::outputs {
+
+using ui::operator""_q;
+using ui::toQ;
+
+namespace {
+
+Date fromQDate(const QDate& date) {
+    return {date.year(), date.month(), date.day()};
+}
+
+} // namespace
+
+ListPrint frmSpisakZarada::listPrint() const {
+    ListPrint print;
+    if (context_.CompanyMasterDb)
+        print.company = report::readCompanyData(*context_.CompanyMasterDb).value_or(print.company);
+    print.logo = context_.logoPath();
+    return print;
+}
+
+PaymentStatus frmSpisakZarada::paymentStatus() const {
+    return {optIspl1->isChecked(), fromQDate(dtIspl1->date()), fromQDate(dtIspl2->date()),
+            ui::fromQ(txtRazlog->text())};
+}
+
+PayslipPrint frmSpisakZarada::payslipPrint(const PaymentStatus& status) const {
+    const ListPrint company = listPrint();
+    PayslipPrint print;
+    print.company = company.company;
+    print.logo = company.logo;
+    if (chkPiP->isChecked())
+        print.stamp = startup::findIgnoringCase(context_.companyFolder(), "pecat.jpg");
+    print.status = status;
+    print.coefficientPricing = payroll::loadSettings(*context_.PayrollDb).coefficientPricing();
+    return print;
+}
+
+void frmSpisakZarada::printPayslips(const std::vector<const PayrollRow*>& rows,
+                                    const PaymentStatus& status) {
+    report::showPreview(this,
+                        payslips(payslipPrint(status), *list_,
+                                 loadPayslipLookups(*context_.PayrollDb, list_->selection), rows),
+                        context_.PrinterName);
+}
+
+// The payslip of the row selected in one of the lists.
+void frmSpisakZarada::printSelected(const char* routine, const QTreeWidget* list,
+                                    const std::vector<PayrollRow>& rows) {
+    ui::guarded(this, routine, [&] {
+        const PayrollRow* row = selectedRow(list, rows);
+        if (!row) {
+            ui::message(this, "Greska kod pronalazenja radnika u bazi!"_q, ui::Icon::Critical);
+            return;
+        }
+        printPayslips({row}, paymentStatus());
+    });
+}
+
+void frmSpisakZarada::cmdObracun_Click() {
+    if (list_)
+        printSelected("cmdObracun_Click", listSpisak, list_->employees);
+}
+
+void frmSpisakZarada::cmdStampPRed_Click() {
+    if (list_)
+        printSelected("cmdStampPRed_Click", listPRE, list_->owners);
+}
+
+// Every employee's payslip, unit by unit when all units are shown, paid on the date asked.
+void frmSpisakZarada::cmdSvi_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdSvi_Click", [&] {
+        PaymentStatus status = paymentStatus();
+        if (status.paid) {
+            const auto paid = ui::askDate(this, "Unesite datum isplate"_q, dtIspl1->date());
+            if (!paid)
+                return;
+            status.paidOn = fromQDate(*paid);
+        }
+        printPayslips(unitByUnit(*list_), status);
+    });
+}
+
+void frmSpisakZarada::cmdSpisak_Click() {
+    if (list_)
+        ui::guarded(this, "cmdSpisak_Click", [&] {
+            report::showPreview(this, monthlyRegister(listPrint(), *list_), context_.PrinterName);
+        });
+}
+
+void frmSpisakZarada::cmdNoviSpisak_Click() {
+    if (list_)
+        ui::guarded(this, "cmdNoviSpisak_Click", [&] {
+            const ListSelection& s = list_->selection;
+            report::showPreview(
+                this,
+                extendedRegister(listPrint(), *list_,
+                                 advancesOfMonth(*context_.PayrollDb, s.year, s.month)),
+                context_.PrinterName);
+        });
+}
+
+void frmSpisakZarada::cmdSpisakZarada_Click() {
+    if (list_)
+        ui::guarded(this, "cmdSpisakZarada_Click", [&] {
+            report::showPreview(this, earningsList(listPrint(), *list_), context_.PrinterName);
+        });
+}
+
+void frmSpisakZarada::cmdSpisakObustava_Click() {
+    if (list_)
+        ui::guarded(this, "cmdSpisakObustava_Click", [&] {
+            report::showPreview(
+                this,
+                deductionsList(listPrint(), *list_,
+                               loadPayslipLookups(*context_.PayrollDb, list_->selection)),
+                context_.PrinterName);
+        });
+}
+
+void frmSpisakZarada::cmdSpeciFikacija_Click() {
+    if (list_)
+        ui::guarded(this, "cmdSpeciFikacija_Click", [&] {
+            const auto lookups = loadPayslipLookups(*context_.PayrollDb, list_->selection);
+            report::showPreview(this,
+                                municipalitySpecification(
+                                    listPrint(), taxByMunicipality(*list_, lookups.municipalities)),
+                                context_.PrinterName);
+        });
+}
+
+void frmSpisakZarada::cmdExcel_Click() {
+    if (list_)
+        ui::guarded(this, "cmdExcel_Click", [&] {
+            const ListSelection& s = list_->selection;
+            const auto result = report::ExportListToSpreadsheet(
+                payrollSheet(*list_), context_.BaseFolder,
+                "SpisakZarada_" + std::to_string(s.month) + "_" + std::to_string(s.year));
+            ui::message(this, toQ(result.message()),
+                        result.ok() ? ui::Icon::Information : ui::Icon::Critical);
+        });
+}
+
+// The health-insurance fund's file: the payment date, the drive and the unit handled apart.
+void frmSpisakZarada::cmdSnimi_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdSnimi_Click", [&] {
+        const auto paid = ui::askDate(this, "Unesite datum isplate"_q, dtIspl1->date());
+        if (!paid)
+            return;
+        const auto drive = ui::askText(this, "Unesite slovo diska!"_q);
+        if (!drive)
+            return;
+        const std::string letter = trim(ui::fromQ(*drive));
+        const auto separate = ui::askWholeNumber(
+            this, "Unesite broj radne jedinice koja se radi odvojeno! Unesite 0 ako nemate "
+                  "odvojenih RJ"_q);
+        if (!separate)
+            return;
+        const auto files = healthInsuranceFiles(
+            *list_, listPrint().company, fromQDate(*paid), *separate,
+            startup::driveFolder(context_.BaseFolder, letter.empty() ? 'F' : letter[0]));
+        if (const auto refused = writeTextFiles(files)) {
+            ui::showRefusal(this, *refused);
+            return;
+        }
+        std::string written = "Gotovo";
+        for (const TextFile& file : files)
+            written += "\n" + file.path.string();
+        ui::message(this, toQ(written), ui::Icon::Information);
+    });
+}
+
+void frmSpisakZarada::cmdSredjvanje_Click() {
+    ui::guarded(this, "cmdSredjvanje_Click", [&] {
+        const ListSelection s = selection();
+        const auto repaired = repairEmployerTotals(*context_.PayrollDb, s.year, s.month);
+        if (!repaired) {
+            ui::showRefusal(this, repaired.refusal());
+            return;
+        }
+        ui::message(this, "Gotovo!"_q, ui::Icon::Information);
+        cmdPokazi_Click();
+    });
+}
+
+} // namespace zarion::outputs

@@ -1,0 +1,92 @@
+// zarion-cli report on the demo base with a posted month: the payroll list's printouts.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include "PostedSalaries.h"
+#include "TempDir.h"
+#include "ToolOutput.h"
+#include "core/db/Database.h"
+#include "core/startup/Paths.h"
+#include "demo/DemoData.h"
+
+namespace zarion::test {
+namespace {
+
+class OutputsCli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto folder = demo::createDemoBase(dir.path(), FixedClock({{2026, 3, 16}, 9, 0, 0}));
+        ASSERT_TRUE(folder);
+        const auto payroll = db::Database::open(*folder / "plate.db");
+        PostedSalaries seed(*payroll);
+        payroll::MonthParameters rates;
+        rates.porez_zarade = 10;
+        seed.monthRates(2026, 3, rates);
+        payroll::SalaryResult salary;
+        salary.BRUTO = Currency::parse("90000");
+        salary.NETO = Currency::parse("64836.60");
+        seed.salary(CalculationKind::Final, 2, 2026, 3, salary);
+        salary.NETO = Currency::parse("30000");
+        seed.salary(CalculationKind::Advance, 2, 2026, 3, salary);
+    }
+    int run(const std::string& arguments, const char* word = "report") const {
+        const std::string command = std::string("'") + ZARION_CLI + "' " + word + " " + arguments +
+                                    " --firma 1 --godina 2026 --base '" + dir.path().string() +
+                                    "' > '" + (dir / "out.txt").string() + "' 2> '" +
+                                    (dir / "err.txt").string() + "'";
+        const int status = std::system(command.c_str());
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string pdfText(const std::string& name) const {
+        return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
+    }
+    std::string out() const { return toolOutput("cat '" + (dir / "out.txt").string() + "'"); }
+    std::string err() const { return toolOutput("cat '" + (dir / "err.txt").string() + "'"); }
+
+    TempDir dir;
+};
+
+TEST_F(OutputsCli, EveryPrintoutOfTheListComesOutAsPdf) {
+    for (const char* report : {"listici", "evidencija", "evidencija2", "spisak-zarada",
+                               "spisak-obustava", "specifikacija"}) {
+        const std::string pdf = std::string(report) + ".pdf";
+        EXPECT_EQ(run(std::string(report) +
+                      " --mesec 3 --rj 0 --radnik 2 --datum 2026-04-10 "
+                      "--deo 0 --pdf '" +
+                      (dir / pdf).string() + "'"),
+                  0)
+            << report << err();
+        // every printout names the employee, the specification only her municipality's total
+        const bool specification = std::string(report) == "specifikacija";
+        EXPECT_NE(pdfText(pdf).find(specification ? "UKUPNO" : "Šćepanović"), std::string::npos)
+            << report;
+    }
+}
+
+TEST_F(OutputsCli, FirstPartPayslipAndRefusals) {
+    ASSERT_EQ(run("listici --mesec 3 --deo 1 --pdf '" + (dir / "prvi.pdf").string() + "'"), 0)
+        << err();
+    const std::string text = pdfText("prvi.pdf");
+    EXPECT_NE(text.find("PRVI DEO PLATE"), std::string::npos) << text;
+    EXPECT_NE(text.find("30,000.00"), std::string::npos) << text;
+
+    EXPECT_EQ(run("evidencija --mesec 4 --pdf '" + (dir / "x.pdf").string() + "'"), 1);
+    EXPECT_EQ(err(), "Greska kod pronalazenja parametara za izabrani mesec!\n");
+    EXPECT_EQ(run("listici --pdf '" + (dir / "x.pdf").string() + "'"), 1);
+    EXPECT_EQ(err(), "Nedostaje --mesec MESEC\n");
+}
+
+TEST_F(OutputsCli, HealthInsuranceFileAndSpreadsheetOfTheMonth) {
+    ASSERT_EQ(run("rzzo --mesec 3 --datum 2026-04-10 --disk G", "fajl"), 0) << err();
+    const auto file = dir / "drive" / "G" / "RZZO032026.txt";
+    EXPECT_EQ(out(), file.string() + "\n");
+    const std::string lines = toolOutput("cat '" + file.string() + "'");
+    EXPECT_NE(lines.find(";90000.00;0.00;0.00;10.04.2026;1;\r\n"), std::string::npos) << lines;
+
+    ASSERT_EQ(run("excel --mesec 3", "fajl"), 0) << err();
+    EXPECT_TRUE(std::filesystem::exists(dir / "IzvozExcel" / "SpisakZarada_3_2026.xlsx"));
+    EXPECT_EQ(run("pdf --mesec 3", "fajl"), 2);
+}
+
+} // namespace
+} // namespace zarion::test

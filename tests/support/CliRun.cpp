@@ -1,0 +1,39 @@
+#include "CliRun.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+#include <sys/wait.h>
+
+#include "TempDir.h"
+
+namespace zarion::test {
+namespace {
+
+std::string contents(const std::filesystem::path& file) {
+    std::stringstream text;
+    text << std::ifstream(file, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+} // namespace
+
+std::string shellQuoted(const std::string& text) {
+    std::string quoted = "'";
+    for (const char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+CliRun runCommand(const std::string& commandLine, const std::string& input) {
+    const TempDir dir;
+    std::ofstream(dir / "in.txt", std::ios::binary) << input;
+    const std::string command = commandLine + " < " + shellQuoted((dir / "in.txt").string()) +
+                                " > " + shellQuoted((dir / "out.txt").string()) + " 2> " +
+                                shellQuoted((dir / "err.txt").string());
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(dir / "out.txt"),
+            contents(dir / "err.txt")};
+}
+
+} // namespace zarion::test
