@@ -18,6 +18,9 @@
 #include "employees/EmployeeStatements.h"
 #include "employees/LoanOverviewReports.h"
 #include "employees/PaymentOrderForm.h"
+#include "parameters/NetReductions.h"
+#include "parameters/PaperReturnForm.h"
+#include "parameters/ReturnFigures.h"
 #include "report/SampleList.h"
 
 namespace zarion::cli {
@@ -138,7 +141,80 @@ report::Document creditorOrders(const ReportSource& source) {
         "NALOG ZA PRENOS"_yu);
 }
 
-const std::array<ReportEntry, 6> Reports{{
+// The payment orders of the net reductions of the payment, one per employee.
+report::Document reductionOrders(const ReportSource& source) {
+    const OverviewPeriod period = payment(source);
+    const auto kind = period.firstPart ? parameters::ReductionSource::Akontacija
+                                       : parameters::ReductionSource::Zarada;
+    const auto list = parameters::listReductions(source.payroll, kind, period.month, period.year);
+    if (!list)
+        throw ReportRefusal(list.message());
+    if (list->rows.empty())
+        throw ReportRefusal("Nema umanjenja - " + employees::paymentHeading(period));
+    const parameters::ReductionPayment reduction{
+        parameters::reductionPayerAccount(source.payroll, kind),
+        source.company.Naziv,
+        "Republika Srbija",
+        period.month,
+        period.year,
+        source.today};
+    return employees::PaymentOrdersDocument(
+        parameters::reductionOrdersPerEmployee(source.payroll, reduction, *list),
+        "NALOG ZA PRENOS"_yu);
+}
+
+// A paper return of --mesec of the working year, summed from the month's calculations; --deo 1
+// is the advance, --deo 2 the rest paid with the final calculation.
+parameters::SalaryPart salaryPart(const ReportSource& source) {
+    const auto part = source.options.get("deo");
+    const long long number = part ? wholeValue(*part) : 0;
+    return number == 1   ? parameters::SalaryPart::Advance
+           : number == 2 ? parameters::SalaryPart::Rest
+                         : parameters::SalaryPart::Whole;
+}
+
+parameters::ReturnPrint returnPrint(const ReportSource& source, parameters::ReturnForm form) {
+    const OverviewPeriod period = payment(source);
+    return {form,
+            source.company,
+            period.month,
+            period.year,
+            salaryPart(source) == parameters::SalaryPart::Rest ? 2 : 1,
+            parameters::salaryTaxAccount(source.payroll)};
+}
+
+report::Document taxReturn(const ReportSource& source, parameters::ReturnForm form) {
+    const parameters::ReturnPrint print = returnPrint(source, form);
+    const bool salaries = form == parameters::ReturnForm::PorezNaZarade;
+    const auto figures =
+        salaries ? parameters::salaryTaxFigures(source.payroll, print.month, print.year,
+                                                salaryPart(source))
+                 : parameters::compensationTaxFigures(source.payroll, print.month, print.year);
+    return parameters::PaperReturnDocument(print, salaries
+                                                      ? parameters::salaryTaxReturn(figures)
+                                                      : parameters::compensationTaxReturn(figures));
+}
+
+report::Document contributionReturn(const ReportSource& source, parameters::ReturnForm form) {
+    const parameters::ReturnPrint print = returnPrint(source, form);
+    const auto terms =
+        parameters::companyContributionTerms(source.payroll, print.month, print.year);
+    if (!terms)
+        throw ReportRefusal(terms.message());
+    const bool salaries = form == parameters::ReturnForm::Doprinosi;
+    const auto grid =
+        salaries ? parameters::salaryContributionReturn(
+                       parameters::salaryContributionFigures(source.payroll, print.month,
+                                                             print.year, salaryPart(source)),
+                       terms->rates, terms->accounts)
+                 : parameters::compensationContributionReturn(
+                       parameters::compensationContributionFigures(source.payroll, print.month,
+                                                                   print.year),
+                       terms->rates, terms->accounts);
+    return parameters::PaperReturnDocument(print, grid);
+}
+
+const std::array<ReportEntry, 11> Reports{{
     {"uzorak", "probni spisak na dve strane (zaglavlje, slova, iznosi, prelom)", sample},
     {"zaposleni", "spisak zaposlenih: sve RJ, svi tipovi RO, aktivni", employeeList},
     {"potvrda", "--radnik ID [--od M.GGGG] [--do M.GGGG]: potvrda o visini zarade",
@@ -146,6 +222,24 @@ const std::array<ReportEntry, 6> Reports{{
     {"ppppo", "--radnik ID [--datum GGGG-MM-DD]: obrazac PPP-PO za godinu", pppPo},
     {"kreditori", "--mesec M [--deo 1]: spiskovi uplata po kreditorima", creditorLists},
     {"nalozi", "--mesec M [--deo 1]: nalozi za prenos kreditorima", creditorOrders},
+    {"umanjenja", "--mesec M [--deo 1]: nalozi za umanjenje NETO zarada, po radnicima",
+     reductionOrders},
+    {"pp-opj", "--mesec M [--deo 1|2]: poreska prijava PP OPJ za zarade (akontacija, ostatak)",
+     [](const ReportSource& s) {
+         return taxReturn(s, parameters::ReturnForm::PorezNaZarade);
+     }},
+    {"pp-opj-naknade", "--mesec M: poreska prijava PP OPJ za naknade meseca",
+     [](const ReportSource& s) {
+         return taxReturn(s, parameters::ReturnForm::PorezNaNaknade);
+     }},
+    {"pp-od", "--mesec M [--deo 1|2]: poreska prijava PP OD za zarade (akontacija, ostatak)",
+     [](const ReportSource& s) {
+         return contributionReturn(s, parameters::ReturnForm::Doprinosi);
+     }},
+    {"pp-od-1", "--mesec M: poreska prijava PP OD-1 za naknade meseca",
+     [](const ReportSource& s) {
+         return contributionReturn(s, parameters::ReturnForm::DoprinosiNaknade);
+     }},
 }};
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "core/AppContext.h"
 #include "parameters/frmMesecIGod.h"
 #include "parameters/frmParametri_po_mesecima.h"
+#include "parameters/frmPodaci.h"
 #include "parameters/frmPodesavanja.h"
+#include "parameters/frmUmanjenja.h"
 #include "ui/WidgetKit.h"
 #include "ui/frmGlavni.h"
 
@@ -42,6 +44,16 @@ void registerParametersCommands(ui::frmGlavni& window, AppContext& context) {
             });
         });
     }
+    window.enableCommand(QStringLiteral("mnuPodaci"), [&window, &context] {
+        ui::guarded(&window, "frmPodaci", [&] {
+            parameters::frmPodaci editor(context, &window);
+            editor.exec();
+        });
+    });
+    window.enableCommand(QStringLiteral("mnupreUmanj"), [&window, &context] {
+        ui::guarded(&window, "frmUmanjenja",
+                    [&] { window.showChild(new parameters::frmUmanjenja(context)); });
+    });
     window.enableCommand(QStringLiteral("mnuPoMes"), [&window, &context] {
         ui::guarded(&window, "frmParametri_po_mesecima", [&] {
             window.showChild(new parameters::frmParametri_po_mesecima(*context.PayrollDb));

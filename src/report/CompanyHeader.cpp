@@ -17,27 +17,6 @@ constexpr double RuleLeft = 5;
 constexpr double RuleRight = 200;
 } // namespace
 
-std::optional<CompanyData> readCompanyData(db::Database& masterDb) {
-    db::Statement st = masterDb.prepare("SELECT * FROM podaci ORDER BY rowid LIMIT 1");
-    if (!st.step())
-        return std::nullopt;
-    CompanyData company;
-    company.Naziv = st.text("Naziv");
-    company.ADRESA = st.text("ADRESA");
-    company.grad = st.text("grad");
-    company.PIB = st.text("PIB");
-    company.maticni = st.text("maticni");
-    company.registracioni = st.text("registracioni");
-    company.SIFRA = st.text("SIFRA");
-    company.pdv = st.text("pdv");
-    company.ziroracun = st.text("ziroracun");
-    company.banka = st.text("banka");
-    company.telefon = st.text("telefon");
-    company.JMBG = st.text("JMBG");
-    company.vlasnik = st.text("vlasnik");
-    return company;
-}
-
 void PrintHeader(Painter& painter, const CompanyData& company,
                  const std::filesystem::path& logoPath) {
     painter.setFontName("yuoptimar");

@@ -12,6 +12,7 @@ constexpr const char* PopUp = "mnuPopUp";
 
 constexpr MenuEntry Menu[] = {
     {Unos, "Unos podataka", nullptr, MenuEntry::Group},
+    {"mnuPodaci", "Podaci o firmi", Unos},
     {"mnuUnPar", "Parametri obracuna", Unos},
     {"mnuPoMes", "Parametri po mesecima", Unos},
     {"mnuPost", "Postavke programa", Unos},

@@ -145,10 +145,76 @@ TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
         << firstPart.err;
 }
 
+TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
+    const CliRun none = run(onDemoCompany("umanjenja", "x.pdf") + " --mesec 2");
+    EXPECT_EQ(none.exitCode, 1);
+    EXPECT_NE(none.err.find("Nema umanjenja - Isplata: 02/2026"), std::string::npos) << none.err;
+
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        const auto employee = payroll->scalar("SELECT MIN(id_radnik) FROM radnici").value_or(0);
+        payroll->run("UPDATE radnici SET Kontrolni = '42' WHERE id_radnik = ?", employee);
+        payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
+                     "VALUES (?, 2, 2026, ?)",
+                     employee, Currency::fromUnits(1234));
+        payroll->run("UPDATE parametri3 SET racun_umanjenja = '840-1234-55', "
+                     "poziv_umanjenja = '2026-'");
+    }
+    const CliRun orders = run(onDemoCompany("umanjenja", "umanjenja.pdf") + " --mesec 2");
+    ASSERT_EQ(orders.exitCode, 0) << orders.err;
+    const std::string text = pdfText("umanjenja.pdf");
+    EXPECT_NE(text.find("Umanjenje NETO 2/2026"), std::string::npos) << text;
+    EXPECT_NE(text.find("1,234.00"), std::string::npos) << text;
+    EXPECT_NE(text.find("840-1234-55"), std::string::npos) << text;
+    EXPECT_NE(text.find("2026-42"), std::string::npos) << text;
+}
+
+TEST_F(ReportCommand, PaperReturnsSumTheMonthsCalculations) {
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        // November has nothing posted yet: two salaries of 100000 gross, 28423 of it free of tax,
+        // one on the lowest base.
+        for (const int kind : {0, 3})
+            payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, tip_obracuna, BRUTO, "
+                         "Oslobodjenje, osnovica_doprinosa, Doprinosi_PIO) "
+                         "VALUES (1, 11, 2026, ?, ?, ?, ?, ?)",
+                         kind, Currency::fromUnits(100000), Currency::fromUnits(28423),
+                         Currency::fromUnits(100000), Currency::fromUnits(14000));
+    }
+    const CliRun tax = run(onDemoCompany("pp-opj", "pp-opj.pdf") + " --mesec 11");
+    ASSERT_EQ(tax.exitCode, 0) << tax.err;
+    const std::string taxText = pdfText("pp-opj.pdf");
+    for (const char* expected :
+         {"Obrazac PP OPJ", "O OBRAČUNATOM I PLAĆENOM POREZU NA ZARADE", "Zarion Demo d.o.o.",
+          "108457314", "Uplata za mesec: 11/2026", "200,000", "56,846",
+          // (200000 − 56846) × 10%
+          "14,315"})
+        EXPECT_NE(taxText.find(expected), std::string::npos) << expected << "\n" << taxText;
+
+    const CliRun contributions = run(onDemoCompany("pp-od", "pp-od.pdf") + " --mesec 11");
+    ASSERT_EQ(contributions.exitCode, 0) << contributions.err;
+    const std::string text = pdfText("pp-od.pdf");
+    for (const char* expected : {"Obrazac PP OD", "ISPLATILAC:", "28,000", "840-4848-37"})
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+
+    {
+        const auto payroll = db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        payroll->run("UPDATE parametri2 SET racun_zo = NULL");
+    }
+    const CliRun noAccounts = run(onDemoCompany("pp-od", "x.pdf") + " --mesec 11");
+    EXPECT_EQ(noAccounts.exitCode, 1);
+    EXPECT_NE(noAccounts.err.find("Niste uneli uplatne racune!"), std::string::npos)
+        << noAccounts.err;
+}
+
 TEST_F(ReportCommand, UnknownReportListsTheKnownOnesAndAMissingCompanyIsNamed) {
     const CliRun unknown = run(onDemoCompany("nepostojeci", "x.pdf"));
     EXPECT_EQ(unknown.exitCode, 2);
-    for (const char* report : {"uzorak", "zaposleni", "potvrda", "ppppo", "kreditori", "nalozi"})
+    for (const char* report :
+         {"uzorak", "zaposleni", "potvrda", "ppppo", "kreditori", "nalozi", "umanjenja"})
         EXPECT_NE(unknown.err.find(std::string("\n  ") + report + " "), std::string::npos)
             << report << unknown.err;
 

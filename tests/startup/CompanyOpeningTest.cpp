@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "FileFaults.h"
+#include "NewCompany.h"
 #include "TempDir.h"
 #include "core/Text.h"
 #include "core/startup/CompanyRegister.h"
@@ -13,20 +14,8 @@ using namespace zarion;
 
 namespace {
 
-class CompanyOpening : public ::testing::Test {
+class CompanyOpening : public test::NewCompany {
 protected:
-    test::TempDir root;
-    FixedClock clock{{{2026, 12, 4}, 9, 5, 7}};
-    AppContext context{clock};
-
-    void SetUp() override {
-        startup::prepareDataRoot(root.path());
-        auto registerDb = db::Database::open(startup::registerPath(root.path()));
-        context.DataRoot = root.path();
-        context.WorkYear = 2026;
-        context.CompanyId =
-            startup::createCompany(*registerDb, root.path(), 2026, "Firma", "Grad").id;
-    }
     void fillCompanyData() {
         auto master = db::Database::open(startup::masterDataPath(root.path(), 2026, 1));
         master->run("INSERT INTO podaci(Naziv, ADRESA, grad, PIB) VALUES (?, ?, ?, ?)", "Firma",

@@ -48,12 +48,13 @@ private slots:
 
         const auto table = mainMenu();
         QCOMPARE(actions.size(), qsizetype(table.size()));
-        QCOMPARE(actions.size(), 71);
+        QCOMPARE(actions.size(), 72);
         for (qsizetype i = 0; i < actions.size(); ++i)
             QCOMPARE(actions[i]->objectName(), QString::fromLatin1(table[i].name));
 
         const std::map<QString, QString> captions = {
             {"mnuUnos", "Unos podataka"},
+            {"mnuPodaci", "Podaci o firmi"},
             {"mnuUnPar", "Parametri obracuna"},
             {"mnuUplVlasnik", "Upl.racuni - Vlasnik/Preduzetnik"},
             {"mnuUnosBolovanja", "Bolovanja"},
