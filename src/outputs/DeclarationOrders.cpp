@@ -34,16 +34,16 @@ Outcome<int> ordersFromDeclaration(db::Database& payroll, db::Database* companyM
     if (replaceEarlier)
         payroll.run("DELETE FROM nalozi");
     int number = 0;
-    insertOrder(payroll, {++number, payer, "PID-" + period, "MINF Poreska uprava", "254",
-                          totals[Col::Porez] + totals[Col::PIO] + totals[Col::ZDR] +
-                              totals[Col::NEZ],
-                          *payerAccount, singlePaymentAccount(payroll), bop});
+    insertOrder(payroll,
+                {++number, payer, "PID-" + period, "MINF Poreska uprava", "254",
+                 totals[Col::Porez] + totals[Col::PIO] + totals[Col::ZDR] + totals[Col::NEZ],
+                 *payerAccount, singlePaymentAccount(payroll), bop});
     for (const DeclarationRow& row : declaration.rows)
         if (row.checked)
-            insertOrder(payroll, {++number, payer, "ZARADA-" + period,
-                                  trim(row[Col::Prezime]) + " " + trim(row[Col::Ime]), "240",
-                                  row.toPay(), *payerAccount,
-                                  employeeAccount(payroll, row.employeeId()), ""});
+            insertOrder(payroll,
+                        {++number, payer, "ZARADA-" + period,
+                         trim(row[Col::Prezime]) + " " + trim(row[Col::Ime]), "240", row.toPay(),
+                         *payerAccount, employeeAccount(payroll, row.employeeId()), ""});
     tx.commit();
     return number;
 }

@@ -150,9 +150,9 @@ frmSpisakZarada::frmSpisakZarada(AppContext& context, QWidget* parent)
         later("cmdRekapitulacija", "Rekapitulacija", "Prikazuje rekapitulaciju obra~una."),
         later("cmdRekapRacuna", "Rekapitulacija po ra~unima",
               "Prikazuje rekapitulaciju po ra~unima za upla}ivanje."),
-        later("cmdPoreska_Porez", "Poreska prijava",
-              "Popunjava obrazac poreske prijave za porez na zarade."),
-        later("cmdPrijavaDoprinosi", "Prijava doprinosa", "Popunjava obrazac prijave doprinosa."),
+        button("cmdPoreska_Porez", "Poreska prijava", &frmSpisakZarada::cmdPoreska_Porez_Click),
+        button("cmdPrijavaDoprinosi", "Prijava doprinosa",
+               &frmSpisakZarada::cmdPrijavaDoprinosi_Click),
         later("cmdODP", "Prijava OD", "Popunjava obrazac prijave za drugi obra~un."),
     };
     for (std::size_t i = 0; i < commands.size(); ++i)

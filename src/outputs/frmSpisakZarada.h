@@ -45,6 +45,8 @@ public:
     void cmdSnimi_Click();
     void cmdNAlog_Click();
     void cmdIZvoz_Click();
+    void cmdPoreska_Porez_Click();
+    void cmdPrijavaDoprinosi_Click();
     void cmdSredjvanje_Click();
 
 private:

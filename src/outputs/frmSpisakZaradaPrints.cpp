@@ -13,9 +13,11 @@
 #include "outputs/HealthInsuranceFile.h"
 #include "outputs/MunicipalityTax.h"
 #include "outputs/PaymentOrders.h"
-#include "outputs/frmPPPPD.h"
 #include "outputs/PayrollListColumns.h"
+#include "outputs/frmPPPPD.h"
 #include "outputs/frmSpisakZarada.h"
+#include "parameters/ReturnFigures.h"
+#include "parameters/frmPrijava.h"
 #include "payroll/Settings.h"
 #include "report/qt/frmPregled.h"
 #include "ui/AskWholeNumber.h"
@@ -168,6 +170,52 @@ void frmSpisakZarada::cmdExcel_Click() {
 }
 
 // The health-insurance fund's file: the payment date, the drive and the unit handled apart.
+namespace {
+
+// The part of the month's salaries a paper return of the payment sums.
+parameters::SalaryPart salaryPart(Payment payment) {
+    switch (payment) {
+    case Payment::First:
+        return parameters::SalaryPart::Advance;
+    case Payment::Final:
+        return parameters::SalaryPart::Rest;
+    case Payment::Whole:
+        break;
+    }
+    return parameters::SalaryPart::Whole;
+}
+
+int paymentNumber(Payment payment) {
+    return payment == Payment::Final ? 2 : 1;
+}
+
+} // namespace
+
+// The salary tax return (PP OPJ) of the payment.
+void frmSpisakZarada::cmdPoreska_Porez_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdPoreska_Porez_Click", [&] {
+        const ListSelection& s = list_->selection;
+        ui::showBeside(this, new parameters::frmPorezNaZarade(
+                                 context_, s.month, s.year, paymentNumber(s.payment),
+                                 parameters::salaryTaxFigures(*context_.PayrollDb, s.month, s.year,
+                                                              salaryPart(s.payment))));
+    });
+}
+
+// The contribution return (PP OD) of the payment.
+void frmSpisakZarada::cmdPrijavaDoprinosi_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdPrijavaDoprinosi_Click", [&] {
+        const ListSelection& s = list_->selection;
+        parameters::openDoprinosi(this, context_, s.month, s.year, paymentNumber(s.payment),
+                                  parameters::salaryContributionFigures(
+                                      *context_.PayrollDb, s.month, s.year, salaryPart(s.payment)));
+    });
+}
+
 // The list's PPP-PD return, after the relief questions.
 void frmSpisakZarada::cmdIZvoz_Click() {
     if (!list_)

@@ -25,11 +25,11 @@ protected:
             *db, {.surname = "Šarić", .name = "Ana", .account = "205-0000000054321-98"});
         declaration.header.POD121 = "03 - Mart";
         declaration.header.POD122 = "2026";
-        declaration.rows = {row(babić, " Babić ", "Ivan", "6577.90", "24000.00", "10300.00",
-                                "750.00", "73522.10", "7500.50"),
-                            row(sarić, "Šarić", "Ana", "2577.90", "14400", "6180", "450",
-                                "43922.10", "0"),
-                            row(sarić, "Neoznačen", "Red", "999", "999", "999", "999", "999", "0")};
+        declaration.rows = {
+            row(babić, " Babić ", "Ivan", "6577.90", "24000.00", "10300.00", "750.00", "73522.10",
+                "7500.50"),
+            row(sarić, "Šarić", "Ana", "2577.90", "14400", "6180", "450", "43922.10", "0"),
+            row(sarić, "Neoznačen", "Red", "999", "999", "999", "999", "999", "0")};
         declaration.rows[2].checked = false;
     }
     static DeclarationRow row(std::int64_t id, const char* surname, const char* name,

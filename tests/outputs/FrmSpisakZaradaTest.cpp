@@ -64,9 +64,9 @@ void FrmSpisakZaradaTest::cleanup() {
 
 void FrmSpisakZaradaTest::showBuildsBothListsAndTheTotals() {
     QVERIFY(!f_->enabled("cmdObracun"));
-    QVERIFY(f_->enabled("cmdIZvoz"));
+    QVERIFY(!f_->enabled("cmdIZvoz"));
     QVERIFY(!f_->enabled("cmdRekapitulacija"));
-    QVERIFY(!f_->find<QPushButton>("cmdIZvoz")->toolTip().isEmpty());
+    QVERIFY(!f_->find<QPushButton>("cmdRekapitulacija")->toolTip().isEmpty());
     QCOMPARE(f_->find<QComboBox>("cmbRJ")->itemText(0), QString("0 - Sve radne jedinice"));
     QCOMPARE(f_->find<QComboBox>("cmbRJ")->itemText(2), QString("2 - Proizvodnja"));
 
@@ -87,7 +87,9 @@ void FrmSpisakZaradaTest::showBuildsBothListsAndTheTotals() {
     QVERIFY(f_->enabled("cmdObracun"));
     QVERIFY(f_->enabled("cmdSnimi"));
     QVERIFY(f_->enabled("cmdNAlog"));
-    QVERIFY(!f_->enabled("cmdIZvoz"));
+    QVERIFY(f_->enabled("cmdIZvoz"));
+    QVERIFY(f_->enabled("cmdPoreska_Porez"));
+    QVERIFY(!f_->enabled("cmdRekapitulacija"));
 }
 
 void FrmSpisakZaradaTest::ordersAreMadeFromTheShownList() {

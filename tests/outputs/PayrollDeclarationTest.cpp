@@ -55,8 +55,8 @@ protected:
         const std::int64_t id = seed.employee({.surname = surname,
                                                .name = name,
                                                .jmbg = jmbg,
-                                               .municipality = place,
-                                               .owner = owner});
+                                               .owner = owner,
+                                               .municipality = place});
         db->run("UPDATE radnici SET sifra_vrste_prihoda = ?, vrsta = ? WHERE id_radnik = ?",
                 std::string(code), std::string(kind), id);
         return id;

@@ -35,7 +35,7 @@ protected:
         ASSERT_TRUE(month) << month.message();
         const auto report = payroll::calculateAll(*month, {}, {}, {});
         ASSERT_GT(report.posted, 0);
-        ASSERT_TRUE(report.failures.empty()) << report.failures.front();
+        ASSERT_TRUE(report.failures.empty()) << report.failures.front().line();
         employees = report.posted;
     }
     int run(const std::string& arguments) const {
@@ -83,7 +83,7 @@ TEST_F(PpppdCli, ErrorsAreListedAndEndTheCommandWithFailure) {
         << out();
     EXPECT_TRUE(std::filesystem::exists(xml));
     EXPECT_EQ(run("--mesec 3 --xml '" + xml.string() + "'"), 2); // no payment date
-    EXPECT_EQ(run("--mesec 2 --datum 2026-04-10 --xml '" + xml.string() + "'"), 1);
+    EXPECT_EQ(run("--mesec 4 --datum 2026-04-10 --xml '" + xml.string() + "'"), 1);
     EXPECT_EQ(err(), "Greska kod pronalazenja parametara za izabrani mesec!\n");
 }
 

@@ -37,7 +37,7 @@ protected:
 } // namespace
 
 TEST_F(CompanyDataTest, FirstSaveAddsTheRowAndTheWarningOfTheStartGoesAway) {
-    EXPECT_EQ(startup::openCompany(context).warning, "Unesite podatke u bazu kontora!");
+    EXPECT_EQ(startup::openCompany(context)->warning, "Unesite podatke u bazu kontora!");
     ASSERT_FALSE(startup::saveCompanyData(*master, typed()));
 
     EXPECT_EQ(master->scalar("SELECT COUNT(*) FROM podaci"), 1);
@@ -49,7 +49,7 @@ TEST_F(CompanyDataTest, FirstSaveAddsTheRowAndTheWarningOfTheStartGoesAway) {
     EXPECT_EQ(stored->ziroracun, "205-0000000000001-85");
     EXPECT_EQ(stored->vlasnik, "Petar Petrović");
 
-    EXPECT_EQ(startup::openCompany(context).warning, "");
+    EXPECT_EQ(startup::openCompany(context)->warning, "");
     EXPECT_EQ(context.CompanyAddress, "Kneza Miloša 5, Beograd");
 }
 
