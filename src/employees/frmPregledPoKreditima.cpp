@@ -203,16 +203,15 @@ void frmPregledPoKreditima::cmdKomora_Click() {
     const long long id = ui::currentNumber(listKreditori);
     if (id == 0)
         return;
-    const auto letter = askText(this, "Unesite slovo diska!"_q);
-    if (!letter)
+    const auto drive = ui::askDriveLetter(this);
+    if (!drive)
         return;
     const auto date = askDate(this, "Unesite datum uplate!"_q);
     if (!date)
         return;
-    const QString drive = letter->trimmed().isEmpty() ? QStringLiteral("F") : letter->trimmed();
     ui::guarded(this, "cmdKomora_Click", [&] {
         const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
-        const auto folder = startup::driveFolder(context_.BaseFolder, drive.at(0).toLatin1());
+        const auto folder = startup::driveFolder(context_.BaseFolder, *drive);
         const ChamberFile file = WriteChamberFile(
             folder, companyOf(context_), Date{date->year(), date->month(), date->day()}, period,
             creditorPayments(*context_.PayrollDb, period, id));

@@ -181,17 +181,15 @@ void frmPregledPoBankama::writeFile(PaymentBank bank) {
         message(this, "Izaberite banku!"_q, Icon::Exclamation);
         return;
     }
-    const auto letter = askText(this, "Unesite slovo diska!"_q);
-    if (!letter)
+    const auto drive = ui::askDriveLetter(this);
+    if (!drive)
         return;
-    const QString drive = letter->trimmed().isEmpty() ? QStringLiteral("F") : letter->trimmed();
     ui::guarded(this, "writeFile", [&] {
         const BankFileSettings settings =
             loadBankFileSettings(*context_.PayrollDb, context_.CompanyMasterDb.get());
-        const auto path =
-            writeBankFile(startup::driveFolder(context_.BaseFolder, drive.at(0).toLatin1()), *group,
-                          bankFileContext(settings, bank, PayoutKind::Salaries, list_->selection,
-                                          context_.clock.today()));
+        const auto path = writeBankFile(startup::driveFolder(context_.BaseFolder, *drive), *group,
+                                        bankFileContext(settings, bank, PayoutKind::Salaries,
+                                                        list_->selection, context_.clock.today()));
         message(this, "Gotovo"_q + "\n"_q + QString::fromStdString(path.string()),
                 Icon::Information);
     });

@@ -247,18 +247,17 @@ void frmSpisakZarada::cmdSnimi_Click() {
         const auto paid = ui::askDate(this, "Unesite datum isplate"_q, dtIspl1->date());
         if (!paid)
             return;
-        const auto drive = ui::askText(this, "Unesite slovo diska!"_q);
+        const auto drive = ui::askDriveLetter(this);
         if (!drive)
             return;
-        const std::string letter = trim(ui::fromQ(*drive));
         const auto separate = ui::askWholeNumber(
             this, "Unesite broj radne jedinice koja se radi odvojeno! Unesite 0 ako nemate "
                   "odvojenih RJ"_q);
         if (!separate)
             return;
-        const auto files = healthInsuranceFiles(
-            *list_, listPrint().company, fromQDate(*paid), *separate,
-            startup::driveFolder(context_.BaseFolder, letter.empty() ? 'F' : letter[0]));
+        const auto files =
+            healthInsuranceFiles(*list_, listPrint().company, fromQDate(*paid), *separate,
+                                 startup::driveFolder(context_.BaseFolder, *drive));
         if (const auto refused = writeTextFiles(files)) {
             ui::showRefusal(this, *refused);
             return;

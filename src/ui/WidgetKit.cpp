@@ -94,6 +94,14 @@ void selectRow(QTreeWidget& list, int column, std::int64_t number) {
         list.setCurrentItem(list.topLevelItem(0));
 }
 
+std::optional<char> askDriveLetter(QWidget* parent) {
+    const auto answer = askText(parent, "Unesite slovo diska!"_q);
+    if (!answer)
+        return std::nullopt;
+    const QString letter = answer->trimmed();
+    return letter.isEmpty() ? 'F' : letter.at(0).toLatin1();
+}
+
 void showRefusal(QWidget* parent, const Refusal& refusal) {
     message(parent, toQ(refusal.message),
             refusal.kind == Refusal::Kind::Error ? Icon::Critical : Icon::Exclamation);

@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,10 @@ void closeWindow(QWidget* window);
 // Shows a window next to `from`: as a child of the main window when `from` is one, otherwise as
 // a window of its own. It is deleted when closed.
 void showBeside(QWidget* from, QWidget* window);
+
+// Asks "Unesite slovo diska!" and gives the drive's letter, F when the answer is left empty;
+// nothing when the operator cancels.
+std::optional<char> askDriveLetter(QWidget* parent);
 
 // Shows a refusal of the logic: a warning box, or an error box when data or the database failed.
 void showRefusal(QWidget* parent, const Refusal& refusal);
