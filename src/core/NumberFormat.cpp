@@ -1,13 +1,17 @@
 #include "core/NumberFormat.h"
 
+#include <algorithm>
+#include <regex>
+
 #include "core/NumericText.h"
 
 namespace zarion {
 namespace {
 
+// Thousands grouped with a point, as a Serbian reader writes them.
 std::string grouped(std::string digits) {
     for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3)
-        digits.insert(static_cast<std::size_t>(at), 1, ',');
+        digits.insert(static_cast<std::size_t>(at), 1, '.');
     return digits;
 }
 
@@ -54,10 +58,26 @@ std::string format(Currency amount, NumberFormat form) {
     const bool isZero = whole == "0" && fraction.find_first_not_of('0') == std::string::npos;
     if (form == NumberFormat::Thousands && isZero)
         return "";
-    std::string text = form == NumberFormat::Plain2 ? whole : grouped(whole);
+    const bool forPeople = form != NumberFormat::Plain2;
+    std::string text = forPeople ? grouped(whole) : whole;
     if (!fraction.empty())
-        text += "." + fraction;
+        text += (forPeople ? "," : ".") + fraction;
     return amount.isNegative() && !isZero ? "-" + text : text;
+}
+
+std::optional<Currency> parseAmount(std::string_view text) {
+    std::string digits(text);
+    std::erase(digits, ' ');
+    const bool decimalComma = digits.find(',') != std::string::npos;
+    const bool groupedPoints = std::count(digits.begin(), digits.end(), '.') > 1;
+    if (decimalComma || groupedPoints) {
+        std::erase(digits, '.');
+        std::replace(digits.begin(), digits.end(), ',', '.');
+    }
+    static const std::regex number(R"(-?\d+(\.\d+)?)");
+    if (!std::regex_match(digits, number))
+        return std::nullopt;
+    return Currency::parse(digits);
 }
 
 std::string format(double value, NumberFormat form) {

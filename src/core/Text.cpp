@@ -188,9 +188,9 @@ std::string AmountText(Currency amount) {
         out.push_back(s[i]);
         const std::size_t k = s.size() - i; // digits from this one to the end, itself included
         if (k == 3)
-            out.push_back('.');
-        else if (k > 3 && k % 3 == 0)
             out.push_back(',');
+        else if (k > 3 && k % 3 == 0)
+            out.push_back('.');
     }
     return raw < 0 ? "-" + out : out;
 }

@@ -25,7 +25,7 @@ std::string PadLeft(std::string_view text, std::size_t n);
 std::string PadRight(std::string_view text, std::size_t n);
 std::string PadZeros(std::string_view text, std::size_t n);
 
-// 1234567.891 → "1,234,567.89", -12 → "-12.00"; rounded to 2 decimals, halves to even.
+// 1234567.891 → "1.234.567,89", -12 → "-12,00"; rounded to 2 decimals, halves to even.
 std::string AmountText(Currency amount);
 
 // The Serbian letters made plain, Latin and Cyrillic alike (Š → S, đ → dj, Љ → Lj, ж → z), so that

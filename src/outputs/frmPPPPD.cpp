@@ -351,8 +351,7 @@ void frmPPPPD::cmdSifra_Click() {
 bool frmPPPPD::checkedBeforeExport() {
     DeclarationTotals shown;
     for (std::size_t i = 0; i < txtUk_.size(); ++i) {
-        QString text = txtUk_[i]->text();
-        shown.sums[i] = Currency::parse(fromQ(text.remove(',')));
+        shown.sums[i] = parseAmount(fromQ(txtUk_[i]->text())).value_or(Currency());
     }
     const auto findings =
         checkDeclaration(declaration_, rates_, municipalityCodes(*context_.PayrollDb), shown);

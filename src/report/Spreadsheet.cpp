@@ -20,13 +20,17 @@ std::string failed(const std::filesystem::path& path, const std::string& reason)
            reason + ".";
 }
 
-// "1234.50", "-1,234.50": an amount as the lists show it.
+// "1234.50" as the files write it, or "-1.234,50" as the lists show it: an amount.
 std::optional<double> amountValue(const std::string& text) {
-    static const std::regex amount(R"(-?(\d+|\d{1,3}(,\d{3})+)\.\d\d)");
-    if (!std::regex_match(text, amount))
+    static const std::regex plain(R"(-?\d+\.\d\d)");
+    static const std::regex grouped(R"(-?(\d+|\d{1,3}(\.\d{3})+),\d\d)");
+    if (std::regex_match(text, plain))
+        return Currency::parse(text).toDouble();
+    if (!std::regex_match(text, grouped))
         return std::nullopt;
     std::string digits = text;
-    std::erase(digits, ',');
+    std::erase(digits, '.');
+    std::replace(digits.begin(), digits.end(), ',', '.');
     return Currency::parse(digits).toDouble();
 }
 

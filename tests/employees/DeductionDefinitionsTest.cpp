@@ -68,8 +68,8 @@ TEST_F(DeductionDefinitionsTest, ListsSeparateStandingDeductionsFromCreditorsAnd
     ASSERT_EQ(standing.size(), 2u);
     EXPECT_EQ(standing[0].obustava, "Procenat"); // by type, then number
     EXPECT_EQ(standing[1].id_obustava_proc, fixed);
-    EXPECT_EQ(deductionValueText(standing[0]), "2.50 %");
-    EXPECT_EQ(deductionValueText(standing[1]), "1,000.00 RSD");
+    EXPECT_EQ(deductionValueText(standing[0]), "2,50 %");
+    EXPECT_EQ(deductionValueText(standing[1]), "1.000,00 RSD");
 
     const auto byName = creditorsByName(data.db());
     ASSERT_EQ(byName.size(), 2u);

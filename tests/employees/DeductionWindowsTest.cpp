@@ -137,7 +137,7 @@ void DeductionWindowsTest::unsavedDeductionCannotBeSetForAll() {
     auto* deductions = window.findChild<QTreeWidget*>("listObustave");
     QCOMPARE(deductions->topLevelItemCount(), 4);
     QCOMPARE(deductions->currentItem()->text(0), "Solidarna pomoć"_q);
-    QCOMPARE(deductions->currentItem()->text(1), "0.50 %"_q);
+    QCOMPARE(deductions->currentItem()->text(1), "0,50 %"_q);
 }
 
 void DeductionWindowsTest::perEmployeeWindowShowsInactiveDeductionsInRed() {
@@ -172,7 +172,7 @@ void DeductionWindowsTest::perEmployeeWindowShowsInactiveDeductionsInRed() {
     auto* loans = window.findChild<QTreeWidget*>("listKrediti");
     QCOMPARE(loans->topLevelItemCount(), 1);
     QCOMPARE(loans->topLevelItem(0)->text(1), "Banca Intesa - krediti"_q);
-    QCOMPARE(loans->topLevelItem(0)->text(6), "4,000.00"_q);
+    QCOMPARE(loans->topLevelItem(0)->text(6), "4.000,00"_q);
     QCOMPARE(loans->topLevelItem(0)->text(8), "12"_q);
 }
 
@@ -196,7 +196,7 @@ void DeductionWindowsTest::loanWindowSplitsTheInstalmentAndCountsTheMonths() {
     QTest::keyClicks(window.findChild<QLineEdit*>("txtRata"), "1001");
     QCOMPARE(window.findChild<QLineEdit*>("txtPrviDeo")->text(), "500.00"_q);
     QCOMPARE(window.findChild<QLineEdit*>("txtDrugiDeo")->text(), "501.00"_q);
-    QCOMPARE(window.findChild<QLabel*>("lblUkupno")->text(), "Ukupna vrednost: 4,004.00"_q);
+    QCOMPARE(window.findChild<QLabel*>("lblUkupno")->text(), "Ukupna vrednost: 4.004,00"_q);
     auto* first = window.findChild<QLineEdit*>("txtPrviDeo");
     first->selectAll();
     QTest::keyClicks(first, "600");

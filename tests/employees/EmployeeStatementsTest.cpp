@@ -52,7 +52,7 @@ TEST_F(EmployeeStatementsTest, MonthsAddSalaryAndCompensationWithinThePeriod) {
     EXPECT_EQ(months[1].bruto, 115000_din);
     EXPECT_EQ(months[1].neto, 80500_din);
     EXPECT_DOUBLE_EQ(months[1].hours, 176);
-    EXPECT_EQ(statementText(months[1], 3), "115,000.00");
+    EXPECT_EQ(statementText(months[1], 3), "115.000,00");
     const StatementMonth totals = statementTotals(months);
     EXPECT_EQ(totals.bruto, 215000_din);
     EXPECT_EQ(totals.pioEmployee, 2800_din);
@@ -82,11 +82,11 @@ TEST_F(EmployeeStatementsTest, SalaryCertificateShowsMonthsTotalsAndAverages) {
     EXPECT_TRUE(hasText(doc, "Za period od: 1/2026    do: 12/2026"));
     EXPECT_TRUE(hasText(doc, "2/2026"));
     EXPECT_TRUE(hasText(doc, "UKUPNO:"));
-    EXPECT_TRUE(hasText(doc, "210,000.00"));
+    EXPECT_TRUE(hasText(doc, "210.000,00"));
     EXPECT_TRUE(hasText(doc, incomeCountSentence(2)));
     EXPECT_TRUE(hasText(doc, "Prosečna ostvarena BRUTO zarada iznosi: "));
-    EXPECT_TRUE(hasText(doc, "105,000.00"));
-    EXPECT_TRUE(hasText(doc, "73,500.00"));
+    EXPECT_TRUE(hasText(doc, "105.000,00"));
+    EXPECT_TRUE(hasText(doc, "73.500,00"));
 }
 
 TEST_F(EmployeeStatementsTest, AnnualFormSeparatesEmploymentFromOtherIncome) {
@@ -118,7 +118,7 @@ TEST_F(EmployeeStatementsTest, AnnualFormSeparatesEmploymentFromOtherIncome) {
     EXPECT_TRUE(hasText(doc, "1. Prihodi iz radnog odnosa"));
     EXPECT_TRUE(hasText(doc, "2. Prihodi van radnog odnosa"));
     EXPECT_TRUE(hasText(doc, "Datum izdavanja: 15.01.2027"));
-    EXPECT_TRUE(hasText(doc, "99,700.00"));
+    EXPECT_TRUE(hasText(doc, "99.700,00"));
 }
 
 } // namespace

@@ -127,7 +127,7 @@ TEST_F(LoanOverviewTest, PrintedListsNameTheirColumnsTotalAndClosingRequest) {
     for (const char* expected :
          {"Spisak uplaćenih obaveza po kreditima|", "Banka Intesa - 160-5500-11|",
           "Isplata: 03/2024 - 0 - KONAČNA|", "IZNOS RATE|", "Period za otplatu|",
-          "Uk.vred.|kredita|", "Preostalo|za uplatu|", "1.|Antić Ana|1,500.00|", "UKUPNO|4,000.00|",
+          "Uk.vred.|kredita|", "Preostalo|za uplatu|", "1.|Antić Ana|1.500,00|", "UKUPNO|4.000,00|",
           "Šabac, 05.04.2024|", "Obračunao:|", "Šef računovodstva:|", "Direktor:|",
           "Molimo Vas da sve nepravilnosti u pogledu spiska dostavite u roku od 15 dana radi "
           "blagovremene korekcije.|"})
@@ -136,7 +136,7 @@ TEST_F(LoanOverviewTest, PrintedListsNameTheirColumnsTotalAndClosingRequest) {
     const auto others =
         allTexts(CreditorPaymentList(print, totals[1], creditorPayments(data.db(), march, union_)));
     EXPECT_NE(others.find("|Spisak uplaćenih obaveza|"), std::string::npos);
-    EXPECT_NE(others.find("1.|Antić Ana|članarina|600.00|"), std::string::npos);
+    EXPECT_NE(others.find("1.|Antić Ana|članarina|600,00|"), std::string::npos);
     EXPECT_EQ(others.find("IZNOS RATE"), std::string::npos);
 }
 
@@ -166,8 +166,8 @@ TEST_F(LoanOverviewTest, OneTransferPerCreditorWithTheCompanyAsPayer) {
     const auto document = PaymentOrdersDocument(orders, "NALOG ZA PRENOS");
     ASSERT_EQ(document.pages.size(), 1u); // two forms to a page
     const auto texts = allTexts(document);
-    EXPECT_NE(texts.find("=4,000.00|"), std::string::npos);
-    EXPECT_NE(texts.find("=600.00|"), std::string::npos);
+    EXPECT_NE(texts.find("=4.000,00|"), std::string::npos);
+    EXPECT_NE(texts.find("=600,00|"), std::string::npos);
 }
 
 } // namespace

@@ -56,9 +56,9 @@ void PaymentOrderFormTest::printedOrderShowsAmountAccountsAndPurpose() {
     const std::string text = pdfText(document, dir);
     QVERIFY2(!text.empty(), "pdftotext printed nothing");
     for (const char* expected : {"NALOG ZA PRENOS",
-                                 "=12,345.67",
-                                 "=600.00",
-                                 "=1.00",
+                                 "=12.345,67",
+                                 "=600,00",
+                                 "=1,00",
                                  "205-0000000999900-11",
                                  "160-0000000055000-11",
                                  "Obustave iz LD za 03/2024",

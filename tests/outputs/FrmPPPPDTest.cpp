@@ -97,18 +97,18 @@ void FrmPPPPDTest::loadAndFillShowTheHeaderRowsAndTotals() {
     QCOMPARE(f_->list()->topLevelItemCount(), 2);
     QCOMPARE(f_->list()->topLevelItem(1)->text(0), QString("2"));
     QCOMPARE(f_->list()->topLevelItem(1)->checkState(0), Qt::Checked);
-    QCOMPARE(f_->total(9), QString("150,000.50"));
-    QCOMPARE(f_->total(15), QString("1,134.73"));
+    QCOMPARE(f_->total(9), QString("150.000,50"));
+    QCOMPARE(f_->total(15), QString("1.134,73"));
 }
 
 void FrmPPPPDTest::checkBoxesRecomputeTheTotals() {
     f_->list()->topLevelItem(0)->setCheckState(0, Qt::Unchecked);
-    QCOMPARE(f_->total(9), QString("50,000.50"));
+    QCOMPARE(f_->total(9), QString("50.000,50"));
     QVERIFY(!f_->window->declaration().rows[0].checked);
     f_->click("cmdNista");
-    QCOMPARE(f_->total(11), QString("0.00"));
+    QCOMPARE(f_->total(11), QString("0,00"));
     f_->click("cmdSvi");
-    QCOMPARE(f_->total(11), QString("8,155.85"));
+    QCOMPARE(f_->total(11), QString("8.155,85"));
     QCOMPARE(f_->list()->topLevelItem(0)->checkState(0), Qt::Checked);
 }
 
@@ -166,7 +166,7 @@ void FrmPPPPDTest::overridesNeedTheSupervisorsCode() {
     f_->click("cmdSifra");
     QCOMPARE(f_->list()->topLevelItem(1)->text(6), QString("101110000"));
     QCOMPARE(f_->list()->topLevelItem(1)->text(13), QString("0.00"));
-    QCOMPARE(f_->total(12), QString("0.00"));
+    QCOMPARE(f_->total(12), QString("0,00"));
 }
 
 void FrmPPPPDTest::rowEditorWritesTheRowBack() {
@@ -177,7 +177,7 @@ void FrmPPPPDTest::rowEditorWritesTheRowBack() {
     control<QLineEdit>(editor, "txtKolona10")->setText("100001.00");
     QTest::mouseClick(control<QPushButton>(editor, "cmdOK"), Qt::LeftButton);
     QCOMPARE(f_->list()->topLevelItem(0)->text(10), QString("100001.00"));
-    QCOMPARE(f_->total(9), QString("150,001.50"));
+    QCOMPARE(f_->total(9), QString("150.001,50"));
 }
 
 void FrmPPPPDTest::payrollListOpensTheReturnAfterTheReliefQuestions() {

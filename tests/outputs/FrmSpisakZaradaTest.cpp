@@ -80,9 +80,9 @@ void FrmSpisakZaradaTest::showBuildsBothListsAndTheTotals() {
     QCOMPARE(f_->cell("listSpisak", 0, 32), QString("73522.10"));
     QCOMPARE(f_->rows("listPRE"), 1);
     QCOMPARE(f_->cell("listPRE", 0, 2), QString("PREDUZETNIK"));
-    QCOMPARE(f_->total("txtBruto"), QString("440,000.40"));
-    QCOMPARE(f_->total("txtObustave"), QString("7,500.50"));
-    QCOMPARE(f_->total("txtZaIsplatu"), QString("308,444.00"));
+    QCOMPARE(f_->total("txtBruto"), QString("440.000,40"));
+    QCOMPARE(f_->total("txtObustave"), QString("7.500,50"));
+    QCOMPARE(f_->total("txtZaIsplatu"), QString("308.444,00"));
     QCOMPARE(f_->find<QLabel>("lblRJ")->text(), QString("RJ: 0 - Sve radne jedinice"));
     QVERIFY(f_->enabled("cmdObracun"));
     QVERIFY(f_->enabled("cmdSnimi"));
@@ -135,7 +135,7 @@ void FrmSpisakZaradaTest::unitAndFirstPartChooseTheRows() {
     f_->show();
     QCOMPARE(f_->rows("listSpisak"), 1);
     QCOMPARE(f_->cell("listSpisak", 0, 32), QString("36761.05"));
-    QCOMPARE(f_->total("txtZaIsplatu"), QString("34,761.05"));
+    QCOMPARE(f_->total("txtZaIsplatu"), QString("34.761,05"));
 }
 
 void FrmSpisakZaradaTest::repairKeyFixesTheEmployerPension() {
@@ -147,7 +147,7 @@ void FrmSpisakZaradaTest::repairKeyFixesTheEmployerPension() {
     QTRY_COMPARE(dt::pending(), 0);
     QCOMPARE(dt::shown().front().text, QString("Gotovo!"));
     // Šarić's 10 % of 60,000 and the owner's of 200,000 were missing; Babić and Čolić had theirs.
-    QCOMPARE(f_->total("txtPIOF"), QString("45,000.00"));
+    QCOMPARE(f_->total("txtPIOF"), QString("45.000,00"));
 }
 
 void FrmSpisakZaradaTest::menuCommandOpensTheWindow() {

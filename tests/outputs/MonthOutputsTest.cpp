@@ -46,7 +46,7 @@ TEST_F(MonthOutputsTest, TaxIsSummedPerMunicipalityOfResidence) {
 
     const report::Document d = municipalitySpecification(print, lines);
     EXPECT_TRUE(hasText(d, "PIB isplatioca: 101234567"));
-    EXPECT_TRUE(hasText(d, "30,311.64")); // the whole month's tax
+    EXPECT_TRUE(hasText(d, "30.311,64")); // the whole month's tax
     EXPECT_TRUE(hasText(d, "Šef računovodstva:"));
 }
 
@@ -103,19 +103,19 @@ TEST_F(MonthOutputsTest, RegistersTotalTheirColumns) {
     const report::Document monthly = monthlyRegister(print, l);
     EXPECT_TRUE(hasText(monthly, "MESEČNA EVIDENCIJA O ZARADI I NAKNADI ZARADA: 3/2026"));
     EXPECT_TRUE(hasText(monthly, "Radna jedinica: Sve radne jedinice"));
-    EXPECT_TRUE(hasText(monthly, "240,000.40")); // gross 100,000 + 80,000.40 + 60,000
-    EXPECT_TRUE(hasText(monthly, "168,444.00")); // to pay 66,021.60 + 58,500.30 + 43,922.10
+    EXPECT_TRUE(hasText(monthly, "240.000,40")); // gross 100,000 + 80,000.40 + 60,000
+    EXPECT_TRUE(hasText(monthly, "168.444,00")); // to pay 66,021.60 + 58,500.30 + 43,922.10
     EXPECT_TRUE(hasText(monthly, "Direktor:"));
     EXPECT_FALSE(hasText(monthly, "Vlasnić Petar"));
 
     const report::Document extended = extendedRegister(print, l, advancesOfMonth(*db, 2026, 3));
     EXPECT_TRUE(hasText(extended, "Akontacije:"));
-    EXPECT_TRUE(hasText(extended, "36,761.05"));
+    EXPECT_TRUE(hasText(extended, "36.761,05"));
 
     const report::Document deductions =
         deductionsList(print, l, loadPayslipLookups(*db, l.selection));
-    EXPECT_TRUE(hasText(deductions, "5,000.00"));
-    EXPECT_TRUE(hasText(deductions, "2,500.50"));
+    EXPECT_TRUE(hasText(deductions, "5.000,00"));
+    EXPECT_TRUE(hasText(deductions, "2.500,50"));
 
     const PayrollList production = list(works);
     EXPECT_TRUE(hasText(earningsList(print, production), "Radna jedinica: Proizvodnja"));

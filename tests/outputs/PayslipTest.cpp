@@ -36,9 +36,9 @@ TEST_F(PayslipTest, FirstPartPrintsTheAdvanceWithItsDeductions) {
     ASSERT_EQ(d.pages.size(), 1u);
     EXPECT_NE(d.pages[0].findText("PRVI DEO PLATE"), nullptr);
     EXPECT_NE(d.pages[0].findText("OBUSTAVE NA PRVI DEO ZARADE"), nullptr);
-    EXPECT_NE(d.pages[0].findText("36,761.05"), nullptr); // the advance's net
-    EXPECT_NE(d.pages[0].findText("34,761.05"), nullptr); // less 2,000 withheld
-    EXPECT_EQ(d.pages[0].findText("73,522.10"), nullptr); // not the final's
+    EXPECT_NE(d.pages[0].findText("36.761,05"), nullptr); // the advance's net
+    EXPECT_NE(d.pages[0].findText("34.761,05"), nullptr); // less 2,000 withheld
+    EXPECT_EQ(d.pages[0].findText("73.522,10"), nullptr); // not the final's
 }
 
 TEST_F(PayslipTest, SecondPaymentCarriesTheFinalSuffix) {
@@ -81,13 +81,13 @@ TEST_F(PayslipTest, LoanShowsItsPeriodAndWhatRemains) {
     db->run("UPDATE obracun_obustava SET id_or = ? WHERE kreditor = 'Banka Intesa'", loan);
     const report::Document d = print(Payment::Whole, false);
     // 10 instalments of 5,000; withheld so far 5,000 in March and 2,000 with the advance.
-    EXPECT_NE(d.pages[0].findText("Period otplate: 01.2026 do: 10.2026   Mesečna rata: 5,000.00"
-                                  "   Ukupan iznos kredita: 50,000.00   Preostalo: 43,000.00"),
+    EXPECT_NE(d.pages[0].findText("Period otplate: 01.2026 do: 10.2026   Mesečna rata: 5.000,00"
+                                  "   Ukupan iznos kredita: 50.000,00   Preostalo: 43.000,00"),
               nullptr);
     EXPECT_NE(d.pages[0].findText("Stalna obustava"), nullptr); // the union's
     EXPECT_NE(d.pages[0].findText("UKUPNO OBUSTAVA"), nullptr);
-    EXPECT_NE(d.pages[0].findText("7,500.50"), nullptr);
-    EXPECT_NE(d.pages[0].findText("66,021.60"), nullptr); // 73,522.10 − 7,500.50 to pay
+    EXPECT_NE(d.pages[0].findText("7.500,50"), nullptr);
+    EXPECT_NE(d.pages[0].findText("66.021,60"), nullptr); // 73,522.10 − 7,500.50 to pay
 }
 
 TEST_F(PayslipTest, UnpaidSalaryGivesDueDateAndReason) {

@@ -68,7 +68,7 @@ TEST_F(OutputsCli, FirstPartPayslipAndRefusals) {
         << err();
     const std::string text = pdfText("prvi.pdf");
     EXPECT_NE(text.find("PRVI DEO PLATE"), std::string::npos) << text;
-    EXPECT_NE(text.find("30,000.00"), std::string::npos) << text;
+    EXPECT_NE(text.find("30.000,00"), std::string::npos) << text;
 
     EXPECT_EQ(run("evidencija --mesec 4 --pdf '" + (dir / "x.pdf").string() + "'"), 1);
     EXPECT_EQ(err(), "Greska kod pronalazenja parametara za izabrani mesec!\n");

@@ -182,7 +182,7 @@ TEST(PaperReturnDocument, OnePageWithThePayerTheTitleAndTheRowsInWholeDinars) {
           // the row of two lines, split at the blank nearest its middle
           "Isplaćena zarada zaposlenima -", "osnovica poreza (čl.13.st1.Zakona)",
           // 35192.40 in whole dinars
-          "35,192"})
+          "35.192"})
         EXPECT_TRUE(page.findText(text)) << text;
 
     print.form = ReturnForm::Doprinosi;

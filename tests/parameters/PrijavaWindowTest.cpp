@@ -63,7 +63,7 @@ void PrijavaWindowTest::correctedSubRowIsShownWithItsDerivedRows() {
     frmPorezNaZarade window(f_->context, 3, 2026, 1, Fixture::figures());
     auto* grid = control<QTreeWidget>(&window, "grdPrijava");
     QCOMPARE(grid->headerItem()->text(2), QStringLiteral("Br.zaposlenih"));
-    QCOMPARE(Fixture::amountOf(grid, "8."), QStringLiteral("65,892.40"));
+    QCOMPARE(Fixture::amountOf(grid, "8."), QStringLiteral("65.892,40"));
 
     dt::queueNumber(Currency::fromUnits(11));
     dt::queueNumber(Currency::fromUnits(341076) + Currency::fromRaw(5500));
@@ -73,8 +73,8 @@ void PrijavaWindowTest::correctedSubRowIsShownWithItsDerivedRows() {
     QCOMPARE(dt::shown()[1].text, QStringLiteral("Iznos!"));
     QCOMPARE(grid->findItems("2.", Qt::MatchExactly, 0).front()->text(2), QStringLiteral("11"));
     // 1000000 − 341076.55 = 658923.45; × 10% = 65892.345, the half to the even para
-    QCOMPARE(Fixture::amountOf(grid, "3."), QStringLiteral("658,923.45"));
-    QCOMPARE(Fixture::amountOf(grid, "8."), QStringLiteral("65,892.34"));
+    QCOMPARE(Fixture::amountOf(grid, "3."), QStringLiteral("658.923,45"));
+    QCOMPARE(Fixture::amountOf(grid, "8."), QStringLiteral("65.892,34"));
 }
 
 void PrijavaWindowTest::lockedRowIsRefusedBeforeAnythingIsAsked() {
@@ -85,7 +85,7 @@ void PrijavaWindowTest::lockedRowIsRefusedBeforeAnythingIsAsked() {
     QCOMPARE(dt::shown().size(), std::size_t(1));
     QCOMPARE(dt::shown()[0].text, QStringLiteral("Izabrani red je zaključan!"));
     QCOMPARE(dt::shown()[0].icon, QMessageBox::Warning);
-    QCOMPARE(Fixture::amountOf(grid, "5."), QStringLiteral("65,892.40"));
+    QCOMPARE(Fixture::amountOf(grid, "5."), QStringLiteral("65.892,40"));
 }
 
 void PrijavaWindowTest::contributionsWithoutAccountsDoNotOpen() {

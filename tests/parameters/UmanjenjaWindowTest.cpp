@@ -73,8 +73,8 @@ void UmanjenjaWindowTest::menuShowsTheMonthsReductionsAndKeepsAControlNumber() {
     auto* list = control<QTreeWidget>(window, "listU");
     QCOMPARE(list->topLevelItemCount(), 1);
     QCOMPARE(list->topLevelItem(0)->text(0), QStringLiteral("Jović Marko"));
-    QCOMPARE(list->topLevelItem(0)->text(4), QStringLiteral("1,234.56"));
-    QCOMPARE(control<QLineEdit>(window, "txtUK")->text(), QStringLiteral("1,234.56"));
+    QCOMPARE(list->topLevelItem(0)->text(4), QStringLiteral("1.234,56"));
+    QCOMPARE(control<QLineEdit>(window, "txtUK")->text(), QStringLiteral("1.234,56"));
 
     dt::queueText(QStringLiteral(" 07 "));
     list->setCurrentItem(list->topLevelItem(0));

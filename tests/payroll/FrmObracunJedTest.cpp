@@ -204,7 +204,7 @@ void FrmObracunJedTest::removingAnAdvanceLeavesNoLinkAfterPosting() {
     f_->load(f_->ana);
     auto* advances = f_->find<QTreeWidget>("listAkontacije");
     QCOMPARE(advances->topLevelItemCount(), 1);
-    QCOMPARE(f_->find<QLabel>("lblAkontacijeUkupno")->text(), QString("20,000.00"));
+    QCOMPARE(f_->find<QLabel>("lblAkontacijeUkupno")->text(), QString("20.000,00"));
     advances->setCurrentItem(advances->topLevelItem(0));
     dt::queueYes();
     f_->click("cmdAkonMinus");

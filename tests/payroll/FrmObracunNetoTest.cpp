@@ -125,9 +125,9 @@ void FrmObracunNetoTest::calculateAndPostOneEmployee() {
     // the result shows K and the working field; the payout is net less the deduction
     QTreeWidgetItem* net = f_->resultLine("NETO");
     QVERIFY(net);
-    QCOMPARE(net->text(1), QString("0.00"));
+    QCOMPARE(net->text(1), QString("0,00"));
     QCOMPARE(net->text(2), net->text(3));
-    QVERIFY(f_->child<QLabel>("lblObustave")->text().endsWith("800.00"));
+    QVERIFY(f_->child<QLabel>("lblObustave")->text().endsWith("800,00"));
 }
 
 void FrmObracunNetoTest::calculateAllShowsProgressAndOneMessage() {
@@ -216,12 +216,12 @@ void FrmObracunNetoTest::doubleClickOverridesTheAverageAndADeduction() {
 
     dt::queueNumber(Currency::parse("1000"));
     emit results->itemDoubleClicked(f_->resultLine("prosek_3_meseca"), 0);
-    QCOMPARE(f_->resultLine("prosek_3_meseca")->text(2), QString("1,000.00"));
+    QCOMPARE(f_->resultLine("prosek_3_meseca")->text(2), QString("1.000,00"));
 
     auto* deductions = f_->child<QTreeWidget>("listObustave");
     dt::queueNumber(Currency::fromUnits(950));
     emit deductions->itemDoubleClicked(deductions->topLevelItem(0), 0);
-    QCOMPARE(deductions->topLevelItem(0)->text(1), QString("950.00"));
+    QCOMPARE(deductions->topLevelItem(0)->text(1), QString("950,00"));
     QCOMPARE(dt::shown()[1].text, QString("Unesite novi iznos za obustavu: "));
 
     dt::queueOk();

@@ -92,10 +92,10 @@ void FrmProsekTest::secondCompanyJoinsWithACommonAverage() {
     f_->show();
     QCOMPARE(f_->rows("listProsek"), 2);
     QCOMPARE(f_->find<QTreeWidget>("listProsek")->topLevelItem(0)->text(0), QString("1/2026"));
-    QCOMPARE(f_->label("lblProsek"), QString("PROSEČNO: BRUTO 110,000.00   NETO 77,000.00"));
+    QCOMPARE(f_->label("lblProsek"), QString("PROSEČNO: BRUTO 110.000,00   NETO 77.000,00"));
     QCOMPARE(f_->rows("listProsek2"), 1);
     QCOMPARE(f_->label("lblProsekObe"),
-             QString("PROSEČNO ZA OBE TABELE: BRUTO 80,000.00   NETO 56,000.00"));
+             QString("PROSEČNO ZA OBE TABELE: BRUTO 80.000,00   NETO 56.000,00"));
 }
 
 void FrmProsekTest::zeroAsTheOtherNumberShowsTheFirstTableOnly() {

@@ -83,7 +83,7 @@ TEST(ListFlow, BreaksPagesAtTheBottomRepeatsTheHeadingAndNumbersThePages) {
     EXPECT_GT(document.pages[1].findText("11")->y, document.pages[1].findText("i ime")->y);
 
     // Amount cells print with PrintAmount at the column's right edge.
-    const Text* sum = document.pages[2].findText("465,000.00");
+    const Text* sum = document.pages[2].findText("465.000,00");
     ASSERT_NE(sum, nullptr);
     EXPECT_EQ(sum->align, Align::Right);
     EXPECT_DOUBLE_EQ(sum->x, 200);

@@ -19,20 +19,20 @@ TEST(Painter, PrintAmountFormatsByDecimalsRightAlignedInAHalfPointSmallerFont) {
     const Currency amount = Currency::parse("1234567.891");
 
     p.PrintAmount(amount, 190, 50, 2);
-    EXPECT_EQ(lastText(p).text, "1,234,567.89");
+    EXPECT_EQ(lastText(p).text, "1.234.567,89");
     EXPECT_EQ(lastText(p).align, Align::Right);
     EXPECT_DOUBLE_EQ(lastText(p).x, 190);
     EXPECT_DOUBLE_EQ(lastText(p).y, 50);
     EXPECT_DOUBLE_EQ(lastText(p).font.size, 8.5);
 
     p.PrintAmount(amount, 190, 55, 3);
-    EXPECT_EQ(lastText(p).text, "1,234,567.891");
+    EXPECT_EQ(lastText(p).text, "1.234.567,891");
     p.PrintAmount(amount, 190, 60, 4);
-    EXPECT_EQ(lastText(p).text, "1,234,567.8910");
+    EXPECT_EQ(lastText(p).text, "1.234.567,8910");
     p.PrintAmount(amount, 190, 65, 0); // any other value prints four decimals
-    EXPECT_EQ(lastText(p).text, "1,234,567.8910");
+    EXPECT_EQ(lastText(p).text, "1.234.567,8910");
     p.PrintAmount(Currency::parse("-12"), 190, 70);
-    EXPECT_EQ(lastText(p).text, "-12.00");
+    EXPECT_EQ(lastText(p).text, "-12,00");
 
     // The smaller size holds for that one print only.
     EXPECT_DOUBLE_EQ(p.font().size, 9);

@@ -72,7 +72,7 @@ void RenderTest::headerAndListPrintToATwoPagePdf() {
     QVERIFY(text.find("Šćepanović i sinovi d.o.o.") != std::string::npos);
     QVERIFY(text.find("Žiro račun: 160-0000000245813-31 Banca Intesa a.d. Beograd") !=
             std::string::npos);
-    QVERIFY(text.find("1,234,567.89") != std::string::npos);
+    QVERIFY(text.find("1.234.567,89") != std::string::npos);
     QVERIFY(text.find("Đukić Milica") != std::string::npos);
     QCOMPARE(std::count(text.begin(), text.end(), '\f'), 2);
     QVERIFY(text.find("Strana 2 od 2") != std::string::npos);
@@ -82,7 +82,7 @@ void RenderTest::headerAndListPrintToATwoPagePdf() {
 
     // Amounts end at their column's edge, measured with the real font.
     const std::string boxes = test::toolOutput("pdftotext -bbox '" + pdf.string() + "' -");
-    const auto netEdges = rightEdges(boxes, "1,234,567.89");
+    const auto netEdges = rightEdges(boxes, "1.234.567,89");
     QCOMPARE(netEdges.size(), std::size_t(2)); // NETO and ZA ISPLATU of the first row
     QVERIFY(std::abs(netEdges[0] - 170) < 0.5);
     QVERIFY(std::abs(netEdges[1] - 200) < 0.5);

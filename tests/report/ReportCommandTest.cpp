@@ -47,7 +47,7 @@ TEST_F(ReportCommand, SampleListIsTwoPagesUnderTheCompanysHeader) {
     const std::string text = pdfText("uzorak.pdf");
     EXPECT_NE(text.find("Zarion Demo d.o.o."), std::string::npos) << text;
     EXPECT_NE(text.find("PROBNI SPISAK ZARADA - PROVERA ŠTAMPE"), std::string::npos);
-    EXPECT_NE(text.find("1,234,567.89"), std::string::npos);
+    EXPECT_NE(text.find("1.234.567,89"), std::string::npos);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
     EXPECT_NE(text.find("Strana 2 od 2"), std::string::npos);
 }
@@ -129,14 +129,14 @@ TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
     ASSERT_EQ(lists.exitCode, 0) << lists.err;
     const std::string listText = pdfText("kreditori.pdf");
     EXPECT_NE(listText.find("Kreditna banka Šabac"), std::string::npos) << listText;
-    EXPECT_NE(listText.find("5,000.00"), std::string::npos) << listText;
+    EXPECT_NE(listText.find("5.000,00"), std::string::npos) << listText;
 
     const CliRun orders = run(onDemoCompany("nalozi", "nalozi.pdf") + " --mesec 4");
     ASSERT_EQ(orders.exitCode, 0) << orders.err;
     const std::string orderText = pdfText("nalozi.pdf");
     EXPECT_NE(orderText.find("NALOG ZA PRENOS"), std::string::npos) << orderText;
     EXPECT_NE(orderText.find("Kreditna banka Šabac"), std::string::npos) << orderText;
-    EXPECT_NE(orderText.find("5,000.00"), std::string::npos) << orderText;
+    EXPECT_NE(orderText.find("5.000,00"), std::string::npos) << orderText;
 
     const CliRun firstPart = run(onDemoCompany("nalozi", "x.pdf") + " --mesec 4 --deo 1");
     EXPECT_EQ(firstPart.exitCode, 1);
@@ -165,7 +165,7 @@ TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
     ASSERT_EQ(orders.exitCode, 0) << orders.err;
     const std::string text = pdfText("umanjenja.pdf");
     EXPECT_NE(text.find("Umanjenje NETO 2/2026"), std::string::npos) << text;
-    EXPECT_NE(text.find("1,234.00"), std::string::npos) << text;
+    EXPECT_NE(text.find("1.234,00"), std::string::npos) << text;
     EXPECT_NE(text.find("840-1234-55"), std::string::npos) << text;
     EXPECT_NE(text.find("2026-42"), std::string::npos) << text;
 }
@@ -188,15 +188,15 @@ TEST_F(ReportCommand, PaperReturnsSumTheMonthsCalculations) {
     const std::string taxText = pdfText("pp-opj.pdf");
     for (const char* expected :
          {"Obrazac PP OPJ", "O OBRAČUNATOM I PLAĆENOM POREZU NA ZARADE", "Zarion Demo d.o.o.",
-          "108457314", "Uplata za mesec: 11/2026", "200,000", "56,846",
+          "108457314", "Uplata za mesec: 11/2026", "200.000", "56.846",
           // (200000 − 56846) × 10%
-          "14,315"})
+          "14.315"})
         EXPECT_NE(taxText.find(expected), std::string::npos) << expected << "\n" << taxText;
 
     const CliRun contributions = run(onDemoCompany("pp-od", "pp-od.pdf") + " --mesec 11");
     ASSERT_EQ(contributions.exitCode, 0) << contributions.err;
     const std::string text = pdfText("pp-od.pdf");
-    for (const char* expected : {"Obrazac PP OD", "ISPLATILAC:", "28,000", "840-4848-37"})
+    for (const char* expected : {"Obrazac PP OD", "ISPLATILAC:", "28.000", "840-4848-37"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 
     {

@@ -65,7 +65,7 @@ SheetList thirtyColumns() {
     }
     list.rows[0][0] = "Šćepanović Đorđe";
     list.rows[1][29] = "1234.50";       // an amount as the lists show it
-    list.rows[1][28] = "-1,234,567.89"; // grouped
+    list.rows[1][28] = "-1.234.567,89"; // grouped
     list.rows[1][27] = "0101990710123"; // a JMBG stays text
     list.rows[1][26] = "160.5";         // not two decimals: text
     return list;
