@@ -79,7 +79,7 @@ report::Document deductionsList(const ReportSource& source) {
 
 report::Document municipalities(const ReportSource& source) {
     const PayrollList list = payrollList(source);
-    return outputs::municipalitySpecification(
+    return outputs::municipalityTaxList(
         listPrint(source),
         outputs::taxByMunicipality(
             list, outputs::loadPayslipLookups(source.payroll, list.selection).municipalities));

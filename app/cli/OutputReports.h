@@ -8,8 +8,8 @@
 
 namespace zarion::cli {
 
-// The printouts of a month's payroll list: payslips, registers, lists and the specification of
-// tax by municipality.
+// The printouts of a month's payroll list: payslips, registers, lists, the tax by municipality
+// and the bank lists.
 std::span<const ReportEntry> outputReports();
 
 // The list of --mesec of the year, --deo 0 (default), 1 or 2 and --rj (0 for all units); a

@@ -219,8 +219,7 @@ void frmPregledPoKreditima::cmdKomora_Click() {
             message(this, toQ(file.error), Icon::Critical);
             return;
         }
-        message(this, "Gotovo"_q + "\n"_q + QString::fromStdString(file.path.string()),
-                Icon::Information);
+        ui::showWritten(this, {file.path});
     });
 }
 

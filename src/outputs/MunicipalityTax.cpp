@@ -19,8 +19,8 @@ std::vector<MunicipalityTax> taxByMunicipality(const PayrollList& list,
     return lines;
 }
 
-report::Document municipalitySpecification(const ListPrint& print,
-                                           const std::vector<MunicipalityTax>& lines) {
+report::Document municipalityTaxList(const ListPrint& print,
+                                     const std::vector<MunicipalityTax>& lines) {
     using report::Align;
     report::Painter p(report::Orientation::Portrait, "Specifikacija uz poresku prijavu"_yu);
     report::PrintHeader(p, print.company, print.logo);

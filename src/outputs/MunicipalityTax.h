@@ -24,7 +24,7 @@ std::vector<MunicipalityTax> taxByMunicipality(const PayrollList& list,
 
 // "SPECIFIKACIJA UZ PORESKU PRIJAVU" for the form "PP OPJ": one line per municipality, the
 // total and the signature lines.
-report::Document municipalitySpecification(const ListPrint& print,
-                                           const std::vector<MunicipalityTax>& lines);
+report::Document municipalityTaxList(const ListPrint& print,
+                                     const std::vector<MunicipalityTax>& lines);
 
 } // namespace zarion::outputs

@@ -190,8 +190,7 @@ void frmPregledPoBankama::writeFile(PaymentBank bank) {
         const auto path = writeBankFile(startup::driveFolder(context_.BaseFolder, *drive), *group,
                                         bankFileContext(settings, bank, PayoutKind::Salaries,
                                                         list_->selection, context_.clock.today()));
-        message(this, "Gotovo"_q + "\n"_q + QString::fromStdString(path.string()),
-                Icon::Information);
+        ui::showWritten(this, {path});
     });
 }
 

@@ -150,10 +150,10 @@ void frmSpisakZarada::cmdSpeciFikacija_Click() {
     if (list_)
         ui::guarded(this, "cmdSpeciFikacija_Click", [&] {
             const auto lookups = loadPayslipLookups(*context_.PayrollDb, list_->selection);
-            report::showPreview(this,
-                                municipalitySpecification(
-                                    listPrint(), taxByMunicipality(*list_, lookups.municipalities)),
-                                context_.PrinterName);
+            report::showPreview(
+                this,
+                municipalityTaxList(listPrint(), taxByMunicipality(*list_, lookups.municipalities)),
+                context_.PrinterName);
         });
 }
 
@@ -262,10 +262,10 @@ void frmSpisakZarada::cmdSnimi_Click() {
             ui::showRefusal(this, *refused);
             return;
         }
-        std::string written = "Gotovo";
+        std::vector<std::filesystem::path> written;
         for (const TextFile& file : files)
-            written += "\n" + file.path.string();
-        ui::message(this, toQ(written), ui::Icon::Information);
+            written.push_back(file.path);
+        ui::showWritten(this, written);
     });
 }
 

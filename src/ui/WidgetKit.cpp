@@ -102,6 +102,13 @@ std::optional<char> askDriveLetter(QWidget* parent) {
     return letter.isEmpty() ? 'F' : letter.at(0).toLatin1();
 }
 
+void showWritten(QWidget* parent, const std::vector<std::filesystem::path>& files) {
+    QString text = "Gotovo"_q;
+    for (const auto& file : files)
+        text += "\n"_q + QString::fromStdString(file.string());
+    message(parent, text, Icon::Information);
+}
+
 void showRefusal(QWidget* parent, const Refusal& refusal) {
     message(parent, toQ(refusal.message),
             refusal.kind == Refusal::Kind::Error ? Icon::Critical : Icon::Exclamation);

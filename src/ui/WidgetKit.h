@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <cstdint>
 #include <exception>
+#include <filesystem>
 #include <optional>
 #include <string>
 #include <vector>
@@ -47,6 +48,9 @@ void showBeside(QWidget* from, QWidget* window);
 // Asks "Unesite slovo diska!" and gives the drive's letter, F when the answer is left empty;
 // nothing when the operator cancels.
 std::optional<char> askDriveLetter(QWidget* parent);
+
+// "Gotovo" with the full path of every file written, one a line.
+void showWritten(QWidget* parent, const std::vector<std::filesystem::path>& files);
 
 // Shows a refusal of the logic: a warning box, or an error box when data or the database failed.
 void showRefusal(QWidget* parent, const Refusal& refusal);

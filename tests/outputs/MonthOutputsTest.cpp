@@ -44,7 +44,7 @@ TEST_F(MonthOutputsTest, TaxIsSummedPerMunicipalityOfResidence) {
     EXPECT_EQ(lines[2].name, "Beograd - Zvezdara");
     EXPECT_EQ(lines[2].tax, din("2577.90"));
 
-    const report::Document d = municipalitySpecification(print, lines);
+    const report::Document d = municipalityTaxList(print, lines);
     EXPECT_TRUE(hasText(d, "PIB isplatioca: 101234567"));
     EXPECT_TRUE(hasText(d, "30.311,64")); // the whole month's tax
     EXPECT_TRUE(hasText(d, "Šef računovodstva:"));

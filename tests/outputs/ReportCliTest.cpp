@@ -56,9 +56,9 @@ TEST_F(OutputsCli, EveryPrintoutOfTheListComesOutAsPdf) {
                       (dir / pdf).string() + "'"),
                   0)
             << report << err();
-        // every printout names the employee, the specification only her municipality's total
-        const bool specification = std::string(report) == "specifikacija";
-        EXPECT_NE(pdfText(pdf).find(specification ? "UKUPNO" : "Šćepanović"), std::string::npos)
+        // every printout names the employee, the tax by municipality only her municipality's total
+        const bool byMunicipality = std::string(report) == "specifikacija";
+        EXPECT_NE(pdfText(pdf).find(byMunicipality ? "UKUPNO" : "Šćepanović"), std::string::npos)
             << report;
     }
 }
