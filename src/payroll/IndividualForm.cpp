@@ -66,6 +66,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.cmdTip = named(new QPushButton("Tip obra~una..."_q, window), "cmdTip");
     c.listZ = ui::makeList(window, "listZ", {"Prezime i ime"_q, "ID"_q});
     c.listZ->setColumnWidth(0, 190);
+    ui::offerPopUpMenu(c.listZ);
     c.cmdCheck = named(new QPushButton("Obele`i sve"_q, window), "cmdCheck");
     c.cmdUnCheck = named(new QPushButton("Poni{ti sve"_q, window), "cmdUnCheck");
     c.cmdSviODjednom = named(new QPushButton("Knji`i sve obele`ene"_q, window), "cmdSviODjednom");

@@ -78,6 +78,7 @@ void frmObracunNeto::buildControls() {
     lblVrsta->setStyleSheet("font-weight: bold; color: #003399;");
     listZ = ui::makeList(this, "listZ", {"Prezime i ime"_q, "ID"_q});
     listZ->setColumnWidth(0, 200);
+    ui::offerPopUpMenu(listZ);
     lblNeobracunato = label("lblNeobracunato", {});
     lblObracunato = label("lblObracunato", {});
     lblUkupno = label("lblUkupno", {});

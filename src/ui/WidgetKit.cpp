@@ -4,6 +4,7 @@
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QTreeWidget>
 
 #include "core/FailureWords.h"
@@ -63,6 +64,18 @@ void fillMonths(QComboBox* box) {
 void fillYears(QComboBox* box) {
     for (int year = 2009; year <= 2099; ++year)
         box->addItem(QString::number(year), year);
+}
+
+void offerPopUpMenu(QTreeWidget* list) {
+    list->setContextMenuPolicy(Qt::CustomContextMenu);
+    QObject::connect(list, &QWidget::customContextMenuRequested, list, [list](const QPoint& at) {
+        auto* main = qobject_cast<frmGlavni*>(list->window());
+        if (!main || !main->popupMenu())
+            return;
+        if (QTreeWidgetItem* row = list->itemAt(at))
+            list->setCurrentItem(row);
+        main->popupMenu()->popup(list->viewport()->mapToGlobal(at));
+    });
 }
 
 void closeWindow(QWidget* window) {

@@ -39,6 +39,11 @@ void colourRow(QTreeWidgetItem* item, const QColor& colour);
 void fillMonths(QComboBox* box);
 void fillYears(QComboBox* box);
 
+// Offers the main window's pop-up menu of the calculation windows ("Pokazi obracun za izabranog
+// radnika", "Obrisi obracun za izabranog radnika") on the list: on a right click over a row, which
+// becomes the chosen one, and on the Menu key.
+void offerPopUpMenu(QTreeWidget* list);
+
 // Closes the window, and its frame when it is a child of the main window.
 void closeWindow(QWidget* window);
 // Shows a window next to `from`: as a child of the main window when `from` is one, otherwise as

@@ -2,9 +2,11 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QTreeWidget>
 #include <QtTest>
 
 #include "core/AppContext.h"
+#include "ui/WidgetKit.h"
 #include "ui/frmGlavni.h"
 
 using namespace zarion;
@@ -51,6 +53,26 @@ private slots:
         QCOMPARE(main.mdiArea()->subWindowList().size(), 1);
         inner->close(); // what "Izlaz" and Esc do
         QTRY_COMPARE(main.mdiArea()->subWindowList().size(), 0);
+    }
+
+    void aRightClickOnACalculationListOffersThePopUpMenu() {
+        AppContext context(clock_);
+        frmGlavni main(context);
+        main.show();
+        auto* window = new QWidget;
+        auto* list = makeList(window, "listZ", {"Prezime i ime", "ID"});
+        addRow(list, {"Antić Ana", "1"}, 1);
+        addRow(list, {"Babić Ivan", "2"}, 2);
+        offerPopUpMenu(list);
+        main.showChild(window);
+        QVERIFY(QTest::qWaitForWindowExposed(list));
+
+        const QRect second = list->visualItemRect(list->topLevelItem(1));
+        emit list->customContextMenuRequested(second.center());
+        QTRY_VERIFY(main.popupMenu()->isVisible());
+        QCOMPARE(currentNumber(list), 2LL); // the row under the click is the chosen one
+        QVERIFY(entry(main.popupMenu(), "Obrisi obracun za izabranog radnika"));
+        main.popupMenu()->close();
     }
 
     void prozoriIsNeverEmptySoItAlwaysOpens() {
