@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStyle>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -112,9 +113,13 @@ QWidget* frmZaposleni::buildList() {
     listZ_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listZ_->setSelectionMode(QAbstractItemView::SingleSelection);
     listZ_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    const int widths[ListColumnCount] = {230, 50, 110, 150, 95, 85, 60, 95, 70};
+    const int widths[ListColumnCount] = {230, 50, 0, 150, 95, 85, 60, 95, 70};
     for (int c = 0; c < ListColumnCount; ++c)
         listZ_->setColumnWidth(c, widths[c]);
+    // The whole personal number, whatever the font.
+    listZ_->setColumnWidth(
+        ColJmbg, listZ_->fontMetrics().horizontalAdvance(QStringLiteral("0000000000000")) +
+                     3 * listZ_->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 16);
     watchList(listZ_);
     connect(listZ_, &QTreeView::doubleClicked, this, [this] { onEdit(); });
 

@@ -125,6 +125,11 @@ void FrmZaposleniTest::f5FillSaveShowsTheNewRow() {
     QCOMPARE(saved->vrsta, std::string("01"));
     QCOMPARE(f_->model().index(f_->list()->currentIndex().row(), 0).data().toString(),
              QString("Đurić Željko"));
+    // The personal number stands whole in its column.
+    const QModelIndex jmbg = f_->model().index(f_->list()->currentIndex().row(), 2);
+    QCOMPARE(jmbg.data().toString(), QString("0101990710123"));
+    QVERIFY(f_->list()->columnWidth(2) >
+            f_->list()->fontMetrics().horizontalAdvance(jmbg.data().toString()));
 }
 
 void FrmZaposleniTest::blankNameIsRefusedAndNothingWritten() {
