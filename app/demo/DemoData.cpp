@@ -1,5 +1,6 @@
 #include "demo/DemoData.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <fstream>
 #include <optional>
@@ -154,6 +155,17 @@ std::vector<std::int64_t> insertUnits(db::Database& payroll) {
     return ids;
 }
 
+// The occupations of the code list: every job of the demo's people once, numbered in turn.
+void insertOccupations(db::Database& payroll) {
+    std::vector<std::string> jobs;
+    for (const DemoPerson& person : demoPeople)
+        if (std::find(jobs.begin(), jobs.end(), person.job) == jobs.end())
+            jobs.emplace_back(person.job);
+    for (std::size_t i = 0; i < jobs.size(); ++i)
+        payroll.run("INSERT INTO zanimanje(SIFRA, Zanimanje) VALUES (?, ?)",
+                    digits(static_cast<std::int64_t>(i + 1), 3), jobs[i]);
+}
+
 // Each bank with its account for collective salary payments; the company's registration number
 // is the reference of the collective order.
 std::vector<std::int64_t> insertBanks(db::Database& payroll) {
@@ -220,6 +232,7 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);
+    insertOccupations(payroll);
     std::vector<std::int64_t> employees;
     for (std::size_t i = 0; i < static_cast<std::size_t>(options.employees); ++i) {
         const DemoPerson person = nthPerson(i);

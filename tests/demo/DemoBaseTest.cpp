@@ -216,6 +216,15 @@ TEST(DemoRates, ContributionRatesAndSettings) {
     EXPECT_EQ(accounts.text("opstina").size(), 3U);
 }
 
+TEST(DemoEmployees, EveryJobIsAnOccupationOfTheCodeList) {
+    const DemoBase demo({2026, 3, 10});
+    const auto payroll = demo.payrollDb();
+    EXPECT_EQ(payroll->scalar("SELECT COUNT(*) FROM radnici r WHERE NOT EXISTS "
+                              "(SELECT 1 FROM zanimanje z WHERE z.Zanimanje = r.radno_mesto)"),
+              0);
+    EXPECT_EQ(payroll->scalar("SELECT COUNT(*) FROM zanimanje WHERE Zanimanje = 'Direktor'"), 1);
+}
+
 TEST(DemoEmployees, PersonalNumbersAccountsAndReferencesHoldTogether) {
     const DemoBase demo({2026, 3, 10});
     const auto payroll = demo.payrollDb();
