@@ -17,6 +17,7 @@
 #include "employees/LoanOverviewReports.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
+#include "ui/PeriodBoxes.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::employees {
@@ -25,8 +26,11 @@ using namespace ui;
 
 namespace {
 
-OverviewPeriod periodOf(const QComboBox* month, const QComboBox* year, const QComboBox* part) {
-    return {year->currentData().toInt(), month->currentData().toInt(), part->currentIndex() == 1};
+QStringList partTexts() {
+    QStringList texts;
+    for (const auto& text : overviewPartTexts())
+        texts << toQ(text);
+    return texts;
 }
 
 report::CompanyData companyOf(AppContext& context) {
@@ -48,9 +52,7 @@ std::optional<CreditorTotal> findCreditor(const std::vector<CreditorTotal>& list
 frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , context_(context)
-    , cmbMesec(new QComboBox(this))
-    , cmbGodina(new QComboBox(this))
-    , cmbDeo(new QComboBox(this))
+    , period_(this, partTexts())
     , listKreditori(
           ui::makeList(this, "listKreditori", {"ID"_q, "Kreditor"_q, "Teku}i ra~un"_q, "Iznos"_q}))
     , lblUkupno(new QLabel(this))
@@ -63,9 +65,6 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     , cmdKomora(new QPushButton("Fajl za komoru"_q, this)) {
     setObjectName("frmPregledPoKreditima");
     setWindowTitle("Pregled po kreditorima"_q);
-    cmbMesec->setObjectName("cmbMesec");
-    cmbGodina->setObjectName("cmbGodina");
-    cmbDeo->setObjectName("cmbDeo");
     lblUkupno->setObjectName("lblUkupno");
     cmdStampaj->setObjectName("cmdStampaj");
     cmdNalozi->setObjectName("cmdNalozi");
@@ -77,37 +76,23 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
     for (int c = 0; c < 6; ++c)
         listRadnici->setColumnWidth(c, widths[c]);
 
-    ui::fillMonths(cmbMesec);
-    ui::fillYears(cmbGodina);
-    for (const auto& text : overviewPartTexts())
-        cmbDeo->addItem(toQ(text));
     const Date today = context_.clock.today();
     setPeriod(context_.WorkYear != 0 ? context_.WorkYear : today.year, today.month, false);
 
-    for (QComboBox* box : {cmbMesec, cmbGodina, cmbDeo})
-        connect(box, &QComboBox::currentIndexChanged, this,
-                &frmPregledPoKreditima::UcitajKreditore);
+    period_.whenChanged(this, [this] { UcitajKreditore(); });
     connect(listKreditori, &QTreeWidget::currentItemChanged, this,
             &frmPregledPoKreditima::UcitajRadnike);
     connect(cmdStampaj, &QPushButton::clicked, this, &frmPregledPoKreditima::cmdStampaj_Click);
     connect(cmdNalozi, &QPushButton::clicked, this, &frmPregledPoKreditima::cmdNalozi_Click);
     connect(cmdKomora, &QPushButton::clicked, this, &frmPregledPoKreditima::cmdKomora_Click);
 
-    auto* choice = new QHBoxLayout;
-    choice->addWidget(new QLabel("Mesec:"_q, this));
-    choice->addWidget(cmbMesec);
-    choice->addWidget(new QLabel("Godina:"_q, this));
-    choice->addWidget(cmbGodina);
-    choice->addWidget(new QLabel("Isplata:"_q, this));
-    choice->addWidget(cmbDeo);
-    choice->addStretch();
     auto* commands = new QHBoxLayout;
     commands->addWidget(lblUkupno, 1);
     commands->addWidget(cmdStampaj);
     commands->addWidget(cmdNalozi);
     commands->addWidget(cmdKomora);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choice);
+    layout->addLayout(period_.row());
     layout->addWidget(listKreditori, 1);
     layout->addLayout(commands);
     layout->addWidget(listRadnici, 2);
@@ -115,13 +100,12 @@ frmPregledPoKreditima::frmPregledPoKreditima(AppContext& context, QWidget* paren
 }
 
 void frmPregledPoKreditima::setPeriod(int year, int month, bool firstPart) {
-    const QSignalBlocker blockYear(cmbGodina);
-    const QSignalBlocker blockMonth(cmbMesec);
-    const QSignalBlocker blockPart(cmbDeo);
-    cmbGodina->setCurrentIndex(cmbGodina->findData(year));
-    cmbMesec->setCurrentIndex(cmbMesec->findData(month));
-    cmbDeo->setCurrentIndex(firstPart ? 1 : 0);
+    period_.choose(year, month, firstPart ? 1 : 0);
     UcitajKreditore();
+}
+
+OverviewPeriod frmPregledPoKreditima::chosenPeriod() const {
+    return {period_.year(), period_.month(), period_.payment() == 1};
 }
 
 void frmPregledPoKreditima::UcitajKreditore() {
@@ -130,8 +114,7 @@ void frmPregledPoKreditima::UcitajKreditore() {
         const QSignalBlocker block(listKreditori);
         listKreditori->clear();
         Currency total;
-        for (const CreditorTotal& c :
-             creditorTotals(*context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo))) {
+        for (const CreditorTotal& c : creditorTotals(*context_.PayrollDb, chosenPeriod())) {
             ui::addRow(listKreditori,
                        {std::to_string(c.id_obustava), c.obustava, c.tekuci_Racun,
                         format(c.total, NumberFormat::Grouped2)},
@@ -151,7 +134,7 @@ void frmPregledPoKreditima::UcitajRadnike() {
         if (creditor == 0)
             return;
         for (const CreditorPayment& p :
-             creditorPayments(*context_.PayrollDb, periodOf(cmbMesec, cmbGodina, cmbDeo), creditor))
+             creditorPayments(*context_.PayrollDb, chosenPeriod(), creditor))
             ui::addRow(listRadnici, paymentColumns(p, NumberFormat::Grouped2), p.id_radnik);
     });
 }
@@ -162,7 +145,7 @@ void frmPregledPoKreditima::cmdStampaj_Click() {
         return;
     ui::guarded(this, "cmdStampaj_Click", [&] {
         db::Database& db = *context_.PayrollDb;
-        const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
+        const OverviewPeriod period = chosenPeriod();
         const auto creditor = findCreditor(creditorTotals(db, period), id);
         if (!creditor)
             return;
@@ -184,7 +167,7 @@ void frmPregledPoKreditima::cmdStampaj_Click() {
 void frmPregledPoKreditima::cmdNalozi_Click() {
     ui::guarded(this, "cmdNalozi_Click", [&] {
         db::Database& db = *context_.PayrollDb;
-        const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
+        const OverviewPeriod period = chosenPeriod();
         const auto list = creditorTotals(db, period);
         if (list.empty())
             return;
@@ -210,7 +193,7 @@ void frmPregledPoKreditima::cmdKomora_Click() {
     if (!date)
         return;
     ui::guarded(this, "cmdKomora_Click", [&] {
-        const OverviewPeriod period = periodOf(cmbMesec, cmbGodina, cmbDeo);
+        const OverviewPeriod period = chosenPeriod();
         const auto folder = startup::driveFolder(context_.BaseFolder, *drive);
         const ChamberFile file = WriteChamberFile(
             folder, companyOf(context_), Date{date->year(), date->month(), date->day()}, period,

@@ -2,7 +2,9 @@
 
 #include <QWidget>
 
-class QComboBox;
+#include "employees/LoanCreditorOverview.h"
+#include "ui/PeriodBoxes.h"
+
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -34,10 +36,10 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    OverviewPeriod chosenPeriod() const;
+
     AppContext& context_;
-    QComboBox* cmbMesec;
-    QComboBox* cmbGodina;
-    QComboBox* cmbDeo;
+    ui::PeriodBoxes period_;
     QTreeWidget* listKreditori;
     QLabel* lblUkupno;
     QTreeWidget* listRadnici;

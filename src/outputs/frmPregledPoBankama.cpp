@@ -15,6 +15,7 @@
 #include "outputs/BankListReport.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
+#include "ui/PeriodBoxes.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::outputs {
@@ -22,6 +23,14 @@ namespace zarion::outputs {
 using namespace ui;
 
 namespace {
+
+// The payments in the order of their numbers.
+QStringList paymentCaptions() {
+    QStringList captions;
+    for (const Payment payment : {Payment::Whole, Payment::First, Payment::Final})
+        captions << toQ(paymentCaption(payment));
+    return captions;
+}
 
 std::string amount(Currency value) {
     return format(value, NumberFormat::Grouped2);
@@ -32,9 +41,7 @@ std::string amount(Currency value) {
 frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
     : QWidget(parent)
     , context_(context)
-    , cmbMesec(new QComboBox(this))
-    , cmbGodina(new QComboBox(this))
-    , cmbDeo(new QComboBox(this))
+    , period_(this, paymentCaptions())
     , listBanke(ui::makeList(this, "listBanke", {"Banka"_q, "Ra~un banke"_q, "Iznos"_q}))
     , lblUkupno(new QLabel(this))
     , listR(ui::makeList(this, "listR",
@@ -45,9 +52,6 @@ frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
     , cmdIntesa(new QPushButton("Fajl - Intesa"_q, this)) {
     setObjectName("frmPregledPoBankama");
     setWindowTitle("Pregled po bankama - Redovna zarada"_q);
-    cmbMesec->setObjectName("cmbMesec");
-    cmbGodina->setObjectName("cmbGodina");
-    cmbDeo->setObjectName("cmbDeo");
     lblUkupno->setObjectName("lblUkupno");
     cmdStampaj->setObjectName("cmdStampaj");
     cmdDirektna->setObjectName("cmdDirektna");
@@ -61,16 +65,11 @@ frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
     for (QTreeWidget* list : {listBanke, listR})
         list->headerItem()->setTextAlignment(list->columnCount() - 1, Qt::AlignRight);
 
-    ui::fillMonths(cmbMesec);
-    ui::fillYears(cmbGodina);
-    for (const Payment payment : {Payment::Whole, Payment::First, Payment::Final})
-        cmbDeo->addItem(toQ(paymentCaption(payment)), static_cast<int>(payment));
     const Date today = context_.clock.today();
     setSelection(context_.WorkYear != 0 ? context_.WorkYear : today.year, today.month,
                  Payment::Whole);
 
-    for (QComboBox* box : {cmbMesec, cmbGodina, cmbDeo})
-        connect(box, &QComboBox::currentIndexChanged, this, &frmPregledPoBankama::UcitajBanke);
+    period_.whenChanged(this, [this] { UcitajBanke(); });
     connect(listBanke, &QTreeWidget::currentItemChanged, this, &frmPregledPoBankama::UcitajRadnike);
     connect(cmdStampaj, &QPushButton::clicked, this, &frmPregledPoBankama::cmdStampaj_Click);
     connect(cmdDirektna, &QPushButton::clicked, this, [this] { writeFile(PaymentBank::Direktna); });
@@ -78,14 +77,6 @@ frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
             [this] { writeFile(PaymentBank::Komercijalna); });
     connect(cmdIntesa, &QPushButton::clicked, this, [this] { writeFile(PaymentBank::Intesa); });
 
-    auto* choice = new QHBoxLayout;
-    choice->addWidget(new QLabel("Mesec:"_q, this));
-    choice->addWidget(cmbMesec);
-    choice->addWidget(new QLabel("Godina:"_q, this));
-    choice->addWidget(cmbGodina);
-    choice->addWidget(new QLabel("Isplata:"_q, this));
-    choice->addWidget(cmbDeo);
-    choice->addStretch();
     auto* commands = new QHBoxLayout;
     commands->addWidget(lblUkupno, 1);
     commands->addWidget(cmdStampaj);
@@ -93,7 +84,7 @@ frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
     commands->addWidget(cmdKomercijalna);
     commands->addWidget(cmdIntesa);
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(choice);
+    layout->addLayout(period_.row());
     layout->addWidget(listBanke, 1);
     layout->addLayout(commands);
     layout->addWidget(listR, 2);
@@ -101,18 +92,12 @@ frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
 }
 
 void frmPregledPoBankama::setSelection(int year, int month, Payment payment) {
-    const QSignalBlocker blockYear(cmbGodina);
-    const QSignalBlocker blockMonth(cmbMesec);
-    const QSignalBlocker blockPart(cmbDeo);
-    cmbGodina->setCurrentIndex(cmbGodina->findData(year));
-    cmbMesec->setCurrentIndex(cmbMesec->findData(month));
-    cmbDeo->setCurrentIndex(cmbDeo->findData(static_cast<int>(payment)));
+    period_.choose(year, month, static_cast<int>(payment));
     UcitajBanke();
 }
 
 ListSelection frmPregledPoBankama::selection() const {
-    return {cmbGodina->currentData().toInt(), cmbMesec->currentData().toInt(),
-            static_cast<Payment>(cmbDeo->currentData().toInt()), 0};
+    return {period_.year(), period_.month(), static_cast<Payment>(period_.payment()), 0};
 }
 
 const BankGroup* frmPregledPoBankama::chosenBank() const {

@@ -4,8 +4,8 @@
 #include <optional>
 
 #include "outputs/BankFiles.h"
+#include "ui/PeriodBoxes.h"
 
-class QComboBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
@@ -41,9 +41,7 @@ private:
 
     AppContext& context_;
     std::optional<BankList> list_;
-    QComboBox* cmbMesec;
-    QComboBox* cmbGodina;
-    QComboBox* cmbDeo;
+    ui::PeriodBoxes period_;
     QTreeWidget* listBanke;
     QLabel* lblUkupno;
     QTreeWidget* listR;
