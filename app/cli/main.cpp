@@ -35,6 +35,7 @@ void usage(std::ostream& out) {
            "zarada, uz kontrolu\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
            "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
+           "           (--nalog ID umesto --mesec: ostale zarade naloga)\n"
            "  batch    --firma ID --godina GODINA --mesec MESEC --deo akontacija|konacni "
            "[--base FOLDER]\n"
            "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "

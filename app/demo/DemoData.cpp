@@ -14,6 +14,7 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
+#include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
@@ -229,6 +230,8 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
     fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
+    insertOwnerData(payroll, companyAccount(), singlePaymentAccount,
+                    Currency::fromUnits(figuresFor(ratesDay.year).nonTaxable));
     fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);
