@@ -21,9 +21,9 @@ struct OwnerCase {
 
 // Net = gross − tax − contributions; tax on the gross above 34.221 only.
 const OwnerCase cases[] = {
-    {"above the non-taxable amount", 100000, 6578, 24000, 10300, 750, 58372},
-    {"below it: no tax", 30000, 0, 7200, 3090, 225, 19485},
-    {"odd figures round to the nearest dinar", 50005, 1578, 12001, 5151, 375, 30900},
+    {"AboveTheNonTaxableAmount", 100000, 6578, 24000, 10300, 750, 58372},
+    {"BelowItNoTax", 30000, 0, 7200, 3090, 225, 19485},
+    {"OddFiguresToTheNearestDinar", 50005, 1578, 12001, 5151, 375, 30900},
 };
 
 class OwnerSalaryCase : public testing::TestWithParam<OwnerCase> {};
@@ -44,7 +44,8 @@ TEST_P(OwnerSalaryCase, FromGrossAndBackFromItsNet) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Owner, OwnerSalaryCase, testing::ValuesIn(cases));
+INSTANTIATE_TEST_SUITE_P(Owner, OwnerSalaryCase, testing::ValuesIn(cases),
+                         [](const auto& test) { return std::string(test.param.what); });
 
 TEST(OwnerSalary, RatesThatLeaveNothingToDivideByStopTheCalculation) {
     const OwnerParameters wrong{Currency::fromUnits(34221), 50, 50, 0, 0};
