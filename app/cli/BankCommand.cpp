@@ -46,7 +46,8 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
         }
         const outputs::BankGroup* group = outputs::groupOfBank(*list, *bank);
         if (!group) {
-            err << "Nema zaposlenih sa racunom u toj banci za izabrani mesec\n";
+            err << (otherIncome ? "Nema primalaca sa racunom u toj banci na izabranom nalogu\n"
+                                : "Nema zaposlenih sa racunom u toj banci za izabrani mesec\n");
             return 1;
         }
         const auto settings =

@@ -156,7 +156,7 @@ void frmObracunVlasnika::showRates() {
     txtNEZ->setText(numberText(rates_->doprinosi_nezaposlenost));
 }
 
-void frmObracunVlasnika::show(const payroll::OwnerFigures& figures) {
+void frmObracunVlasnika::showFigures(const payroll::OwnerFigures& figures) {
     figures_ = figures;
     txtBruto->setText(amountText(figures.BRUTO));
     txtNeto->setText(amountText(figures.NETO));
@@ -169,8 +169,9 @@ void frmObracunVlasnika::show(const payroll::OwnerFigures& figures) {
 void frmObracunVlasnika::cmdIzBruta_Click() {
     if (!rates_)
         return;
-    show(ownerFromGross(amountOf(txtBruto),
-                        nonTaxableAt(rates_->iznos_poreskog_oslobojenja, coefficient_), *rates_));
+    showFigures(ownerFromGross(amountOf(txtBruto),
+                               nonTaxableAt(rates_->iznos_poreskog_oslobojenja, coefficient_),
+                               *rates_));
 }
 
 void frmObracunVlasnika::cmdIzNeta_Click() {
@@ -182,7 +183,7 @@ void frmObracunVlasnika::cmdIzNeta_Click() {
         showRefusal(this, calculated.refusal());
         return;
     }
-    show(*calculated);
+    showFigures(*calculated);
 }
 
 void frmObracunVlasnika::txtSati_LostFocus() {

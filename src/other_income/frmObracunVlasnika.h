@@ -41,7 +41,7 @@ public:
 
 private:
     void showRates();
-    void show(const payroll::OwnerFigures& figures);
+    void showFigures(const payroll::OwnerFigures& figures);
 
     AppContext& context_;
     std::optional<OwnerParameters> rates_;
