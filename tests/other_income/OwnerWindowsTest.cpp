@@ -29,23 +29,10 @@ namespace dt = zarion::ui::testing;
 using zarion::test::din;
 using zarion::testing::control;
 
-struct Fixture {
-    test::TempDir base;
-    FixedClock clock{{{2026, 3, 20}, 9, 0, 0}};
-    AppContext context{clock};
-    std::unique_ptr<test::IndividualSeed> seed;
+struct Fixture : test::IndividualContext {
     std::int64_t owner = 0;
 
     Fixture() {
-        context.DataRoot = base / "kontora";
-        context.BaseFolder = base.path();
-        context.WorkYear = 2026;
-        context.CompanyId = 1;
-        context.CalcYear = 2026;
-        context.CalcMonth = 3;
-        context.CalcFinal = true;
-        context.PayrollDb = test::makeTemplateDatabase(context.companyFolder() / "plate.db");
-        seed = std::make_unique<test::IndividualSeed>(*context.PayrollDb);
         owner = seed->employee("Vlasnić", {2020, 1, 1});
         context.PayrollDb->run("UPDATE radnici SET vlasnik = 1 WHERE id_radnik = ?", owner);
         context.PayrollDb->run(
