@@ -26,6 +26,10 @@ const OwnerCase cases[] = {
     {"OddFiguresToTheNearestDinar", 50005, 1578, 12001, 5151, 375, 30900},
 };
 
+void PrintTo(const OwnerCase& c, std::ostream* out) {
+    *out << c.what;
+}
+
 class OwnerSalaryCase : public testing::TestWithParam<OwnerCase> {};
 
 TEST_P(OwnerSalaryCase, FromGrossAndBackFromItsNet) {
