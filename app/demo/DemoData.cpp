@@ -17,6 +17,7 @@
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
+#include "demo/DemoTreasury.h"
 #include "demo/Identifiers.h"
 
 namespace fs = std::filesystem;
@@ -229,6 +230,7 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
     fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
+    fillTreasurySettings(payroll);
     fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);

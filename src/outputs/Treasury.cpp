@@ -204,8 +204,8 @@ void addCreditorRows(db::Database& payroll, const TreasuryPayout& payout,
         std::string account = creditor.tekuci_Racun;
         std::erase(account, '-');
         rows.push_back({creditor.obustava, creditor.total, creditor.obustava, "Obustave iz LD",
-                        code, account, model.empty() ? "97" : model, settings.creditorReference,
-                        std::to_string(rows.size() + 1), "231111"});
+                        code.empty() ? "246" : code, account, model.empty() ? "97" : model,
+                        settings.creditorReference, std::to_string(rows.size() + 1), "231111"});
     }
 }
 

@@ -66,8 +66,9 @@ struct TreasuryBatch {
 // The transfers and the journal of the payout: one row per public revenue (tax, the employee's
 // PIO, health and unemployment, the employer's PIO and health) to the single payment account,
 // one row per person for the net paid to his account, one row per creditor for the deductions
-// of a salary payment. Refused with "POdesite konta!" when the journal accounts are not set up,
-// or with the list's own message when the month has no parameters.
+// of a salary payment (payment code 246 unless the deduction names its own). Refused with "POdesite
+// konta!" when the journal accounts are not set up, or with the list's own message when the month
+// has no parameters.
 Outcome<TreasuryBatch> buildTreasuryBatch(db::Database& payroll, const TreasuryPayout& payout);
 
 // The commitment made from the journal: the debit accounts beginning with 4 as expenditure lines
