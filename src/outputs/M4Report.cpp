@@ -12,22 +12,22 @@ using report::ListColumn;
 
 std::vector<ListColumn> columns() {
     return {
-        {8, Align::Left, {"RED."_yu, "BR."_yu}},
-        {18,
+        {7, Align::Left, {"RED."_yu, "BR."_yu}},
+        {15,
          Align::Left,
          {"JEDINSTVENI MATI^NI BROJ"_yu, "GRA\\ANA, ODNOSNO LI^NI"_yu, "BROJ OSIGURANIKA"_yu}},
-        {60, Align::Left, {"PREIZIME I IME"_yu}},
-        {120, Align::Right, {"meseci"_yu}},
-        {133, Align::Right, {"dani"_yu}},
-        {165, Align::Right, {"ZARADA"_yu}},
-        {195, Align::Right, {"UPLA]ENI"_yu, "DOPRINOS"_yu}},
-        {228,
+        {62, Align::Left, {"PREIZIME I IME"_yu}},
+        {121, Align::Right, {"meseci"_yu}},
+        {132, Align::Right, {"dani"_yu}},
+        {152, Align::Right, {"ZARADA"_yu}},
+        {174, Align::Right, {"UPLA]ENI"_yu, "DOPRINOS"_yu}},
+        {222,
          Align::Right,
          {"IZNOS NAKNADE ZARADE"_yu, "PO OSNOVU ZDRAVSTVENOG"_yu, "OSIGURANJA I"_yu,
           "PORODILJSKOG ODSUSTVA"_yu}},
-        {254, Align::Right, {"UPLA]ENI"_yu, "DOPRINOS"_yu}},
-        {257, Align::Left, {"EFEKTIVNO"_yu, "TRAJANJE"_yu, "RADNOG"_yu, "MESTA"_yu}},
-        {275, Align::Left, {"[IFRA"_yu}},
+        {245, Align::Right, {"UPLA]ENI"_yu, "DOPRINOS"_yu}},
+        {250, Align::Left, {"EFEKTIVNO"_yu, "TRAJANJE"_yu, "RADNOG"_yu, "MESTA"_yu}},
+        {272, Align::Left, {"[IFRA"_yu}},
     };
 }
 
@@ -60,7 +60,7 @@ double payerBlock(report::Painter& p, const M4Payer& payer, double y) {
 
 void footer(report::ListFlow& list) {
     report::Painter& p = list.painter();
-    const double y = list.reserve(32);
+    const double y = list.reserve(26);
     p.setFont("yuoptimar", 8);
     p.PrintLeft("Broj i datum prijave:"_yu, 8, y + 6);
     p.PrintLeft("Primio:"_yu, 8, y + 13);
@@ -77,18 +77,19 @@ report::Document m4kForm(const M4Payer& payer, int year, const std::vector<M4Row
     p.setFont("yuoptimar", 11, true);
     p.PrintRight("Obrazac M-4K"_yu, 287, 8);
     p.setFont("yuoptimar", 9, true);
-    p.PrintCenteredWithin(
-        "PRIJAVA PODATAKA ZA UTVR|IVANJE STA@A, OSIGURANJA, ZARADE, NAKNADE ZARADE ODNOSNO "
-        "OSNOVICE OSIGURANJA I VISINE UPLA]ENOG DOPRINOSA ZA VI[E LICA ZA "_yu +
-            std::to_string(year) + " GODINU"_yu,
-        148, 16, 287);
+    p.PrintCentered("PRIJAVA PODATAKA ZA UTVR|IVANJE STA@A, OSIGURANJA, ZARADE, NAKNADE ZARADE "
+                    "ODNOSNO OSNOVICE OSIGURANJA"_yu,
+                    148, 14);
+    p.PrintCentered("I VISINE UPLA]ENOG DOPRINOSA ZA VI[E LICA ZA "_yu + std::to_string(year) +
+                        " GODINU"_yu,
+                    148, 18.5);
     p.setFont("yuoptimar", 9);
-    p.PrintCentered("za osiguranike zaposlene"_yu, 148, 21);
-    const double top = payerBlock(p, payer, 30);
+    p.PrintCentered("za osiguranike zaposlene"_yu, 148, 23.5);
+    const double top = payerBlock(p, payer, 31);
 
     report::ListLayout layout;
     layout.right = 287;
-    layout.bottom = 190;
+    layout.bottom = 192;
     layout.rowHeight = 4.2;
     p.setFont("yuoptimar", 7);
     report::ListFlow list(p, columns(), layout);

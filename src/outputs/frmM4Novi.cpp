@@ -54,7 +54,7 @@ bool correct(QWidget* parent, const char* caption, int& value) {
 frmM4Novi::frmM4Novi(AppContext& context, QWidget* parent)
     : frmM4Novi(context, parent,
                 {"JMBG"_q, "Prezime i ime"_q, "Meseci"_q, "Dani"_q, "BRUTO"_q, "PIO"_q,
-                 "bol_bruto"_q, "bol_pio"_q}) {
+                 "Bruto bolovanja"_q, "PIO bolovanja"_q}) {
     setObjectName("frmM4Novi");
     setWindowTitle("M4 - Novi"_q);
 }

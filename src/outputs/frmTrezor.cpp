@@ -27,7 +27,7 @@ using namespace ui;
 namespace {
 
 std::string amount(Currency value) {
-    return format(value, NumberFormat::Plain2);
+    return format(value, NumberFormat::Grouped2);
 }
 
 QStringList paymentCaptions() {
@@ -87,6 +87,11 @@ frmTrezor::frmTrezor(AppContext& context, QWidget* parent)
                         "Ostala primanja (nalog)"_q});
     cmbIzvor->addItems({"01", "04", "07"});
     txtNalog->setMaximumWidth(70);
+    txtJed->setMaximumWidth(90);
+    txtJed2->setMaximumWidth(40);
+    txtPodIzvor->setMaximumWidth(40);
+    listObaveze->setColumnWidth(0, 140);
+    listNalog->setColumnWidth(0, 130);
     txtRJ->setMaximumWidth(50);
     listT->setColumnWidth(0, 150);
     listT->setColumnWidth(2, 150);
@@ -217,10 +222,8 @@ void frmTrezor::showRows() {
     for (const CommitmentLine& line : lines)
         addRow(listObaveze, {line.code, amount(line.amount), line.source})
             ->setTextAlignment(1, Qt::AlignRight);
-    txtUkupno->setText("Ukupno pla}anja: "_q +
-                       toQ(format(paymentsTotal(payments_), NumberFormat::Grouped2)));
-    txtUkupnoD->setText("Ukupno obaveza: "_q +
-                        toQ(format(commitmentTotal(lines), NumberFormat::Grouped2)));
+    txtUkupno->setText("Ukupno pla}anja: "_q + toQ(amount(paymentsTotal(payments_))));
+    txtUkupnoD->setText("Ukupno obaveza: "_q + toQ(amount(commitmentTotal(lines))));
 }
 
 std::optional<TreasuryHeader> frmTrezor::header() {
