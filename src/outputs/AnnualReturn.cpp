@@ -1,6 +1,5 @@
 #include "outputs/AnnualReturn.h"
 
-#include <algorithm>
 #include <fstream>
 #include <map>
 #include <stdexcept>
@@ -10,6 +9,7 @@
 #include "core/NumberFormat.h"
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
+#include "outputs/ByPerson.h"
 
 namespace zarion::outputs {
 namespace {
@@ -46,19 +46,25 @@ void addAmounts(ReturnRow& row, const ReturnRow& more) {
     row.NEZ += more.NEZ;
 }
 
-// Sums the amounts of the statement's rows (id, then the six amounts) per person.
+// The six amounts of the statement's row from the column `first` on: gross, taxable, tax, PIO,
+// health, unemployment.
+ReturnRow amountsFrom(const db::Statement& st, int first) {
+    ReturnRow amounts;
+    amounts.BRUTO = st.money(first);
+    amounts.Oporezivo = st.money(first + 1);
+    amounts.Porez = st.money(first + 2);
+    amounts.PIO = st.money(first + 3);
+    amounts.ZDR = st.money(first + 4);
+    amounts.NEZ = st.money(first + 5);
+    return amounts;
+}
+
+// Sums the amounts of the statement's rows (the person's id, then the six amounts) per person.
 void sumInto(std::map<std::int64_t, ReturnRow>& people, db::Statement& st) {
     while (st.step()) {
-        ReturnRow amounts;
-        amounts.id_radnik = st.integer(0);
-        amounts.BRUTO = st.money(1);
-        amounts.Oporezivo = st.money(2);
-        amounts.Porez = st.money(3);
-        amounts.PIO = st.money(4);
-        amounts.ZDR = st.money(5);
-        amounts.NEZ = st.money(6);
-        addAmounts(people[amounts.id_radnik], amounts);
-        people[amounts.id_radnik].id_radnik = amounts.id_radnik;
+        ReturnRow& person = people[st.integer(0)];
+        person.id_radnik = st.integer(0);
+        addAmounts(person, amountsFrom(st, 1));
     }
 }
 
@@ -111,15 +117,7 @@ AnnualReturn collectAnnualReturn(db::Database& payroll, const ReturnPeriod& peri
 }
 
 void addReturnRows(std::vector<ReturnRow>& part, const std::vector<ReturnRow>& more) {
-    for (const ReturnRow& added : more) {
-        auto same = std::find_if(part.begin(), part.end(), [&](const ReturnRow& row) {
-            return trim(row.JMBG) == trim(added.JMBG);
-        });
-        if (same == part.end())
-            part.push_back(added);
-        else
-            addAmounts(*same, added);
-    }
+    addByPerson(part, more, addAmounts);
 }
 
 std::vector<ReturnRow> predecessorIncome(db::Database& payroll) {
@@ -128,16 +126,10 @@ std::vector<ReturnRow> predecessorIncome(db::Database& payroll) {
         "FROM ostalestariprogram GROUP BY Ime, Prezime, pime, matbroj");
     std::vector<ReturnRow> rows;
     while (st.step()) {
-        ReturnRow row;
+        ReturnRow row = amountsFrom(st, 3);
         row.Ime = st.text(0);
         row.Prezime = st.text(1);
         row.JMBG = st.text(2);
-        row.BRUTO = st.money(3);
-        row.Oporezivo = st.money(4);
-        row.Porez = st.money(5);
-        row.PIO = st.money(6);
-        row.ZDR = st.money(7);
-        row.NEZ = st.money(8);
         rows.push_back(row);
     }
     return rows;

@@ -1,10 +1,10 @@
 #include "outputs/M4Data.h"
 
-#include <algorithm>
 #include <map>
 
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
+#include "outputs/ByPerson.h"
 
 namespace zarion::outputs {
 namespace {
@@ -26,6 +26,15 @@ constexpr const char* SickLeaveSql =
     "SUM(b.BRUTO), SUM(COALESCE(b.Doprinosi_PIO, 0) + COALESCE(b.Doprinosi_PIO_F, 0)) "
     "FROM bolovanja_obracuni b INNER JOIN radnici r ON b.ID_RADNIK = r.id_radnik "
     "WHERE b.GODINA = ? GROUP BY r.id_radnik, r.JMBG, r.Prezime, r.Ime";
+
+void addAmounts(M4Row& row, const M4Row& more) {
+    row.Meseci += more.Meseci;
+    row.Dani += more.Dani;
+    row.BRUTO += more.BRUTO;
+    row.PIO += more.PIO;
+    row.bol_bruto += more.bol_bruto;
+    row.bol_pio += more.bol_pio;
+}
 
 M4Row person(const db::Statement& st) {
     M4Row row;
@@ -66,21 +75,7 @@ std::vector<M4Row> collectM4(db::Database& payroll, int year) {
 }
 
 void addM4Rows(std::vector<M4Row>& rows, const std::vector<M4Row>& more) {
-    for (const M4Row& added : more) {
-        auto same = std::find_if(rows.begin(), rows.end(), [&](const M4Row& row) {
-            return trim(row.JMBG) == trim(added.JMBG);
-        });
-        if (same == rows.end()) {
-            rows.push_back(added);
-            continue;
-        }
-        same->Meseci += added.Meseci;
-        same->Dani += added.Dani;
-        same->BRUTO += added.BRUTO;
-        same->PIO += added.PIO;
-        same->bol_bruto += added.bol_bruto;
-        same->bol_pio += added.bol_pio;
-    }
+    addByPerson(rows, more, addAmounts);
 }
 
 std::vector<M4Row> loadM4(db::Database& payroll, int year) {
@@ -113,14 +108,8 @@ std::string m4SavedMessage(int year) {
 
 M4Row m4Totals(const std::vector<M4Row>& rows) {
     M4Row total;
-    for (const M4Row& row : rows) {
-        total.Meseci += row.Meseci;
-        total.Dani += row.Dani;
-        total.BRUTO += row.BRUTO;
-        total.PIO += row.PIO;
-        total.bol_bruto += row.bol_bruto;
-        total.bol_pio += row.bol_pio;
-    }
+    for (const M4Row& row : rows)
+        addAmounts(total, row);
     return total;
 }
 

@@ -173,6 +173,26 @@ TEST_F(YearOfCalculations, ReturnSumsTheMonthsIntoItsTwoParts) {
     EXPECT_EQ(files[1].filename(), "ppp_deo3.txt");
 }
 
+// The rows taken over from the predecessor program are summed per person.
+TEST_F(YearOfCalculations, PredecessorIncomeIsSummedPerPerson) {
+    for (const char* gross : {"1000", "500.50"})
+        db->run("INSERT INTO ostalestariprogram(Ime, Prezime, matbroj, B, OZ, p2, p3, p4, p5) "
+                "VALUES ('Zoran', 'Čolić', '2002979710022', ?, ?, ?, ?, ?, ?)",
+                din(gross), din(gross), din("100"), din("200"), din("50"), din("10"));
+    const auto rows = predecessorIncome(*db);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_EQ(rows[0].name(), "Čolić Zoran");
+    EXPECT_EQ(rows[0].BRUTO, din("1500.50"));
+    EXPECT_EQ(rows[0].Porez, din("200"));
+    EXPECT_EQ(rows[0].NEZ, din("20"));
+
+    std::vector<ReturnRow> part = rows;
+    addReturnRows(part, rows);
+    ASSERT_EQ(part.size(), 1u);
+    EXPECT_EQ(part[0].Oporezivo, din("3001"));
+    EXPECT_EQ(returnTotals(part).PIO, din("800"));
+}
+
 TEST(ReturnPayer, RefusedWhenTheCompanyDataIsIncomplete) {
     report::CompanyData company;
     company.Naziv = "Firma";

@@ -10,7 +10,9 @@
 #include "outputs/M4Data.h"
 #include "outputs/TreasuryXml.h"
 #include "outputs/frmM4Novi.h"
+#include "outputs/frmPPP.h"
 #include "outputs/frmTrezor.h"
+#include "outputs/frmTrezorDodaj.h"
 #include "ui/DialogTesting.h"
 #include "ui/Dialogs.h"
 
@@ -35,6 +37,8 @@ class AnnualWindowsTest : public zarion::testing::WindowTestWith<Fixture> {
 private slots:
     void treasuryFilesGoIntoTheBaseFolderUnderTheirNames();
     void m4IsSavedAndAPersonRemoved();
+    void returnRowAddedByHandIsWrittenOnTheDrive();
+    void handLineNeedsAnAccountAndOneSide();
 };
 
 // A wrong unique number writes nothing; a right one is kept and names the commitment file; a
@@ -87,6 +91,55 @@ void AnnualWindowsTest::m4IsSavedAndAPersonRemoved() {
     const auto saved = loadM4(f_->payroll(), 2026);
     QCOMPARE(saved.size(), std::size_t{1});
     QCOMPARE(saved[0].prezime_i_ime, std::string("Šarić Ana"));
+}
+
+// Without the company's address the return is not written; with it, a person typed in joins
+// part II and both files land on the drive named.
+void AnnualWindowsTest::returnRowAddedByHandIsWrittenOnTheDrive() {
+    f_->master();
+    frmPPP window(f_->context);
+    QCOMPARE(child<QTreeWidget>(window, "listRO")->topLevelItemCount(), 2);
+    dt::queueText("Jovanović Petar");
+    dt::queueText("0505985710044");
+    for (const char* amount : {"1000", "800", "80", "140", "51.50", "7.50"})
+        dt::queueNumber(Currency::parse(amount));
+    child<QPushButton>(window, "cmdDodaj")->click();
+    QTreeWidget* list = child<QTreeWidget>(window, "listRO");
+    QCOMPARE(list->topLevelItemCount(), 3);
+    QCOMPARE(list->topLevelItem(2)->text(1), QStringLiteral("Jovanović Petar"));
+    QCOMPARE(list->topLevelItem(2)->text(7), QStringLiteral("51,50"));
+
+    f_->master().run("UPDATE podaci SET ADRESA = ''");
+    dt::queueOk();
+    child<QPushButton>(window, "cmdFajlovi")->click();
+    QVERIFY(wasShown("Popunite osnovne podatke!"_q));
+
+    f_->master().run("UPDATE podaci SET ADRESA = 'Karađorđeva 12'");
+    dt::queueText("Y");
+    dt::queueOk();
+    child<QPushButton>(window, "cmdFajlovi")->click();
+    const auto drive = f_->base / "drive" / "Y";
+    QVERIFY(std::filesystem::exists(drive / "ppp_deo2.txt"));
+    QVERIFY(std::filesystem::exists(drive / "ppp_deo3.txt"));
+}
+
+void AnnualWindowsTest::handLineNeedsAnAccountAndOneSide() {
+    frmTrezorDodaj dialog;
+    dt::queueOk();
+    dialog.cmdOK_Click();
+    QVERIFY(wasShown("Unesite konto!"_q));
+    child<QLineEdit>(dialog, "txtKonto")->setText(" 411111 ");
+    child<QLineEdit>(dialog, "txtDuguje")->setText("10,00");
+    child<QLineEdit>(dialog, "txtPotrazuje")->setText("5,00");
+    dt::queueOk();
+    dialog.cmdOK_Click();
+    QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    child<QLineEdit>(dialog, "txtPotrazuje")->clear();
+    dialog.cmdOK_Click();
+    QCOMPARE(dialog.result(), int(QDialog::Accepted));
+    QCOMPARE(dialog.line().debitAccount, std::string("411111"));
+    QVERIFY(dialog.line().creditAccount.empty());
+    QCOMPARE(dialog.line().amount, Currency::parse("10"));
 }
 
 QTEST_MAIN(AnnualWindowsTest)

@@ -123,6 +123,58 @@ TEST_F(TreasuryTest, FilesFollowTheirSchema) {
               std::string::npos);
 }
 
+// Compensation pays the net to the person under the fund's liability code; a batch of other
+// income under the journal's net account, named by the month of its date. Neither has creditors.
+TEST_F(TreasuryTest, CompensationAndOtherIncomePayTheirOwnLiabilities) {
+    const std::int64_t ilic = *db->scalar("SELECT id_radnik FROM radnici WHERE Prezime = 'Ilić'");
+    db->run("INSERT INTO bolovanja_obracuni(ID_RADNIK, GODINA, MEsec, porodiljsko, NETO, "
+            "porez_na_zaradu, Doprinosi_PIO) VALUES (?, 2026, 3, 0, 200000000, 20000000, "
+            "40000000), (?, 2026, 3, 1, 500000000, 0, 90000000)",
+            ilic, ilic);
+    db->run("INSERT INTO nalozi_ostale_zarade(Datum) VALUES ('2026-05-20')");
+    db->run("INSERT INTO obracun_ostale_zarade(id_noz, ID_RADNIK, NETO, POrez_iznos) "
+            "VALUES (?, ?, 80000000, 10000000)",
+            db->lastInsertId(), ilic);
+    const struct {
+        TreasuryPayout payout;
+        std::vector<std::pair<const char*, const char*>> revenues; // text, amount
+        const char* net;
+        const char* purpose;
+        const char* liability;
+    } cases[] = {
+        {{TreasurySource::SickLeave, 2026, 3},
+         {{"Porez", "2000"}, {"PIO", "4000"}},
+         "20000",
+         "Bolovanje -03-2026",
+         "236122"},
+        {{TreasurySource::Maternity, 2026, 3},
+         {{"PIO", "9000"}},
+         "50000",
+         "Porodiljsko -03-2026",
+         "236121"},
+        {{TreasurySource::OtherIncome, 0, 0, Payment::Whole, 0, 1},
+         {{"Porez", "1000"}},
+         "8000",
+         "Ostala primanja-05-2026",
+         "231111"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.purpose);
+        const auto batch = buildTreasuryBatch(*db, c.payout);
+        ASSERT_TRUE(batch) << batch.message();
+        ASSERT_EQ(batch->payments.size(), c.revenues.size() + 1);
+        for (std::size_t i = 0; i < c.revenues.size(); ++i) {
+            EXPECT_EQ(batch->payments[i].text, c.revenues[i].first);
+            EXPECT_EQ(batch->payments[i].amount, Currency::parse(c.revenues[i].second));
+        }
+        const TreasuryPayment& net = batch->payments.back();
+        EXPECT_EQ(net.payee, "Ilić Ivan");
+        EXPECT_EQ(net.amount, Currency::parse(c.net));
+        EXPECT_EQ(net.purpose, c.purpose);
+        EXPECT_EQ(net.liabilityCode, c.liability);
+    }
+}
+
 TEST(TreasuryNames, FileNamesAndBatchNumbers) {
     TreasuryHeader header{"12345", "000042", 3, 0, {2026, 4, 2}};
     EXPECT_EQ(treasuryFileName(header, "COM"), "12345_BE_COM_20260402_000042_03.xml");
