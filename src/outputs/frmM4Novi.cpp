@@ -231,7 +231,9 @@ frmM4::frmM4(AppContext& context, QWidget* parent)
                 {"JMBG"_q, "Prezime i ime"_q, "Meseci"_q, "Dani"_q, "Zarada"_q, "Doprinos"_q,
                  "Zarada po osnovu osiguranja"_q, "DoprinosZbir1"_q, "DoprinosZbir2"_q}) {
     setObjectName("frmM4");
-    setWindowTitle("M4 - Registarski broj: "_q + toQ(pensionRegistration(*context_.PayrollDb)));
+    guarded(this, "Form_Load", [&] {
+        setWindowTitle("M4 - Registarski broj: "_q + toQ(pensionRegistration(*context_.PayrollDb)));
+    });
     showRows();
 }
 

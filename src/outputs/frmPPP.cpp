@@ -107,8 +107,10 @@ frmPPP::frmPPP(AppContext& context, QWidget* parent)
     }
     tabs_->addTab(listRO, "II - iz radnog odnosa"_q);
     tabs_->addTab(listVRO, "III - van radnog odnosa"_q);
-    if (const auto company = payer())
-        txtPIB->setText("PIB: "_q + toQ(company->PIB));
+    guarded(this, "Form_Load", [&] {
+        if (const auto company = payer())
+            txtPIB->setText("PIB: "_q + toQ(company->PIB));
+    });
 
     connect(cmdUcitaj, &QPushButton::clicked, this, &frmPPP::cmdUcitaj_Click);
     connect(cmdBaza, &QPushButton::clicked, this, &frmPPP::cmdBaza_Click);
@@ -237,27 +239,27 @@ void frmPPP::cmdObrisi_Click() {
 }
 
 void frmPPP::cmdStampa_Click() {
-    const auto company = returnPayer(payer());
-    if (!company) {
-        showRefusal(this, company.refusal());
-        return;
-    }
     guarded(this, "cmdStampa_Click", [&] {
+        const auto company = returnPayer(payer());
+        if (!company) {
+            showRefusal(this, company.refusal());
+            return;
+        }
         report::showPreview(this, pppForm(*company, context_.WorkYear, annual_),
                             context_.PrinterName);
     });
 }
 
 void frmPPP::cmdFajlovi_Click() {
-    const auto company = returnPayer(payer());
-    if (!company) {
-        showRefusal(this, company.refusal());
-        return;
-    }
-    const auto drive = askDriveLetter(this);
-    if (!drive)
-        return;
     guarded(this, "cmdFajlovi_Click", [&] {
+        const auto company = returnPayer(payer());
+        if (!company) {
+            showRefusal(this, company.refusal());
+            return;
+        }
+        const auto drive = askDriveLetter(this);
+        if (!drive)
+            return;
         showWritten(this, writeReturnFiles(startup::driveFolder(context_.BaseFolder, *drive),
                                            *company, annual_));
     });
