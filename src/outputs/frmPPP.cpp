@@ -102,8 +102,10 @@ frmPPP::frmPPP(AppContext& context, QWidget* parent)
         list->setColumnWidth(0, 50);
         list->setColumnWidth(1, 200);
         list->setColumnWidth(2, 110);
-        for (int c = 3; c <= 8; ++c)
+        for (int c = 3; c <= 8; ++c) {
+            list->setColumnWidth(c, 125);
             list->headerItem()->setTextAlignment(c, Qt::AlignRight);
+        }
     }
     tabs_->addTab(listRO, "II - iz radnog odnosa"_q);
     tabs_->addTab(listVRO, "III - van radnog odnosa"_q);
