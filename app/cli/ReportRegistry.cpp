@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/AnnualReports.h"
 #include "cli/OutputReports.h"
 #include "cli/OwnerReports.h"
 #include "core/NumericText.h"
@@ -252,6 +253,8 @@ std::span<const ReportEntry> reports() {
         entries.insert(entries.end(), outputs.begin(), outputs.end());
         const auto owner = ownerReports();
         entries.insert(entries.end(), owner.begin(), owner.end());
+        const auto annual = annualReports();
+        entries.insert(entries.end(), annual.begin(), annual.end());
         return entries;
     }();
     return all;

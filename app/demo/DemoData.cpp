@@ -18,6 +18,7 @@
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
+#include "demo/DemoTreasury.h"
 #include "demo/Identifiers.h"
 
 namespace fs = std::filesystem;
@@ -232,6 +233,7 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     fillAccounts(payroll, seat);
     insertOwnerData(payroll, companyAccount(), singlePaymentAccount,
                     Currency::fromUnits(figuresFor(ratesDay.year).nonTaxable));
+    fillTreasurySettings(payroll);
     fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);
