@@ -17,7 +17,7 @@
 CREATE TABLE aaverzija (
     Verzija LONG
 );
-INSERT INTO aaverzija(Verzija) VALUES (1);
+INSERT INTO aaverzija(Verzija) VALUES (2);
 
 -- calculation rates, accounts and settings (one row each)
 CREATE TABLE parametri (

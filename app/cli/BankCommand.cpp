@@ -2,9 +2,11 @@
 
 #include <fstream>
 
+#include "cli/CliTrail.h"
 #include "cli/CompanyContext.h"
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
+#include "core/trail/FiledMonths.h"
 #include "outputs/BankFileSettings.h"
 
 namespace zarion::cli {
@@ -30,6 +32,7 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     const auto context = openCompany(args, wholeValue(*companyId), clock, err);
     if (!context)
         return 1;
+    noteCommand(*context->PayrollDb, args, "banka");
     try {
         const outputs::ListSelection selection = listSelection(args, context->WorkYear);
         const auto list = outputs::loadBankList(*context->PayrollDb, selection);
@@ -52,6 +55,8 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
             err << "Fajl nije upisan: " << *file << "\n";
             return 1;
         }
+        trail::recordExport(*context->PayrollDb, "Fajl za banku", {*file}, selection.year,
+                            selection.month);
         out << *file << "\n";
         return 0;
     } catch (const ReportRefusal& refusal) {
