@@ -1,7 +1,8 @@
 -- The history of changes: who changed what and when. Rows are only ever added; the triggers
--- below refuse every change and removal of a history row.
+-- below refuse every change and removal of a history row, so the key grows by itself without
+-- AUTOINCREMENT and the table carries no index: a posting pays for one row and nothing more.
 CREATE TABLE istorija_promena (
-    id_istorija INTEGER PRIMARY KEY AUTOINCREMENT,
+    id_istorija INTEGER PRIMARY KEY,
     vreme DATE NOT NULL DEFAULT (datetime('now', 'localtime')),
     operater TEXT(100),
     komanda TEXT(100),
@@ -13,11 +14,13 @@ CREATE TABLE istorija_promena (
     mesec INTEGER,      -- the calculated month, else the month the change was made
     godina INTEGER,
     promene TEXT,       -- {"column": [before, after], ...}
+    bruto_pre CURRENCY, -- a salary's gross and net before and after its posting
+    bruto_posle CURRENCY,
+    neto_pre CURRENCY,
+    neto_posle CURRENCY,
     razlog TEXT,        -- the reason given for changing a filed month
     opis TEXT           -- what the entry adds: the file written, its checksum, the procedure
 );
-CREATE INDEX istorija_promena_period ON istorija_promena (godina, mesec);
-CREATE INDEX istorija_promena_radnik ON istorija_promena (id_radnik);
 
 CREATE TRIGGER istorija_promena_bez_izmene BEFORE UPDATE ON istorija_promena BEGIN
     SELECT RAISE(ABORT, 'Istorija promena se ne menja');
@@ -71,71 +74,66 @@ CREATE TRIGGER istorija_predati_meseci_povlacenje AFTER DELETE ON predati_meseci
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
 
--- A calculation of a filed month changes only while a reason is given; each posting, re-posting
--- and deletion of a salary leaves one entry with its gross and net before and after.
-CREATE TRIGGER predati_meseci_obracuni_insert BEFORE INSERT ON obracuni
-WHEN EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
- AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '' BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog');
-END;
-CREATE TRIGGER predati_meseci_obracuni_update BEFORE UPDATE ON obracuni
-WHEN EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
- AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '' BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog');
-END;
-CREATE TRIGGER predati_meseci_obracuni_delete BEFORE DELETE ON obracuni
-WHEN EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = OLD.GODINA AND p.mesec = OLD.MEsec AND p.deo <> 1)
- AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '' BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog');
-END;
+-- A calculation of a filed month changes only while a reason is given (the refusal undoes the
+-- statement); each posting, re-posting and deletion of a salary leaves one entry with its gross
+-- and net before and after. One trigger does both, so a posting pays for one trigger.
 CREATE TRIGGER istorija_obracuni_knjizenje AFTER INSERT ON obracuni BEGIN
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, promene, razlog)
-    SELECT k.operater, k.komanda, 'knjizenje', 'obracuni', 'Id_obracun=' || NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, json_object('BRUTO', json_array(NULL, NEW.BRUTO / 10000.0), 'NETO', json_array(NULL, NEW.NETO / 10000.0)), k.razlog
+    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
+      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
+    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
+                                 neto_pre, neto_posle, razlog)
+    SELECT k.operater, k.komanda, 'knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
+           NEW.GODINA, NULL, NEW.BRUTO, NULL, NEW.NETO, k.razlog
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_obracuni_ponovno_knjizenje AFTER UPDATE ON obracuni BEGIN
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, promene, razlog)
-    SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'obracuni', 'Id_obracun=' || NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, json_object('BRUTO', json_array(OLD.BRUTO / 10000.0, NEW.BRUTO / 10000.0), 'NETO', json_array(OLD.NETO / 10000.0, NEW.NETO / 10000.0)), k.razlog
+    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
+      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
+    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
+                                 neto_pre, neto_posle, razlog)
+    SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
+           NEW.GODINA, OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO, k.razlog
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_obracuni_brisanje_obracuna AFTER DELETE ON obracuni BEGIN
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, promene, razlog)
-    SELECT k.operater, k.komanda, 'brisanje_obracuna', 'obracuni', 'Id_obracun=' || OLD.Id_obracun, OLD.ID_RADNIK, OLD.MEsec,
-           OLD.GODINA, json_object('BRUTO', json_array(OLD.BRUTO / 10000.0, NULL), 'NETO', json_array(OLD.NETO / 10000.0, NULL)), k.razlog
+    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = OLD.GODINA AND p.mesec = OLD.MEsec AND p.deo <> 1)
+      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
+    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
+                                 neto_pre, neto_posle, razlog)
+    SELECT k.operater, k.komanda, 'brisanje_obracuna', 'obracuni', OLD.Id_obracun, OLD.ID_RADNIK, OLD.MEsec,
+           OLD.GODINA, OLD.BRUTO, NULL, OLD.NETO, NULL, k.razlog
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
-CREATE TRIGGER predati_meseci_akontacija_obracuni_insert BEFORE INSERT ON akontacija_obracuni
-WHEN EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
- AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '' BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog');
-END;
-CREATE TRIGGER predati_meseci_akontacija_obracuni_update BEFORE UPDATE ON akontacija_obracuni
-WHEN EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
- AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '' BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog');
-END;
-CREATE TRIGGER predati_meseci_akontacija_obracuni_delete BEFORE DELETE ON akontacija_obracuni
-WHEN EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = OLD.GODINA AND p.mesec = OLD.MEsec AND p.deo IN (1, 2))
- AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '' BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog');
-END;
 CREATE TRIGGER istorija_akontacija_obracuni_knjizenje AFTER INSERT ON akontacija_obracuni BEGIN
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, promene, razlog)
-    SELECT k.operater, k.komanda, 'knjizenje', 'akontacija_obracuni', 'Id_obracun=' || NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, json_object('BRUTO', json_array(NULL, NEW.BRUTO / 10000.0), 'NETO', json_array(NULL, NEW.NETO / 10000.0)), k.razlog
+    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
+      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
+    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
+                                 neto_pre, neto_posle, razlog)
+    SELECT k.operater, k.komanda, 'knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
+           NEW.GODINA, NULL, NEW.BRUTO, NULL, NEW.NETO, k.razlog
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_ponovno_knjizenje AFTER UPDATE ON akontacija_obracuni BEGIN
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, promene, razlog)
-    SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'akontacija_obracuni', 'Id_obracun=' || NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, json_object('BRUTO', json_array(OLD.BRUTO / 10000.0, NEW.BRUTO / 10000.0), 'NETO', json_array(OLD.NETO / 10000.0, NEW.NETO / 10000.0)), k.razlog
+    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
+      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
+    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
+                                 neto_pre, neto_posle, razlog)
+    SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
+           NEW.GODINA, OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO, k.razlog
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_brisanje_obracuna AFTER DELETE ON akontacija_obracuni BEGIN
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, promene, razlog)
-    SELECT k.operater, k.komanda, 'brisanje_obracuna', 'akontacija_obracuni', 'Id_obracun=' || OLD.Id_obracun, OLD.ID_RADNIK, OLD.MEsec,
-           OLD.GODINA, json_object('BRUTO', json_array(OLD.BRUTO / 10000.0, NULL), 'NETO', json_array(OLD.NETO / 10000.0, NULL)), k.razlog
+    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = OLD.GODINA AND p.mesec = OLD.MEsec AND p.deo IN (1, 2))
+      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
+    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
+                                 neto_pre, neto_posle, razlog)
+    SELECT k.operater, k.komanda, 'brisanje_obracuna', 'akontacija_obracuni', OLD.Id_obracun, OLD.ID_RADNIK, OLD.MEsec,
+           OLD.GODINA, OLD.BRUTO, NULL, OLD.NETO, NULL, k.razlog
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;

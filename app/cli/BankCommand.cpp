@@ -7,6 +7,7 @@
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
 #include "core/trail/FiledMonths.h"
+#include "core/trail/Trail.h"
 #include "outputs/BankFileSettings.h"
 
 namespace zarion::cli {
@@ -55,8 +56,9 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
             err << "Fajl nije upisan: " << *file << "\n";
             return 1;
         }
-        trail::recordExport(*context->PayrollDb, "Fajl za banku", {*file}, selection.year,
-                            selection.month);
+        if (trail::keepsHistory(*context->PayrollDb))
+            trail::recordExport(*context->PayrollDb, "Fajl za banku", {*file}, selection.year,
+                                selection.month);
         out << *file << "\n";
         return 0;
     } catch (const ReportRefusal& refusal) {

@@ -9,6 +9,8 @@
 namespace zarion::cli {
 
 void noteCommand(db::Database& payroll, const Arguments& args, const std::string& command) {
+    if (!trail::keepsHistory(payroll))
+        return;
     const char* user = std::getenv("USER");
     trail::setActor(payroll,
                     {args.get("operater").value_or(user ? user : ""), "zarion-cli " + command});
@@ -18,7 +20,9 @@ std::optional<trail::Permit> filedMonthPermit(db::Database& payroll,
                                               const std::filesystem::path& dataRoot,
                                               const Arguments& args, CalculationKind kind, int year,
                                               int month, std::ostream& err) {
-    const auto filed = trail::lockingReturn(payroll, kind, year, month);
+    const auto filed = trail::keepsHistory(payroll)
+                           ? trail::lockingReturn(payroll, kind, year, month)
+                           : std::nullopt;
     if (!filed)
         return std::optional<trail::Permit>(std::in_place, payroll, std::string());
     const std::string reason = trim(args.get("razlog").value_or(""));

@@ -7,6 +7,7 @@
 #include "cli/CompanyContext.h"
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
+#include "core/trail/Trail.h"
 #include "employees/ReportCompany.h"
 #include "outputs/DeclarationXml.h"
 #include "outputs/PayrollDeclaration.h"
@@ -45,7 +46,8 @@ bool writeReturn(db::Database& payroll, const outputs::Declaration& declaration,
         err << written.message() << "\n";
         return false;
     }
-    outputs::recordReturnFiled(payroll, declaration, *written);
+    if (trail::keepsHistory(payroll))
+        outputs::recordReturnFiled(payroll, declaration, *written);
     std::vector<std::filesystem::path> absolute;
     for (const auto& path : *written)
         absolute.push_back(std::filesystem::absolute(path));

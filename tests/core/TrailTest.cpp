@@ -94,23 +94,23 @@ TEST_P(SalaryPostings, LeaveTheGrossAndNetBeforeAndAfter) {
             " (Id_obracun, ID_RADNIK, MEsec, GODINA, BRUTO, NETO) "
             "VALUES (4, 7, 3, 2026, 1000000000, 700000000)");
     db->execScript(std::string(GetParam().sql));
-    const Stored entry = lastEntry(*db);
-    EXPECT_EQ(entry.kind, GetParam().kind);
-    EXPECT_EQ(entry.table, table);
-    EXPECT_EQ(entry.changes, GetParam().changes);
+    const auto entries = trail::loadHistory(*db, {});
+    ASSERT_FALSE(entries.empty());
+    EXPECT_EQ(entries.back().kind, GetParam().kind);
+    EXPECT_EQ(entries.back().table, table);
+    EXPECT_EQ(trail::changesText(entries.back().changes), GetParam().changes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Trail, SalaryPostings,
     ::testing::Values(Posting{"obracuni", "SELECT 1", "knjizenje",
-                              R"({"BRUTO":[null,100000.0],"NETO":[null,70000.0]})"},
+                              "BRUTO:  -> 100.000,00; NETO:  -> 70.000,00"},
                       Posting{"akontacija_obracuni",
-                              "UPDATE akontacija_obracuni SET BRUTO = 1100000000, "
-                              "NETO = 770000000",
+                              "UPDATE akontacija_obracuni SET BRUTO = 1100000000, NETO = 770000000",
                               "ponovno_knjizenje",
-                              R"({"BRUTO":[100000.0,110000.0],"NETO":[70000.0,77000.0]})"},
+                              "BRUTO: 100.000,00 -> 110.000,00; NETO: 70.000,00 -> 77.000,00"},
                       Posting{"obracuni", "DELETE FROM obracuni", "brisanje_obracuna",
-                              R"({"BRUTO":[100000.0,null],"NETO":[70000.0,null]})"}));
+                              "BRUTO: 100.000,00 -> ; NETO: 70.000,00 -> "}));
 
 TEST(Trail, NoEntryCanBeChangedOrRemovedThroughSql) {
     TemplateDatabase db;

@@ -141,6 +141,8 @@ void completeSchema(db::Database& reference, db::Database& target,
     const long long before = schemaVersion(target);
     createMissing(reference, target, missing);
     copyTriggers(reference, target);
+    if (!target.hasTable("istorija_promena")) // a reference without the history of changes
+        return;
     trail::Entry merged;
     merged.kind = trail::kind::SchemaMerged;
     merged.table = "aaverzija";

@@ -1,5 +1,7 @@
 #include "core/trail/History.h"
 
+#include <tuple>
+
 #include "core/NumberFormat.h"
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
@@ -31,6 +33,16 @@ std::vector<ColumnChange> readChanges(db::Database& payroll, std::int64_t id) {
     return changes;
 }
 
+// A salary's gross and net before and after its posting, kept in columns of their own.
+void addSalaryChanges(const db::Statement& st, std::vector<ColumnChange>& changes) {
+    const auto money = [&](int column) {
+        return st.isNull(column) ? std::string() : format(st.money(column), NumberFormat::Grouped2);
+    };
+    for (const auto& [name, before, after] : {std::tuple{"BRUTO", 14, 15}, {"NETO", 16, 17}})
+        if (!st.isNull(before) || !st.isNull(after))
+            changes.push_back({name, money(before), money(after)});
+}
+
 std::optional<std::string> nonEmpty(const std::string& text) {
     return text.empty() ? std::nullopt : std::optional<std::string>(text);
 }
@@ -44,7 +56,8 @@ std::vector<HistoryEntry> loadHistory(db::Database& payroll, const HistoryFilter
     db::Statement st = payroll.prepare(
         "SELECT h.id_istorija, h.vreme, h.operater, h.komanda, h.vrsta, h.tabela, h.kljuc, "
         "h.id_radnik, h.mesec, h.godina, h.razlog, h.opis, h.promene, "
-        "r.Prezime || ' ' || r.Ime AS radnik "
+        "r.Prezime || ' ' || r.Ime AS radnik, h.bruto_pre, h.bruto_posle, h.neto_pre, "
+        "h.neto_posle "
         "FROM istorija_promena h LEFT JOIN radnici r ON r.id_radnik = h.id_radnik "
         "WHERE (? IS NULL OR h.godina = ?) AND (? IS NULL OR h.mesec >= ?) "
         "AND (? IS NULL OR h.mesec <= ?) AND (? IS NULL OR h.operater = ?) "
@@ -75,6 +88,7 @@ std::vector<HistoryEntry> loadHistory(db::Database& payroll, const HistoryFilter
         if (!st.isNull(12))
             e.changes = readChanges(payroll, e.id);
         e.employeeName = st.text(13);
+        addSalaryChanges(st, e.changes);
         entries.push_back(std::move(e));
     }
     return entries;

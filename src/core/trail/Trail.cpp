@@ -23,6 +23,10 @@ void setReason(db::Database& payroll, const std::string& reason) {
 
 } // namespace
 
+bool keepsHistory(db::Database& payroll) {
+    return payroll.hasTable("istorija_kontekst") && payroll.hasTable("predati_meseci");
+}
+
 void setActor(db::Database& payroll, const Actor& actor) {
     // a new actor starts without a reason, whatever an interrupted run left behind
     payroll.run("UPDATE istorija_kontekst SET operater = ?, komanda = ?, razlog = NULL",

@@ -7,6 +7,10 @@
 
 namespace zarion::trail {
 
+// Whether the base keeps the history of changes: one of an older schema, not yet merged up to
+// the template, does not.
+bool keepsHistory(db::Database& payroll);
+
 // Who works and with which command. Every entry of the history made from now on, by the program
 // or by the database's own triggers, names them. Setting them withdraws any reason left behind.
 struct Actor {
