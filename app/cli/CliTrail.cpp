@@ -12,8 +12,12 @@ void noteCommand(db::Database& payroll, const Arguments& args, const std::string
     if (!trail::keepsHistory(payroll))
         return;
     const char* user = std::getenv("USER");
-    trail::setActor(payroll,
-                    {args.get("operater").value_or(user ? user : ""), "zarion-cli " + command});
+    try {
+        trail::setActor(payroll,
+                        {args.get("operater").value_or(user ? user : ""), "zarion-cli " + command});
+    } catch (const db::Error&) {
+        // a base another program holds: the command's own work meets the same lock and says so
+    }
 }
 
 std::optional<trail::Permit> filedMonthPermit(db::Database& payroll,

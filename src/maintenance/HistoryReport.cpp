@@ -36,7 +36,8 @@ const std::array<std::string, HistoryColumns>& historyHeadings() {
 std::vector<std::array<std::string, HistoryColumns>> historyLines(const trail::HistoryEntry& e) {
     std::vector<std::array<std::string, HistoryColumns>> lines;
     lines.push_back({trail::displayTime(e.when), e.operatorName, e.command,
-                     trail::kindCaption(e.kind), employee(e), period(e),
+                     trail::kindCaption(e.kind) + (e.table.empty() ? "" : ", " + e.table),
+                     employee(e), period(e),
                      e.changes.empty() ? std::string() : change(e.changes.front()), e.reason,
                      e.description});
     for (std::size_t i = 1; i < e.changes.size(); ++i) {
@@ -49,7 +50,9 @@ std::vector<std::array<std::string, HistoryColumns>> historyLines(const trail::H
 
 std::string historyFilterText(const trail::HistoryFilter& f, const std::string& employeeName) {
     std::string text = "Godina " + std::to_string(f.year);
-    if (f.monthFrom != 0 || f.monthTo != 0)
+    if (f.monthFrom != 0 && f.monthFrom == f.monthTo)
+        text += ", mesec " + std::to_string(f.monthFrom);
+    else if (f.monthFrom != 0 || f.monthTo != 0)
         text += ", meseci " + std::to_string(f.monthFrom) + " - " + std::to_string(f.monthTo);
     if (!f.operatorName.empty())
         text += ", operater " + f.operatorName;
@@ -73,18 +76,15 @@ report::Document historyReport(const report::CompanyData& company,
     p.PrintCentered(filterText, width / 2, 45);
     const auto& h = historyHeadings();
     // where each column starts and how many characters it holds
-    const std::array<std::pair<double, std::size_t>, HistoryColumns> place = {{{5, 19},
-                                                                               {33, 16},
-                                                                               {58, 20},
-                                                                               {88, 18},
-                                                                               {114, 20},
-                                                                               {144, 7},
-                                                                               {156, 46},
-                                                                               {226, 16},
-                                                                               {250, 28}}};
+    struct Place {
+        double x;
+        std::size_t characters;
+    };
+    constexpr Place place[HistoryColumns] = {{5, 19},  {32, 14},  {54, 18},  {80, 26}, {116, 18},
+                                             {142, 7}, {156, 46}, {226, 16}, {250, 28}};
     std::vector<report::ListColumn> columns;
     for (std::size_t i = 0; i < HistoryColumns; ++i)
-        columns.push_back({place[i].first, Align::Left, {h[i]}});
+        columns.push_back({place[i].x, Align::Left, {h[i]}});
     report::ListLayout layout;
     layout.right = width - 5;
     layout.bottom = p.document().pageHeight() - 17;
@@ -96,7 +96,7 @@ report::Document historyReport(const report::CompanyData& company,
         for (const auto& line : historyLines(entry)) {
             std::vector<report::ListCell> cells;
             for (std::size_t i = 0; i < HistoryColumns; ++i)
-                cells.emplace_back(utf8::left(line[i], place[i].second));
+                cells.emplace_back(utf8::left(line[i], place[i].characters));
             list.row(cells);
         }
     list.rule();

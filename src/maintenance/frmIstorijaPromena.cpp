@@ -71,8 +71,10 @@ void frmIstorijaPromena::buildControls() {
     for (const std::string& heading : maintenance::historyHeadings())
         headings << toQ(heading);
     listIstorija = makeList(this, "listIstorija", headings);
-    for (int column : {0, 1, 2, 3, 4})
+    for (int column : {1, 2, 4})
         listIstorija->setColumnWidth(column, 120);
+    listIstorija->setColumnWidth(0, 140);
+    listIstorija->setColumnWidth(3, 200);
     listIstorija->setColumnWidth(5, 60);
     listIstorija->setColumnWidth(6, 300);
     listPredati =

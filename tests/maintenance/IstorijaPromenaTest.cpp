@@ -5,13 +5,13 @@
 #include <QtTest>
 
 #include "CompanyFixture.h"
+#include "Templates.h"
 #include "WindowTest.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
 #include "core/trail/FiledMonths.h"
 #include "maintenance/frmIstorijaPromena.h"
 #include "ui/DialogTesting.h"
-#include "Templates.h"
 
 using namespace zarion;
 namespace dt = zarion::ui::testing;
@@ -68,7 +68,8 @@ void IstorijaPromenaTest::markingAndLiftingTakeTheCodeAndAReason() {
                      "(vrsta = 'povucen_mesec' AND razlog = 'pogresan mesec')"),
              std::int64_t{2});
     QCOMPARE(f.window->listIstorija->topLevelItemCount(), 2);
-    QCOMPARE(f.window->listIstorija->topLevelItem(1)->text(3), QString("Povučena predaja"));
+    QCOMPARE(f.window->listIstorija->topLevelItem(1)->text(3),
+             QString("Povučena predaja, predati_meseci"));
 }
 
 QTEST_MAIN(IstorijaPromenaTest)
