@@ -30,12 +30,17 @@ CREATE TRIGGER istorija_promena_bez_brisanja BEFORE DELETE ON istorija_promena B
 END;
 
 -- Who works and with which command; a reason is present only while a filed month is changed
--- under the operator's access code. One row at most.
+-- under the operator's access code. Exactly one row.
 CREATE TABLE istorija_kontekst (
     operater TEXT(100),
     komanda TEXT(100),
     razlog TEXT
 );
+INSERT INTO istorija_kontekst (operater) VALUES (NULL);
+-- The postings read the one row as it stands, so it is never removed.
+CREATE TRIGGER istorija_kontekst_ostaje BEFORE DELETE ON istorija_kontekst BEGIN
+    SELECT RAISE(ABORT, 'Kontekst istorije promena se ne brise');
+END;
 
 -- Months whose return has been filed: the month, the payment (0 the month in one payment,
 -- 1 the first part, 2 the final part), the file and the SHA-256 of its content.
@@ -85,7 +90,7 @@ CREATE TRIGGER istorija_obracuni_knjizenje AFTER INSERT ON obracuni BEGIN
                                  neto_pre, neto_posle, razlog)
     SELECT k.operater, k.komanda, 'knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
            NEW.GODINA, NULL, NEW.BRUTO, NULL, NEW.NETO, k.razlog
-    FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
+    FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_obracuni_ponovno_knjizenje AFTER UPDATE ON obracuni BEGIN
     SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
@@ -95,7 +100,7 @@ CREATE TRIGGER istorija_obracuni_ponovno_knjizenje AFTER UPDATE ON obracuni BEGI
                                  neto_pre, neto_posle, razlog)
     SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
            NEW.GODINA, OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO, k.razlog
-    FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
+    FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_obracuni_brisanje_obracuna AFTER DELETE ON obracuni BEGIN
     SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
@@ -105,7 +110,7 @@ CREATE TRIGGER istorija_obracuni_brisanje_obracuna AFTER DELETE ON obracuni BEGI
                                  neto_pre, neto_posle, razlog)
     SELECT k.operater, k.komanda, 'brisanje_obracuna', 'obracuni', OLD.Id_obracun, OLD.ID_RADNIK, OLD.MEsec,
            OLD.GODINA, OLD.BRUTO, NULL, OLD.NETO, NULL, k.razlog
-    FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
+    FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_knjizenje AFTER INSERT ON akontacija_obracuni BEGIN
     SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
@@ -115,7 +120,7 @@ CREATE TRIGGER istorija_akontacija_obracuni_knjizenje AFTER INSERT ON akontacija
                                  neto_pre, neto_posle, razlog)
     SELECT k.operater, k.komanda, 'knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
            NEW.GODINA, NULL, NEW.BRUTO, NULL, NEW.NETO, k.razlog
-    FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
+    FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_ponovno_knjizenje AFTER UPDATE ON akontacija_obracuni BEGIN
     SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
@@ -125,7 +130,7 @@ CREATE TRIGGER istorija_akontacija_obracuni_ponovno_knjizenje AFTER UPDATE ON ak
                                  neto_pre, neto_posle, razlog)
     SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
            NEW.GODINA, OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO, k.razlog
-    FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
+    FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_brisanje_obracuna AFTER DELETE ON akontacija_obracuni BEGIN
     SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
@@ -135,5 +140,5 @@ CREATE TRIGGER istorija_akontacija_obracuni_brisanje_obracuna AFTER DELETE ON ak
                                  neto_pre, neto_posle, razlog)
     SELECT k.operater, k.komanda, 'brisanje_obracuna', 'akontacija_obracuni', OLD.Id_obracun, OLD.ID_RADNIK, OLD.MEsec,
            OLD.GODINA, OLD.BRUTO, NULL, OLD.NETO, NULL, k.razlog
-    FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
+    FROM istorija_kontekst k;
 END;

@@ -143,6 +143,9 @@ void completeSchema(db::Database& reference, db::Database& target,
     copyTriggers(reference, target);
     if (!target.hasTable("istorija_promena")) // a reference without the history of changes
         return;
+    // the postings' entries read the context's one row
+    if (target.scalar("SELECT count(*) FROM istorija_kontekst").value_or(0) == 0)
+        target.run("INSERT INTO istorija_kontekst (operater) VALUES (NULL)");
     trail::Entry merged;
     merged.kind = trail::kind::SchemaMerged;
     merged.table = "aaverzija";
