@@ -2,10 +2,13 @@
 
 #include <fstream>
 
+#include "cli/CliTrail.h"
 #include "cli/CompanyContext.h"
 #include "cli/OutputReports.h"
 #include "cli/OwnerReports.h"
 #include "core/NumericText.h"
+#include "core/trail/FiledMonths.h"
+#include "core/trail/Trail.h"
 #include "outputs/BankFileSettings.h"
 
 namespace zarion::cli {
@@ -33,6 +36,7 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     const auto context = openCompany(args, wholeValue(*companyId), clock, err);
     if (!context)
         return 1;
+    noteCommand(*context->PayrollDb, args, "banka");
     try {
         // The salaries of a month, or with --nalog the other income of an order.
         const bool otherIncome = args.get("nalog").has_value();
@@ -62,6 +66,9 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
             err << "Fajl nije upisan: " << *file << "\n";
             return 1;
         }
+        if (trail::keepsHistory(*context->PayrollDb))
+            trail::recordExport(*context->PayrollDb, "Fajl za banku", {*file}, selection.year,
+                                selection.month);
         out << *file << "\n";
         return 0;
     } catch (const ReportRefusal& refusal) {

@@ -3,12 +3,15 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "cli/CliTrail.h"
 #include "cli/CompanyContext.h"
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
+#include "core/trail/Trail.h"
 #include "employees/ReportCompany.h"
 #include "outputs/DeclarationXml.h"
 #include "outputs/PayrollDeclaration.h"
+#include "outputs/ReturnFiling.h"
 
 namespace zarion::cli {
 namespace {
@@ -35,14 +38,16 @@ outputs::AskRelief reliefOption(const Arguments& args) {
     };
 }
 
-// Writes the return and names the files written with their full paths.
-bool writeReturn(const outputs::Declaration& declaration, const Date& today, const std::string& xml,
-                 std::ostream& out, std::ostream& err) {
+// Writes the return, marks its month filed and names the files written with their full paths.
+bool writeReturn(db::Database& payroll, const outputs::Declaration& declaration, const Date& today,
+                 const std::string& xml, std::ostream& out, std::ostream& err) {
     const auto written = outputs::writeDeclaration(declaration, today, outputs::chosenFiles(xml));
     if (!written) {
         err << written.message() << "\n";
         return false;
     }
+    if (trail::keepsHistory(payroll))
+        outputs::recordReturnFiled(payroll, declaration, *written);
     std::vector<std::filesystem::path> absolute;
     for (const auto& path : *written)
         absolute.push_back(std::filesystem::absolute(path));
@@ -66,6 +71,7 @@ int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     if (!context)
         return 1;
     db::Database& payroll = *context->PayrollDb;
+    noteCommand(payroll, args, "ppppd");
     try {
         const auto list = outputs::loadPayrollList(payroll, listSelection(args, context->WorkYear));
         if (!list) {
@@ -89,7 +95,7 @@ int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
             out << outputs::findingLine(declaration, finding) << "\n";
         if (findings.empty())
             out << "Kontrola prijave: bez primedbi\n";
-        return writeReturn(declaration, clock.today(), *xml, out, err) &&
+        return writeReturn(payroll, declaration, clock.today(), *xml, out, err) &&
                        !outputs::hasErrors(findings)
                    ? 0
                    : 1;

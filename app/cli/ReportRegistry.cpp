@@ -13,6 +13,7 @@
 #include "cli/OwnerReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
+#include "core/trail/History.h"
 #include "employees/EmployeeList.h"
 #include "employees/EmployeeListReport.h"
 #include "employees/EmployeeRecord.h"
@@ -20,6 +21,7 @@
 #include "employees/EmployeeStatements.h"
 #include "employees/LoanOverviewReports.h"
 #include "employees/PaymentOrderForm.h"
+#include "maintenance/HistoryReport.h"
 #include "parameters/NetReductions.h"
 #include "parameters/PaperReturnForm.h"
 #include "parameters/ReturnFigures.h"
@@ -216,7 +218,20 @@ report::Document contributionReturn(const ReportSource& source, parameters::Retu
     return parameters::PaperReturnDocument(print, grid);
 }
 
-const std::array<ReportEntry, 11> Reports{{
+// The history of changes of the year, of one month (--mesec) and one employee (--radnik).
+report::Document history(const ReportSource& source) {
+    trail::HistoryFilter filter;
+    filter.year = source.year;
+    filter.monthFrom = filter.monthTo =
+        static_cast<int>(wholeValue(source.options.get("mesec").value_or("")));
+    filter.employeeId = wholeValue(source.options.get("radnik").value_or(""));
+    const auto entries = trail::loadHistory(source.payroll, filter);
+    return maintenance::historyReport(
+        source.company, source.logo,
+        maintenance::historyFilterText(filter, std::to_string(filter.employeeId)), entries);
+}
+
+const std::array<ReportEntry, 12> Reports{{
     {"uzorak", "probni spisak na dve strane (zaglavlje, slova, iznosi, prelom)", sample},
     {"zaposleni", "spisak zaposlenih: sve RJ, svi tipovi RO, aktivni", employeeList},
     {"potvrda", "--radnik ID [--od M.GGGG] [--do M.GGGG]: potvrda o visini zarade",
@@ -242,6 +257,7 @@ const std::array<ReportEntry, 11> Reports{{
      [](const ReportSource& s) {
          return contributionReturn(s, parameters::ReturnForm::DoprinosiNaknade);
      }},
+    {"istorija", "[--mesec M] [--radnik ID]: istorija promena godine", history},
 }};
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "cli/CalcCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommand.h"
+#include "cli/HistoryCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/PpppdCommand.h"
 #include "cli/ReportCommand.h"
@@ -45,6 +46,8 @@ void usage(std::ostream& out) {
            "[--base FOLDER]\n"
            "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
            "sa izvestajem kao JSON\n"
+           "  istorija --firma ID --godina GODINA [--mesec M] [--radnik ID]\n"
+           "           istorija promena kao JSON, jedna promena u redu\n"
            "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -82,6 +85,8 @@ int main(int argc, char** argv) {
             return zarion::cli::annualReturnCommand(args, std::cout, std::cerr);
         if (command == "batch")
             return zarion::cli::batchCommand(args, std::cout, std::cerr);
+        if (command == "istorija")
+            return zarion::cli::historyCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {
         std::cerr << "Greska: " << e.what() << "\n";
         return 1;

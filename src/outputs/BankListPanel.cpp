@@ -9,6 +9,7 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/startup/Paths.h"
+#include "core/trail/FiledMonths.h"
 #include "outputs/BankFileSettings.h"
 #include "outputs/BankListReport.h"
 #include "report/qt/frmPregled.h"
@@ -146,6 +147,8 @@ void BankListPanel::writeFile(PaymentBank bank) {
         const auto path = writeBankFile(
             startup::driveFolder(context_.BaseFolder, *drive), *group,
             bankFileContext(settings, bank, kind_, list_->selection, context_.clock.today()));
+        trail::recordExport(*context_.PayrollDb, "Fajl za banku", {path}, list_->selection.year,
+                            list_->selection.month);
         ui::showWritten(this, {path});
     });
 }

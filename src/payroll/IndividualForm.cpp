@@ -100,6 +100,9 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
              3);
     header->addWidget(c.chkIsplataPrekoRacuna, 3, 1);
     header->addWidget(c.chkVlasnik, 3, 3);
+    c.lblPredat = label(fraRadnik, "lblPredat");
+    c.lblPredat->setStyleSheet("color: #b00000; font-weight: bold;");
+    header->addWidget(c.lblPredat, 4, 0, 1, -1);
 
     auto* fraStope = named(new QGroupBox("Stope i iznosi meseca"_q, window), "fraStope");
     c.txtPIO = new DoubleClickBox(fraStope, "txtPIO");

@@ -21,6 +21,7 @@
 #include "payroll/IndividualHelpers.h"
 #include "payroll/IndividualPosting.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/SelectAllOnFocus.h"
 #include "ui/WidgetKit.h"
 
@@ -186,6 +187,7 @@ void frmObracunJed::UcitajRadnike() {
                 ui::colourRow(item, Qt::red);
         }
         ui::selectNumber(c_->listZ, selected);
+        c_->lblPredat->setText(ui::filedNote(context_, CalculationKind::Final, year_, month_));
     });
 }
 
@@ -610,6 +612,10 @@ void frmObracunJed::cmdKnkjizi_Click() {
     if (!monthData_ || !figures_ || employeeId_ == 0)
         return;
     ui::guarded(this, "cmdKnkjizi_Click", [&] {
+        const auto permit = ui::permitChange(this, context_, CalculationKind::Final,
+                                             monthData_->year, monthData_->month);
+        if (!permit)
+            return;
         const auto posted = postIndividual(*context_.PayrollDb, employeeId_, monthData_->year,
                                            monthData_->month, shownPosting());
         if (!posted) {
@@ -631,6 +637,10 @@ void frmObracunJed::cmdSviODjednom_Click() {
     if (ticked.empty())
         return;
     ui::guarded(this, "cmdSviODjednom_Click", [&] {
+        const auto permit = ui::permitChange(this, context_, CalculationKind::Final,
+                                             monthData_->year, monthData_->month);
+        if (!permit)
+            return;
         IndividualQuestions questions;
         questions.variableAmount = variableAmountAsker();
         questions.calculateOnMinimum = [this](const MinimumNetCheck&) {
