@@ -55,6 +55,13 @@ std::optional<OtherIncomeOrder> loadOrder(db::Database& payroll, std::int64_t id
     return orderOf(st);
 }
 
+std::optional<OtherIncomeOrder> orderOfMonth(db::Database& payroll, int kind, int year, int month) {
+    for (OtherIncomeOrder& order : ordersOfKind(payroll, kind))
+        if (order.Datum.year == year && order.Datum.month == month)
+            return std::move(order);
+    return std::nullopt;
+}
+
 std::string orderCaption(const OtherIncomeOrder& order) {
     return std::to_string(order.id_noz) + " - " + toDisplayText(order.Datum) + " - " + order.Naziv;
 }

@@ -28,6 +28,9 @@ struct OtherIncomeOrder {
 std::vector<OtherIncomeOrder> ordersOfKind(db::Database& payroll, int kind);
 std::optional<OtherIncomeOrder> loadOrder(db::Database& payroll, std::int64_t id_noz);
 
+// The newest order of the kind paid in the month, not removed.
+std::optional<OtherIncomeOrder> orderOfMonth(db::Database& payroll, int kind, int year, int month);
+
 // "12 - 15.03.2026 - Honorari za mart"
 std::string orderCaption(const OtherIncomeOrder& order);
 

@@ -92,6 +92,14 @@ Outcome<std::vector<ListedPerson>> personsOfOrder(db::Database& payroll, std::in
     return people;
 }
 
+std::optional<std::string> registeredName(db::Database& payroll, std::int64_t id_radnik) {
+    db::Statement st = payroll.prepare("SELECT Prezime, Ime FROM radnici WHERE id_radnik = ?");
+    st.bind(1, id_radnik);
+    if (!st.step())
+        return std::nullopt;
+    return st.text(0) + " " + st.text(1);
+}
+
 std::optional<PersonRow> personRowOf(db::Database& payroll, std::int64_t id_noz,
                                      std::int64_t id_radnik) {
     db::Statement st = payroll.prepare(std::string("SELECT ") + RowColumns +

@@ -43,6 +43,9 @@ struct ListedPerson {
 // bazi!" when a row pays a person the register no longer holds.
 Outcome<std::vector<ListedPerson>> personsOfOrder(db::Database& payroll, std::int64_t id_noz);
 
+// "Prezime Ime" of the person the register keeps under the number; nothing when it keeps none.
+std::optional<std::string> registeredName(db::Database& payroll, std::int64_t id_radnik);
+
 // The person's first row in the order, to be edited.
 std::optional<PersonRow> personRowOf(db::Database& payroll, std::int64_t id_noz,
                                      std::int64_t id_radnik);
