@@ -145,7 +145,7 @@ void frmUgovorODelu::buildControls() {
     txtNEZF = new DoubleClickBox(this, "txtNEZF");
 
     txtID_Radnik = inputBox(this, "txtID_Radnik");
-    txtID_Radnik->setMaximumWidth(90);
+    txtID_Radnik->setFixedWidth(150);
     cmdTrazi = button(this, "cmdTrazi", "Tra`i");
     lblIme = new QLabel(this);
     lblIme->setObjectName("lblIme");
@@ -205,7 +205,10 @@ void frmUgovorODelu::buildControls() {
     person->addWidget(new QLabel("NETO:"_q, this), 2, 2);
     person->addWidget(txtNeto, 2, 3);
     person->addWidget(cmdKnjizi, 2, 5);
-    person->addWidget(lblObracun, 3, 0, 1, 6);
+    person->addWidget(lblObracun, 3, 0, 1, 7);
+    person->setColumnStretch(6, 1);
+    for (QLineEdit* box : {txtSati, txtDani, txtBruto, txtNeto})
+        box->setFixedWidth(150);
 
     auto* outputs = new QHBoxLayout;
     outputs->addWidget(lblUkupno, 1);
