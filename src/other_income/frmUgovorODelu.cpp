@@ -165,6 +165,7 @@ void frmUgovorODelu::buildControls() {
     cmdPoreska = button(this, "cmdPoreska", "Poreska prijava");
     cmdSpecifikacija = button(this, "cmdSpecifikacija", "Specifikacija po op{tinama");
     cmdPPPPD = button(this, "cmdPPPPD", "PPP-PD");
+    cmdNalozi = button(this, "cmdNalozi", "Nalozi za pla}anje");
 
     auto* orderRow = new QHBoxLayout;
     orderRow->addWidget(new QLabel("Vrsta:"_q, this));
@@ -212,7 +213,8 @@ void frmUgovorODelu::buildControls() {
 
     auto* outputs = new QHBoxLayout;
     outputs->addWidget(lblUkupno, 1);
-    for (QPushButton* b : {cmdSpisak, cmdDoprinosi, cmdPoreska, cmdSpecifikacija, cmdPPPPD})
+    for (QPushButton* b :
+         {cmdSpisak, cmdDoprinosi, cmdPoreska, cmdSpecifikacija, cmdPPPPD, cmdNalozi})
         outputs->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
@@ -250,6 +252,7 @@ void frmUgovorODelu::connectCommands() {
     connect(cmdPoreska, &QPushButton::clicked, this, &frmUgovorODelu::cmdPoreska_Click);
     connect(cmdSpecifikacija, &QPushButton::clicked, this, &frmUgovorODelu::cmdSpecifikacija_Click);
     connect(cmdPPPPD, &QPushButton::clicked, this, &frmUgovorODelu::cmdPPPPD_Click);
+    connect(cmdNalozi, &QPushButton::clicked, this, &frmUgovorODelu::cmdNalozi_Click);
 
     const auto rate = [this](DoubleClickBox* box, const char* prompt, auto field) {
         box->onDoubleClick = [this, box, prompt, field] {

@@ -54,6 +54,7 @@ public:
     void cmdPoreska_Click();
     void cmdSpecifikacija_Click();
     void cmdPPPPD_Click();
+    void cmdNalozi_Click();
 
 private:
     void buildControls();
@@ -108,6 +109,7 @@ private:
     QPushButton* cmdPoreska;
     QPushButton* cmdSpecifikacija;
     QPushButton* cmdPPPPD;
+    QPushButton* cmdNalozi;
 };
 
 } // namespace zarion::other_income

@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "other_income/OtherIncomeDeclaration.h"
 #include "other_income/OtherIncomeKinds.h"
+#include "other_income/OtherIncomePaymentOrders.h"
 #include "other_income/frmUgovorODelu.h"
 #include "outputs/frmPPPPD.h"
 #include "parameters/frmPrijava.h"
@@ -110,6 +111,21 @@ void frmUgovorODelu::cmdPPPPD_Click() {
         auto* window = new outputs::frmPPPPD(context_);
         window->fill(std::move(filled).value(), orderRates(paid->order));
         showBeside(this, window);
+    });
+}
+
+void frmUgovorODelu::cmdNalozi_Click() {
+    guarded(this, "cmdNalozi_Click", [&] {
+        const auto paid = paidOrder();
+        if (!paid)
+            return;
+        const auto generated =
+            ordersFromOrder(*context_.PayrollDb, context_.CompanyMasterDb.get(), *paid);
+        if (!generated) {
+            showRefusal(this, generated.refusal());
+            return;
+        }
+        message(this, toQ(outputs::ordersGeneratedMessage()), Icon::Information);
     });
 }
 
