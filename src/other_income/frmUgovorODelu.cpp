@@ -279,6 +279,14 @@ void frmUgovorODelu::connectCommands() {
     };
 }
 
+void frmUgovorODelu::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape) {
+        closeWindow(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 bool frmUgovorODelu::severance() const {
     return kind_ == SeveranceKind;
 }

@@ -56,6 +56,9 @@ public:
     void cmdPPPPD_Click();
     void cmdNalozi_Click();
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
     void buildControls();
     void connectCommands();

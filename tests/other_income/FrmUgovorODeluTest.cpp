@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
@@ -10,8 +12,11 @@
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
 #include "core/AppContext.h"
+#include "other_income/OtherIncomeCommands.h"
 #include "other_income/frmNoviNalog.h"
+#include "outputs/frmPPPPD.h"
 #include "ui/DialogTesting.h"
+#include "ui/frmGlavni.h"
 
 using namespace zarion;
 using namespace zarion::other_income;
@@ -64,6 +69,56 @@ private slots:
         dt::setStrict(true);
     }
     void cleanup() { QCOMPARE(dt::pending(), 0); }
+
+    void everyKindHasItsMenuCommand() {
+        Fixture f;
+        ui::frmGlavni main(f.context);
+        registerOtherIncomeCommands(main, f.context);
+        const std::pair<const char*, const char*> commands[] = {
+            {"mnuOZPrivremeni", "frmUgovorODelu"}, {"mnuOSAutor", "frmUgovorODelu"},
+            {"mnuOZDopunsi", "frmUgovorODelu"},    {"mnuUgovoroDelu", "frmUgovorODelu"},
+            {"mnuStrPr", "frmUgovorODelu"},        {"mnuOZJR", "frmUgovorODelu"},
+            {"mnuOZZakup", "frmUgovorODelu"},      {"mnuOZPT", "frmUgovorODelu"},
+            {"mnuOstDnevnice", "frmUgovorODelu"},  {"mnuOstPenzija", "frmOtpremnine"},
+            {"mnuOstOdvojeni", "frmUgovorODelu"},  {"mnuAkont", "frmAkontacije"}};
+        for (const auto& [command, name] : commands) {
+            QVERIFY(main.command(command)->isEnabled());
+            main.command(command)->trigger();
+            QCOMPARE(main.mdiArea()->subWindowList().back()->widget()->objectName(), QString(name));
+        }
+        auto* rent = qobject_cast<frmUgovorODelu*>(main.mdiArea()->subWindowList()[6]->widget());
+        QCOMPARE(rent->kind(), 9);
+        QCOMPARE(child<QLabel>(*rent, "lblNaslov")->text(), QStringLiteral("Isplate za zakup"));
+        QTest::keyClick(rent, Qt::Key_Escape);
+        QCOMPARE(main.mdiArea()->subWindowList().size(), 11);
+    }
+
+    void anAdvanceIsDeclaredAsTheMonthsAdvance() {
+        Fixture f;
+        const std::int64_t id = f.order(99);
+        PersonRow row;
+        row.id_noz = id;
+        row.id_radnik = f.person;
+        row.amounts =
+            fromGross(99, Currency::fromUnits(10000), loadOrder(*f.context.PayrollDb, id)->rates);
+        postPersonRow(*f.context.PayrollDb, 99, row, false);
+        frmUgovorODelu window(f.context, 99);
+        dt::queueText("101101000");
+        dt::queueNumber(Currency::fromUnits(176));
+        child<QPushButton>(window, "cmdPPPPD")->click();
+        QCOMPARE(dt::shown().at(0).text, QStringLiteral("Unesite šifru vrste prihoda"));
+        outputs::frmPPPPD* declaration = nullptr;
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (auto* found = qobject_cast<outputs::frmPPPPD*>(top))
+                declaration = found;
+        QVERIFY(declaration);
+        const auto& rows = declaration->declaration().rows;
+        QCOMPARE(rows.size(), std::size_t(1));
+        QCOMPARE(rows[0][outputs::Col::Bruto], std::string("10000"));
+        QCOMPARE(rows[0][outputs::Col::MesecniFondSati], std::string("176"));
+        QVERIFY(declaration->declaration().advance);
+        delete declaration;
+    }
 
     void aNewOrderIsSavedFromTheEditorWithItsKind() {
         Fixture f;
