@@ -14,25 +14,7 @@ namespace {
 using other_income::PaidOrder;
 
 PaidOrder paidOrder(const ReportSource& source) {
-    std::int64_t id = 0;
-    if (const auto order = source.options.get("nalog")) {
-        id = wholeValue(*order);
-    } else {
-        const auto kind = source.options.get("vrsta");
-        const auto month = source.options.get("mesec");
-        if (!kind || !month)
-            throw ReportRefusal("Nedostaje --nalog NALOG ili --vrsta VRSTA --mesec MESEC");
-        const auto found =
-            other_income::orderOfMonth(source.payroll, static_cast<int>(wholeValue(*kind)),
-                                       source.year, static_cast<int>(wholeValue(*month)));
-        if (!found)
-            throw ReportRefusal("Nema naloga te vrste za izabrani mesec");
-        id = found->id_noz;
-    }
-    auto paid = other_income::loadPaidOrder(source.payroll, id);
-    if (!paid)
-        throw ReportRefusal(paid.message());
-    return std::move(paid).value();
+    return chosenOrder(source.payroll, source.options, source.year);
 }
 
 outputs::ListPrint listPrint(const ReportSource& source) {
@@ -84,6 +66,27 @@ const std::array<ReportEntry, 4> Reports{{
 }};
 
 } // namespace
+
+PaidOrder chosenOrder(db::Database& payroll, const Arguments& options, int year) {
+    std::int64_t id = 0;
+    if (const auto order = options.get("nalog")) {
+        id = wholeValue(*order);
+    } else {
+        const auto kind = options.get("vrsta");
+        const auto month = options.get("mesec");
+        if (!kind || !month)
+            throw ReportRefusal("Nedostaje --nalog NALOG ili --vrsta VRSTA --mesec MESEC");
+        const auto found = other_income::orderOfMonth(payroll, static_cast<int>(wholeValue(*kind)),
+                                                      year, static_cast<int>(wholeValue(*month)));
+        if (!found)
+            throw ReportRefusal("Nema naloga te vrste za izabrani mesec");
+        id = found->id_noz;
+    }
+    auto paid = other_income::loadPaidOrder(payroll, id);
+    if (!paid)
+        throw ReportRefusal(paid.message());
+    return std::move(paid).value();
+}
 
 std::span<const ReportEntry> otherIncomeReports() {
     return Reports;

@@ -52,6 +52,19 @@ bool writeReturn(const outputs::Declaration& declaration, const Date& today, con
 
 } // namespace
 
+int checkAndWrite(const outputs::Declaration& declaration, const outputs::DeclarationRates& rates,
+                  db::Database& payroll, const Date& today, const std::string& xml,
+                  std::ostream& out, std::ostream& err) {
+    const auto findings =
+        outputs::checkDeclaration(declaration, rates, outputs::municipalityCodes(payroll),
+                                  outputs::checkedTotals(declaration.rows));
+    for (const outputs::DeclarationFinding& finding : findings)
+        out << outputs::findingLine(declaration, finding) << "\n";
+    if (findings.empty())
+        out << "Kontrola prijave: bez primedbi\n";
+    return writeReturn(declaration, today, xml, out, err) && !outputs::hasErrors(findings) ? 0 : 1;
+}
+
 int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     const auto companyId = args.get("firma");
     const auto date = args.get("datum");
@@ -82,17 +95,8 @@ int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
         const outputs::Declaration declaration =
             outputs::openDeclaration(std::move(filled).value(), outputs::loadPayerData(payroll),
                                      employees::reportCompany(*context).data, paymentDate);
-        const auto findings = outputs::checkDeclaration(
-            declaration, outputs::salaryRates(list->rates), outputs::municipalityCodes(payroll),
-            outputs::checkedTotals(declaration.rows));
-        for (const outputs::DeclarationFinding& finding : findings)
-            out << outputs::findingLine(declaration, finding) << "\n";
-        if (findings.empty())
-            out << "Kontrola prijave: bez primedbi\n";
-        return writeReturn(declaration, clock.today(), *xml, out, err) &&
-                       !outputs::hasErrors(findings)
-                   ? 0
-                   : 1;
+        return checkAndWrite(declaration, outputs::salaryRates(list->rates), payroll, clock.today(),
+                             *xml, out, err);
     } catch (const ReportRefusal& refusal) {
         err << refusal.what() << "\n";
         return 1;

@@ -44,5 +44,19 @@ TEST_F(OtherIncomeCli, EveryPrintoutOfAnOrderComesOutAsPdf) {
     EXPECT_NE(missing.err.find("Nema naloga te vrste za izabrani mesec"), std::string::npos);
 }
 
+TEST_F(OtherIncomeCli, TheAdvanceIsDeclaredWithoutTheFinalMark) {
+    const std::string xml = (dir / "akontacija.xml").string();
+    const CliRun run = runCommand(shellQuoted(ZARION_CLI) +
+                                  " ppppd-ostale --firma 1 --godina 2026 --vrsta 99 --mesec 2 "
+                                  "--sifra 101101000 --sati 160 --base " +
+                                  shellQuoted(dir.path().string()) + " --xml " + shellQuoted(xml));
+    ASSERT_EQ(run.exitCode, 0) << run.out << run.err;
+    const std::string text = toolOutput("cat " + shellQuoted(xml));
+    EXPECT_EQ(text.find("OznakaZaKonacnu"), std::string::npos);
+    EXPECT_NE(text.find("<ns1:SVP>101101000</ns1:SVP>"), std::string::npos);
+    EXPECT_NE(text.find("<ns1:MesecniFondSati>160</ns1:MesecniFondSati>"), std::string::npos);
+    EXPECT_NE(text.find("<ns1:Bruto>40000</ns1:Bruto>"), std::string::npos);
+}
+
 } // namespace
 } // namespace zarion::test
