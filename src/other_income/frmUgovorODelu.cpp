@@ -275,6 +275,7 @@ void frmUgovorODelu::connectCommands() {
         if (const auto value = askNumber(this, "Unesite neoporezivi deo!"_q)) {
             rates_.nonTaxable = *value;
             showRates();
+            recalculate();
         }
     };
 }
@@ -359,6 +360,7 @@ void frmUgovorODelu::overrideRate(DoubleClickBox* box, const char* prompt, doubl
     if (const auto value = askNumber(this, toQ(yuscii(prompt)))) {
         rate = value->toDouble();
         box->setText(rateText(rate));
+        recalculate();
     }
 }
 
@@ -395,6 +397,9 @@ void frmUgovorODelu::UcitajRadnika() {
                 newRow_ = true;
             } else {
                 row_ = *existing;
+                rates_.tax = row_.taxRate;
+                rates_.nonTaxable = row_.amounts.nonTaxable;
+                showRates();
                 txtSati->setText(rateText(row_.broj_sati));
                 txtDani->setText(QString::number(row_.broj_dana));
                 txtNeto->setText(amountText(row_.amounts.net));
@@ -405,15 +410,24 @@ void frmUgovorODelu::UcitajRadnika() {
     });
 }
 
+void frmUgovorODelu::recalculate() {
+    if (fromNet_ && !txtNeto->text().trimmed().isEmpty())
+        txtNeto_Change();
+    else if (!fromNet_ && !txtBruto->text().trimmed().isEmpty())
+        txtBruto_Change();
+}
+
 void frmUgovorODelu::txtBruto_Change() {
     if (severance())
         return;
+    fromNet_ = false;
     row_.amounts = fromGross(kind_, amountOf(txtBruto), rates_);
     txtNeto->setText(amountText(row_.amounts.net));
     showAmounts();
 }
 
 void frmUgovorODelu::txtNeto_Change() {
+    fromNet_ = true;
     const Currency net = amountOf(txtNeto);
     if (severance()) {
         row_.amounts = severanceFromNet(net, rates_);

@@ -66,6 +66,8 @@ private:
     void showRates();
     void overrideRate(payroll::DoubleClickBox* box, const char* prompt, double& rate);
     void showAmounts();
+    // Calculates the row again from what was typed last, after a rate changed.
+    void recalculate();
     void clearRow();
     void UcitajRadnike();
     bool severance() const;
@@ -79,6 +81,7 @@ private:
     RowRates rates_; // the order's rates with the overrides of the row
     PersonRow row_;
     bool newRow_ = false;
+    bool fromNet_ = false; // the net was typed last
 
     QLabel* lblNaslov;
     QLabel* lblTip;

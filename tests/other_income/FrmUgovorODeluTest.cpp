@@ -146,6 +146,12 @@ private slots:
         // 10.000: tax 1.000, PIO 1.400, net 7.600
         type(window, "txtBruto", "10000");
         QCOMPARE(child<QLineEdit>(window, "txtNeto")->text(), QStringLiteral("7.600,00"));
+        // PIO of the row overridden to 4 %: 10.000 - 1.000 - 400
+        dt::queueNumber(Currency::fromUnits(4));
+        QTest::mouseDClick(child<QLineEdit>(window, "txtPIO"), Qt::LeftButton);
+        QCOMPARE(child<QLineEdit>(window, "txtNeto")->text(), QStringLiteral("8.600,00"));
+        dt::queueNumber(Currency::fromUnits(14));
+        QTest::mouseDClick(child<QLineEdit>(window, "txtPIO"), Qt::LeftButton);
         child<QPushButton>(window, "cmdKnjizi")->click();
         QCOMPARE(f.count("SELECT NETO / 10000 FROM obracun_ostale_zarade"), 7600);
         QCOMPARE(child<QTreeWidget>(window, "listO")->topLevelItemCount(), 1);
