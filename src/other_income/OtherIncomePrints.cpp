@@ -1,5 +1,8 @@
 #include "other_income/OtherIncomePrints.h"
 
+#include <functional>
+#include <variant>
+
 #include "core/Text.h"
 #include "other_income/OtherIncomeKinds.h"
 #include "outputs/ListTable.h"
@@ -44,6 +47,42 @@ std::string orderLine(const OtherIncomeOrder& order) {
     return "Nalog: "_yu + orderCaption(order);
 }
 
+// The common frame of the order's lists: the header, the title and its lines, one numbered row
+// per person, the line "UKUPNO" summing every amount column under the person's name, and the
+// signatures.
+report::Document
+personTable(const outputs::ListPrint& print, const std::string& title,
+            const std::vector<std::string>& lines, std::vector<report::ListColumn> columns,
+            const std::vector<ListedPerson>& people,
+            const std::function<std::vector<report::ListCell>(const ListedPerson&)>& cellsOf) {
+    report::Painter p(report::Orientation::Landscape, title);
+    const double y = heading(p, print, title, lines);
+    p.setFont("yuoptimar", 8);
+    columns.insert(columns.begin(), {5, Align::Left, {"Red.", "br"}});
+    report::ListFlow list(p, columns, landscapeFlow(p));
+    list.start(y);
+    std::vector<report::ListCell> total(columns.size(), std::string());
+    int number = 0;
+    for (const ListedPerson& person : people) {
+        std::vector<report::ListCell> cells = cellsOf(person);
+        cells.insert(cells.begin(), std::to_string(++number) + ".");
+        for (std::size_t i = 0; i < cells.size() && i < total.size(); ++i)
+            if (const auto* amount = std::get_if<Currency>(&cells[i]))
+                total[i] = std::holds_alternative<Currency>(total[i])
+                               ? std::get<Currency>(total[i]) + *amount
+                               : *amount;
+        list.row(cells);
+    }
+    total[2] = "UKUPNO"_yu;
+    list.rule();
+    p.setFontBold(true);
+    list.row(total);
+    p.setFontBold(false);
+    outputs::signatures(list);
+    list.finish();
+    return p.take();
+}
+
 } // namespace
 
 Outcome<PaidOrder> loadPaidOrder(db::Database& payroll, std::int64_t id_noz) {
@@ -57,89 +96,54 @@ Outcome<PaidOrder> loadPaidOrder(db::Database& payroll, std::int64_t id_noz) {
 }
 
 report::Document payList(const outputs::ListPrint& print, const PaidOrder& paid) {
-    report::Painter p(report::Orientation::Landscape, "Spisak za isplatu ostalih zarada"_yu);
-    const double y = heading(p, print, "SPISAK ZA ISPLATU OSTALIH ZARADA"_yu,
-                             {orderLine(paid.order), incomeLine(paid.order.tip_noz)});
-    p.setFont("yuoptimar", 8);
-    report::ListFlow list(p,
-                          {{5, Align::Left, {"Red.", "br"}},
-                           {14, Align::Left, {"ID", "radnika"}},
-                           {30, Align::Left, {"Prezime i ime"}},
-                           {85, Align::Left, {"Radno mesto"}},
-                           {150, Align::Right, {"BRUTO"}},
-                           {172, Align::Right, {"Neoporezivo"}},
-                           {192, Align::Right, {"Porez"}},
-                           {214, Align::Right, {"Doprinosi"}},
-                           {236, Align::Right, {"ZA ISPLATU"}},
-                           {242, Align::Left, {"Potpis radnika"}}},
-                          landscapeFlow(p));
-    list.start(y);
-    Currency gross, nonTaxable, tax, contributions, net;
-    int number = 0;
-    for (const ListedPerson& person : paid.people) {
-        const RowAmounts& a = person.row.amounts;
-        list.row({std::to_string(++number) + ".", std::to_string(person.row.id_radnik),
-                  person.fullName(), person.radno_mesto.substr(0, 40), a.gross, a.nonTaxable, a.tax,
-                  a.employee.sum(), a.net, std::string("____________________")});
-        gross += a.gross;
-        nonTaxable += a.nonTaxable;
-        tax += a.tax;
-        contributions += a.employee.sum();
-        net += a.net;
-    }
-    list.rule();
-    p.setFontBold(true);
-    list.row({std::string(), std::string(), "UKUPNO"_yu, std::string(), gross, nonTaxable, tax,
-              contributions, net});
-    p.setFontBold(false);
-    outputs::signatures(list);
-    list.finish();
-    return p.take();
+    return personTable(print, "SPISAK ZA ISPLATU OSTALIH ZARADA"_yu,
+                       {orderLine(paid.order), incomeLine(paid.order.tip_noz)},
+                       {{14, Align::Left, {"ID", "radnika"}},
+                        {30, Align::Left, {"Prezime i ime"}},
+                        {85, Align::Left, {"Radno mesto"}},
+                        {150, Align::Right, {"BRUTO"}},
+                        {172, Align::Right, {"Neoporezivo"}},
+                        {192, Align::Right, {"Porez"}},
+                        {214, Align::Right, {"Doprinosi"}},
+                        {236, Align::Right, {"ZA ISPLATU"}},
+                        {242, Align::Left, {"Potpis radnika"}}},
+                       paid.people, [](const ListedPerson& person) {
+                           const RowAmounts& a = person.row.amounts;
+                           return std::vector<report::ListCell>{
+                               std::to_string(person.row.id_radnik),
+                               person.fullName(),
+                               person.radno_mesto.substr(0, 40),
+                               a.gross,
+                               a.nonTaxable,
+                               a.tax,
+                               a.employee.sum(),
+                               a.net,
+                               std::string("____________________")};
+                       });
 }
 
 report::Document contributionsReport(const outputs::ListPrint& print, const PaidOrder& paid,
                                      const Date& paymentDate) {
-    report::Painter p(report::Orientation::Landscape, "Prijava o uplati doprinosa"_yu);
-    const double y =
-        heading(p, print, "PRIJAVA O UPLATI DOPRINOSA"_yu,
-                {"Obrazac M-UN"_yu, orderLine(paid.order), incomeLine(paid.order.tip_noz),
-                 "Datum isplate: "_yu + toDisplayText(paymentDate)});
-    p.setFont("yuoptimar", 8);
-    report::ListFlow list(p,
-                          {{5, Align::Left, {"Red.", "br"}},
-                           {14, Align::Left, {"JMBG"}},
-                           {42, Align::Left, {"Prezime i ime"}},
-                           {130, Align::Right, {"BRUTO"}},
-                           {155, Align::Right, {"Osnovica", "doprinosa"}},
-                           {180, Align::Right, {"PIO"}},
-                           {205, Align::Right, {"ZDR"}},
-                           {230, Align::Right, {"NEZ"}},
-                           {287, Align::Right, {"Ukupno", "doprinosi"}}},
-                          landscapeFlow(p));
-    list.start(y);
-    Currency gross, base, pio, zo, nez;
-    int number = 0;
-    for (const ListedPerson& person : paid.people) {
-        const RowAmounts& a = person.row.amounts;
-        const Currency rowPio = a.employee.pio + a.employer.pio;
-        const Currency rowZo = a.employee.zo + a.employer.zo;
-        const Currency rowNez = a.employee.nez + a.employer.nez;
-        list.row({std::to_string(++number) + ".", person.JMBG, person.fullName(), a.gross,
-                  a.contributionBase, rowPio, rowZo, rowNez, rowPio + rowZo + rowNez});
-        gross += a.gross;
-        base += a.contributionBase;
-        pio += rowPio;
-        zo += rowZo;
-        nez += rowNez;
-    }
-    list.rule();
-    p.setFontBold(true);
-    list.row(
-        {std::string(), std::string(), "UKUPNO"_yu, gross, base, pio, zo, nez, pio + zo + nez});
-    p.setFontBold(false);
-    outputs::signatures(list);
-    list.finish();
-    return p.take();
+    return personTable(print, "PRIJAVA O UPLATI DOPRINOSA"_yu,
+                       {"Obrazac M-UN"_yu, orderLine(paid.order), incomeLine(paid.order.tip_noz),
+                        "Datum isplate: "_yu + toDisplayText(paymentDate)},
+                       {{14, Align::Left, {"JMBG"}},
+                        {42, Align::Left, {"Prezime i ime"}},
+                        {130, Align::Right, {"BRUTO"}},
+                        {155, Align::Right, {"Osnovica", "doprinosa"}},
+                        {180, Align::Right, {"PIO"}},
+                        {205, Align::Right, {"ZDR"}},
+                        {230, Align::Right, {"NEZ"}},
+                        {287, Align::Right, {"Ukupno", "doprinosi"}}},
+                       paid.people, [](const ListedPerson& person) {
+                           const RowAmounts& a = person.row.amounts;
+                           const Currency pio = a.employee.pio + a.employer.pio;
+                           const Currency zo = a.employee.zo + a.employer.zo;
+                           const Currency nez = a.employee.nez + a.employer.nez;
+                           return std::vector<report::ListCell>{
+                               person.JMBG, person.fullName(), a.gross, a.contributionBase, pio, zo,
+                               nez,         pio + zo + nez};
+                       });
 }
 
 std::map<int, std::string> municipalityNames(db::Database& payroll) {
