@@ -117,4 +117,10 @@ Outcome<std::int64_t> saveOrder(db::Database& payroll, const OtherIncomeOrder& o
     return id;
 }
 
+void removeOrder(db::Database& payroll, std::int64_t id_noz) {
+    db::Transaction tx(payroll);
+    payroll.run("UPDATE nalozi_ostale_zarade SET obrisan = 1 WHERE id_noz = ?", id_noz);
+    tx.commit();
+}
+
 } // namespace zarion::other_income

@@ -43,4 +43,7 @@ OtherIncomeOrder newOrder(db::Database& payroll, int kind, const Date& today);
 // "Niste uneli opis naloga!" when the title is blank.
 Outcome<std::int64_t> saveOrder(db::Database& payroll, const OtherIncomeOrder& order);
 
+// Removes the order from the lists: it is flagged, never deleted, and its rows stay.
+void removeOrder(db::Database& payroll, std::int64_t id_noz);
+
 } // namespace zarion::other_income

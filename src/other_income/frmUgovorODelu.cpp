@@ -132,6 +132,7 @@ void frmUgovorODelu::buildControls() {
     cmbNalog->setMinimumWidth(320);
     cmdNovi = button(this, "cmdNovi", "Novi nalog");
     cmdIzmeni = button(this, "cmdIzmeni", "Izmeni nalog");
+    cmdObrisiNalog = button(this, "cmdObrisiNalog", "Obri{i nalog");
 
     txtPorez = new DoubleClickBox(this, "txtPorez");
     txtNormirani = new DoubleClickBox(this, "txtNormirani");
@@ -174,6 +175,7 @@ void frmUgovorODelu::buildControls() {
     orderRow->addWidget(cmbNalog, 1);
     orderRow->addWidget(cmdNovi);
     orderRow->addWidget(cmdIzmeni);
+    orderRow->addWidget(cmdObrisiNalog);
 
     auto* rates = new QGridLayout;
     const std::pair<const char*, QLineEdit*> rateBoxes[] = {{"Porez %", txtPorez},
@@ -238,6 +240,7 @@ void frmUgovorODelu::connectCommands() {
     connect(cmbNalog, &QComboBox::activated, this, &frmUgovorODelu::cmbNalog_Click);
     connect(cmdNovi, &QPushButton::clicked, this, &frmUgovorODelu::cmdNovi_Click);
     connect(cmdIzmeni, &QPushButton::clicked, this, &frmUgovorODelu::cmdIzmeni_Click);
+    connect(cmdObrisiNalog, &QPushButton::clicked, this, &frmUgovorODelu::cmdObrisiNalog_Click);
     connect(txtID_Radnik, &QLineEdit::returnPressed, this, &frmUgovorODelu::UcitajRadnika);
     connect(cmdTrazi, &QPushButton::clicked, this, [this] {
         if (employees::chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb))
@@ -327,6 +330,20 @@ void frmUgovorODelu::cmdIzmeni_Click() {
         return;
     }
     openEditor(*order_);
+}
+
+void frmUgovorODelu::cmdObrisiNalog_Click() {
+    if (!order_) {
+        message(this, "Izaberite nalog!"_q, Icon::Exclamation);
+        return;
+    }
+    if (!ask(this,
+             "Da li ste sigurni da zelite da obrisete nalog: "_q + toQ(orderCaption(*order_))))
+        return;
+    guarded(this, "cmdObrisiNalog_Click", [&] {
+        removeOrder(*context_.PayrollDb, order_->id_noz);
+        UcitajNaloge();
+    });
 }
 
 void frmUgovorODelu::openEditor(const OtherIncomeOrder& order) {

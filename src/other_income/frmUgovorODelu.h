@@ -41,6 +41,7 @@ public:
     void cmbNalog_Click();
     void cmdNovi_Click();
     void cmdIzmeni_Click();
+    void cmdObrisiNalog_Click();
     // Loads the person whose number is typed, asking whether to start a new row when the order
     // already pays him.
     void UcitajRadnika();
@@ -89,6 +90,7 @@ private:
     QComboBox* cmbNalog;
     QPushButton* cmdNovi;
     QPushButton* cmdIzmeni;
+    QPushButton* cmdObrisiNalog;
     payroll::DoubleClickBox* txtPorez;
     payroll::DoubleClickBox* txtNormirani;
     payroll::DoubleClickBox* txtNeoporezivi;

@@ -78,6 +78,8 @@ TEST_F(OtherIncomeRecords, AnOrderWithoutTitleIsNotStored) {
     EXPECT_EQ(loadOrder(*db, id)->Naziv, "Maj, ispravljen");
     EXPECT_EQ(ordersOfKind(*db, 6).size(), 1u);
     EXPECT_TRUE(ordersOfKind(*db, 5).empty());
+    removeOrder(*db, id);
+    EXPECT_TRUE(ordersOfKind(*db, 6).empty());
 }
 
 TEST_F(OtherIncomeRecords, PostingRefusesAnIncompleteRowAndWritesNothing) {
