@@ -159,6 +159,8 @@ void frmUgovorODelu::buildControls() {
     cmdKnjizi = button(this, "cmdKnjizi", "Knji`i");
     listO = makeList(this, "listO", personHeadings());
     listO->setColumnWidth(0, 200);
+    for (int c = 2; c <= 12; ++c)
+        listO->headerItem()->setTextAlignment(c, Qt::AlignRight);
     lblUkupno = new QLabel(this);
     lblUkupno->setObjectName("lblUkupno");
     cmdSpisak = button(this, "cmdSpisak", "Spisak za isplatu");

@@ -176,6 +176,7 @@ private slots:
         emit list->itemDoubleClicked(list->topLevelItem(0), 0);
         QCOMPARE(dt::shown().back().text, QStringLiteral("Brisanje je zavrseno!"));
         QCOMPARE(f.count("SELECT COUNT(*) FROM obracun_ostale_zarade"), 1);
+        window.grab().save(QStringLiteral(ZARION_SCREENSHOT_DIR "/frmUgovorODelu.png"));
     }
 
     void aNetTheRatesCannotGrossUpIsRefusedAndNothingIsPosted() {
