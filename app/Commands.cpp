@@ -4,6 +4,8 @@
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "other_income/OtherIncomeCommands.h"
+#include "other_income/OwnerCommands.h"
+#include "outputs/AnnualCommands.h"
 #include "outputs/OutputsCommands.h"
 #include "parameters/ParametersCommands.h"
 #include "payroll/AverageCommands.h"
@@ -22,6 +24,8 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
     registerOtherIncomeCommands(window, context);
+    registerOwnerCommands(window, context);
+    registerAnnualCommands(window, context);
 }
 
 } // namespace zarion

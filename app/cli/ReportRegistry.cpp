@@ -8,8 +8,10 @@
 #include <utility>
 #include <vector>
 
+#include "cli/AnnualReports.h"
 #include "cli/OtherIncomeReports.h"
 #include "cli/OutputReports.h"
+#include "cli/OwnerReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "employees/EmployeeList.h"
@@ -252,6 +254,10 @@ std::span<const ReportEntry> reports() {
         entries.insert(entries.end(), outputs.begin(), outputs.end());
         const auto otherIncome = otherIncomeReports();
         entries.insert(entries.end(), otherIncome.begin(), otherIncome.end());
+        const auto owner = ownerReports();
+        entries.insert(entries.end(), owner.begin(), owner.end());
+        const auto annual = annualReports();
+        entries.insert(entries.end(), annual.begin(), annual.end());
         return entries;
     }();
     return all;
