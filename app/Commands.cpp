@@ -3,6 +3,7 @@
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
+#include "other_income/OtherIncomeCommands.h"
 #include "other_income/OwnerCommands.h"
 #include "outputs/AnnualCommands.h"
 #include "outputs/OutputsCommands.h"
@@ -22,6 +23,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerIndividualCommands(window, context);
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
+    registerOtherIncomeCommands(window, context);
     registerOwnerCommands(window, context);
     registerAnnualCommands(window, context);
 }

@@ -67,8 +67,8 @@ int bankCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
             return 1;
         }
         if (trail::keepsHistory(*context->PayrollDb))
-            trail::recordExport(*context->PayrollDb, "Fajl za banku", {*file}, selection.year,
-                                selection.month);
+            trail::recordExport(*context->PayrollDb, "Fajl za banku", {*file}, list->selection.year,
+                                list->selection.month);
         out << *file << "\n";
         return 0;
     } catch (const ReportRefusal& refusal) {

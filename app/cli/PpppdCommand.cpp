@@ -57,6 +57,21 @@ bool writeReturn(db::Database& payroll, const outputs::Declaration& declaration,
 
 } // namespace
 
+int checkAndWrite(const outputs::Declaration& declaration, const outputs::DeclarationRates& rates,
+                  db::Database& payroll, const Date& today, const std::string& xml,
+                  std::ostream& out, std::ostream& err) {
+    const auto findings =
+        outputs::checkDeclaration(declaration, rates, outputs::municipalityCodes(payroll),
+                                  outputs::checkedTotals(declaration.rows));
+    for (const outputs::DeclarationFinding& finding : findings)
+        out << outputs::findingLine(declaration, finding) << "\n";
+    if (findings.empty())
+        out << "Kontrola prijave: bez primedbi\n";
+    return writeReturn(payroll, declaration, today, xml, out, err) && !outputs::hasErrors(findings)
+               ? 0
+               : 1;
+}
+
 int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     const auto companyId = args.get("firma");
     const auto date = args.get("datum");
@@ -88,17 +103,8 @@ int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
         const outputs::Declaration declaration =
             outputs::openDeclaration(std::move(filled).value(), outputs::loadPayerData(payroll),
                                      employees::reportCompany(*context).data, paymentDate);
-        const auto findings = outputs::checkDeclaration(
-            declaration, outputs::salaryRates(list->rates), outputs::municipalityCodes(payroll),
-            outputs::checkedTotals(declaration.rows));
-        for (const outputs::DeclarationFinding& finding : findings)
-            out << outputs::findingLine(declaration, finding) << "\n";
-        if (findings.empty())
-            out << "Kontrola prijave: bez primedbi\n";
-        return writeReturn(payroll, declaration, clock.today(), *xml, out, err) &&
-                       !outputs::hasErrors(findings)
-                   ? 0
-                   : 1;
+        return checkAndWrite(declaration, outputs::salaryRates(list->rates), payroll, clock.today(),
+                             *xml, out, err);
     } catch (const ReportRefusal& refusal) {
         err << refusal.what() << "\n";
         return 1;

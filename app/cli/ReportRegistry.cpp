@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/AnnualReports.h"
+#include "cli/OtherIncomeReports.h"
 #include "cli/OutputReports.h"
 #include "cli/OwnerReports.h"
 #include "core/NumericText.h"
@@ -267,6 +268,8 @@ std::span<const ReportEntry> reports() {
         std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
+        const auto otherIncome = otherIncomeReports();
+        entries.insert(entries.end(), otherIncome.begin(), otherIncome.end());
         const auto owner = ownerReports();
         entries.insert(entries.end(), owner.begin(), owner.end());
         const auto annual = annualReports();

@@ -12,6 +12,7 @@
 #include "cli/FileCommand.h"
 #include "cli/HistoryCommand.h"
 #include "cli/OperatorCommand.h"
+#include "cli/OtherIncomePpppdCommand.h"
 #include "cli/PpppdCommand.h"
 #include "cli/ReportCommand.h"
 
@@ -35,6 +36,8 @@ void usage(std::ostream& out) {
            "--datum GGGG-MM-DD --xml FAJL\n"
            "           [--olaksice POREZ,PIO,ZO,NEZ] poreska prijava PPP-PD sa spiska "
            "zarada, uz kontrolu\n"
+           "  ppppd-ostale --firma ID (--nalog N | --vrsta K --mesec M) --sifra SVP [--sati N]\n"
+           "           --xml FAJL [--datum D]: poreska prijava PPP-PD naloga ostalih zarada\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
            "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
            "           (--nalog ID umesto --mesec: ostale zarade naloga)\n"
@@ -79,6 +82,8 @@ int main(int argc, char** argv) {
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "ppppd")
             return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
+        if (command == "ppppd-ostale")
+            return zarion::cli::otherIncomePpppdCommand(args, std::cout, std::cerr);
         if (command == "trezor")
             return zarion::cli::treasuryCommand(args, std::cout, std::cerr);
         if (command == "ppp")

@@ -8,7 +8,7 @@ namespace zarion::other_income {
 
 struct IncomeKind {
     int tip_noz;
-    const char* text; // "3 - Ugovor o privremenim i povremenim poslovima", in YUSCII notation
+    const char* text; // "3 - Ugovor o privremenim i povremenim poslovima", the kinds' own text
 };
 
 // Advances and severance first, then the kinds of the other-income orders in the order of their

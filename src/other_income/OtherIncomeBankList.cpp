@@ -6,7 +6,12 @@ namespace zarion::other_income {
 namespace {
 
 OtherIncomeOrder orderOf(const db::Statement& st) {
-    return {st.integer(0), static_cast<int>(st.integer(1)), st.date(2), trim(st.text(3))};
+    OtherIncomeOrder order;
+    order.id_noz = st.integer(0);
+    order.tip_noz = static_cast<int>(st.integer(1));
+    order.Datum = st.date(2);
+    order.Naziv = trim(st.text(3));
+    return order;
 }
 
 constexpr const char* OrderColumns =
@@ -22,10 +27,6 @@ std::vector<OtherIncomeOrder> otherIncomeOrders(db::Database& payrollDb) {
     while (st.step())
         orders.push_back(orderOf(st));
     return orders;
-}
-
-std::string orderCaption(const OtherIncomeOrder& order) {
-    return std::to_string(order.id_noz) + " - " + toDisplayText(order.Datum) + " - " + order.Naziv;
 }
 
 Outcome<outputs::BankList> loadOtherIncomeBankList(db::Database& payrollDb, std::int64_t id_noz) {

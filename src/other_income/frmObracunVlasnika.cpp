@@ -13,6 +13,7 @@
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "other_income/LoanContract.h"
+#include "other_income/OtherIncomeBoxes.h"
 #include "payroll/IndividualForm.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
@@ -25,16 +26,8 @@ using namespace ui;
 
 namespace {
 
-QString amountText(Currency amount) {
-    return toQ(format(amount, NumberFormat::Grouped2));
-}
-
 QString numberText(double value) {
     return toQ(shortestDecimal(value));
-}
-
-Currency amountOf(const QLineEdit* box) {
-    return parseAmount(fromQ(box->text().trimmed())).value_or(Currency());
 }
 
 QLineEdit* makeBox(QWidget* parent, const char* name, bool readOnly) {

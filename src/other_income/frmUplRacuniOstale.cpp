@@ -56,7 +56,7 @@ void frmUplRacuniOstale::UcitajVrste() {
         for (const IncomeKind& kind : incomeKinds()) {
             const KindAccounts accounts = accountsOf(payrollDb_, kind.tip_noz);
             QTreeWidgetItem* row =
-                addRow(listVrste, {yuscii(kind.text), accounts.payout, accounts.tax}, kind.tip_noz);
+                addRow(listVrste, {kind.text, accounts.payout, accounts.tax}, kind.tip_noz);
             if (accounts.payout.empty())
                 colourRow(row, Qt::red);
         }
