@@ -42,24 +42,16 @@ Outcome<std::map<std::int64_t, Currency>> firstPartPaid(db::Database& payroll,
     return paid;
 }
 
-} // namespace
-
-Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection) {
-    const auto list = loadPayrollList(payroll, selection);
-    if (!list)
-        return list.refusal();
-    const auto firstPart = firstPartPaid(payroll, selection);
-    if (!firstPart)
-        return firstPart.refusal();
+BankList groupByBank(db::Database& payroll, const PayrollList& list,
+                     const std::map<std::int64_t, Currency>& firstPart) {
     const auto banks = loadBanks(payroll);
-
     std::map<std::int64_t, BankGroup> groups;
-    for (const PayrollRow* row : list->allRows()) {
-        const auto paid = firstPart->find(row->id_radnik);
+    for (const PayrollRow* row : list.allRows()) {
+        const auto paid = firstPart.find(row->id_radnik);
         BankTransfer transfer{row->id_radnik, row->fullName(), row->calc.tekuci_Racun,
                               row->employee.JMBG,
                               netAfterSolidarity(*row) - row->deductions -
-                                  (paid == firstPart->end() ? Currency() : paid->second)};
+                                  (paid == firstPart.end() ? Currency() : paid->second)};
         const auto bank = banks.find(row->employee.ID_BAnka);
         BankGroup& group = groups[bank == banks.end() ? 0 : bank->first];
         if (bank != banks.end()) {
@@ -73,7 +65,7 @@ Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selec
         group.transfers.push_back(std::move(transfer));
     }
 
-    BankList result{selection, {}, list->missingEmployees};
+    BankList result{list.selection, {}, list.missingEmployees, {}};
     for (auto& [id, group] : groups) {
         std::stable_sort(group.transfers.begin(), group.transfers.end(),
                          [](const BankTransfer& a, const BankTransfer& b) {
@@ -87,6 +79,24 @@ Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selec
                              return b.ID_BAnka == 0; // the employees without a bank come last
                          return serbianLess(a.bank, b.bank);
                      });
+    return result;
+}
+
+} // namespace
+
+Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection) {
+    const auto list = loadPayrollList(payroll, selection);
+    if (!list)
+        return list.refusal();
+    const auto firstPart = firstPartPaid(payroll, selection);
+    if (!firstPart)
+        return firstPart.refusal();
+    return groupByBank(payroll, *list, *firstPart);
+}
+
+BankList bankListOf(db::Database& payroll, const PayrollList& list, std::string part) {
+    BankList result = groupByBank(payroll, list, {});
+    result.part = std::move(part);
     return result;
 }
 

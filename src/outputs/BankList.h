@@ -35,12 +35,17 @@ struct BankList {
     ListSelection selection;
     std::vector<BankGroup> banks;
     std::vector<std::int64_t> missingEmployees; // calculations whose employee the register lacks
+    std::string part; // the payout's own name for the part paid, when it is not a salary payment
 };
 
 // What a transfer pays: the net less the solidarity tax and the deductions withheld in that
 // payment; the final part of a month paid in two parts also less the first part's net (after its
 // solidarity tax), which went out with the first payment.
 Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection);
+
+// The net of a list that is paid at once (a compensation), less the solidarity tax, grouped the
+// same way; `part` names what the list pays.
+BankList bankListOf(db::Database& payroll, const PayrollList& list, std::string part);
 
 // The group of the bank, or nothing when no employee of the list banks there.
 const BankGroup* findBank(const BankList& list, std::int64_t ID_BAnka);

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
@@ -38,10 +39,17 @@ std::string amount(Currency value) {
 
 } // namespace
 
-frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
+BankListSource salaryBankLists() {
+    return {"frmPregledPoBankama", "Pregled po bankama - Redovna zarada"_q, paymentCaptions(),
+            PayoutKind::Salaries, loadBankList};
+}
+
+frmPregledPoBankama::frmPregledPoBankama(AppContext& context, BankListSource source,
+                                         QWidget* parent)
     : QWidget(parent)
     , context_(context)
-    , period_(this, paymentCaptions())
+    , source_(std::move(source))
+    , period_(this, source_.parts)
     , listBanke(ui::makeList(this, "listBanke", {"Banka"_q, "Ra~un banke"_q, "Iznos"_q}))
     , lblUkupno(new QLabel(this))
     , listR(ui::makeList(this, "listR",
@@ -50,8 +58,8 @@ frmPregledPoBankama::frmPregledPoBankama(AppContext& context, QWidget* parent)
     , cmdDirektna(new QPushButton("Fajl - Direktna"_q, this))
     , cmdKomercijalna(new QPushButton("Fajl - Komercijalna"_q, this))
     , cmdIntesa(new QPushButton("Fajl - Intesa"_q, this)) {
-    setObjectName("frmPregledPoBankama");
-    setWindowTitle("Pregled po bankama - Redovna zarada"_q);
+    setObjectName(source_.objectName);
+    setWindowTitle(source_.title);
     lblUkupno->setObjectName("lblUkupno");
     cmdStampaj->setObjectName("cmdStampaj");
     cmdDirektna->setObjectName("cmdDirektna");
@@ -113,7 +121,7 @@ void frmPregledPoBankama::UcitajBanke() {
     list_.reset();
     lblUkupno->clear();
     ui::guarded(this, "UcitajBanke", [&] {
-        auto loaded = loadBankList(*context_.PayrollDb, selection());
+        auto loaded = source_.load(*context_.PayrollDb, selection());
         if (!loaded)
             return; // a month without rates has nothing to pay
         list_ = std::move(loaded).value();
@@ -155,7 +163,7 @@ void frmPregledPoBankama::cmdStampaj_Click() {
                 print.company = *company;
         print.logo = context_.logoPath();
         const std::string place = settings.place + ", " + toDisplayText(context_.clock.today());
-        report::showPreview(this, bankTransferList(print, place, *group, list_->selection),
+        report::showPreview(this, bankTransferList(print, place, *group, *list_),
                             context_.PrinterName);
     });
 }
@@ -173,7 +181,7 @@ void frmPregledPoBankama::writeFile(PaymentBank bank) {
         const BankFileSettings settings =
             loadBankFileSettings(*context_.PayrollDb, context_.CompanyMasterDb.get());
         const auto path = writeBankFile(startup::driveFolder(context_.BaseFolder, *drive), *group,
-                                        bankFileContext(settings, bank, PayoutKind::Salaries,
+                                        bankFileContext(settings, bank, source_.kind,
                                                         list_->selection, context_.clock.today()));
         ui::showWritten(this, {path});
     });

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
+#include <functional>
 #include <optional>
 
 #include "outputs/BankFiles.h"
@@ -16,6 +18,19 @@ struct AppContext;
 
 namespace zarion::outputs {
 
+// What a bank-list window pays: its name and title, the parts its payment box offers, the payout
+// kind its files are written for, and how the list of the chosen month and part is loaded.
+struct BankListSource {
+    QString objectName;
+    QString title;
+    QStringList parts;
+    PayoutKind kind = PayoutKind::Salaries;
+    std::function<Outcome<BankList>(db::Database&, const ListSelection&)> load;
+};
+
+// The salaries: the whole month, its first part or its final part.
+BankListSource salaryBankLists();
+
 // The month's net pay of one payment by the employees' banks: the banks with their totals and,
 // for the chosen one, its employees. Prints the chosen bank's list and writes its mass-payment
 // file in the format of Direktna, Komercijalna or Intesa.
@@ -23,7 +38,8 @@ class frmPregledPoBankama : public QWidget {
     Q_OBJECT
 
 public:
-    explicit frmPregledPoBankama(AppContext& context, QWidget* parent = nullptr);
+    explicit frmPregledPoBankama(AppContext& context, BankListSource source = salaryBankLists(),
+                                 QWidget* parent = nullptr);
 
     void setSelection(int year, int month, Payment payment);
     void UcitajBanke();
@@ -40,6 +56,7 @@ private:
     const BankGroup* chosenBank() const;
 
     AppContext& context_;
+    BankListSource source_;
     std::optional<BankList> list_;
     ui::PeriodBoxes period_;
     QTreeWidget* listBanke;

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+
+#include "compensation/SickLeaveCases.h"
+#include "core/Outcome.h"
+#include "core/db/Database.h"
+#include "outputs/PayrollList.h"
+
+namespace zarion::compensation {
+
+// The month's compensations of one kind as a payout list (the unit of the selection, 0 for all):
+// each posted row of bolovanja_obracuni under the result's column names, with its employee; in
+// Serbian alphabetical order. "Greska kod pronalazenja parametara za izabrani mesec!" when the
+// month has no rates.
+Outcome<outputs::PayrollList> loadLeaveList(db::Database& payroll, LeaveKind kind,
+                                            const outputs::ListSelection& selection);
+
+// "Radnici koji se nalaze na bolovanju preko 30 dana" or "... na porodiljskom odsustvu".
+std::string leaveGroupTitle(LeaveKind kind);
+// "Bolovanje preko 30 dana" or "Porodiljsko odsustvo": the part a compensation list pays.
+std::string leavePartName(LeaveKind kind);
+
+} // namespace zarion::compensation
