@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/OutputReports.h"
+#include "cli/SickLeaveReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "employees/EmployeeList.h"
@@ -249,6 +250,8 @@ std::span<const ReportEntry> reports() {
         std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
+        const auto sickLeave = sickLeaveReports();
+        entries.insert(entries.end(), sickLeave.begin(), sickLeave.end());
         return entries;
     }();
     return all;

@@ -17,6 +17,7 @@
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
+#include "demo/DemoSickLeave.h"
 #include "demo/Identifiers.h"
 
 namespace fs = std::filesystem;
@@ -268,7 +269,8 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
         fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, year, companyId)), ratesDay,
                     today.year, options);
     }
-    postMonths(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
+    postMonthsWithSickLeave(
+        *db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
     return companyId;
 }
 
