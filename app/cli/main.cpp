@@ -33,6 +33,7 @@ void usage(std::ostream& out) {
            "--datum GGGG-MM-DD --xml FAJL\n"
            "           [--olaksice POREZ,PIO,ZO,NEZ] poreska prijava PPP-PD sa spiska "
            "zarada, uz kontrolu\n"
+           "           [--bolovanje 1] prijava naknada za bolovanje preko 30 dana meseca\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
            "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
            "  batch    --firma ID --godina GODINA --mesec MESEC --deo akontacija|konacni "

@@ -1,6 +1,7 @@
 #include "compensation/SickLeaveCalculation.h"
 
 #include "payroll/Exact.h"
+#include "payroll/GrossBasedCalculation.h"
 #include "payroll/NetBasedCalculation.h"
 
 namespace zarion::compensation {
@@ -14,11 +15,6 @@ Exact dec(double value) {
     return Exact::decimal(value);
 }
 
-// round2(base × rate / 100)
-Currency share(Currency base, double rate) {
-    return (Exact(base) * dec(rate) / hundred).round2();
-}
-
 // amount × hours / full-month hours, to 2 decimals, for part of a month.
 Currency forHours(Currency amount, const LeaveMonth& month) {
     if (!month.partOfMonth() || month.fullHours == 0)
@@ -26,21 +22,22 @@ Currency forHours(Currency amount, const LeaveMonth& month) {
     return (Exact(amount) * dec(month.hours) / dec(month.fullHours)).round2();
 }
 
-// Tax on the gross above the tax-free amount, contributions on the base, the sums and the
-// solidarity deduction on the net.
-void taxAndContributions(LeaveAmounts& a, Currency base, const payroll::MonthParameters& r) {
-    Currency taxBase = a.BRUTO - a.Oslobodjenje;
-    if (taxBase.isNegative())
-        taxBase = {};
-    a.porez_na_zaradu = share(taxBase, r.porez_zarade);
-    a.Doprinosi_PIO = share(base, r.Doprinosi_PIO);
-    a.Doprinosi_zo = share(base, r.Doprinosi_zo);
-    a.doprinosi_nezaposlenost = share(base, r.doprinosi_nezaposlenost);
-    a.ukupno_doprinosa = a.Doprinosi_PIO + a.Doprinosi_zo + a.doprinosi_nezaposlenost;
-    a.Doprinosi_PIO_F = share(base, r.Doprinosi_PIO_F);
-    a.Doprinosi_zo_F = share(base, r.Doprinosi_zo_F);
-    a.doprinosi_nezaposlenost_f = share(base, r.doprinosi_nezaposlenost_f);
-    a.ukupno_doprinosa_F = a.Doprinosi_PIO_F + a.Doprinosi_zo_F + a.doprinosi_nezaposlenost_f;
+// Tax on the gross above the tax-free amount and the three contributions of each side on the
+// base, their sums and the total cost.
+void taxAndContributions(LeaveAmounts& a, Currency base, const payroll::MonthParameters& month) {
+    payroll::ContributionRates rates = payroll::contributionRates(month);
+    rates.doprinosi_ro = rates.doprinosi_ro2 = rates.doprinosi_ro3 = 0;
+    payroll::TaxAndContributions t;
+    payroll::contributionsOn(base, a.BRUTO, a.Oslobodjenje, rates, t);
+    a.porez_na_zaradu = t.porez_na_zaradu;
+    a.Doprinosi_PIO = t.Doprinosi_PIO;
+    a.Doprinosi_zo = t.Doprinosi_zo;
+    a.doprinosi_nezaposlenost = t.doprinosi_nezaposlenost;
+    a.ukupno_doprinosa = t.ukupno_doprinosa;
+    a.Doprinosi_PIO_F = t.Doprinosi_PIO_F;
+    a.Doprinosi_zo_F = t.Doprinosi_zo_F;
+    a.doprinosi_nezaposlenost_f = t.doprinosi_nezaposlenost_f;
+    a.ukupno_doprinosa_F = t.ukupno_doprinosa_F;
     a.ukupno_obaveza = a.BRUTO + a.ukupno_doprinosa_F;
 }
 

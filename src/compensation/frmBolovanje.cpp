@@ -75,9 +75,11 @@ frmBolovanje::frmBolovanje(AppContext& context, LeaveKind kind, QWidget* parent)
     dtOd->setDate(QDate(year, 1, 1));
     dtDo->setDate(QDate(year, 12, 31));
     listBolovanja->setSortingEnabled(true);
-    listBolovanja->setColumnWidth(0, 220);
+    const int widths[] = {210, 50, 120, 120};
+    for (int column = 0; column < 4; ++column)
+        listBolovanja->setColumnWidth(column, widths[column]);
     watchList(listBolovanja);
-    connect(listBolovanja, &QTreeWidget::itemDoubleClicked, this, [this] { onEdit(); });
+    connect(listBolovanja, &QTreeWidget::itemClicked, this, [this] { onEdit(); });
     connect(dtOd, &QDateEdit::dateChanged, this, &frmBolovanje::UcitajBolovanja);
     connect(dtDo, &QDateEdit::dateChanged, this, &frmBolovanje::UcitajBolovanja);
 

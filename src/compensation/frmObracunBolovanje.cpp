@@ -103,7 +103,9 @@ frmObracunBolovanje::frmObracunBolovanje(AppContext& context, LeaveKind kind, QW
     cmdProknjizi->setObjectName("cmdProknjizi");
     cmdParametri->setObjectName("cmdParametri");
     cmdTekuci->setObjectName("cmdTekuci");
-    listZ->setColumnWidth(0, 200);
+    const int widths[] = {210, 50, 90, 110, 110};
+    for (int column = 0; column < 5; ++column)
+        listZ->setColumnWidth(column, widths[column]);
     txtMesecSati->installEventFilter(this);
     txtMesecSati->setToolTip("Dvostruki klik menja broj sati u mesecu"_q);
 

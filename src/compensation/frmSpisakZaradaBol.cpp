@@ -59,7 +59,13 @@ frmSpisakZaradaBol::frmSpisakZaradaBol(AppContext& context, LeaveKind kind, QWid
     ui::fillMonths(cmbMesec);
     ui::fillYears(cmbGodina);
     employees::fillUnitPicker(*cmbRJ, *context_.PayrollDb, employees::AllUnits::SveRadneJedinice);
-    listSpisak->setColumnWidth(0, 200);
+    listSpisak->setColumnWidth(0, 190);
+    listSpisak->setColumnWidth(1, 45);
+    listSpisak->setColumnWidth(2, 55);
+    for (int column = 3; column < 10; ++column) {
+        listSpisak->setColumnWidth(column, 95);
+        listSpisak->headerItem()->setTextAlignment(column, Qt::AlignRight);
+    }
     for (QComboBox* box : {cmbMesec, cmbGodina, cmbRJ})
         connect(box, &QComboBox::currentIndexChanged, this, &frmSpisakZaradaBol::cmdPokazi_Click);
 

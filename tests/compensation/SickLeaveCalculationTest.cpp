@@ -5,23 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include "LeaveRates.h"
+
 namespace zarion::compensation {
 namespace {
-
-// Tax 10 %, employee 14 + 5.15 + 0.75 %, employer 10 + 5.15 + 0 %, 25,000 tax-free, minimum
-// base 45,000.
-payroll::MonthParameters rates() {
-    payroll::MonthParameters r;
-    r.porez_zarade = 10;
-    r.iznos_poreskog_oslobojenja = 25000_din;
-    r.Doprinosi_PIO = 14;
-    r.Doprinosi_zo = 5.15;
-    r.doprinosi_nezaposlenost = 0.75;
-    r.Doprinosi_PIO_F = 10;
-    r.Doprinosi_zo_F = 5.15;
-    r.minimalna_osnovica = 45000_din;
-    return r;
-}
 
 struct NetCase {
     Currency caseNet;
@@ -53,7 +40,7 @@ TEST(SickLeaveNet, TheTaxFreeAmountFollowsTheHoursOnlyForPartOfAMonth) {
 // Half of March: net 25,000, tax-free 12,500.
 // gross = (25,000 × 100 − 12,500 × 10) / 70.1 = 2,375,000 / 70.1 = 33,880.1712 (kept to 1/10000)
 TEST(SickLeaveFromNet, GrossesUpTheNetWithTheProratedTaxFreeAmount) {
-    const auto a = leaveFromNet(25000_din, {88, 176, false}, rates());
+    const auto a = leaveFromNet(25000_din, {88, 176, false}, test::leaveRates());
     ASSERT_TRUE(a.ok()) << a.message();
     EXPECT_EQ(a->broj_sati, 88);
     EXPECT_EQ(a->Oslobodjenje, 12500_din);
@@ -75,7 +62,7 @@ TEST(SickLeaveFromNet, GrossesUpTheNetWithTheProratedTaxFreeAmount) {
 }
 
 TEST(SickLeaveFromNet, RatesThatLeaveNoNetShareAreRefused) {
-    payroll::MonthParameters r = rates();
+    payroll::MonthParameters r = test::leaveRates();
     r.porez_zarade = 80.1;
     EXPECT_FALSE(leaveFromNet(25000_din, {176, 176, false}, r).ok());
 }
@@ -102,7 +89,7 @@ TEST(SickLeaveFromGross, TakesContributionsAtLeastOnTheMinimumBase) {
          14772.50_din},
     };
     for (const GrossCase& c : cases) {
-        const auto a = leaveFromGross(c.gross, {c.hours, 176, false}, rates());
+        const auto a = leaveFromGross(c.gross, {c.hours, 176, false}, test::leaveRates());
         ASSERT_TRUE(a.ok()) << c.what;
         EXPECT_EQ(a->BRUTO, c.gross) << c.what;
         EXPECT_EQ(a->porez_na_zaradu, c.tax) << c.what;
@@ -118,7 +105,7 @@ TEST(SickLeaveFromGross, TakesContributionsAtLeastOnTheMinimumBase) {
 TEST(SickLeaveSolidarity, IsTakenFromTheNetWhenTheSettingIsOn) {
     const std::pair<Currency, Currency> cases[] = {
         {60000_din, 0_din}, {100000_din, 8000_din}, {120000_din, 13000_din}, {75000_din, 3000_din}};
-    payroll::MonthParameters r = rates();
+    payroll::MonthParameters r = test::leaveRates();
     for (const auto& [net, deduction] : cases) {
         const auto on = leaveFromNet(net, {176, 176, true}, r);
         ASSERT_TRUE(on.ok());

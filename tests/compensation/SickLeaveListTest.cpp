@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "LeaveRates.h"
 #include "PostedSalaries.h"
 #include "SampleCompany.h"
 #include "TemplateDatabase.h"
@@ -30,22 +31,13 @@ bool printed(const report::Document& document, const std::string& text) {
     return false;
 }
 
-// March 2026 at tax 10 %, 14 + 5.15 + 0.75 % and 10 + 5.15 %, 25,000 tax-free: Zorić on leave
+// March 2026 at the tests' rates: Zorić on leave
 // the whole month at 100,000 net (solidarity on: 8,000), Anić half the month at 25,000 in
 // another unit.
 class SickLeaveList : public ::testing::Test {
 protected:
     SickLeaveList() {
-        payroll::MonthParameters r;
-        r.porez_zarade = 10;
-        r.iznos_poreskog_oslobojenja = 25000_din;
-        r.Doprinosi_PIO = 14;
-        r.Doprinosi_zo = 5.15;
-        r.doprinosi_nezaposlenost = 0.75;
-        r.Doprinosi_PIO_F = 10;
-        r.Doprinosi_zo_F = 5.15;
-        r.minimalna_osnovica = 45000_din;
-        r.maksimalna_osnovica = 600000_din;
+        const payroll::MonthParameters r = test::leaveRates();
         seed.monthRates(2026, 3, r);
         db->run("INSERT INTO banke (ID_BAnka, banka, tekuci_Racun) VALUES (1, 'Intesa', '160')");
         db->run("INSERT INTO parametri2 (racun_za_isplatu, racun_za_isplatu_bolovanje, "
