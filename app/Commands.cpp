@@ -4,6 +4,8 @@
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
+#include "other_income/OwnerCommands.h"
+#include "outputs/AnnualCommands.h"
 #include "outputs/OutputsCommands.h"
 #include "parameters/ParametersCommands.h"
 #include "payroll/AverageCommands.h"
@@ -21,6 +23,8 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerIndividualCommands(window, context);
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
+    registerOwnerCommands(window, context);
+    registerAnnualCommands(window, context);
     registerSickLeaveCommands(window, context);
 }
 

@@ -100,7 +100,7 @@ report::Document bankList(const ReportSource& source) {
     const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
     return outputs::bankTransferList(listPrint(source),
                                      settings.place + ", " + toDisplayText(dateOption(source)),
-                                     *group, *list);
+                                     *group, list->selection);
 }
 
 const std::array<ReportEntry, 7> Reports{{

@@ -8,7 +8,9 @@
 #include <utility>
 #include <vector>
 
+#include "cli/AnnualReports.h"
 #include "cli/OutputReports.h"
+#include "cli/OwnerReports.h"
 #include "cli/SickLeaveReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
@@ -250,6 +252,10 @@ std::span<const ReportEntry> reports() {
         std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
+        const auto owner = ownerReports();
+        entries.insert(entries.end(), owner.begin(), owner.end());
+        const auto annual = annualReports();
+        entries.insert(entries.end(), annual.begin(), annual.end());
         const auto sickLeave = sickLeaveReports();
         entries.insert(entries.end(), sickLeave.begin(), sickLeave.end());
         return entries;

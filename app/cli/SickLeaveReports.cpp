@@ -75,17 +75,19 @@ report::Document bankList(const ReportSource& source) {
     const auto bank = outputs::paymentBankByName(source.options.get("banka").value_or(""));
     if (!bank)
         throw ReportRefusal("--banka je direktna, komercijalna ili intesa");
-    const LeaveKind kind = chosenKind(source);
-    const outputs::BankList list = outputs::bankListOf(source.payroll, leaveList(source, kind),
-                                                       compensation::leavePartName(kind));
-    const outputs::BankGroup* group = outputs::groupOfBank(list, *bank);
+    const outputs::ListSelection s = listSelection(source.options, source.year);
+    const auto list =
+        compensation::leaveBankList(source.payroll, chosenKind(source), s.year, s.month);
+    if (!list)
+        throw ReportRefusal(list.message());
+    const outputs::BankGroup* group = outputs::groupOfBank(*list, *bank);
     if (!group)
         throw ReportRefusal("Nema zaposlenih sa racunom u toj banci za izabrani mesec");
     const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
     return outputs::bankTransferList(listPrint(source),
                                      settings.place + ", " +
                                          toDisplayText(paymentDate(source.options, source.today)),
-                                     *group, list);
+                                     *group, list->payout);
 }
 
 const std::array<ReportEntry, 6> Reports{{

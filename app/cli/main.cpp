@@ -3,6 +3,7 @@
 #include <iostream>
 #include <string>
 
+#include "cli/AnnualCommand.h"
 #include "cli/Arguments.h"
 #include "cli/BankCommand.h"
 #include "cli/BatchCommand.h"
@@ -36,6 +37,11 @@ void usage(std::ostream& out) {
            "           [--bolovanje 1] prijava naknada za bolovanje preko 30 dana meseca\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"
            "           --out FAJL [--datum D]: fajl za masovno placanje zarada u banci\n"
+           "           (--nalog ID umesto --mesec: ostale zarade naloga)\n"
+           "  trezor   --firma ID --broj NNNNNN --mesec M [--deo N] [--vrsta V] [--nalog ID]\n"
+           "           COM i PAY fajl trezora u XML_TREZOR (uz --redni N, --podizvor N)\n"
+           "  ppp      --firma ID [--od M] [--do M] [--disk X | --out FOLDER]\n"
+           "           ppp_deo2.txt i ppp_deo3.txt godisnje poreske prijave\n"
            "  batch    --firma ID --godina GODINA --mesec MESEC --deo akontacija|konacni "
            "[--base FOLDER]\n"
            "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
@@ -71,6 +77,10 @@ int main(int argc, char** argv) {
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "ppppd")
             return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
+        if (command == "trezor")
+            return zarion::cli::treasuryCommand(args, std::cout, std::cerr);
+        if (command == "ppp")
+            return zarion::cli::annualReturnCommand(args, std::cout, std::cerr);
         if (command == "batch")
             return zarion::cli::batchCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {

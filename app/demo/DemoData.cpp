@@ -14,10 +14,12 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
+#include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
 #include "demo/DemoSickLeave.h"
+#include "demo/DemoTreasury.h"
 #include "demo/Identifiers.h"
 
 namespace fs = std::filesystem;
@@ -230,6 +232,9 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
     fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
+    insertOwnerData(payroll, companyAccount(), singlePaymentAccount,
+                    Currency::fromUnits(figuresFor(ratesDay.year).nonTaxable));
+    fillTreasurySettings(payroll);
     fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);

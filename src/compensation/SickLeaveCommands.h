@@ -1,15 +1,10 @@
 #pragma once
 
-#include "outputs/frmPregledPoBankama.h"
-
 namespace zarion {
 struct AppContext;
 namespace ui {
 class frmGlavni;
 }
-
-// The compensations' bank lists: sick leave over 30 days and maternity leave of a month.
-outputs::BankListSource compensationBankLists();
 
 // "Preko 30 dana" (mnuUB30): the sick-leave cases; "Bolovanje preko 30 dana" (mnuObBol): the
 // month's calculation; "Spiskovi za obracun - Bolovanje" (mnuSPB): the lists; "Pregled po

@@ -1,6 +1,7 @@
 #include "compensation/SickLeaveList.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
@@ -40,6 +41,24 @@ Outcome<outputs::PayrollList> loadLeaveList(db::Database& payroll, LeaveKind kin
                          return serbianLess(a.fullName(), b.fullName());
                      });
     return list;
+}
+
+Outcome<outputs::BankList> leaveBankList(db::Database& payroll, LeaveKind kind, int year,
+                                         int month) {
+    const auto list = loadLeaveList(payroll, kind, {year, month, outputs::Payment::Whole, 0});
+    if (!list)
+        return list.refusal();
+    std::vector<std::pair<std::int64_t, outputs::BankTransfer>> transfers;
+    for (const outputs::PayrollRow& row : list->employees)
+        transfers.emplace_back(row.employee.ID_BAnka,
+                               outputs::BankTransfer{row.id_radnik, row.fullName(),
+                                                     row.calc.tekuci_Racun, row.employee.JMBG,
+                                                     row.calc.NETO - row.calc.solidarni_porez});
+    char period[16];
+    std::snprintf(period, sizeof period, "%02d/%d", month, year);
+    return outputs::BankList{list->selection, "Isplata: "_yu + period + " - " + leavePartName(kind),
+                             outputs::groupByBank(payroll, std::move(transfers)),
+                             list->missingEmployees};
 }
 
 std::string leaveGroupTitle(LeaveKind kind) {

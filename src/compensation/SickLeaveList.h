@@ -5,6 +5,7 @@
 #include "compensation/SickLeaveCases.h"
 #include "core/Outcome.h"
 #include "core/db/Database.h"
+#include "outputs/BankList.h"
 #include "outputs/PayrollList.h"
 
 namespace zarion::compensation {
@@ -15,6 +16,11 @@ namespace zarion::compensation {
 // month has no rates.
 Outcome<outputs::PayrollList> loadLeaveList(db::Database& payroll, LeaveKind kind,
                                             const outputs::ListSelection& selection);
+
+// The month's compensations of one kind paid to the recipients' accounts (the net less the
+// solidarity deduction), grouped by bank, under "Isplata: 03/2026 - Bolovanje preko 30 dana".
+Outcome<outputs::BankList> leaveBankList(db::Database& payroll, LeaveKind kind, int year,
+                                         int month);
 
 // "Radnici koji se nalaze na bolovanju preko 30 dana" or "... na porodiljskom odsustvu".
 std::string leaveGroupTitle(LeaveKind kind);

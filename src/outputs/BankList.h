@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Currency.h"
@@ -32,10 +33,10 @@ struct BankGroup {
 // The month's net pay of one payment grouped by the employees' banks: the banks by name, the
 // employees without a bank last under "**** NEMA DODELJENU BANKU ****".
 struct BankList {
-    ListSelection selection;
+    ListSelection selection; // the month paid (other income: the month of the order's date)
+    std::string payout;      // the payout as the printed list names it: "Isplata: 03/2026 - …"
     std::vector<BankGroup> banks;
     std::vector<std::int64_t> missingEmployees; // calculations whose employee the register lacks
-    std::string part; // the payout's own name for the part paid, when it is not a salary payment
 };
 
 // What a transfer pays: the net less the solidarity tax and the deductions withheld in that
@@ -43,9 +44,10 @@ struct BankList {
 // solidarity tax), which went out with the first payment.
 Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection);
 
-// The net of a list that is paid at once (a compensation), less the solidarity tax, grouped the
-// same way; `part` names what the list pays.
-BankList bankListOf(db::Database& payroll, const PayrollList& list, std::string part);
+// A payout's transfers, each with the recipient's bank (ID_BAnka), grouped by bank: the banks
+// by name and the recipients without a bank last, each group in Serbian alphabetical order.
+std::vector<BankGroup> groupByBank(db::Database& payroll,
+                                   std::vector<std::pair<std::int64_t, BankTransfer>> transfers);
 
 // The group of the bank, or nothing when no employee of the list banks there.
 const BankGroup* findBank(const BankList& list, std::int64_t ID_BAnka);

@@ -228,7 +228,6 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.lblAkontacijeUkupno = label(fraAkontacije, "lblAkontacijeUkupno");
     c.cmdAkontPLus = named(new QPushButton("+"_q, fraAkontacije), "cmdAkontPLus");
     c.cmdAkonMinus = named(new QPushButton("-"_q, fraAkontacije), "cmdAkonMinus");
-    c.cmdAkontPLus->setEnabled(false); // the advance picker comes with the advances window
     auto* advances = new QGridLayout(fraAkontacije);
     advances->addWidget(c.listAkontacije, 0, 0, 1, 4);
     advances->addWidget(c.cmdAkontPLus, 1, 0);

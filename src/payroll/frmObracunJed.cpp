@@ -18,6 +18,7 @@
 #include "parameters/frmTipObracuna.h"
 #include "payroll/IndividualEmployees.h"
 #include "payroll/IndividualForm.h"
+#include "payroll/IndividualHelpers.h"
 #include "payroll/IndividualPosting.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
@@ -84,6 +85,7 @@ frmObracunJed::frmObracunJed(AppContext& context, int year, int month, QWidget* 
     });
     for (QPushButton* command : {c_->cmdObracun, c_->cmdIzNEto, c_->cmdKnkjizi, c_->cmdSviODjednom})
         command->setEnabled(monthData_.has_value());
+    c_->cmdAkontPLus->setEnabled(static_cast<bool>(individualHelpers().pickAdvances));
     showRates();
     showKind(0);
     c_->lblM4->setText(toQ(m4DaysText(std::nullopt)));
@@ -104,6 +106,7 @@ void frmObracunJed::connectCommands() {
     connect(c.cmdKnkjizi, &QPushButton::clicked, this, &frmObracunJed::cmdKnkjizi_Click);
     connect(c.cmdSviODjednom, &QPushButton::clicked, this, &frmObracunJed::cmdSviODjednom_Click);
     connect(c.cmdAkonMinus, &QPushButton::clicked, this, &frmObracunJed::cmdAkonMinus_Click);
+    connect(c.cmdAkontPLus, &QPushButton::clicked, this, &frmObracunJed::cmdAkontPLus_Click);
     connect(c.cmdTip, &QPushButton::clicked, this, &frmObracunJed::chooseKind);
     connect(c.txtNaRuke, &QLineEdit::editingFinished, this, &frmObracunJed::txtNaRuke_LostFocus);
     const auto tickAll = [this](bool on) {
@@ -209,6 +212,7 @@ void frmObracunJed::UcitajRadnika() {
             ui::selectNumber(c_->listZ, id);
         }
         intoAccount_ = employee->isplata_preko_racuna;
+        owner_ = employee->vlasnik;
         account_ = employee->tekuci_Racun;
         IndividualForm& c = *c_;
         c.lblPrezime->setText(toQ(employee->Prezime));
@@ -490,9 +494,30 @@ void frmObracunJed::showPayout() {
         plainText(figures_->result.NETO - employees::deductionsTotal(deductions_)));
 }
 
+void frmObracunJed::calculateOwner() {
+    const auto owner = individualHelpers().calculateOwner(this, monthData_->fund.hours);
+    if (!owner)
+        return;
+    SalaryResult base = figures_ ? figures_->result : SalaryResult{};
+    base.tip_obracuna = entry_.input.tip_obracuna;
+    base.KOEFICIJENT = entry_.input.KOEFICIJENT;
+    base.broj_sati = entry_.input.broj_sati;
+    base.cena_Rada = entry_.input.cena_Rada;
+    figures_ = IndividualFigures{withOwnerFigures(base, *owner), {}, {}};
+    showFigures(*figures_);
+    priceDeductions();
+}
+
 void frmObracunJed::cmdObracun_Click() {
     if (!monthData_ || employeeId_ == 0)
         return;
+    if (owner_ && individualHelpers().calculateOwner) {
+        ui::guarded(this, "cmdObracun_Click", [&] {
+            readEntry();
+            calculateOwner();
+        });
+        return;
+    }
     ui::guarded(this, "cmdObracun_Click", [&] {
         readEntry();
         const auto calculated = calculateFromGross(entry_, *monthData_);
@@ -514,6 +539,10 @@ void frmObracunJed::cmdObracun_Click() {
 void frmObracunJed::cmdIzNEto_Click() {
     if (!monthData_ || employeeId_ == 0)
         return;
+    if (owner_ && individualHelpers().calculateOwner) {
+        cmdObracun_Click();
+        return;
+    }
     ui::guarded(this, "cmdIzNEto_Click", [&] {
         readEntry();
         const auto calculated = calculateFromNet(entry_, moneyOf(c_->txtNeto), *monthData_);
@@ -550,6 +579,18 @@ void frmObracunJed::cmdAkonMinus_Click() {
         return;
     std::erase_if(advances_, [id](const AdvanceLine& line) { return line.id_ooz == id; });
     showAdvances();
+}
+
+void frmObracunJed::cmdAkontPLus_Click() {
+    if (employeeId_ == 0 || !individualHelpers().pickAdvances)
+        return;
+    ui::guarded(this, "cmdAkontPLus_Click", [&] {
+        for (const AdvanceLine& chosen : individualHelpers().pickAdvances(this, employeeId_))
+            if (std::none_of(advances_.begin(), advances_.end(),
+                             [&](const AdvanceLine& line) { return line.id_ooz == chosen.id_ooz; }))
+                advances_.push_back(chosen);
+        showAdvances();
+    });
 }
 
 IndividualPosting frmObracunJed::shownPosting() const {

@@ -12,8 +12,6 @@
 #include "compensation/SickLeaveDeclaration.h"
 #include "compensation/SickLeavePosting.h"
 #include "compensation/SickLeaveReports.h"
-#include "outputs/BankList.h"
-#include "outputs/BankListReport.h"
 #include "outputs/DeclarationChecks.h"
 #include "outputs/DeclarationXml.h"
 #include "outputs/PaymentOrders.h"
@@ -113,13 +111,14 @@ TEST_F(SickLeaveList, PrintsTheRecordThePaymentListThePayslipsAndTheRecapitulati
 }
 
 TEST_F(SickLeaveList, PaysTheNetLessSolidarityThroughTheBanks) {
-    const outputs::BankList banks =
-        outputs::bankListOf(*db, list(), leavePartName(LeaveKind::SickLeave));
+    const auto loaded = leaveBankList(*db, LeaveKind::SickLeave, 2026, 3);
+    ASSERT_TRUE(loaded.ok());
+    const outputs::BankList& banks = *loaded;
     ASSERT_EQ(banks.banks.size(), 2u);
     EXPECT_EQ(banks.banks[0].bank, "Intesa");
     EXPECT_EQ(banks.banks[0].total, 92000_din);
     EXPECT_EQ(banks.banks[1].bank, "**** NEMA DODELJENU BANKU ****");
-    EXPECT_EQ(outputs::bankPaymentHeading(banks), "Isplata: 03/2026 - Bolovanje preko 30 dana");
+    EXPECT_EQ(banks.payout, "Isplata: 03/2026 - Bolovanje preko 30 dana");
 }
 
 TEST_F(SickLeaveList, OrdersTheTaxAndContributionsFromTheSickLeaveAccount) {

@@ -10,10 +10,10 @@
 #include "LeaveRates.h"
 #include "PostedSalaries.h"
 #include "TemplateDatabase.h"
-#include "compensation/SickLeaveCommands.h"
 #include "compensation/SickLeavePosting.h"
 #include "compensation/frmBolovanje.h"
 #include "compensation/frmObracunBolovanje.h"
+#include "compensation/frmPregledPoBankamaNaknade.h"
 #include "compensation/frmSpisakZaradaBol.h"
 #include "core/AppContext.h"
 #include "ui/DialogTesting.h"
@@ -139,13 +139,12 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 1);
         QCOMPARE(list->topLevelItem(0)->text(9), QStringLiteral("30.000,00"));
 
-        outputs::frmPregledPoBankama banks(f.context, compensationBankLists());
-        QCOMPARE(banks.objectName(), QStringLiteral("frmPregledPoBankamaNaknade"));
-        banks.setSelection(2026, 4, outputs::Payment::Whole);
+        frmPregledPoBankamaNaknade banks(f.context);
+        banks.setSelection(2026, 4, 0);
         QCOMPARE(child<QTreeWidget>(banks, "listBanke")->topLevelItemCount(), 1);
         QCOMPARE(child<QTreeWidget>(banks, "listR")->topLevelItem(0)->text(3),
                  QStringLiteral("30.000,00"));
-        banks.setSelection(2026, 4, outputs::Payment::First); // maternity leave
+        banks.setSelection(2026, 4, 1); // maternity leave
         QCOMPARE(child<QTreeWidget>(banks, "listBanke")->topLevelItemCount(), 0);
     }
 };

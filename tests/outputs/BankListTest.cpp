@@ -80,7 +80,8 @@ TEST(BankList, PrintsTheBanksTransfersWithTheirTotal) {
     const ListSelection selection{2026, 3, Payment::Final, 0};
     const auto list = loadBankList(*month.db, selection);
     ASSERT_TRUE(list.ok());
-    const report::Document d = bankTransferList({}, "Niš", *findBank(*list, month.direktna), *list);
+    const report::Document d =
+        bankTransferList({}, "Niš", *findBank(*list, month.direktna), selection);
     EXPECT_TRUE(printed(d, "Spisak uplaćenih zarada i drugih primanja"));
     EXPECT_TRUE(printed(d, "Direktna Banka a.d. Kragujevac - 150-0000000000000-00"));
     EXPECT_TRUE(printed(d, "Isplata: 03/2026 - DRUGI DEO"));
@@ -88,8 +89,7 @@ TEST(BankList, PrintsTheBanksTransfersWithTheirTotal) {
     EXPECT_TRUE(printed(d, "150-0000000012345-67"));
     EXPECT_TRUE(printed(d, "UKUPNO"));
     EXPECT_TRUE(printed(d, "Direktor:"));
-    EXPECT_EQ(bankPaymentHeading(BankList{{2026, 11, Payment::Whole, 0}, {}, {}, {}}),
-              "Isplata: 11/2026 - KONAČNA");
+    EXPECT_EQ(bankPaymentHeading({2026, 11, Payment::Whole, 0}), "Isplata: 11/2026 - KONAČNA");
 }
 
 } // namespace
