@@ -6,8 +6,6 @@
 #include "compensation/SickLeaveList.h"
 #include "compensation/SickLeaveReports.h"
 #include "core/NumericText.h"
-#include "outputs/BankFileSettings.h"
-#include "outputs/BankListReport.h"
 
 namespace zarion::cli {
 namespace {
@@ -72,22 +70,10 @@ report::Document taxSpecification(const ReportSource& source) {
 
 // The transfers of the compensations to the accounts at --banka.
 report::Document bankList(const ReportSource& source) {
-    const auto bank = outputs::paymentBankByName(source.options.get("banka").value_or(""));
-    if (!bank)
-        throw ReportRefusal("--banka je direktna, komercijalna ili intesa");
-    const outputs::ListSelection s = listSelection(source.options, source.year);
-    const auto list =
-        compensation::leaveBankList(source.payroll, chosenKind(source), s.year, s.month);
-    if (!list)
-        throw ReportRefusal(list.message());
-    const outputs::BankGroup* group = outputs::groupOfBank(*list, *bank);
-    if (!group)
-        throw ReportRefusal("Nema zaposlenih sa racunom u toj banci za izabrani mesec");
-    const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
-    return outputs::bankTransferList(listPrint(source),
-                                     settings.place + ", " +
-                                         toDisplayText(paymentDate(source.options, source.today)),
-                                     *group, list->payout);
+    return bankTransfers(source, [&source] {
+        const outputs::ListSelection s = listSelection(source.options, source.year);
+        return compensation::leaveBankList(source.payroll, chosenKind(source), s.year, s.month);
+    });
 }
 
 const std::array<ReportEntry, 6> Reports{{
