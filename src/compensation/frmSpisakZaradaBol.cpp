@@ -59,12 +59,11 @@ frmSpisakZaradaBol::frmSpisakZaradaBol(AppContext& context, LeaveKind kind, QWid
     ui::fillMonths(cmbMesec);
     ui::fillYears(cmbGodina);
     employees::fillUnitPicker(*cmbRJ, *context_.PayrollDb, employees::AllUnits::SveRadneJedinice);
-    listSpisak->setColumnWidth(0, 190);
-    listSpisak->setColumnWidth(1, 45);
-    listSpisak->setColumnWidth(2, 55);
-    for (int column = 3; column < 10; ++column) {
-        listSpisak->setColumnWidth(column, 95);
-        listSpisak->headerItem()->setTextAlignment(column, Qt::AlignRight);
+    const int widths[] = {185, 40, 50, 95, 85, 115, 105, 95, 110, 95};
+    for (int column = 0; column < 10; ++column) {
+        listSpisak->setColumnWidth(column, widths[column]);
+        if (column >= 2)
+            listSpisak->headerItem()->setTextAlignment(column, Qt::AlignRight);
     }
     for (QComboBox* box : {cmbMesec, cmbGodina, cmbRJ})
         connect(box, &QComboBox::currentIndexChanged, this, &frmSpisakZaradaBol::cmdPokazi_Click);
