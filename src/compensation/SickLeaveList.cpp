@@ -33,6 +33,7 @@ Outcome<outputs::PayrollList> loadLeaveList(db::Database& payroll, LeaveKind kin
         r.employee = outputs::readListedEmployee(row);
         for (const auto& [column, field] : outputs::resultColumns(row))
             payroll::readField(row, column, *field, r.calc);
+        r.deductions = r.calc.solidarni_porez; // the one thing withheld from a compensation's net
         list.totals.add(r);
         list.employees.push_back(std::move(r));
     }

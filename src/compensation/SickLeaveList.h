@@ -11,9 +11,9 @@
 namespace zarion::compensation {
 
 // The month's compensations of one kind as a payout list (the unit of the selection, 0 for all):
-// each posted row of bolovanja_obracuni under the result's column names, with its employee; in
-// Serbian alphabetical order. "Greska kod pronalazenja parametara za izabrani mesec!" when the
-// month has no rates.
+// each posted row of bolovanja_obracuni under the result's column names, with its employee and
+// the solidarity deduction as what is withheld; in Serbian alphabetical order. "Greska kod
+// pronalazenja parametara za izabrani mesec!" when the month has no rates.
 Outcome<outputs::PayrollList> loadLeaveList(db::Database& payroll, LeaveKind kind,
                                             const outputs::ListSelection& selection);
 

@@ -79,6 +79,7 @@ TEST_F(SickLeaveList, ListsTheMonthsCompensationsByUnitWithTheirTotals) {
     EXPECT_EQ(all.employees[0].fullName(), "Anić Ana");
     EXPECT_EQ(all.employees[1].calc.solidarni_porez, 8000_din);
     EXPECT_EQ(all.totals.NETO, 125000_din);
+    EXPECT_EQ(all.totals.toPay, 117000_din); // less Zorić's 8,000 solidarity deduction
     EXPECT_EQ(all.totals.porez_na_zaradu, 2138.02_din + 11408.70_din);
     const outputs::PayrollList magacin = list(unit2);
     ASSERT_EQ(magacin.employees.size(), 1u);
