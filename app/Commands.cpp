@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "compensation/SickLeaveCommands.h"
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
@@ -26,6 +27,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerOtherIncomeCommands(window, context);
     registerOwnerCommands(window, context);
     registerAnnualCommands(window, context);
+    registerSickLeaveCommands(window, context);
 }
 
 } // namespace zarion

@@ -1,11 +1,14 @@
 #include "cli/PpppdCommand.h"
 
+#include <memory>
 #include <sstream>
 #include <stdexcept>
 
 #include "cli/CliTrail.h"
 #include "cli/CompanyContext.h"
 #include "cli/OutputReports.h"
+#include "compensation/SickLeaveDeclaration.h"
+#include "compensation/SickLeaveList.h"
 #include "core/NumericText.h"
 #include "core/trail/Trail.h"
 #include "employees/ReportCompany.h"
@@ -18,7 +21,9 @@ namespace {
 
 void usage(std::ostream& err) {
     err << "upotreba: zarion-cli ppppd --firma ID --mesec M [--godina G] [--deo 0|1|2] [--rj ID] "
-           "--datum GGGG-MM-DD --xml FAJL [--olaksice POREZ,PIO,ZO,NEZ] [--base FOLDER]\n";
+           "--datum GGGG-MM-DD --xml FAJL [--olaksice POREZ,PIO,ZO,NEZ] [--bolovanje 1] [--base "
+           "FOLDER]\n"
+           "  --bolovanje 1: naknade za bolovanje preko 30 dana umesto zarada\n";
 }
 
 // "70,100,0,0": the relief percentages of tax, PIO, health and unemployment.
@@ -88,14 +93,27 @@ int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     db::Database& payroll = *context->PayrollDb;
     noteCommand(payroll, args, "ppppd");
     try {
-        const auto list = outputs::loadPayrollList(payroll, listSelection(args, context->WorkYear));
+        // with --bolovanje the month's sick-leave compensations, paid at once
+        const bool sickLeave = args.get("bolovanje").has_value();
+        outputs::ListSelection selection = listSelection(args, context->WorkYear);
+        if (sickLeave)
+            selection.payment = outputs::Payment::Whole;
+        const auto list = sickLeave ? compensation::loadLeaveList(
+                                          payroll, compensation::LeaveKind::SickLeave, selection)
+                                    : outputs::loadPayrollList(payroll, selection);
         if (!list) {
             err << list.message() << "\n";
             return 1;
         }
         const payroll::Settings settings = payroll::loadSettings(payroll);
-        outputs::PayrollListProducer producer(payroll, *list, settings, reliefOption(args));
-        auto filled = producer.fill();
+        std::unique_ptr<outputs::DeclarationProducer> producer;
+        if (sickLeave)
+            producer = std::make_unique<compensation::LeaveListProducer>(
+                *list, compensation::LeaveKind::SickLeave, settings);
+        else
+            producer = std::make_unique<outputs::PayrollListProducer>(payroll, *list, settings,
+                                                                      reliefOption(args));
+        auto filled = producer->fill();
         if (!filled) {
             err << filled.message() << "\n";
             return 1;

@@ -12,6 +12,7 @@
 #include "cli/OtherIncomeReports.h"
 #include "cli/OutputReports.h"
 #include "cli/OwnerReports.h"
+#include "cli/SickLeaveReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "core/trail/History.h"
@@ -274,6 +275,8 @@ std::span<const ReportEntry> reports() {
         entries.insert(entries.end(), owner.begin(), owner.end());
         const auto annual = annualReports();
         entries.insert(entries.end(), annual.begin(), annual.end());
+        const auto sickLeave = sickLeaveReports();
+        entries.insert(entries.end(), sickLeave.begin(), sickLeave.end());
         return entries;
     }();
     return all;

@@ -36,6 +36,7 @@ void usage(std::ostream& out) {
            "--datum GGGG-MM-DD --xml FAJL\n"
            "           [--olaksice POREZ,PIO,ZO,NEZ] poreska prijava PPP-PD sa spiska "
            "zarada, uz kontrolu\n"
+           "           [--bolovanje 1] prijava naknada za bolovanje preko 30 dana meseca\n"
            "  ppppd-ostale --firma ID (--nalog N | --vrsta K --mesec M) --sifra SVP [--sati N]\n"
            "           --xml FAJL [--datum D]: poreska prijava PPP-PD naloga ostalih zarada\n"
            "  banka    --banka direktna|komercijalna|intesa --firma ID --mesec M [--deo N]\n"

@@ -19,6 +19,7 @@
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
+#include "demo/DemoSickLeave.h"
 #include "demo/DemoTreasury.h"
 #include "demo/Identifiers.h"
 
@@ -274,7 +275,8 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
         fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, year, companyId)), ratesDay,
                     today.year, options);
     }
-    postMonths(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
+    postMonthsWithSickLeave(
+        *db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
     postOtherIncome(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)),
                     posted);
     return companyId;
