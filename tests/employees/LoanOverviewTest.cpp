@@ -1,9 +1,8 @@
 // The creditor overview of a payment: totals, employees, printed lists, transfers, chamber file.
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "DeductionDb.h"
+#include "FileText.h"
 #include "Templates.h"
 #include "employees/LoanChamberFile.h"
 #include "employees/LoanCreditorOverview.h"
@@ -93,10 +92,7 @@ TEST_F(LoanOverviewTest, ChamberFileHoldsTheCompanyLineAndOneLinePerEmployee) {
                                        creditorPayments(data.db(), march, bank));
     ASSERT_TRUE(file.ok()) << file.error;
     EXPECT_EQ(file.path, data.folder() / "komora0.txt");
-    std::ifstream in(file.path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(test::fileText(file.path),
               "Žitopromet d.o.o.-Šabac;07654321;101234567;160-123456-78;05.04.2024\r\n"
               "Antić Ana;0507990715555;1500.00;60000.00;3/2024 do 12/2024;30000.00;27000.00\r\n"
               "Petrović Marko;1203985710123;2500.00;81000.00;1/2024 do 10/2024;50000.00;"

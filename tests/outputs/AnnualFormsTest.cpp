@@ -1,8 +1,7 @@
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "EmployeeSeed.h"
+#include "FileText.h"
 #include "TempDir.h"
 #include "TemplateDatabase.h"
 #include "outputs/AnnualReturn.h"
@@ -163,13 +162,11 @@ TEST_F(YearOfCalculations, ReturnSumsTheMonthsIntoItsTwoParts) {
     payer.ADRESA = "Kralja Petra 1";
     payer.telefon = "034/123";
     const auto files = writeReturnFiles(folder.path(), payer, annual);
-    std::ifstream second(files[0], std::ios::binary);
-    std::stringstream text;
-    text << second.rdbuf();
-    EXPECT_EQ(text.str(), "100000024;Sumadija  promet;12345674;Kragujevac;Kralja Petra 1;"
-                          "034/123;1\r\n"
-                          "1505985715016;Ana;Saric;160000.00;16000.00;29400.00;10815.00;"
-                          "1575.00\r\n");
+    EXPECT_EQ(test::fileText(files[0]),
+              "100000024;Sumadija  promet;12345674;Kragujevac;Kralja Petra 1;"
+              "034/123;1\r\n"
+              "1505985715016;Ana;Saric;160000.00;16000.00;29400.00;10815.00;"
+              "1575.00\r\n");
     EXPECT_EQ(files[1].filename(), "ppp_deo3.txt");
 }
 

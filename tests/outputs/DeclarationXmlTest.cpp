@@ -4,8 +4,8 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
+#include "FileText.h"
 #include "SampleDeclaration.h"
 #include "TempDir.h"
 #include "XmlSchema.h"
@@ -60,13 +60,6 @@ Declaration march(bool finalPart) {
 void expectValid(const std::string& xml) {
     const auto errors = schemaErrors(ZARION_PPPPD_XSD, xml);
     EXPECT_TRUE(errors.empty()) << ::testing::PrintToString(errors) << "\n" << xml.substr(0, 3000);
-}
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
 }
 
 TEST(DeclarationFile, FinalReturnLaidOutLineByLine) {
@@ -223,7 +216,7 @@ TEST(DeclarationFile, UncheckedRowAtPosition1000KeepsOneFileAndDeletesAnOldSecon
     ASSERT_TRUE(written) << written.message();
     EXPECT_EQ(*written, std::vector<std::filesystem::path>{files.first});
     EXPECT_FALSE(std::filesystem::exists(files.second));
-    const std::string text = readFile(files.first);
+    const std::string text = fileText(files.first);
     EXPECT_EQ(count(text, "<ns1:PodaciOPrihodima>"), 1198u);
     EXPECT_NE(text.find("<ns1:RedniBroj>1198</ns1:RedniBroj>"), std::string::npos);
     EXPECT_NE(text.find("<ns1:Bruto>1198000</ns1:Bruto>"), std::string::npos);

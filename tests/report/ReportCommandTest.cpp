@@ -30,6 +30,10 @@ protected:
     std::string pdfText(const std::string& name) const {
         return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
     }
+    std::unique_ptr<db::Database> payroll() const {
+        return db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+    }
     std::string onDemoCompany(const std::string& report, const std::string& pdf) const {
         return report + " --firma " + companyId + " --godina " + std::to_string(DemoYear) +
                " --base '" + dir.path().string() + "' --pdf '" + (dir / pdf).string() + "'";
@@ -59,10 +63,8 @@ TEST_F(ReportCommand, EmployeeListListsTheRegister) {
     EXPECT_NE(text.find("Spisak zaposlenih, Sve RJ, Svi tipovi RO"), std::string::npos) << text;
     EXPECT_NE(text.find("Prezime i ime"), std::string::npos);
 
-    const auto payroll =
-        db::Database::open(startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-    auto first = payroll->prepare("SELECT prezime, ime FROM radnici WHERE nije_u_ro = 0 "
-                                  "ORDER BY rowid LIMIT 1");
+    auto first = payroll()->prepare("SELECT prezime, ime FROM radnici WHERE nije_u_ro = 0 "
+                                    "ORDER BY rowid LIMIT 1");
     ASSERT_TRUE(first.step());
     EXPECT_NE(text.find(first.text(0) + " " + first.text(1)), std::string::npos) << text;
 }
@@ -110,20 +112,19 @@ TEST_F(ReportCommand, TheListingAndTheHelpGoToStandardOutput) {
 
 TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
     {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-        payroll->run("INSERT INTO obustaveproc(obustava, Tip, tekuci_Racun, zbirno_placanje, "
-                     "poziv) VALUES ('Kreditna banka Šabac', 3, '160-5500-11', 1, '97 555')");
-        const std::int64_t creditor = payroll->lastInsertId();
-        payroll->run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, "
-                     "Iznos, ukupno_meseci) VALUES (?, 2, ?, ?, 60000, 12)",
-                     creditor, Date{DemoYear, 1, 1}, Date{DemoYear, 12, 1});
-        const std::int64_t loan = payroll->lastInsertId();
-        payroll->run("INSERT INTO obracuni(ID_RADNIK, GODINA, MEsec, NETO) VALUES (2, ?, 4, ?)",
-                     DemoYear, Currency::fromUnits(80000));
-        payroll->run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, Iznos, "
-                     "id_or) VALUES (?, 0, ?, ?, ?)",
-                     payroll->lastInsertId(), creditor, Currency::fromUnits(5000), loan);
+        const auto db = payroll();
+        db->run("INSERT INTO obustaveproc(obustava, Tip, tekuci_Racun, zbirno_placanje, "
+                "poziv) VALUES ('Kreditna banka Šabac', 3, '160-5500-11', 1, '97 555')");
+        const std::int64_t creditor = db->lastInsertId();
+        db->run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, "
+                "Iznos, ukupno_meseci) VALUES (?, 2, ?, ?, 60000, 12)",
+                creditor, Date{DemoYear, 1, 1}, Date{DemoYear, 12, 1});
+        const std::int64_t loan = db->lastInsertId();
+        db->run("INSERT INTO obracuni(ID_RADNIK, GODINA, MEsec, NETO) VALUES (2, ?, 4, ?)",
+                DemoYear, Currency::fromUnits(80000));
+        db->run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, Iznos, "
+                "id_or) VALUES (?, 0, ?, ?, ?)",
+                db->lastInsertId(), creditor, Currency::fromUnits(5000), loan);
     }
     const CliRun lists = run(onDemoCompany("kreditori", "kreditori.pdf") + " --mesec 4");
     ASSERT_EQ(lists.exitCode, 0) << lists.err;
@@ -151,15 +152,14 @@ TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
     EXPECT_NE(none.err.find("Nema umanjenja - Isplata: 02/2026"), std::string::npos) << none.err;
 
     {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-        const auto employee = payroll->scalar("SELECT MIN(id_radnik) FROM radnici").value_or(0);
-        payroll->run("UPDATE radnici SET Kontrolni = '42' WHERE id_radnik = ?", employee);
-        payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
-                     "VALUES (?, 2, 2026, ?)",
-                     employee, Currency::fromUnits(1234));
-        payroll->run("UPDATE parametri3 SET racun_umanjenja = '840-1234-55', "
-                     "poziv_umanjenja = '2026-'");
+        const auto db = payroll();
+        const auto employee = db->scalar("SELECT MIN(id_radnik) FROM radnici").value_or(0);
+        db->run("UPDATE radnici SET Kontrolni = '42' WHERE id_radnik = ?", employee);
+        db->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
+                "VALUES (?, 2, 2026, ?)",
+                employee, Currency::fromUnits(1234));
+        db->run("UPDATE parametri3 SET racun_umanjenja = '840-1234-55', "
+                "poziv_umanjenja = '2026-'");
     }
     const CliRun orders = run(onDemoCompany("umanjenja", "umanjenja.pdf") + " --mesec 2");
     ASSERT_EQ(orders.exitCode, 0) << orders.err;
@@ -172,16 +172,15 @@ TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
 
 TEST_F(ReportCommand, PaperReturnsSumTheMonthsCalculations) {
     {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        const auto db = payroll();
         // November has nothing posted yet: two salaries of 100000 gross, 28423 of it free of tax,
         // one on the lowest base.
         for (const int kind : {0, 3})
-            payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, tip_obracuna, BRUTO, "
-                         "Oslobodjenje, osnovica_doprinosa, Doprinosi_PIO) "
-                         "VALUES (1, 11, 2026, ?, ?, ?, ?, ?)",
-                         kind, Currency::fromUnits(100000), Currency::fromUnits(28423),
-                         Currency::fromUnits(100000), Currency::fromUnits(14000));
+            db->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, tip_obracuna, BRUTO, "
+                    "Oslobodjenje, osnovica_doprinosa, Doprinosi_PIO) "
+                    "VALUES (1, 11, 2026, ?, ?, ?, ?, ?)",
+                    kind, Currency::fromUnits(100000), Currency::fromUnits(28423),
+                    Currency::fromUnits(100000), Currency::fromUnits(14000));
     }
     const CliRun tax = run(onDemoCompany("pp-opj", "pp-opj.pdf") + " --mesec 11");
     ASSERT_EQ(tax.exitCode, 0) << tax.err;
@@ -199,11 +198,7 @@ TEST_F(ReportCommand, PaperReturnsSumTheMonthsCalculations) {
     for (const char* expected : {"Obrazac PP OD", "ISPLATILAC:", "28.000", "840-4848-37"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
 
-    {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-        payroll->run("UPDATE parametri2 SET racun_zo = NULL");
-    }
+    payroll()->run("UPDATE parametri2 SET racun_zo = NULL");
     const CliRun noAccounts = run(onDemoCompany("pp-od", "x.pdf") + " --mesec 11");
     EXPECT_EQ(noAccounts.exitCode, 1);
     EXPECT_NE(noAccounts.err.find("Niste uneli uplatne racune!"), std::string::npos)
