@@ -4,6 +4,7 @@
 #include <QtTest>
 
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "outputs/frmNalogZaPrenos.h"
 #include "ui/DialogTesting.h"
@@ -12,7 +13,7 @@ using namespace zarion;
 using namespace zarion::outputs;
 namespace dt = zarion::ui::testing;
 
-class NalogZaPrenosTest : public QObject {
+class NalogZaPrenosTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     struct Fixture {
@@ -32,12 +33,6 @@ class NalogZaPrenosTest : public QObject {
     }
 
 private slots:
-    void init() {
-        dt::clear();
-        dt::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(dt::pending(), 0); }
-
     void withoutOrdersTheWindowSaysWhereToMakeThem() {
         Fixture f;
         dt::queueOk();

@@ -7,6 +7,7 @@
 
 #include "BankPayroll.h"
 #include "TempDir.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "outputs/frmPregledPoBankama.h"
 #include "ui/DialogTesting.h"
@@ -15,7 +16,7 @@ using namespace zarion;
 using namespace zarion::outputs;
 namespace dt = zarion::ui::testing;
 
-class PregledPoBankamaTest : public QObject {
+class PregledPoBankamaTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     struct Fixture {
@@ -31,12 +32,6 @@ class PregledPoBankamaTest : public QObject {
     };
 
 private slots:
-    void init() {
-        dt::clear();
-        dt::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(dt::pending(), 0); }
-
     void theBanksOfThePaymentAndTheEmployeesOfTheChosenOne() {
         Fixture f;
         frmPregledPoBankama window(f.context);
