@@ -2,10 +2,9 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 
 #include "BankPayroll.h"
+#include "FileText.h"
 #include "TempDir.h"
 #include "WindowTest.h"
 #include "core/AppContext.h"
@@ -57,9 +56,7 @@ private slots:
         dt::queueOk();
         window.findChild<QPushButton*>("cmdIntesa")->click();
         const auto file = f.base.path() / "drive" / "X" / "intesa032026.txt";
-        std::ifstream in(file, std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
-        QVERIFY(text.starts_with("1234567810.04.20260000000987654"));
+        QVERIFY(test::fileText(file).starts_with("1234567810.04.20260000000987654"));
         QVERIFY(dt::shown().back().text.contains(QString::fromStdString(file.string())));
     }
 
