@@ -62,12 +62,10 @@ TEST_F(LoanOverviewTest, CreditorsCarryTheTotalsOfThePartChosen) {
 TEST_F(LoanOverviewTest, LoanRowsShowPeriodValueAndWhatRemains) {
     const auto rows = creditorPayments(data.db(), march, bank);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].name, "Antić Ana");
-    EXPECT_EQ(rows[0].JMBG, "0507990715555");
-    EXPECT_EQ(rows[0].amount, 1500_din);
-    EXPECT_EQ(rows[0].net, 60000_din);
-    EXPECT_EQ(rows[0].period, "3/2024 do 12/2024");
-    EXPECT_EQ(rows[0].loanValue, 30000_din);
+    EXPECT_EQ(std::tie(rows[0].name, rows[0].JMBG, rows[0].amount, rows[0].net, rows[0].period,
+                       rows[0].loanValue),
+              std::tuple("Antić Ana", "0507990715555", 1500_din, 60000_din, "3/2024 do 12/2024",
+                         30000_din));
     EXPECT_EQ(rows[0].remaining, 27000_din); // both parts withheld so far
     EXPECT_EQ(rows[1].remaining, 50000_din - 7500_din);
 
@@ -149,13 +147,11 @@ TEST_F(LoanOverviewTest, OneTransferPerCreditorWithTheCompanyAsPayer) {
     const auto orders =
         creditorPaymentOrders(payer, creditorTotals(data.db(), march), march, {2024, 4, 5});
     ASSERT_EQ(orders.size(), 2u);
-    EXPECT_EQ(orders[0].recipient, "Banka Intesa");
-    EXPECT_EQ(orders[0].recipientAccount, "160-5500-11");
-    EXPECT_EQ(orders[0].recipientReference, "97 555");
-    EXPECT_EQ(orders[0].amount, 4000_din);
-    EXPECT_EQ(orders[0].paymentCode, "246");
-    EXPECT_EQ(orders[0].payerAccount, "205-9999-00");
-    EXPECT_EQ(orders[0].place, "Šabac");
+    EXPECT_EQ(std::tie(orders[0].recipient, orders[0].recipientAccount,
+                       orders[0].recipientReference, orders[0].amount, orders[0].paymentCode,
+                       orders[0].payerAccount, orders[0].place),
+              std::tuple("Banka Intesa", "160-5500-11", "97 555", 4000_din, "246", "205-9999-00",
+                         "Šabac"));
     EXPECT_EQ(orders[1].amount, 600_din);
     EXPECT_EQ(orders[1].recipientModel, "");
 

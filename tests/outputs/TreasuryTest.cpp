@@ -57,15 +57,12 @@ TEST_F(TreasuryTest, PaysTheRevenuesTheNetsAndTheCreditors) {
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const TreasuryPayment& p = batch->payments[i];
         SCOPED_TRACE(p.text);
-        EXPECT_EQ(p.text, expected[i].text);
-        EXPECT_EQ(p.amount, Currency::parse(expected[i].amount));
-        EXPECT_EQ(p.account, expected[i].account);
-        EXPECT_EQ(p.purpose, expected[i].purpose);
-        EXPECT_EQ(p.paymentCode, expected[i].code);
-        EXPECT_EQ(p.liabilityCode, expected[i].liability);
-        EXPECT_EQ(p.reference, expected[i].reference);
-        EXPECT_EQ(p.externalId, expected[i].externalId);
-        EXPECT_EQ(p.model, "97");
+        EXPECT_EQ(std::tie(p.text, p.amount, p.account, p.purpose, p.paymentCode, p.liabilityCode,
+                           p.reference, p.externalId, p.model),
+                  std::tuple(expected[i].text, Currency::parse(expected[i].amount),
+                             expected[i].account, expected[i].purpose, expected[i].code,
+                             expected[i].liability, expected[i].reference, expected[i].externalId,
+                             "97"));
     }
     EXPECT_EQ(paymentsTotal(batch->payments), Currency::parse("158850"));
 }
@@ -168,10 +165,8 @@ TEST_F(TreasuryTest, CompensationAndOtherIncomePayTheirOwnLiabilities) {
             EXPECT_EQ(batch->payments[i].amount, Currency::parse(c.revenues[i].second));
         }
         const TreasuryPayment& net = batch->payments.back();
-        EXPECT_EQ(net.payee, "Ilić Ivan");
-        EXPECT_EQ(net.amount, Currency::parse(c.net));
-        EXPECT_EQ(net.purpose, c.purpose);
-        EXPECT_EQ(net.liabilityCode, c.liability);
+        EXPECT_EQ(std::tie(net.payee, net.amount, net.purpose, net.liabilityCode),
+                  std::tuple("Ilić Ivan", Currency::parse(c.net), c.purpose, c.liability));
     }
 }
 
