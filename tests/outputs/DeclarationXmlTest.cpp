@@ -8,6 +8,7 @@
 #include "FileText.h"
 #include "SampleDeclaration.h"
 #include "TempDir.h"
+#include "TextChecks.h"
 #include "XmlSchema.h"
 
 namespace zarion::test {
@@ -197,8 +198,7 @@ TEST(DeclarationFile, UncheckedRowAtPosition1000KeepsOneFileAndDeletesAnOldSecon
     EXPECT_FALSE(std::filesystem::exists(files.second));
     const std::string text = fileText(files.first);
     EXPECT_EQ(count(text, "<ns1:PodaciOPrihodima>"), 1198u);
-    EXPECT_NE(text.find("<ns1:RedniBroj>1198</ns1:RedniBroj>"), std::string::npos);
-    EXPECT_NE(text.find("<ns1:Bruto>1198000</ns1:Bruto>"), std::string::npos);
+    expectContains(text, {"<ns1:RedniBroj>1198</ns1:RedniBroj>", "<ns1:Bruto>1198000</ns1:Bruto>"});
     expectValid(text);
     EXPECT_EQ(outputs::exportCompletion(*written),
               "Zavrsen je izvoz u XML fajl!\n" + files.first.string());

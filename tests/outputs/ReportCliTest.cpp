@@ -5,6 +5,7 @@
 #include "FileText.h"
 #include "PostedSalaries.h"
 #include "TempDir.h"
+#include "TextChecks.h"
 #include "ToolOutput.h"
 #include "core/db/Database.h"
 #include "core/startup/Paths.h"
@@ -66,8 +67,7 @@ TEST_F(OutputsCli, FirstPartPayslipAndRefusals) {
     ASSERT_EQ(run("listici --mesec 3 --deo 1 --pdf '" + (dir / "prvi.pdf").string() + "'"), 0)
         << err();
     const std::string text = pdfText("prvi.pdf");
-    EXPECT_NE(text.find("PRVI DEO PLATE"), std::string::npos) << text;
-    EXPECT_NE(text.find("30.000,00"), std::string::npos) << text;
+    expectContains(text, {"PRVI DEO PLATE", "30.000,00"});
 
     EXPECT_EQ(run("evidencija --mesec 4 --pdf '" + (dir / "x.pdf").string() + "'"), 1);
     EXPECT_EQ(err(), "Greska kod pronalazenja parametara za izabrani mesec!\n");
@@ -120,8 +120,8 @@ TEST_F(OutputsCli, BankFilesAndTheBankListOfAPostedMonth) {
               0)
         << err();
     const std::string text = pdfText("banka.pdf");
-    EXPECT_NE(text.find("Spisak uplaćenih zarada i drugih primanja"), std::string::npos) << text;
-    EXPECT_NE(text.find("Isplata: 02/2026 - PRVI DEO"), std::string::npos) << text;
+    expectContains(text,
+                   {"Spisak uplaćenih zarada i drugih primanja", "Isplata: 02/2026 - PRVI DEO"});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TemplateDatabase.h"
+#include "TextChecks.h"
 #include "TreasuryPayroll.h"
 #include "XmlSchema.h"
 #include "outputs/TreasuryXml.h"
@@ -104,20 +105,18 @@ TEST_F(TreasuryTest, FilesFollowTheirSchema) {
     ASSERT_TRUE(batch);
     const std::string com = commitmentXml(header, commitmentLines(batch->journal));
     EXPECT_EQ(test::schemaErrors(ZARION_TREASURY_XSD, com), std::vector<std::string>{});
-    EXPECT_NE(com.find("<SUB_SOURCE_CODE></SUB_SOURCE_CODE>\r\n"), std::string::npos);
-    EXPECT_NE(com.find("<BATCH_AMOUNT>158850.00</BATCH_AMOUNT>"), std::string::npos);
-    EXPECT_NE(com.find("<CL_EXTERNAL_ID>10</CL_EXTERNAL_ID>\r\n<ECONOMIC_CODE>232211"),
-              std::string::npos);
+    test::expectContains(com, {"<SUB_SOURCE_CODE></SUB_SOURCE_CODE>\r\n",
+                               "<BATCH_AMOUNT>158850.00</BATCH_AMOUNT>",
+                               "<CL_EXTERNAL_ID>10</CL_EXTERNAL_ID>\r\n<ECONOMIC_CODE>232211"});
     header.subSource = 5;
     const std::string withSubSource = commitmentXml(header, commitmentLines(batch->journal));
     EXPECT_NE(withSubSource.find("<SUB_SOURCE_CODE>05</SUB_SOURCE_CODE>"), std::string::npos);
 
     const std::string pay = paymentXml(header, batch->payments);
     EXPECT_EQ(test::schemaErrors(ZARION_TREASURY_XSD, pay), std::vector<std::string>{});
-    EXPECT_NE(pay.find("<COUNT_TRN>9</COUNT_TRN>"), std::string::npos);
-    EXPECT_NE(pay.find("<PAYEE_NAME>Saric Ana</PAYEE_NAME>\r\n"
-                       "<ACCOUNT_NUMBER>160000000001234567</ACCOUNT_NUMBER>"),
-              std::string::npos);
+    test::expectContains(pay, {"<COUNT_TRN>9</COUNT_TRN>",
+                               "<PAYEE_NAME>Saric Ana</PAYEE_NAME>\r\n"
+                               "<ACCOUNT_NUMBER>160000000001234567</ACCOUNT_NUMBER>"});
 }
 
 // Compensation pays the net to the person under the fund's liability code; a batch of other
