@@ -139,18 +139,14 @@ TEST(DemoBaseCreation, OperatorSignsInWithDemoDemo) {
 
 TEST(DemoRates, FiguresOfTheClocksYear) {
     const Rates y2026 = ratesOn({2026, 3, 10});
-    EXPECT_EQ(y2026.lowestBase, din(51297));
-    EXPECT_EQ(y2026.highestBase, din(732820));
-    EXPECT_EQ(y2026.nonTaxable, din(34221));
-    EXPECT_EQ(y2026.minimumNet, din(371 * 176));
+    EXPECT_EQ(std::tie(y2026.lowestBase, y2026.highestBase, y2026.nonTaxable, y2026.minimumNet),
+              std::tuple(din(51297), din(732820), din(34221), din(371 * 176)));
     EXPECT_EQ(y2026.price, din(66000)); // coefficient 1.0 earns the minimum, rounded up
     EXPECT_EQ(y2026.priceBeforeReduction, y2026.price);
 
     const Rates y2025 = ratesOn({2025, 5, 10});
-    EXPECT_EQ(y2025.lowestBase, din(45950));
-    EXPECT_EQ(y2025.highestBase, din(656425));
-    EXPECT_EQ(y2025.nonTaxable, din(28423));
-    EXPECT_EQ(y2025.minimumNet, din(308 * 176));
+    EXPECT_EQ(std::tie(y2025.lowestBase, y2025.highestBase, y2025.nonTaxable, y2025.minimumNet),
+              std::tuple(din(45950), din(656425), din(28423), din(308 * 176)));
     // the minimum price of an hour rose on 1 October 2025
     EXPECT_EQ(ratesOn({2025, 10, 1}).minimumNet, din(337 * 176));
     EXPECT_EQ(ratesOn({2025, 9, 30}).minimumNet, din(308 * 176));

@@ -35,13 +35,9 @@ TEST_F(AuxiliaryImportTest, FillsThePanelFromTheAuxiliaryRow) {
     const ImportResult result = importFromAuxiliary(path, 17);
     ASSERT_FALSE(result.refusal);
     const ImportedEmployee& e = *result.employee;
-    EXPECT_EQ(e.prezime, "Šćepanović");
-    EXPECT_EQ(e.ime, "Marija Ana");
-    EXPECT_EQ(e.jmbg, "0101990715001");
-    EXPECT_EQ(e.lbo, "123");
-    EXPECT_EQ(e.adresa, "Karađorđeva 5");
-    EXPECT_EQ(e.unitPosition, 2);
-    EXPECT_EQ(e.radnoMesto, "Knjigovođa");
+    EXPECT_EQ(std::tie(e.prezime, e.ime, e.jmbg, e.lbo, e.adresa, e.unitPosition, e.radnoMesto),
+              std::tuple("Šćepanović", "Marija Ana", "0101990715001", "123", "Karađorđeva 5", 2,
+                         "Knjigovođa"));
     EXPECT_DOUBLE_EQ(e.koeficijent, 2.35);
     EXPECT_EQ(e.sss, "VI");
     EXPECT_EQ(e.sifraVrstePrihoda, "101");
@@ -50,11 +46,9 @@ TEST_F(AuxiliaryImportTest, FillsThePanelFromTheAuxiliaryRow) {
     EXPECT_EQ(e.bankPosition, 4);
 
     const ImportedEmployee other = *importFromAuxiliary(path, 18).employee;
-    EXPECT_EQ(other.prezime, "Ilić");
-    EXPECT_EQ(other.ime, "Đorđe");
-    EXPECT_EQ(other.datum, (Date{2019, 7, 1}));
-    EXPECT_EQ(other.unitPosition, 0);
-    EXPECT_EQ(other.bankPosition, -1);
+    EXPECT_EQ(
+        std::tie(other.prezime, other.ime, other.datum, other.unitPosition, other.bankPosition),
+        std::tuple("Ilić", "Đorđe", (Date{2019, 7, 1}), 0, -1));
 }
 
 TEST_F(AuxiliaryImportTest, UnknownNumberIsReported) {

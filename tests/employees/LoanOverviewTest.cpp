@@ -1,10 +1,10 @@
 // The creditor overview of a payment: totals, employees, printed lists, transfers, chamber file.
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "DeductionDb.h"
+#include "FileText.h"
 #include "Templates.h"
+#include "TextChecks.h"
 #include "employees/LoanChamberFile.h"
 #include "employees/LoanCreditorOverview.h"
 #include "employees/LoanOverviewReports.h"
@@ -63,12 +63,10 @@ TEST_F(LoanOverviewTest, CreditorsCarryTheTotalsOfThePartChosen) {
 TEST_F(LoanOverviewTest, LoanRowsShowPeriodValueAndWhatRemains) {
     const auto rows = creditorPayments(data.db(), march, bank);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].name, "Antić Ana");
-    EXPECT_EQ(rows[0].JMBG, "0507990715555");
-    EXPECT_EQ(rows[0].amount, 1500_din);
-    EXPECT_EQ(rows[0].net, 60000_din);
-    EXPECT_EQ(rows[0].period, "3/2024 do 12/2024");
-    EXPECT_EQ(rows[0].loanValue, 30000_din);
+    EXPECT_EQ(std::tie(rows[0].name, rows[0].JMBG, rows[0].amount, rows[0].net, rows[0].period,
+                       rows[0].loanValue),
+              std::tuple("Antić Ana", "0507990715555", 1500_din, 60000_din, "3/2024 do 12/2024",
+                         30000_din));
     EXPECT_EQ(rows[0].remaining, 27000_din); // both parts withheld so far
     EXPECT_EQ(rows[1].remaining, 50000_din - 7500_din);
 
@@ -93,10 +91,7 @@ TEST_F(LoanOverviewTest, ChamberFileHoldsTheCompanyLineAndOneLinePerEmployee) {
                                        creditorPayments(data.db(), march, bank));
     ASSERT_TRUE(file.ok()) << file.error;
     EXPECT_EQ(file.path, data.folder() / "komora0.txt");
-    std::ifstream in(file.path, std::ios::binary);
-    std::stringstream text;
-    text << in.rdbuf();
-    EXPECT_EQ(text.str(),
+    EXPECT_EQ(test::fileText(file.path),
               "Žitopromet d.o.o.-Šabac;07654321;101234567;160-123456-78;05.04.2024\r\n"
               "Antić Ana;0507990715555;1500.00;60000.00;3/2024 do 12/2024;30000.00;27000.00\r\n"
               "Petrović Marko;1203985710123;2500.00;81000.00;1/2024 do 10/2024;50000.00;"
@@ -135,8 +130,7 @@ TEST_F(LoanOverviewTest, PrintedListsNameTheirColumnsTotalAndClosingRequest) {
 
     const auto others =
         allTexts(CreditorPaymentList(print, totals[1], creditorPayments(data.db(), march, union_)));
-    EXPECT_NE(others.find("|Spisak uplaćenih obaveza|"), std::string::npos);
-    EXPECT_NE(others.find("1.|Antić Ana|članarina|600,00|"), std::string::npos);
+    test::expectContains(others, {"|Spisak uplaćenih obaveza|", "1.|Antić Ana|članarina|600,00|"});
     EXPECT_EQ(others.find("IZNOS RATE"), std::string::npos);
 }
 
@@ -153,21 +147,18 @@ TEST_F(LoanOverviewTest, OneTransferPerCreditorWithTheCompanyAsPayer) {
     const auto orders =
         creditorPaymentOrders(payer, creditorTotals(data.db(), march), march, {2024, 4, 5});
     ASSERT_EQ(orders.size(), 2u);
-    EXPECT_EQ(orders[0].recipient, "Banka Intesa");
-    EXPECT_EQ(orders[0].recipientAccount, "160-5500-11");
-    EXPECT_EQ(orders[0].recipientReference, "97 555");
-    EXPECT_EQ(orders[0].amount, 4000_din);
-    EXPECT_EQ(orders[0].paymentCode, "246");
-    EXPECT_EQ(orders[0].payerAccount, "205-9999-00");
-    EXPECT_EQ(orders[0].place, "Šabac");
+    EXPECT_EQ(std::tie(orders[0].recipient, orders[0].recipientAccount,
+                       orders[0].recipientReference, orders[0].amount, orders[0].paymentCode,
+                       orders[0].payerAccount, orders[0].place),
+              std::tuple("Banka Intesa", "160-5500-11", "97 555", 4000_din, "246", "205-9999-00",
+                         "Šabac"));
     EXPECT_EQ(orders[1].amount, 600_din);
     EXPECT_EQ(orders[1].recipientModel, "");
 
     const auto document = PaymentOrdersDocument(orders, "NALOG ZA PRENOS");
     ASSERT_EQ(document.pages.size(), 1u); // two forms to a page
     const auto texts = allTexts(document);
-    EXPECT_NE(texts.find("=4.000,00|"), std::string::npos);
-    EXPECT_NE(texts.find("=600,00|"), std::string::npos);
+    test::expectContains(texts, {"=4.000,00|", "=600,00|"});
 }
 
 } // namespace

@@ -69,12 +69,9 @@ TEST_F(LoanRecordsTest, SavedLoanRunsFromNovemberToFebruaryAndIsWithheldInFourMo
 
     const auto loan = findLoan(data.db(), saved.id_or);
     ASSERT_TRUE(loan);
-    EXPECT_EQ(loan->ukupno_meseci, 4);
-    EXPECT_EQ(loan->Iznos, 1001_din);
-    EXPECT_EQ(loan->prvi_deo, 500_din);
-    EXPECT_EQ(loan->drugi_deo, 501_din);
-    EXPECT_EQ(loan->POziv_na_broj, "97 12-345");
-    EXPECT_EQ(loan->sifra_placanja, "221");
+    EXPECT_EQ(std::tie(loan->ukupno_meseci, loan->Iznos, loan->prvi_deo, loan->drugi_deo,
+                       loan->POziv_na_broj, loan->sifra_placanja),
+              std::tuple(4, 1001_din, 500_din, 501_din, "97 12-345", "221"));
     auto dates = data.db().prepare("SELECT POCETAK, kraj FROM obustave_radnici WHERE id_or = ?");
     dates.bindAll(saved.id_or);
     ASSERT_TRUE(dates.step());

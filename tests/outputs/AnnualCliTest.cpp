@@ -1,10 +1,10 @@
 // zarion-cli on the demo base with January and February posted: the treasury files, the annual
 // return's text files and the printouts of the yearly forms.
-#include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
 
 #include "CliRun.h"
+#include "FileText.h"
 #include "TempDir.h"
 #include "XmlSchema.h"
 #include "core/db/Database.h"
@@ -12,12 +12,6 @@
 
 namespace zarion::test {
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 class AnnualCli : public ::testing::Test {
 protected:
@@ -48,7 +42,7 @@ TEST_F(AnnualCli, TreasuryFilesOfAMonthPassTheirSchema) {
             result.out.find("XML fajl je generisan u " + folder.string() + "\n" + file.string()),
             std::string::npos)
             << result.out;
-        EXPECT_EQ(schemaErrors(ZARION_TREASURY_XSD, readFile(file)), std::vector<std::string>{})
+        EXPECT_EQ(schemaErrors(ZARION_TREASURY_XSD, fileText(file)), std::vector<std::string>{})
             << kind;
     }
     const auto payroll = db::Database::open(base->path() / "kontora/G2026/f1/plate.db");
@@ -65,7 +59,7 @@ TEST_F(AnnualCli, ReturnFilesListTheEmployedInPartTwo) {
     const CliRun result = run("ppp --do 2 --out " + shellQuoted(out.path().string()));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     EXPECT_NE(result.out.find("Gotovo"), std::string::npos);
-    std::istringstream second(readFile(out / "ppp_deo2.txt"));
+    std::istringstream second(fileText(out / "ppp_deo2.txt"));
     std::string first;
     std::getline(second, first);
     int rows = 0;
@@ -73,7 +67,7 @@ TEST_F(AnnualCli, ReturnFilesListTheEmployedInPartTwo) {
         EXPECT_EQ(std::count(line.begin(), line.end(), ';'), 7) << line;
     EXPECT_GT(rows, 20);
     EXPECT_TRUE(first.ends_with(";" + std::to_string(rows) + "\r")) << first;
-    EXPECT_EQ(readFile(out / "ppp_deo3.txt").find('\n'), readFile(out / "ppp_deo3.txt").size() - 1);
+    EXPECT_EQ(fileText(out / "ppp_deo3.txt").find('\n'), fileText(out / "ppp_deo3.txt").size() - 1);
 }
 
 TEST_F(AnnualCli, PrintoutsOfTheYear) {

@@ -1,8 +1,7 @@
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
 #include "EmployeeSeed.h"
+#include "FileText.h"
 #include "TempDir.h"
 #include "TemplateDatabase.h"
 #include "outputs/AnnualReturn.h"
@@ -73,19 +72,14 @@ TEST_F(YearOfCalculations, M4CountsMonthsDaysAndBothContributions) {
 
     const auto rows = collectM4(*db, 2026);
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].prezime_i_ime, "Petrović Marko");
-    EXPECT_EQ(rows[0].Meseci, 1);
-    EXPECT_EQ(rows[0].BRUTO, Currency{});
-    EXPECT_EQ(rows[0].bol_bruto, din("50000"));
-    EXPECT_EQ(rows[0].bol_pio, din("12000"));
+    EXPECT_EQ(std::tie(rows[0].prezime_i_ime, rows[0].Meseci, rows[0].BRUTO, rows[0].bol_bruto,
+                       rows[0].bol_pio),
+              std::tuple("Petrović Marko", 1, Currency{}, din("50000"), din("12000")));
     const M4Row& ana = rows[1];
-    EXPECT_EQ(ana.JMBG, "1505985715016");
-    EXPECT_EQ(ana.Meseci, 3);
-    EXPECT_EQ(ana.Dani, 10);
-    EXPECT_EQ(ana.BRUTO, din("240000"));
-    EXPECT_EQ(ana.PIO, din("57600"));
-    EXPECT_EQ(ana.bol_bruto, din("90000"));
-    EXPECT_EQ(ana.bol_pio, din("21600"));
+    EXPECT_EQ(
+        std::tie(ana.JMBG, ana.Meseci, ana.Dani, ana.BRUTO, ana.PIO, ana.bol_bruto, ana.bol_pio),
+        std::tuple("1505985715016", 3, 10, din("240000"), din("57600"), din("90000"),
+                   din("21600")));
 }
 
 TEST(M4Rows, AnotherDatabaseAddsToTheSamePersonAndAppendsNewOnes) {
@@ -95,11 +89,8 @@ TEST(M4Rows, AnotherDatabaseAddsToTheSamePersonAndAppendsNewOnes) {
               {{7, "1505985715016", "Šarić Ana", 1, 5, din("1000"), din("100"), {}, {}},
                {8, "2002979710022", "Čolić Zoran", 12, 0, din("600000"), din("144000"), {}, {}}});
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].Meseci, 4);
-    EXPECT_EQ(rows[0].Dani, 15);
-    EXPECT_EQ(rows[0].BRUTO, din("241000"));
-    EXPECT_EQ(rows[0].PIO, din("57700"));
-    EXPECT_EQ(rows[0].bol_pio, din("21600"));
+    EXPECT_EQ(std::tie(rows[0].Meseci, rows[0].Dani, rows[0].BRUTO, rows[0].PIO, rows[0].bol_pio),
+              std::tuple(4, 15, din("241000"), din("57700"), din("21600")));
     EXPECT_EQ(rows[1].prezime_i_ime, "Čolić Zoran");
     EXPECT_EQ(m4Totals(rows).BRUTO, din("841000"));
 }
@@ -139,20 +130,13 @@ TEST_F(YearOfCalculations, ReturnSumsTheMonthsIntoItsTwoParts) {
     ASSERT_EQ(annual.employed.size(), 1u);
     const ReturnRow& ana = annual.employed[0];
     EXPECT_EQ(ana.name(), "Šarić Ana");
-    EXPECT_EQ(ana.Adresa, "Obilićeva 5");
-    EXPECT_EQ(ana.BRUTO, din("210000"));
-    EXPECT_EQ(ana.Oporezivo, din("160000"));
-    EXPECT_EQ(ana.Porez, din("16000"));
-    EXPECT_EQ(ana.PIO, din("29400"));
-    EXPECT_EQ(ana.ZDR, din("10815"));
-    EXPECT_EQ(ana.NEZ, din("1575"));
+    EXPECT_EQ(std::tie(ana.Adresa, ana.BRUTO, ana.Oporezivo, ana.Porez, ana.PIO, ana.ZDR, ana.NEZ),
+              std::tuple("Obilićeva 5", din("210000"), din("160000"), din("16000"), din("29400"),
+                         din("10815"), din("1575")));
     ASSERT_EQ(annual.outside.size(), 1u);
     const ReturnRow& marko = annual.outside[0];
-    EXPECT_EQ(marko.BRUTO, din("50000"));
-    EXPECT_EQ(marko.Oporezivo, din("40000"));
-    EXPECT_EQ(marko.Porez, din("8000"));
-    EXPECT_EQ(marko.PIO, din("10000"));
-    EXPECT_EQ(marko.ZDR, din("4100"));
+    EXPECT_EQ(std::tie(marko.BRUTO, marko.Oporezivo, marko.Porez, marko.PIO, marko.ZDR),
+              std::tuple(din("50000"), din("40000"), din("8000"), din("10000"), din("4100")));
 
     test::TempDir folder;
     report::CompanyData payer;
@@ -163,13 +147,11 @@ TEST_F(YearOfCalculations, ReturnSumsTheMonthsIntoItsTwoParts) {
     payer.ADRESA = "Kralja Petra 1";
     payer.telefon = "034/123";
     const auto files = writeReturnFiles(folder.path(), payer, annual);
-    std::ifstream second(files[0], std::ios::binary);
-    std::stringstream text;
-    text << second.rdbuf();
-    EXPECT_EQ(text.str(), "100000024;Sumadija  promet;12345674;Kragujevac;Kralja Petra 1;"
-                          "034/123;1\r\n"
-                          "1505985715016;Ana;Saric;160000.00;16000.00;29400.00;10815.00;"
-                          "1575.00\r\n");
+    EXPECT_EQ(test::fileText(files[0]),
+              "100000024;Sumadija  promet;12345674;Kragujevac;Kralja Petra 1;"
+              "034/123;1\r\n"
+              "1505985715016;Ana;Saric;160000.00;16000.00;29400.00;10815.00;"
+              "1575.00\r\n");
     EXPECT_EQ(files[1].filename(), "ppp_deo3.txt");
 }
 

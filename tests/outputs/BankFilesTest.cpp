@@ -2,9 +2,9 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <iterator>
 
 #include "BankPayroll.h"
+#include "FileText.h"
 #include "TempDir.h"
 
 namespace zarion::outputs {
@@ -68,15 +68,11 @@ TEST_F(BankFiles, WritingReplacesAnEarlierFileOfTheSameName) {
     test::TempDir dir;
     const BankGroup& intesa = *findBank(list, month.intesa);
     const auto ctx = context(PaymentBank::Intesa);
-    {
-        std::ofstream old(dir.path() / "intesa032026.txt");
-        old << "an older and much longer file that must not survive in part\n";
-    }
+    std::ofstream(dir.path() / "intesa032026.txt")
+        << "an older and much longer file that must not survive in part\n";
     const auto path = writeBankFile(dir.path(), intesa, ctx);
     EXPECT_EQ(path, dir.path() / "intesa032026.txt");
-    std::ifstream in(path, std::ios::binary);
-    const std::string written{std::istreambuf_iterator<char>(in), {}};
-    EXPECT_EQ(written, bankFileText(intesa, ctx));
+    EXPECT_EQ(test::fileText(path), bankFileText(intesa, ctx));
 }
 
 } // namespace

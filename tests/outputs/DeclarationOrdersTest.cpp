@@ -59,12 +59,10 @@ TEST_F(DeclarationOrders, TheSinglePaymentThenEachCheckedRecipientsPay) {
     const auto orders = loadOrders(*db);
     ASSERT_EQ(orders.size(), 3u);
     // Tax 6,577.90 + 2,577.90, PIO 38,400, health 16,480, unemployment 1,200 of the checked rows.
-    EXPECT_EQ(orders[0].SVRHA, "PID-03-2026");
-    EXPECT_EQ(orders[0].poverilac, "MINF Poreska uprava");
-    EXPECT_EQ(orders[0].SIFRA, "254");
-    EXPECT_EQ(orders[0].Iznos, din("65235.80"));
-    EXPECT_EQ(orders[0].racun_poverioca, "840-4848-37");
-    EXPECT_EQ(orders[0].POziv_na_broj, "BOP123");
+    EXPECT_EQ(std::tie(orders[0].SVRHA, orders[0].poverilac, orders[0].SIFRA, orders[0].Iznos,
+                       orders[0].racun_poverioca, orders[0].POziv_na_broj),
+              std::tuple("PID-03-2026", "MINF Poreska uprava", "254", din("65235.80"),
+                         "840-4848-37", "BOP123"));
     EXPECT_EQ(orders[1].SVRHA, "ZARADA-03-2026");
     EXPECT_EQ(orders[1].poverilac, "Babić Ivan");
     EXPECT_EQ(orders[1].SIFRA, "240");

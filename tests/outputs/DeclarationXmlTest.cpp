@@ -4,10 +4,11 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
+#include "FileText.h"
 #include "SampleDeclaration.h"
 #include "TempDir.h"
+#include "TextChecks.h"
 #include "XmlSchema.h"
 
 namespace zarion::test {
@@ -23,6 +24,12 @@ std::string crlf(std::initializer_list<const char*> lines) {
     for (const char* line : lines)
         text += std::string(line) + "\r\n";
     return text;
+}
+
+// One special element of a row, the four lines of its mark and value.
+std::string mfp(const char* mark, const char* value) {
+    return crlf({"<ns1:MFP>"}) + "<Oznaka>" + mark + "</Oznaka>\r\n<Vrednost>" + value +
+           "</Vrednost>\r\n" + crlf({"</ns1:MFP>"});
 }
 
 std::string header(bool finalMark) {
@@ -62,95 +69,61 @@ void expectValid(const std::string& xml) {
     EXPECT_TRUE(errors.empty()) << ::testing::PrintToString(errors) << "\n" << xml.substr(0, 3000);
 }
 
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
-
 TEST(DeclarationFile, FinalReturnLaidOutLineByLine) {
     const std::string expected =
-        header(true) + crlf({"<ns1:PodaciOPrihodima>",
-                             "<ns1:RedniBroj>1</ns1:RedniBroj>",
-                             "<ns1:VrstaIdentifikatoraPrimaoca>1</ns1:VrstaIdentifikatoraPrimaoca>",
-                             "<ns1:IdentifikatorPrimaoca>0101990710008</ns1:IdentifikatorPrimaoca>",
-                             "<ns1:Prezime>Djuric</ns1:Prezime>",
-                             "<ns1:Ime>Zeljko</ns1:Ime>",
-                             "<ns1:OznakaPrebivalista>007</ns1:OznakaPrebivalista>",
-                             "<ns1:SVP>101101000</ns1:SVP>",
-                             "<ns1:BrojKalendarskihDana>31</ns1:BrojKalendarskihDana>",
-                             "<ns1:BrojEfektivnihSati>168</ns1:BrojEfektivnihSati>",
-                             "<ns1:MesecniFondSati>168</ns1:MesecniFondSati>",
-                             "<ns1:Bruto>100000.00</ns1:Bruto>",
-                             "<ns1:OsnovicaPorez>65779</ns1:OsnovicaPorez>",
-                             "<ns1:Porez>6577.90</ns1:Porez>",
-                             "<ns1:OsnovicaDoprinosi>100000.00</ns1:OsnovicaDoprinosi>",
-                             "<ns1:PIO>24000</ns1:PIO>",
-                             "<ns1:ZDR>10300</ns1:ZDR>",
-                             "<ns1:NEZ>750</ns1:NEZ>",
-                             "<ns1:PIOBen>0</ns1:PIOBen>",
-                             "<ns1:DeklarisaniMFP>",
-                             "<ns1:MFP>",
-                             "<Oznaka>MFP.1</Oznaka>",
-                             "<Vrednost>34221</Vrednost>",
-                             "</ns1:MFP>",
-                             "<ns1:MFP>",
-                             "<Oznaka>MFP.2</Oznaka>",
-                             "<Vrednost>50000.00</Vrednost>",
-                             "</ns1:MFP>",
-                             "<ns1:MFP>",
-                             "<Oznaka>MFP.4</Oznaka>",
-                             "<Vrednost>50000.00</Vrednost>",
-                             "</ns1:MFP>",
-                             "<ns1:MFP>",
-                             "<Oznaka>MFP.11</Oznaka>",
-                             "<Vrednost>34221</Vrednost>",
-                             "</ns1:MFP>",
-                             "<ns1:MFP>",
-                             "<Oznaka>MFP.12</Oznaka>",
-                             "<Vrednost>150000</Vrednost>",
-                             "</ns1:MFP>",
-                             "</ns1:DeklarisaniMFP>",
-                             "</ns1:PodaciOPrihodima>",
-                             "<ns1:PodaciOPrihodima>",
-                             "<ns1:RedniBroj>2</ns1:RedniBroj>",
-                             "<ns1:VrstaIdentifikatoraPrimaoca>1</ns1:VrstaIdentifikatoraPrimaoca>",
-                             "<ns1:IdentifikatorPrimaoca>0505985710010</ns1:IdentifikatorPrimaoca>",
-                             "<ns1:Prezime>Sakovic</ns1:Prezime>",
-                             "<ns1:Ime>Ana</ns1:Ime>",
-                             "<ns1:OznakaPrebivalista>234</ns1:OznakaPrebivalista>",
-                             "<ns1:SVP>101101000</ns1:SVP>",
-                             "<ns1:BrojKalendarskihDana>30</ns1:BrojKalendarskihDana>",
-                             "<ns1:BrojEfektivnihSati>160</ns1:BrojEfektivnihSati>",
-                             "<ns1:MesecniFondSati>168</ns1:MesecniFondSati>",
-                             "<ns1:Bruto>50000.5</ns1:Bruto>",
-                             "<ns1:OsnovicaPorez>15779.5</ns1:OsnovicaPorez>",
-                             "<ns1:Porez>1577.95</ns1:Porez>",
-                             "<ns1:OsnovicaDoprinosi>51297</ns1:OsnovicaDoprinosi>",
-                             "<ns1:PIO>12311.28</ns1:PIO>",
-                             "<ns1:ZDR>5283.59</ns1:ZDR>",
-                             "<ns1:NEZ>384.73</ns1:NEZ>",
-                             "<ns1:PIOBen>0</ns1:PIOBen>",
-                             "<ns1:DeklarisaniMFP>",
-                             "<ns1:MFP>",
-                             "<Oznaka>MFP.11</Oznaka>",
-                             "<Vrednost>34221</Vrednost>",
-                             "</ns1:MFP>",
-                             "</ns1:DeklarisaniMFP>",
-                             "</ns1:PodaciOPrihodima>",
-                             "</ns1:DeklarisaniPrihodi>",
-                             "<ns1:Ukupno>",
-                             "<ns1:Bruto>150000.5</ns1:Bruto>",
-                             "<ns1:OsnovicaPorez>81558.5</ns1:OsnovicaPorez>",
-                             "<ns1:Porez>8155.85</ns1:Porez>",
-                             "<ns1:OsnovicaDoprinosi>151297</ns1:OsnovicaDoprinosi>",
-                             "<ns1:PIO>36311.28</ns1:PIO>",
-                             "<ns1:ZDR>15583.59</ns1:ZDR>",
-                             "<ns1:NEZ>1134.73</ns1:NEZ>",
-                             "<ns1:PIOBen>0.00</ns1:PIOBen>",
-                             "</ns1:Ukupno>",
-                             "</ns1:PodaciPoreskeDeklaracije>"});
+        header(true) +
+        crlf({"<ns1:PodaciOPrihodima>",
+              "<ns1:RedniBroj>1</ns1:RedniBroj>",
+              "<ns1:VrstaIdentifikatoraPrimaoca>1</ns1:VrstaIdentifikatoraPrimaoca>",
+              "<ns1:IdentifikatorPrimaoca>0101990710008</ns1:IdentifikatorPrimaoca>",
+              "<ns1:Prezime>Djuric</ns1:Prezime>",
+              "<ns1:Ime>Zeljko</ns1:Ime>",
+              "<ns1:OznakaPrebivalista>007</ns1:OznakaPrebivalista>",
+              "<ns1:SVP>101101000</ns1:SVP>",
+              "<ns1:BrojKalendarskihDana>31</ns1:BrojKalendarskihDana>",
+              "<ns1:BrojEfektivnihSati>168</ns1:BrojEfektivnihSati>",
+              "<ns1:MesecniFondSati>168</ns1:MesecniFondSati>",
+              "<ns1:Bruto>100000.00</ns1:Bruto>",
+              "<ns1:OsnovicaPorez>65779</ns1:OsnovicaPorez>",
+              "<ns1:Porez>6577.90</ns1:Porez>",
+              "<ns1:OsnovicaDoprinosi>100000.00</ns1:OsnovicaDoprinosi>",
+              "<ns1:PIO>24000</ns1:PIO>",
+              "<ns1:ZDR>10300</ns1:ZDR>",
+              "<ns1:NEZ>750</ns1:NEZ>",
+              "<ns1:PIOBen>0</ns1:PIOBen>",
+              "<ns1:DeklarisaniMFP>"}) +
+        mfp("MFP.1", "34221") + mfp("MFP.2", "50000.00") + mfp("MFP.4", "50000.00") +
+        mfp("MFP.11", "34221") + mfp("MFP.12", "150000") +
+        crlf({"</ns1:DeklarisaniMFP>",
+              "</ns1:PodaciOPrihodima>",
+              "<ns1:PodaciOPrihodima>",
+              "<ns1:RedniBroj>2</ns1:RedniBroj>",
+              "<ns1:VrstaIdentifikatoraPrimaoca>1</ns1:VrstaIdentifikatoraPrimaoca>",
+              "<ns1:IdentifikatorPrimaoca>0505985710010</ns1:IdentifikatorPrimaoca>",
+              "<ns1:Prezime>Sakovic</ns1:Prezime>",
+              "<ns1:Ime>Ana</ns1:Ime>",
+              "<ns1:OznakaPrebivalista>234</ns1:OznakaPrebivalista>",
+              "<ns1:SVP>101101000</ns1:SVP>",
+              "<ns1:BrojKalendarskihDana>30</ns1:BrojKalendarskihDana>",
+              "<ns1:BrojEfektivnihSati>160</ns1:BrojEfektivnihSati>",
+              "<ns1:MesecniFondSati>168</ns1:MesecniFondSati>",
+              "<ns1:Bruto>50000.5</ns1:Bruto>",
+              "<ns1:OsnovicaPorez>15779.5</ns1:OsnovicaPorez>",
+              "<ns1:Porez>1577.95</ns1:Porez>",
+              "<ns1:OsnovicaDoprinosi>51297</ns1:OsnovicaDoprinosi>",
+              "<ns1:PIO>12311.28</ns1:PIO>",
+              "<ns1:ZDR>5283.59</ns1:ZDR>",
+              "<ns1:NEZ>384.73</ns1:NEZ>",
+              "<ns1:PIOBen>0</ns1:PIOBen>",
+              "<ns1:DeklarisaniMFP>"}) +
+        mfp("MFP.11", "34221") +
+        crlf({"</ns1:DeklarisaniMFP>", "</ns1:PodaciOPrihodima>", "</ns1:DeklarisaniPrihodi>",
+              "<ns1:Ukupno>", "<ns1:Bruto>150000.5</ns1:Bruto>",
+              "<ns1:OsnovicaPorez>81558.5</ns1:OsnovicaPorez>", "<ns1:Porez>8155.85</ns1:Porez>",
+              "<ns1:OsnovicaDoprinosi>151297</ns1:OsnovicaDoprinosi>",
+              "<ns1:PIO>36311.28</ns1:PIO>", "<ns1:ZDR>15583.59</ns1:ZDR>",
+              "<ns1:NEZ>1134.73</ns1:NEZ>", "<ns1:PIOBen>0.00</ns1:PIOBen>", "</ns1:Ukupno>",
+              "</ns1:PodaciPoreskeDeklaracije>"});
     const Declaration d = march(true);
     const auto parts = outputs::declarationParts(d, Today);
     ASSERT_EQ(parts.size(), 1u);
@@ -223,10 +196,9 @@ TEST(DeclarationFile, UncheckedRowAtPosition1000KeepsOneFileAndDeletesAnOldSecon
     ASSERT_TRUE(written) << written.message();
     EXPECT_EQ(*written, std::vector<std::filesystem::path>{files.first});
     EXPECT_FALSE(std::filesystem::exists(files.second));
-    const std::string text = readFile(files.first);
+    const std::string text = fileText(files.first);
     EXPECT_EQ(count(text, "<ns1:PodaciOPrihodima>"), 1198u);
-    EXPECT_NE(text.find("<ns1:RedniBroj>1198</ns1:RedniBroj>"), std::string::npos);
-    EXPECT_NE(text.find("<ns1:Bruto>1198000</ns1:Bruto>"), std::string::npos);
+    expectContains(text, {"<ns1:RedniBroj>1198</ns1:RedniBroj>", "<ns1:Bruto>1198000</ns1:Bruto>"});
     expectValid(text);
     EXPECT_EQ(outputs::exportCompletion(*written),
               "Zavrsen je izvoz u XML fajl!\n" + files.first.string());

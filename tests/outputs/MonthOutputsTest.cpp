@@ -1,7 +1,6 @@
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
 
+#include "FileText.h"
 #include "MarchPayroll.h"
 #include "SampleCompany.h"
 #include "TempDir.h"
@@ -69,11 +68,9 @@ TEST_F(MonthOutputsTest, HealthInsuranceFileLineByLine) {
     EXPECT_EQ(files[1].lines, productionLines);
 
     ASSERT_FALSE(writeTextFiles(files));
-    std::ifstream in(files[1].path, std::ios::binary);
-    std::stringstream bytes;
-    bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str(), "0;07654321;101234567;01.03.2026\r\n"
-                           "1;2002979710022;Knjigovodja;90000.00;0.00;0.00;10.04.2026;1;\r\n");
+    EXPECT_EQ(test::fileText(files[1].path),
+              "0;07654321;101234567;01.03.2026\r\n"
+              "1;2002979710022;Knjigovodja;90000.00;0.00;0.00;10.04.2026;1;\r\n");
     EXPECT_EQ(
         healthInsuranceFiles(list(), test::sampleCompany(), {2026, 4, 10}, 0, dir.path()).size(),
         1u);

@@ -3,16 +3,19 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include "Controls.h"
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "outputs/frmNalogZaPrenos.h"
 #include "ui/DialogTesting.h"
 
 using namespace zarion;
 using namespace zarion::outputs;
+using zarion::testing::control;
 namespace dt = zarion::ui::testing;
 
-class NalogZaPrenosTest : public QObject {
+class NalogZaPrenosTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     struct Fixture {
@@ -27,17 +30,7 @@ class NalogZaPrenosTest : public QObject {
         }
     };
 
-    template <typename T> static T* child(QWidget& w, const char* name) {
-        return w.findChild<T*>(name);
-    }
-
 private slots:
-    void init() {
-        dt::clear();
-        dt::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(dt::pending(), 0); }
-
     void withoutOrdersTheWindowSaysWhereToMakeThem() {
         Fixture f;
         dt::queueOk();
@@ -52,26 +45,26 @@ private slots:
         f.order(1, "Porez na zarade", "13733.74", "961100");
         f.order(2, "Babić Ivan", "66021.60", "");
         frmNalogZaPrenos window(f.context);
-        QCOMPARE(child<QLabel>(window, "lblBr")->text(), QStringLiteral("1 od 2"));
-        QCOMPARE(child<QLineEdit>(window, "txtModelP")->text(), QStringLiteral("97"));
-        child<QLineEdit>(window, "txtIZnos")->setText("13800.00");
+        QCOMPARE(control<QLabel>(&window, "lblBr")->text(), QStringLiteral("1 od 2"));
+        QCOMPARE(control<QLineEdit>(&window, "txtModelP")->text(), QStringLiteral("97"));
+        control<QLineEdit>(&window, "txtIZnos")->setText("13800.00");
         dt::queueOk();
-        child<QPushButton>(window, "cmdSnimi")->click();
+        control<QPushButton>(&window, "cmdSnimi")->click();
         QCOMPARE(dt::shown().back().text, QStringLiteral("Promene na nalogu su snimljene!"));
         QCOMPARE(loadOrders(*f.context.PayrollDb).front().Iznos, Currency::parse("13800"));
 
-        child<QPushButton>(window, "cmdSledeci")->click();
-        QCOMPARE(child<QLineEdit>(window, "txtPrimalac")->text(), QStringLiteral("Babić Ivan"));
-        QVERIFY(!child<QPushButton>(window, "cmdSledeci")->isEnabled());
+        control<QPushButton>(&window, "cmdSledeci")->click();
+        QCOMPARE(control<QLineEdit>(&window, "txtPrimalac")->text(), QStringLiteral("Babić Ivan"));
+        QVERIFY(!control<QPushButton>(&window, "cmdSledeci")->isEnabled());
     }
 
     void aWrongReferenceUnderModel97IsShown() {
         Fixture f;
         f.order(1, "Porez na zarade", "100", "971100");
         frmNalogZaPrenos window(f.context);
-        QVERIFY(!child<QLabel>(window, "lblPoziv")->text().isEmpty());
-        child<QLineEdit>(window, "txtpozivP")->setText("961100");
-        QVERIFY(child<QLabel>(window, "lblPoziv")->text().isEmpty());
+        QVERIFY(!control<QLabel>(&window, "lblPoziv")->text().isEmpty());
+        control<QLineEdit>(&window, "txtpozivP")->setText("961100");
+        QVERIFY(control<QLabel>(&window, "lblPoziv")->text().isEmpty());
     }
 };
 

@@ -35,15 +35,12 @@ TEST_F(PaymentOrders, RevenuesOfTheEmployeesThenEachEmployeesPayReplaceEarlierOr
     const auto orders = loadOrders(*march.db);
     ASSERT_EQ(orders.size(), 10u);
     const StoredOrder& tax = orders[0];
-    EXPECT_EQ(tax.Broj, 1);
-    EXPECT_EQ(tax.poverilac, "Porez na zarade");
-    EXPECT_EQ(tax.SIFRA, "253");
-    EXPECT_EQ(tax.SVRHA, "Zarada za: 03 2026");
+    EXPECT_EQ(std::tie(tax.Broj, tax.poverilac, tax.SIFRA, tax.SVRHA),
+              std::tuple(1, "Porez na zarade", "253", "Zarada za: 03 2026"));
     // Babić 6,577.90 + Čolić 4,577.94 + Šarić 2,577.90; the owner's 16,577.90 is left out.
-    EXPECT_EQ(tax.Iznos, din("13733.74"));
-    EXPECT_EQ(tax.racun_duznika, "160-0000000000111-11");
-    EXPECT_EQ(tax.racun_poverioca, "840-0000004711843-30");
-    EXPECT_EQ(tax.POziv_na_broj, "97 1100");
+    EXPECT_EQ(
+        std::tie(tax.Iznos, tax.racun_duznika, tax.racun_poverioca, tax.POziv_na_broj),
+        std::tuple(din("13733.74"), "160-0000000000111-11", "840-0000004711843-30", "97 1100"));
     EXPECT_EQ(orders[4].poverilac, "Doprinos za PIO firma");
     EXPECT_EQ(orders[4].Iznos, din("19000")); // Babić 10,000 + Čolić 9,000
     EXPECT_EQ(orders[3].poverilac, "Doprinos za slučaj nezaposlenosti radnika");

@@ -7,6 +7,7 @@
 #include "PostedSalaries.h"
 #include "SampleCompany.h"
 #include "TemplateDatabase.h"
+#include "TextChecks.h"
 #include "XmlSchema.h"
 #include "outputs/DeclarationXml.h"
 
@@ -201,11 +202,9 @@ TEST_F(AprilPayroll, SecondPaymentCarriesTheFirstPartAsSpecialElements) {
     EXPECT_EQ(d.rows[3][Col::RBr], "4");
     const std::string xml = outputs::declarationParts(d, {2026, 5, 7}).front();
     EXPECT_EQ(schemaErrors(ZARION_PPPPD_XSD, xml), std::vector<std::string>{});
-    EXPECT_NE(xml.find("<ns1:NazivPrezimeIme>Scepanovic i sinovi d.o.o.</ns1:NazivPrezimeIme>"),
-              std::string::npos);
-    EXPECT_NE(xml.find("<ns1:UlicaIBroj>Djure Djakovica 12</ns1:UlicaIBroj>"), std::string::npos);
-    EXPECT_NE(xml.find("<ns1:Prezime>Djordjevic</ns1:Prezime>\r\n<ns1:Ime>Scepan</ns1:Ime>"),
-              std::string::npos);
+    expectContains(xml, {"<ns1:NazivPrezimeIme>Scepanovic i sinovi d.o.o.</ns1:NazivPrezimeIme>",
+                         "<ns1:UlicaIBroj>Djure Djakovica 12</ns1:UlicaIBroj>",
+                         "<ns1:Prezime>Djordjevic</ns1:Prezime>\r\n<ns1:Ime>Scepan</ns1:Ime>"});
 }
 
 } // namespace

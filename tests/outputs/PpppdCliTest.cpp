@@ -1,10 +1,9 @@
 // zarion-cli ppppd on the demo base with March calculated by the batch run: the return of the
 // payroll list, valid under the schema, with its check list.
-#include <fstream>
 #include <gtest/gtest.h>
-#include <sstream>
-#include <sys/wait.h>
 
+#include "CliRun.h"
+#include "FileText.h"
 #include "TempDir.h"
 #include "XmlSchema.h"
 #include "core/db/Database.h"
@@ -14,13 +13,6 @@
 
 namespace zarion::test {
 namespace {
-
-std::string readFile(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-}
 
 class PpppdCli : public ::testing::Test {
 protected:
@@ -38,18 +30,16 @@ protected:
         ASSERT_TRUE(report.failures.empty()) << report.failures.front().line();
         employees = report.posted;
     }
-    int run(const std::string& arguments) const {
-        const std::string command = std::string("'") + ZARION_CLI + "' ppppd " + arguments +
-                                    " --firma 1 --godina 2026 --base '" + dir.path().string() +
-                                    "' > '" + (dir / "out.txt").string() + "' 2> '" +
-                                    (dir / "err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    int run(const std::string& arguments) {
+        last = runCommand(shellQuoted(ZARION_CLI) + " ppppd " + arguments +
+                          " --firma 1 --godina 2026 --base " + shellQuoted(dir.path().string()));
+        return last.exitCode;
     }
-    std::string out() const { return readFile(dir / "out.txt"); }
-    std::string err() const { return readFile(dir / "err.txt"); }
+    const std::string& out() const { return last.out; }
+    const std::string& err() const { return last.err; }
 
     TempDir dir;
+    CliRun last;
     std::filesystem::path company;
     int employees = 0;
 };
@@ -58,7 +48,7 @@ TEST_F(PpppdCli, DemoReturnIsValidAndPassesItsChecks) {
     const auto xml = dir / "mart.xml";
     ASSERT_EQ(run("--mesec 3 --deo 0 --datum 2026-04-10 --xml '" + xml.string() + "'"), 0)
         << out() << err();
-    const std::string text = readFile(xml);
+    const std::string text = fileText(xml);
     EXPECT_EQ(schemaErrors(ZARION_PPPPD_XSD, text), std::vector<std::string>{});
     EXPECT_NE(text.find("<ns1:ObracunskiPeriod>2026-03</ns1:ObracunskiPeriod>\r\n"
                         "<ns1:OznakaZaKonacnu>K</ns1:OznakaZaKonacnu>\r\n"

@@ -2,11 +2,11 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
-#include <fstream>
-#include <iterator>
 
 #include "BankPayroll.h"
+#include "FileText.h"
 #include "TempDir.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "outputs/frmPregledPoBankama.h"
 #include "ui/DialogTesting.h"
@@ -15,7 +15,7 @@ using namespace zarion;
 using namespace zarion::outputs;
 namespace dt = zarion::ui::testing;
 
-class PregledPoBankamaTest : public QObject {
+class PregledPoBankamaTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     struct Fixture {
@@ -31,12 +31,6 @@ class PregledPoBankamaTest : public QObject {
     };
 
 private slots:
-    void init() {
-        dt::clear();
-        dt::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(dt::pending(), 0); }
-
     void theBanksOfThePaymentAndTheEmployeesOfTheChosenOne() {
         Fixture f;
         frmPregledPoBankama window(f.context);
@@ -62,9 +56,7 @@ private slots:
         dt::queueOk();
         window.findChild<QPushButton*>("cmdIntesa")->click();
         const auto file = f.base.path() / "drive" / "X" / "intesa032026.txt";
-        std::ifstream in(file, std::ios::binary);
-        const std::string text{std::istreambuf_iterator<char>(in), {}};
-        QVERIFY(text.starts_with("1234567810.04.20260000000987654"));
+        QVERIFY(test::fileText(file).starts_with("1234567810.04.20260000000987654"));
         QVERIFY(dt::shown().back().text.contains(QString::fromStdString(file.string())));
     }
 

@@ -1,9 +1,11 @@
 // zarion-cli report on the demo base with a posted month: the payroll list's printouts.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
+#include "CliRun.h"
+#include "FileText.h"
 #include "PostedSalaries.h"
 #include "TempDir.h"
+#include "TextChecks.h"
 #include "ToolOutput.h"
 #include "core/db/Database.h"
 #include "core/startup/Paths.h"
@@ -29,21 +31,19 @@ protected:
         salary.NETO = Currency::parse("30000");
         seed.salary(CalculationKind::Advance, 2, 2026, 3, salary);
     }
-    int run(const std::string& arguments, const char* word = "report") const {
-        const std::string command = std::string("'") + ZARION_CLI + "' " + word + " " + arguments +
-                                    " --firma 1 --godina 2026 --base '" + dir.path().string() +
-                                    "' > '" + (dir / "out.txt").string() + "' 2> '" +
-                                    (dir / "err.txt").string() + "'";
-        const int status = std::system(command.c_str());
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    int run(const std::string& arguments, const char* word = "report") {
+        last = runCommand(shellQuoted(ZARION_CLI) + " " + word + " " + arguments +
+                          " --firma 1 --godina 2026 --base " + shellQuoted(dir.path().string()));
+        return last.exitCode;
     }
     std::string pdfText(const std::string& name) const {
         return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
     }
-    std::string out() const { return toolOutput("cat '" + (dir / "out.txt").string() + "'"); }
-    std::string err() const { return toolOutput("cat '" + (dir / "err.txt").string() + "'"); }
+    const std::string& out() const { return last.out; }
+    const std::string& err() const { return last.err; }
 
     TempDir dir;
+    CliRun last;
 };
 
 TEST_F(OutputsCli, EveryPrintoutOfTheListComesOutAsPdf) {
@@ -67,8 +67,7 @@ TEST_F(OutputsCli, FirstPartPayslipAndRefusals) {
     ASSERT_EQ(run("listici --mesec 3 --deo 1 --pdf '" + (dir / "prvi.pdf").string() + "'"), 0)
         << err();
     const std::string text = pdfText("prvi.pdf");
-    EXPECT_NE(text.find("PRVI DEO PLATE"), std::string::npos) << text;
-    EXPECT_NE(text.find("30.000,00"), std::string::npos) << text;
+    expectContains(text, {"PRVI DEO PLATE", "30.000,00"});
 
     EXPECT_EQ(run("evidencija --mesec 4 --pdf '" + (dir / "x.pdf").string() + "'"), 1);
     EXPECT_EQ(err(), "Greska kod pronalazenja parametara za izabrani mesec!\n");
@@ -80,7 +79,7 @@ TEST_F(OutputsCli, HealthInsuranceFileAndSpreadsheetOfTheMonth) {
     ASSERT_EQ(run("rzzo --mesec 3 --datum 2026-04-10 --disk G", "fajl"), 0) << err();
     const auto file = dir / "drive" / "G" / "RZZO032026.txt";
     EXPECT_EQ(out(), file.string() + "\n");
-    const std::string lines = toolOutput("cat '" + file.string() + "'");
+    const std::string lines = fileText(file);
     EXPECT_NE(lines.find(";90000.00;0.00;0.00;10.04.2026;1;\r\n"), std::string::npos) << lines;
 
     ASSERT_EQ(run("excel --mesec 3", "fajl"), 0) << err();
@@ -96,7 +95,7 @@ TEST_F(OutputsCli, BankFilesAndTheBankListOfAPostedMonth) {
                   "banka"),
               0)
         << err();
-    const std::string lines = toolOutput("cat '" + direktna.string() + "'");
+    const std::string lines = fileText(direktna);
     ASSERT_FALSE(lines.empty());
     std::size_t count = 0;
     for (std::size_t at = 0; at < lines.size(); at += 86, ++count) {
@@ -113,7 +112,7 @@ TEST_F(OutputsCli, BankFilesAndTheBankListOfAPostedMonth) {
             "banka"),
         0)
         << err();
-    EXPECT_NE(toolOutput("cat '" + intesa.string() + "'").find(" PLATA ZA\r\n"), std::string::npos);
+    EXPECT_NE(fileText(intesa).find(" PLATA ZA\r\n"), std::string::npos);
     EXPECT_EQ(run("--banka unicredit --mesec 2 --out x.txt", "banka"), 2);
 
     ASSERT_EQ(run("banka --banka komercijalna --mesec 2 --deo 1 --pdf '" +
@@ -121,8 +120,8 @@ TEST_F(OutputsCli, BankFilesAndTheBankListOfAPostedMonth) {
               0)
         << err();
     const std::string text = pdfText("banka.pdf");
-    EXPECT_NE(text.find("Spisak uplaćenih zarada i drugih primanja"), std::string::npos) << text;
-    EXPECT_NE(text.find("Isplata: 02/2026 - PRVI DEO"), std::string::npos) << text;
+    expectContains(text,
+                   {"Spisak uplaćenih zarada i drugih primanja", "Isplata: 02/2026 - PRVI DEO"});
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TemplateDatabase.h"
+#include "TextChecks.h"
 #include "TreasuryPayroll.h"
 #include "XmlSchema.h"
 #include "outputs/TreasuryXml.h"
@@ -57,15 +58,12 @@ TEST_F(TreasuryTest, PaysTheRevenuesTheNetsAndTheCreditors) {
     for (std::size_t i = 0; i < std::size(expected); ++i) {
         const TreasuryPayment& p = batch->payments[i];
         SCOPED_TRACE(p.text);
-        EXPECT_EQ(p.text, expected[i].text);
-        EXPECT_EQ(p.amount, Currency::parse(expected[i].amount));
-        EXPECT_EQ(p.account, expected[i].account);
-        EXPECT_EQ(p.purpose, expected[i].purpose);
-        EXPECT_EQ(p.paymentCode, expected[i].code);
-        EXPECT_EQ(p.liabilityCode, expected[i].liability);
-        EXPECT_EQ(p.reference, expected[i].reference);
-        EXPECT_EQ(p.externalId, expected[i].externalId);
-        EXPECT_EQ(p.model, "97");
+        EXPECT_EQ(std::tie(p.text, p.amount, p.account, p.purpose, p.paymentCode, p.liabilityCode,
+                           p.reference, p.externalId, p.model),
+                  std::tuple(expected[i].text, Currency::parse(expected[i].amount),
+                             expected[i].account, expected[i].purpose, expected[i].code,
+                             expected[i].liability, expected[i].reference, expected[i].externalId,
+                             "97"));
     }
     EXPECT_EQ(paymentsTotal(batch->payments), Currency::parse("158850"));
 }
@@ -107,20 +105,18 @@ TEST_F(TreasuryTest, FilesFollowTheirSchema) {
     ASSERT_TRUE(batch);
     const std::string com = commitmentXml(header, commitmentLines(batch->journal));
     EXPECT_EQ(test::schemaErrors(ZARION_TREASURY_XSD, com), std::vector<std::string>{});
-    EXPECT_NE(com.find("<SUB_SOURCE_CODE></SUB_SOURCE_CODE>\r\n"), std::string::npos);
-    EXPECT_NE(com.find("<BATCH_AMOUNT>158850.00</BATCH_AMOUNT>"), std::string::npos);
-    EXPECT_NE(com.find("<CL_EXTERNAL_ID>10</CL_EXTERNAL_ID>\r\n<ECONOMIC_CODE>232211"),
-              std::string::npos);
+    test::expectContains(com, {"<SUB_SOURCE_CODE></SUB_SOURCE_CODE>\r\n",
+                               "<BATCH_AMOUNT>158850.00</BATCH_AMOUNT>",
+                               "<CL_EXTERNAL_ID>10</CL_EXTERNAL_ID>\r\n<ECONOMIC_CODE>232211"});
     header.subSource = 5;
     const std::string withSubSource = commitmentXml(header, commitmentLines(batch->journal));
     EXPECT_NE(withSubSource.find("<SUB_SOURCE_CODE>05</SUB_SOURCE_CODE>"), std::string::npos);
 
     const std::string pay = paymentXml(header, batch->payments);
     EXPECT_EQ(test::schemaErrors(ZARION_TREASURY_XSD, pay), std::vector<std::string>{});
-    EXPECT_NE(pay.find("<COUNT_TRN>9</COUNT_TRN>"), std::string::npos);
-    EXPECT_NE(pay.find("<PAYEE_NAME>Saric Ana</PAYEE_NAME>\r\n"
-                       "<ACCOUNT_NUMBER>160000000001234567</ACCOUNT_NUMBER>"),
-              std::string::npos);
+    test::expectContains(pay, {"<COUNT_TRN>9</COUNT_TRN>",
+                               "<PAYEE_NAME>Saric Ana</PAYEE_NAME>\r\n"
+                               "<ACCOUNT_NUMBER>160000000001234567</ACCOUNT_NUMBER>"});
 }
 
 // Compensation pays the net to the person under the fund's liability code; a batch of other
@@ -168,10 +164,8 @@ TEST_F(TreasuryTest, CompensationAndOtherIncomePayTheirOwnLiabilities) {
             EXPECT_EQ(batch->payments[i].amount, Currency::parse(c.revenues[i].second));
         }
         const TreasuryPayment& net = batch->payments.back();
-        EXPECT_EQ(net.payee, "Ilić Ivan");
-        EXPECT_EQ(net.amount, Currency::parse(c.net));
-        EXPECT_EQ(net.purpose, c.purpose);
-        EXPECT_EQ(net.liabilityCode, c.liability);
+        EXPECT_EQ(std::tie(net.payee, net.amount, net.purpose, net.liabilityCode),
+                  std::tuple("Ilić Ivan", Currency::parse(c.net), c.purpose, c.liability));
     }
 }
 

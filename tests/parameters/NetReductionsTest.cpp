@@ -106,17 +106,13 @@ TEST_F(NetReductionsTest, OrdersGoToTheInstallationsRecipientWithTheControlNumbe
                                    2026,      Date{2026, 4, 15}};
     const auto orders = reductionOrdersPerEmployee(*db, payment, *list);
     ASSERT_EQ(orders.size(), 3U);
-    EXPECT_EQ(orders[0].purpose, "Umanjenje NETO 3/2026");
-    EXPECT_EQ(orders[0].paymentCode, "253");
-    EXPECT_EQ(orders[0].payer, "Primer d.o.o.");
-    EXPECT_EQ(orders[0].payerAccount, "160-1-1");
-    EXPECT_EQ(orders[0].payerModel, "97");
-    EXPECT_EQ(orders[0].recipient, "Budzet Republike Srbije");
-    EXPECT_EQ(orders[0].recipientAccount, "840-4848-37");
-    EXPECT_EQ(orders[0].recipientModel, "97");
-    EXPECT_EQ(orders[0].recipientReference, "4411-11");
-    EXPECT_EQ(orders[0].place, "Beograd");
-    EXPECT_EQ(orders[0].date, (Date{2026, 4, 15}));
+    EXPECT_EQ(std::tie(orders[0].purpose, orders[0].paymentCode, orders[0].payer,
+                       orders[0].payerAccount, orders[0].payerModel, orders[0].recipient,
+                       orders[0].recipientAccount, orders[0].recipientModel,
+                       orders[0].recipientReference, orders[0].place, orders[0].date),
+              std::tuple("Umanjenje NETO 3/2026", "253", "Primer d.o.o.", "160-1-1", "97",
+                         "Budzet Republike Srbije", "840-4848-37", "97", "4411-11", "Beograd",
+                         (Date{2026, 4, 15})));
     EXPECT_EQ(orders[1].amount, dinars(1234, 56));
 
     const auto total = reductionOrderForTotal(*db, payment, *list);

@@ -5,16 +5,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
 
-#include "Controls.h"
-#include "TemplateDatabase.h"
-#include "Templates.h"
-#include "Typing.h"
-#include "core/AppContext.h"
+#include "WindowTest.h"
 #include "core/startup/CompanyData.h"
 #include "parameters/ParametersCommands.h"
 #include "parameters/frmPodaci.h"
@@ -25,38 +20,13 @@ using namespace zarion;
 using zarion::testing::control;
 namespace dt = zarion::ui::testing;
 
-struct PodaciWindowTest::Fixture {
-    FixedClock clock{{{2026, 3, 16}, 10, 0, 0}};
-    test::TempDir dir;
-    test::TemplateDatabase payroll; // its folder lives as long as the test
-    AppContext context{clock};
+class PodaciWindowTest : public zarion::testing::WindowTestWith<test::CompanyWithoutData> {
+    Q_OBJECT
 
-    Fixture() {
-        context.PayrollDb = payroll.release();
-        context.CompanyMasterDb = db::Database::create(dir / "backtarlen.db");
-        context.CompanyMasterDb->execScript(schema::masterDataSql());
-    }
-
-    void type(QWidget& window, const char* box, const QString& text) {
-        QLineEdit* edit = control<QLineEdit>(&window, box);
-        edit->clear();
-        zarion::testing::typeText(edit, text);
-    }
+private slots:
+    void wrongTaxNumberIsRefusedAndTheWindowStaysOnItsBox();
+    void savedDataComesBackWhenTheMenuOpensTheWindowAgain();
 };
-
-PodaciWindowTest::PodaciWindowTest() = default;
-PodaciWindowTest::~PodaciWindowTest() = default;
-
-void PodaciWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void PodaciWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
 
 void PodaciWindowTest::wrongTaxNumberIsRefusedAndTheWindowStaysOnItsBox() {
     parameters::frmPodaci window(f_->context);
@@ -112,3 +82,4 @@ void PodaciWindowTest::savedDataComesBackWhenTheMenuOpensTheWindowAgain() {
 }
 
 QTEST_MAIN(PodaciWindowTest)
+#include "PodaciWindowTest.moc"

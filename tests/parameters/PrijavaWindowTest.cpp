@@ -2,62 +2,24 @@
 // derived rows follow on the screen, a locked row is refused, no accounts means no return.
 #include "PrijavaWindowTest.h"
 
-#include <QTreeWidget>
-#include <QtTest>
-
 #include "Controls.h"
-#include "TemplateDatabase.h"
-#include "core/AppContext.h"
-#include "parameters/frmPrijava.h"
+#include "WindowTest.h"
 #include "ui/DialogTesting.h"
 
 using namespace zarion;
 using namespace zarion::parameters;
 using zarion::testing::control;
+using Fixture = zarion::test::ReturnsCompany;
 namespace dt = zarion::ui::testing;
 
-struct PrijavaWindowTest::Fixture {
-    FixedClock clock{{{2026, 3, 16}, 10, 0, 0}};
-    test::TemplateDatabase payroll;
-    AppContext context{clock};
+class PrijavaWindowTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-    Fixture() { context.PayrollDb = payroll.release(); }
-
-    // Twelve employees paid 1000000, 341076 of it free of tax, at 10%.
-    static TaxReturnInput figures() {
-        TaxReturnInput input;
-        input.persons = 12;
-        input.taxRate = 10;
-        input.columns.resize(1);
-        input.columns[0].paid = Currency::fromUnits(1000000);
-        input.columns[0].nonTaxable = Currency::fromUnits(341076);
-        return input;
-    }
-
-    static void choose(QTreeWidget* grid, const char* number) {
-        const auto found = grid->findItems(QString::fromLatin1(number), Qt::MatchExactly, 0);
-        QCOMPARE(found.size(), 1);
-        grid->setCurrentItem(found.front(), 1);
-        QTest::keyClick(grid, Qt::Key_Return);
-    }
-    static QString amountOf(QTreeWidget* grid, const char* number) {
-        return grid->findItems(QString::fromLatin1(number), Qt::MatchExactly, 0).front()->text(3);
-    }
+private slots:
+    void correctedSubRowIsShownWithItsDerivedRows();
+    void lockedRowIsRefusedBeforeAnythingIsAsked();
+    void contributionsWithoutAccountsDoNotOpen();
 };
-
-PrijavaWindowTest::PrijavaWindowTest() = default;
-PrijavaWindowTest::~PrijavaWindowTest() = default;
-
-void PrijavaWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void PrijavaWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
 
 void PrijavaWindowTest::correctedSubRowIsShownWithItsDerivedRows() {
     frmPorezNaZarade window(f_->context, 3, 2026, 1, Fixture::figures());
@@ -111,3 +73,4 @@ void PrijavaWindowTest::contributionsWithoutAccountsDoNotOpen() {
 }
 
 QTEST_MAIN(PrijavaWindowTest)
+#include "PrijavaWindowTest.moc"

@@ -1,23 +1,42 @@
 #pragma once
 
-// moc reads only this header: the test's own includes stay out of its sight.
-#include <QObject>
-#include <memory>
+#include <QTreeWidget>
+#include <QtTest>
 
-class PrijavaWindowTest : public QObject {
-    Q_OBJECT
-public:
-    PrijavaWindowTest();
-    ~PrijavaWindowTest() override;
+#include "TemplateDatabase.h"
+#include "core/AppContext.h"
+#include "parameters/frmPrijava.h"
 
-private slots:
-    void init();
-    void cleanup();
-    void correctedSubRowIsShownWithItsDerivedRows();
-    void lockedRowIsRefusedBeforeAnythingIsAsked();
-    void contributionsWithoutAccountsDoNotOpen();
+namespace zarion::test {
 
-private:
-    struct Fixture;
-    std::unique_ptr<Fixture> f_;
+// The payroll database the paper returns read their accounts from, and the figures of a month.
+struct ReturnsCompany {
+    FixedClock clock{{{2026, 3, 16}, 10, 0, 0}};
+    TemplateDatabase payroll;
+    AppContext context{clock};
+
+    ReturnsCompany() { context.PayrollDb = payroll.release(); }
+
+    // Twelve employees paid 1000000, 341076 of it free of tax, at 10%.
+    static parameters::TaxReturnInput figures() {
+        parameters::TaxReturnInput input;
+        input.persons = 12;
+        input.taxRate = 10;
+        input.columns.resize(1);
+        input.columns[0].paid = Currency::fromUnits(1000000);
+        input.columns[0].nonTaxable = Currency::fromUnits(341076);
+        return input;
+    }
+
+    static void choose(QTreeWidget* grid, const char* number) {
+        const auto found = grid->findItems(QString::fromLatin1(number), Qt::MatchExactly, 0);
+        QCOMPARE(found.size(), 1);
+        grid->setCurrentItem(found.front(), 1);
+        QTest::keyClick(grid, Qt::Key_Return);
+    }
+    static QString amountOf(QTreeWidget* grid, const char* number) {
+        return grid->findItems(QString::fromLatin1(number), Qt::MatchExactly, 0).front()->text(3);
+    }
 };
+
+} // namespace zarion::test

@@ -12,8 +12,7 @@
 #include <QtTest>
 
 #include "Controls.h"
-#include "TemplateDatabase.h"
-#include "core/AppContext.h"
+#include "WindowTest.h"
 #include "parameters/ParametersCommands.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
@@ -22,38 +21,12 @@ using namespace zarion;
 using zarion::testing::control;
 namespace dt = zarion::ui::testing;
 
-struct UmanjenjaWindowTest::Fixture {
-    FixedClock clock{{{2026, 3, 16}, 10, 0, 0}};
-    test::TemplateDatabase payroll;
-    AppContext context{clock};
+class UmanjenjaWindowTest : public zarion::testing::WindowTestWith<test::MonthWithReduction> {
+    Q_OBJECT
 
-    Fixture() {
-        payroll->run("INSERT INTO postavke(na_pola_meseca) VALUES (1)");
-        payroll->run("INSERT INTO parametri2(racun_za_isplatu, racun_za_isplatu_bolovanje) "
-                     "VALUES ('160-1-1', '160-2-2')");
-        payroll->run("INSERT INTO radnici(id_radnik, Prezime, Ime, JMBG) VALUES "
-                     "(4, 'Jović', 'Marko', '0202985710002')");
-        payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
-                     "VALUES (4, 3, 2026, ?)",
-                     Currency::fromUnits(1234) + Currency::fromRaw(5600));
-        context.WorkYear = 2026;
-        context.PayrollDb = payroll.release();
-    }
+private slots:
+    void menuShowsTheMonthsReductionsAndKeepsAControlNumber();
 };
-
-UmanjenjaWindowTest::UmanjenjaWindowTest() = default;
-UmanjenjaWindowTest::~UmanjenjaWindowTest() = default;
-
-void UmanjenjaWindowTest::init() {
-    dt::setStrict(true);
-    dt::clear();
-    f_ = std::make_unique<Fixture>();
-}
-
-void UmanjenjaWindowTest::cleanup() {
-    QCOMPARE(dt::pending(), 0);
-    f_.reset();
-}
 
 void UmanjenjaWindowTest::menuShowsTheMonthsReductionsAndKeepsAControlNumber() {
     ui::frmGlavni main(f_->context);
@@ -89,3 +62,4 @@ void UmanjenjaWindowTest::menuShowsTheMonthsReductionsAndKeepsAControlNumber() {
 }
 
 QTEST_MAIN(UmanjenjaWindowTest)
+#include "UmanjenjaWindowTest.moc"

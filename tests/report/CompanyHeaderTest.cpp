@@ -32,11 +32,9 @@ TEST(CompanyHeader, ReadsTheFirstRowOfPodaci) {
     db->run("INSERT INTO podaci (Naziv) VALUES (?)", std::string("Druga"));
     const auto company = readCompanyData(*db);
     ASSERT_TRUE(company.has_value());
-    EXPECT_EQ(company->Naziv, "Žitopromet a.d.");
-    EXPECT_EQ(company->grad, "Čačak");
-    EXPECT_EQ(company->PIB, "100200300");
-    EXPECT_EQ(company->maticni, "08765432");
-    EXPECT_EQ(company->ziroracun, "205-1-11");
+    EXPECT_EQ(
+        std::tie(company->Naziv, company->grad, company->PIB, company->maticni, company->ziroracun),
+        std::tuple("Žitopromet a.d.", "Čačak", "100200300", "08765432", "205-1-11"));
     EXPECT_EQ(company->pdv, ""); // null reads as an empty text
 }
 

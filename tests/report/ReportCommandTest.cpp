@@ -5,6 +5,7 @@
 
 #include "CliRun.h"
 #include "TempDir.h"
+#include "TextChecks.h"
 #include "ToolOutput.h"
 #include "core/db/Database.h"
 #include "core/startup/Paths.h"
@@ -30,6 +31,10 @@ protected:
     std::string pdfText(const std::string& name) const {
         return toolOutput("pdftotext -layout '" + (dir / name).string() + "' -");
     }
+    std::unique_ptr<db::Database> payroll() const {
+        return db::Database::open(
+            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+    }
     std::string onDemoCompany(const std::string& report, const std::string& pdf) const {
         return report + " --firma " + companyId + " --godina " + std::to_string(DemoYear) +
                " --base '" + dir.path().string() + "' --pdf '" + (dir / pdf).string() + "'";
@@ -45,24 +50,19 @@ TEST_F(ReportCommand, SampleListIsTwoPagesUnderTheCompanysHeader) {
     EXPECT_EQ(result.out,
               "Izvestaj uzorak (2 str.) je zapisan u " + (dir / "uzorak.pdf").string() + "\n");
     const std::string text = pdfText("uzorak.pdf");
-    EXPECT_NE(text.find("Zarion Demo d.o.o."), std::string::npos) << text;
-    EXPECT_NE(text.find("PROBNI SPISAK ZARADA - PROVERA ŠTAMPE"), std::string::npos);
-    EXPECT_NE(text.find("1.234.567,89"), std::string::npos);
+    expectContains(text, {"Zarion Demo d.o.o.", "PROBNI SPISAK ZARADA - PROVERA ŠTAMPE",
+                          "1.234.567,89", "Strana 2 od 2"});
     EXPECT_EQ(std::count(text.begin(), text.end(), '\f'), 2);
-    EXPECT_NE(text.find("Strana 2 od 2"), std::string::npos);
 }
 
 TEST_F(ReportCommand, EmployeeListListsTheRegister) {
     const CliRun result = run(onDemoCompany("ZAPOSLENI", "zaposleni.pdf"));
     ASSERT_EQ(result.exitCode, 0) << result.err;
     const std::string text = pdfText("zaposleni.pdf");
-    EXPECT_NE(text.find("Spisak zaposlenih, Sve RJ, Svi tipovi RO"), std::string::npos) << text;
-    EXPECT_NE(text.find("Prezime i ime"), std::string::npos);
+    expectContains(text, {"Spisak zaposlenih, Sve RJ, Svi tipovi RO", "Prezime i ime"});
 
-    const auto payroll =
-        db::Database::open(startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-    auto first = payroll->prepare("SELECT prezime, ime FROM radnici WHERE nije_u_ro = 0 "
-                                  "ORDER BY rowid LIMIT 1");
+    auto first = payroll()->prepare("SELECT prezime, ime FROM radnici WHERE nije_u_ro = 0 "
+                                    "ORDER BY rowid LIMIT 1");
     ASSERT_TRUE(first.step());
     EXPECT_NE(text.find(first.text(0) + " " + first.text(1)), std::string::npos) << text;
 }
@@ -72,8 +72,7 @@ TEST_F(ReportCommand, EmployeeStatementsTakeTheEmployeeAndThePeriodAsked) {
         run(onDemoCompany("potvrda", "potvrda.pdf") + " --radnik 2 --od 1.2026 --do 3.2026");
     ASSERT_EQ(certificate.exitCode, 0) << certificate.err;
     const std::string text = pdfText("potvrda.pdf");
-    EXPECT_NE(text.find("POTVRDA O VISINI ZARADE"), std::string::npos) << text;
-    EXPECT_NE(text.find("Za period od: 1/2026"), std::string::npos) << text;
+    expectContains(text, {"POTVRDA O VISINI ZARADE", "Za period od: 1/2026"});
 
     const CliRun form = run(onDemoCompany("ppppo", "ppppo.pdf") + " --radnik 2 --datum 2026-02-15");
     ASSERT_EQ(form.exitCode, 0) << form.err;
@@ -110,33 +109,29 @@ TEST_F(ReportCommand, TheListingAndTheHelpGoToStandardOutput) {
 
 TEST_F(ReportCommand, CreditorListsAndOrdersCoverThePaymentOfTheMonth) {
     {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-        payroll->run("INSERT INTO obustaveproc(obustava, Tip, tekuci_Racun, zbirno_placanje, "
-                     "poziv) VALUES ('Kreditna banka Šabac', 3, '160-5500-11', 1, '97 555')");
-        const std::int64_t creditor = payroll->lastInsertId();
-        payroll->run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, "
-                     "Iznos, ukupno_meseci) VALUES (?, 2, ?, ?, 60000, 12)",
-                     creditor, Date{DemoYear, 1, 1}, Date{DemoYear, 12, 1});
-        const std::int64_t loan = payroll->lastInsertId();
-        payroll->run("INSERT INTO obracuni(ID_RADNIK, GODINA, MEsec, NETO) VALUES (2, ?, 4, ?)",
-                     DemoYear, Currency::fromUnits(80000));
-        payroll->run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, Iznos, "
-                     "id_or) VALUES (?, 0, ?, ?, ?)",
-                     payroll->lastInsertId(), creditor, Currency::fromUnits(5000), loan);
+        const auto db = payroll();
+        db->run("INSERT INTO obustaveproc(obustava, Tip, tekuci_Racun, zbirno_placanje, "
+                "poziv) VALUES ('Kreditna banka Šabac', 3, '160-5500-11', 1, '97 555')");
+        const std::int64_t creditor = db->lastInsertId();
+        db->run("INSERT INTO obustave_radnici(id_obustava, ID_RADNIK, POCETAK, kraj, "
+                "Iznos, ukupno_meseci) VALUES (?, 2, ?, ?, 60000, 12)",
+                creditor, Date{DemoYear, 1, 1}, Date{DemoYear, 12, 1});
+        const std::int64_t loan = db->lastInsertId();
+        db->run("INSERT INTO obracuni(ID_RADNIK, GODINA, MEsec, NETO) VALUES (2, ?, 4, ?)",
+                DemoYear, Currency::fromUnits(80000));
+        db->run("INSERT INTO obracun_obustava(Id_obracun, AKONTACIJA, id_obustava, Iznos, "
+                "id_or) VALUES (?, 0, ?, ?, ?)",
+                db->lastInsertId(), creditor, Currency::fromUnits(5000), loan);
     }
     const CliRun lists = run(onDemoCompany("kreditori", "kreditori.pdf") + " --mesec 4");
     ASSERT_EQ(lists.exitCode, 0) << lists.err;
     const std::string listText = pdfText("kreditori.pdf");
-    EXPECT_NE(listText.find("Kreditna banka Šabac"), std::string::npos) << listText;
-    EXPECT_NE(listText.find("5.000,00"), std::string::npos) << listText;
+    expectContains(listText, {"Kreditna banka Šabac", "5.000,00"});
 
     const CliRun orders = run(onDemoCompany("nalozi", "nalozi.pdf") + " --mesec 4");
     ASSERT_EQ(orders.exitCode, 0) << orders.err;
     const std::string orderText = pdfText("nalozi.pdf");
-    EXPECT_NE(orderText.find("NALOG ZA PRENOS"), std::string::npos) << orderText;
-    EXPECT_NE(orderText.find("Kreditna banka Šabac"), std::string::npos) << orderText;
-    EXPECT_NE(orderText.find("5.000,00"), std::string::npos) << orderText;
+    expectContains(orderText, {"NALOG ZA PRENOS", "Kreditna banka Šabac", "5.000,00"});
 
     const CliRun firstPart = run(onDemoCompany("nalozi", "x.pdf") + " --mesec 4 --deo 1");
     EXPECT_EQ(firstPart.exitCode, 1);
@@ -151,59 +146,48 @@ TEST_F(ReportCommand, NetReductionOrdersCarryTheControlNumberInTheReference) {
     EXPECT_NE(none.err.find("Nema umanjenja - Isplata: 02/2026"), std::string::npos) << none.err;
 
     {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-        const auto employee = payroll->scalar("SELECT MIN(id_radnik) FROM radnici").value_or(0);
-        payroll->run("UPDATE radnici SET Kontrolni = '42' WHERE id_radnik = ?", employee);
-        payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
-                     "VALUES (?, 2, 2026, ?)",
-                     employee, Currency::fromUnits(1234));
-        payroll->run("UPDATE parametri3 SET racun_umanjenja = '840-1234-55', "
-                     "poziv_umanjenja = '2026-'");
+        const auto db = payroll();
+        const auto employee = db->scalar("SELECT MIN(id_radnik) FROM radnici").value_or(0);
+        db->run("UPDATE radnici SET Kontrolni = '42' WHERE id_radnik = ?", employee);
+        db->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, solidarni_porez) "
+                "VALUES (?, 2, 2026, ?)",
+                employee, Currency::fromUnits(1234));
+        db->run("UPDATE parametri3 SET racun_umanjenja = '840-1234-55', "
+                "poziv_umanjenja = '2026-'");
     }
     const CliRun orders = run(onDemoCompany("umanjenja", "umanjenja.pdf") + " --mesec 2");
     ASSERT_EQ(orders.exitCode, 0) << orders.err;
     const std::string text = pdfText("umanjenja.pdf");
-    EXPECT_NE(text.find("Umanjenje NETO 2/2026"), std::string::npos) << text;
-    EXPECT_NE(text.find("1.234,00"), std::string::npos) << text;
-    EXPECT_NE(text.find("840-1234-55"), std::string::npos) << text;
-    EXPECT_NE(text.find("2026-42"), std::string::npos) << text;
+    expectContains(text, {"Umanjenje NETO 2/2026", "1.234,00", "840-1234-55", "2026-42"});
 }
 
 TEST_F(ReportCommand, PaperReturnsSumTheMonthsCalculations) {
     {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
+        const auto db = payroll();
         // November has nothing posted yet: two salaries of 100000 gross, 28423 of it free of tax,
         // one on the lowest base.
         for (const int kind : {0, 3})
-            payroll->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, tip_obracuna, BRUTO, "
-                         "Oslobodjenje, osnovica_doprinosa, Doprinosi_PIO) "
-                         "VALUES (1, 11, 2026, ?, ?, ?, ?, ?)",
-                         kind, Currency::fromUnits(100000), Currency::fromUnits(28423),
-                         Currency::fromUnits(100000), Currency::fromUnits(14000));
+            db->run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, tip_obracuna, BRUTO, "
+                    "Oslobodjenje, osnovica_doprinosa, Doprinosi_PIO) "
+                    "VALUES (1, 11, 2026, ?, ?, ?, ?, ?)",
+                    kind, Currency::fromUnits(100000), Currency::fromUnits(28423),
+                    Currency::fromUnits(100000), Currency::fromUnits(14000));
     }
     const CliRun tax = run(onDemoCompany("pp-opj", "pp-opj.pdf") + " --mesec 11");
     ASSERT_EQ(tax.exitCode, 0) << tax.err;
     const std::string taxText = pdfText("pp-opj.pdf");
-    for (const char* expected :
-         {"Obrazac PP OPJ", "O OBRAČUNATOM I PLAĆENOM POREZU NA ZARADE", "Zarion Demo d.o.o.",
-          "108457314", "Uplata za mesec: 11/2026", "200.000", "56.846",
-          // (200000 − 56846) × 10%
-          "14.315"})
-        EXPECT_NE(taxText.find(expected), std::string::npos) << expected << "\n" << taxText;
+    expectContains(taxText, {"Obrazac PP OPJ", "O OBRAČUNATOM I PLAĆENOM POREZU NA ZARADE",
+                             "Zarion Demo d.o.o.", "108457314", "Uplata za mesec: 11/2026",
+                             "200.000", "56.846",
+                             // (200000 − 56846) × 10%
+                             "14.315"});
 
     const CliRun contributions = run(onDemoCompany("pp-od", "pp-od.pdf") + " --mesec 11");
     ASSERT_EQ(contributions.exitCode, 0) << contributions.err;
     const std::string text = pdfText("pp-od.pdf");
-    for (const char* expected : {"Obrazac PP OD", "ISPLATILAC:", "28.000", "840-4848-37"})
-        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
+    expectContains(text, {"Obrazac PP OD", "ISPLATILAC:", "28.000", "840-4848-37"});
 
-    {
-        const auto payroll = db::Database::open(
-            startup::payrollPath(dir / "kontora", DemoYear, std::stoll(companyId)));
-        payroll->run("UPDATE parametri2 SET racun_zo = NULL");
-    }
+    payroll()->run("UPDATE parametri2 SET racun_zo = NULL");
     const CliRun noAccounts = run(onDemoCompany("pp-od", "x.pdf") + " --mesec 11");
     EXPECT_EQ(noAccounts.exitCode, 1);
     EXPECT_NE(noAccounts.err.find("Niste uneli uplatne racune!"), std::string::npos)

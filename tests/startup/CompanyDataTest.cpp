@@ -43,11 +43,10 @@ TEST_F(CompanyDataTest, FirstSaveAddsTheRowAndTheWarningOfTheStartGoesAway) {
     EXPECT_EQ(master->scalar("SELECT COUNT(*) FROM podaci"), 1);
     const auto stored = startup::readCompanyData(*master);
     ASSERT_TRUE(stored);
-    EXPECT_EQ(stored->Naziv, "Primer d.o.o.");
-    EXPECT_EQ(stored->maticni, "21804575");
-    EXPECT_EQ(stored->PIB, "108457314");
-    EXPECT_EQ(stored->ziroracun, "205-0000000000001-85");
-    EXPECT_EQ(stored->vlasnik, "Petar Petrović");
+    EXPECT_EQ(
+        std::tie(stored->Naziv, stored->maticni, stored->PIB, stored->ziroracun, stored->vlasnik),
+        std::tuple("Primer d.o.o.", "21804575", "108457314", "205-0000000000001-85",
+                   "Petar Petrović"));
 
     EXPECT_EQ(startup::openCompany(context)->warning, "");
     EXPECT_EQ(context.CompanyAddress, "Kneza Miloša 5, Beograd");

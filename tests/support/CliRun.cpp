@@ -2,21 +2,12 @@
 
 #include <cstdlib>
 #include <fstream>
-#include <sstream>
 #include <sys/wait.h>
 
+#include "FileText.h"
 #include "TempDir.h"
 
 namespace zarion::test {
-namespace {
-
-std::string contents(const std::filesystem::path& file) {
-    std::stringstream text;
-    text << std::ifstream(file, std::ios::binary).rdbuf();
-    return text.str();
-}
-
-} // namespace
 
 std::string shellQuoted(const std::string& text) {
     std::string quoted = "'";
@@ -32,8 +23,8 @@ CliRun runCommand(const std::string& commandLine, const std::string& input) {
                                 " > " + shellQuoted((dir / "out.txt").string()) + " 2> " +
                                 shellQuoted((dir / "err.txt").string());
     const int status = std::system(command.c_str());
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, contents(dir / "out.txt"),
-            contents(dir / "err.txt")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, fileText(dir / "out.txt"),
+            fileText(dir / "err.txt")};
 }
 
 } // namespace zarion::test
