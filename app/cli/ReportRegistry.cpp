@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/BenefitReports.h"
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
@@ -249,6 +250,8 @@ std::span<const ReportEntry> reports() {
         std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
+        const auto benefits = benefitReports();
+        entries.insert(entries.end(), benefits.begin(), benefits.end());
         return entries;
     }();
     return all;

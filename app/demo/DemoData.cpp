@@ -14,6 +14,7 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
+#include "demo/DemoBenefits.h"
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
@@ -269,6 +270,8 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
                     today.year, options);
     }
     postMonths(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
+    postBenefits(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)),
+                 posted);
     return companyId;
 }
 

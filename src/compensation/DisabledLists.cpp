@@ -72,9 +72,9 @@ report::Document disabledRefundList(const DisabledPrint& print, const DisabledMo
         {{169, Align::Right, {"Uskla|en", "iznos kad je", "naknada", "ispod 50%"}}},
         {{191, Align::Right, {"Neuskla|en", "iznos kad je", "naknada", "iznad 50%"}}},
         {{208, Align::Right, {"Efektivni", "sati", "rada"}}},
-        {{230, Align::Right, {"Iznos", "isplate", "(7 ili ve}i", "iznos od 8 i 9)"}}, true},
-        {{250, Align::Right, {"Porez na", "bruto naknadu"}}, true},
-        {{268, Align::Right, {"Doprinos", "za zdravst.", "za{titu"}}, true},
+        {{226, Align::Right, {"Iznos", "isplate", "(7 ili ve}i", "iznos od 8 i 9)"}}, true},
+        {{252, Align::Right, {"Porez na", "bruto naknadu"}}, true},
+        {{270, Align::Right, {"Doprinos", "za zdravst.", "za{titu"}}, true},
         {{291, Align::Right, {"IZNOS ZA", "REFUNDACIJU", "(11+12+13)"}}, true},
     };
     std::vector<TableColumn> yu = columns;
@@ -114,14 +114,10 @@ report::Document disabledPaidList(const DisabledPrint& print, const DisabledMont
     page.fontSize = 8;
     page.totalCaption = "UKUPNO:";
     const std::vector<TableColumn> columns{
-        {{5, Align::Left, {"Red.br"}}},
-        {{17, Align::Left, {"ID"}}},
-        {{29, Align::Left, {"Prezime i ime"}}},
-        {{85, Align::Left, {"JMBG"}}},
-        {{112, Align::Left, {"Teku}i ra~un"_yu}}},
-        {{150, Align::Right, {"Isplaceno"}}, true},
-        {{172, Align::Right, {"Porez"}}, true},
-        {{205, Align::Right, {"Za refundaciju"}}, true},
+        {{5, Align::Left, {"Red.br"}}},           {{17, Align::Left, {"ID"}}},
+        {{29, Align::Left, {"Prezime i ime"}}},   {{72, Align::Left, {"JMBG"}}},
+        {{97, Align::Left, {"Teku}i ra~un"_yu}}}, {{157, Align::Right, {"Ispla}eno"_yu}}, true},
+        {{178, Align::Right, {"Porez"}}, true},   {{205, Align::Right, {"Za refundaciju"}}, true},
     };
     const auto cells = tableCells<DisabledPaid>(
         m.rows, {[](const DisabledPaid& p) -> ListCell { return std::to_string(p.row.ID_RADNIK); },
