@@ -1,0 +1,117 @@
+// What the disabled persons' calculation, the award orders and the annual-leave overview store
+// and list.
+#include <gtest/gtest.h>
+
+#include "EmployeeSeed.h"
+#include "TemplateDatabase.h"
+#include "compensation/AnnualLeave.h"
+#include "compensation/AwardOrders.h"
+#include "compensation/DisabledLists.h"
+#include "compensation/JubileeDeclaration.h"
+
+namespace zarion::compensation {
+namespace {
+
+using outputs::Col;
+
+Currency din(const char* text) {
+    return Currency::parse(text);
+}
+
+class BenefitsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        db->run("INSERT INTO parametri_po_mesecima (MEsec, GODINA, porez_zarade) VALUES (3, 2026, "
+                "10)");
+        db->run("INSERT INTO parametri (porez_zarade, Doprinosi_PIO) VALUES (10, 14)");
+    }
+    test::TemplateDatabase db;
+    std::int64_t nenad = test::addEmployee(
+        *db, {.surname = "Živković", .name = "Nenad", .jmbg = "0311984710742", .municipality = 11});
+};
+
+TEST_F(BenefitsTest, TheDisabledAreNotCalculatedWithoutTheControlRow) {
+    ASSERT_FALSE(addDisabledPerson(*db, nenad, "II", din("10000")));
+    EXPECT_EQ(disabledCalculation(*db, nenad, 2026, 3).message(),
+              "Unesite parametre za obracun naknada invalida");
+    EXPECT_EQ(addDisabledPerson(*db, nenad, "III", din("1"))->message, "Vec ste ubacili invalida!");
+}
+
+TEST_F(BenefitsTest, ADisabledPersonBelowTheAdjustedAmountIsPaidItAndRefundedOnce) {
+    saveDisabledControl(*db, {din("9000"), din("9500"), 4.2, din("12000"), 10.3, "840-1"});
+    ASSERT_FALSE(addDisabledPerson(*db, nenad, "II", din("10000")));
+    for (int posting = 0; posting < 2; ++posting) {
+        const auto row = disabledCalculation(*db, nenad, 2026, 3);
+        ASSERT_TRUE(row.ok()) << row.message();
+        const auto calculated = calculateDisabled(*db, *row);
+        ASSERT_TRUE(calculated.ok());
+        postDisabledCalculation(*db, *calculated);
+    }
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM invalidi_obracuni"), 1);
+    const DisabledMonth month = loadDisabledMonth(*db, 2026, 3);
+    ASSERT_EQ(month.rows.size(), 1u);
+    EXPECT_EQ(month.rows[0].row.paid(), din("12000"));
+    EXPECT_EQ(month.rows[0].row.BRUTO, din("13333.33"));
+    EXPECT_EQ(month.totalRefund(), din("14569.33")); // 13,333.33 + 1,236
+
+    const auto texts = disabledPaidList({}, month).pages.at(0).texts();
+    EXPECT_NE(std::find(texts.begin(), texts.end(),
+                        "Molimo Vas da iznos od: 14.569,33 uplatite na Račun: "),
+              texts.end());
+}
+
+TEST_F(BenefitsTest, AnEmployeesAwardIsCorrectedInPlaceAndDeclaredAsJubilee) {
+    EXPECT_EQ(createAwardOrder(*db, AwardKind::Jubilee, {2026, 3, 15}, "Jubilarne", din("25000"))
+                  .message(),
+              "Unesite uplatne racune za Jubilarne nagrade!");
+    db->run("INSERT INTO uplatni_racuni_ostale (id_ostale, racun_porez_na_plate) VALUES (1, "
+            "'840-4848-37')");
+    const auto order =
+        createAwardOrder(*db, AwardKind::Jubilee, {2026, 3, 15}, "Jubilarne", din("25000"));
+    ASSERT_TRUE(order.ok());
+    EXPECT_EQ(order->porez_zarade, 10); // from the current rates
+    EXPECT_EQ(order->racun_porez_na_plate, "840-4848-37");
+
+    EXPECT_TRUE(postAwardPayment(*db, *order, 0, {}).has_value());
+    ASSERT_FALSE(
+        postAwardPayment(*db, *order, nenad, *jubileeFromNet(din("20000"), order->rates())));
+    ASSERT_FALSE(
+        postAwardPayment(*db, *order, nenad, *jubileeFromNet(din("61000"), order->rates())));
+    const auto payments = awardPayments(*db, order->id_noz);
+    ASSERT_EQ(payments.size(), 1u);
+    EXPECT_EQ(payments[0].figures.gross, din("65000"));
+
+    JubileeDeclaration producer(*db, *order);
+    const auto fill = producer.fill();
+    ASSERT_TRUE(fill.ok());
+    EXPECT_EQ(fill->month, 3);
+    ASSERT_EQ(fill->rows.size(), 1u);
+    const outputs::DeclarationRow& r = fill->rows[0];
+    EXPECT_EQ(r[Col::SVP], "101110000");
+    EXPECT_EQ(r[Col::OznakaPrebivalista], "011");
+    EXPECT_EQ(r[Col::Bruto], "65000.00");
+    EXPECT_EQ(r[Col::OsnovicaPorez], "40000");
+    EXPECT_EQ(r[Col::Porez], "4000.00");
+    EXPECT_EQ(r[Col::NETO], "61000.00");
+
+    deleteAwardPayment(*db, payments[0].id_ooz);
+    EXPECT_FALSE(JubileeDeclaration(*db, *order).fill().ok());
+}
+
+TEST_F(BenefitsTest, TheLeaveOverviewSumsExactlyTheMonthsOfTheSpan) {
+    const std::pair<int, int> months[] = {{2024, 10}, {2024, 11}, {2024, 12},
+                                          {2025, 1},  {2025, 2},  {2025, 3}};
+    const double hours[] = {100, 8, 16, 8, 12, 100};
+    for (std::size_t i = 0; i < std::size(months); ++i)
+        db->run("INSERT INTO obracuni (ID_Radnik, godina, mesec, godisnji_s) VALUES (?, ?, ?, ?)",
+                nenad, months[i].first, months[i].second, hours[i]);
+    const auto rows = leaveTaken(*db, {2024, 11, 2025, 2});
+    ASSERT_TRUE(rows.ok());
+    ASSERT_EQ(rows->size(), 1u);
+    EXPECT_EQ(rows->at(0).hours, 44);
+    EXPECT_EQ(leaveDays(rows->at(0).days()), "5,5");
+    EXPECT_FALSE(leaveTaken(*db, {2025, 2, 2024, 11}).ok());
+}
+
+} // namespace
+} // namespace zarion::compensation
