@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "compensation/BenefitsCommands.h"
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
@@ -20,6 +21,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerIndividualCommands(window, context);
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
+    registerBenefitsCommands(window, context);
 }
 
 } // namespace zarion

@@ -7,10 +7,6 @@
 #include "compensation/DisabledCompensation.h"
 #include "compensation/LeaveCompensation.h"
 #include "compensation/MaternityCases.h"
-#include "employees/EmployeeRecord.h"
-#include "payroll/HourFund.h"
-#include "payroll/MonthParameters.h"
-#include "payroll/Settings.h"
 
 namespace zarion::demo {
 namespace {
@@ -27,19 +23,9 @@ void postMaternity(db::Database& payroll, std::int64_t employee, int year, int m
     const MaternityCase entry{
         0, employee, {year, month > 2 ? month - 2 : 1, 1}, OpenEnd, Currency::fromUnits(78000), {}};
     valueOf(saveMaternityCase(payroll, entry));
-    const auto rates = valueOf(payroll::loadMonthParameters(payroll, year, month));
-    const payroll::Settings settings = payroll::loadSettings(payroll);
-    LeaveCompensationRow row;
-    row.ID_RADNIK = employee;
-    row.MEsec = month;
-    row.GODINA = year;
-    row.porodiljsko = true;
-    row.broj_sati = payroll::hourFund(year, month, settings).hours;
-    row.NETO = entry.NETO;
-    row.tekuci_Racun = employees::loadEmployee(payroll, employee)->tekuci_Racun;
-    postLeaveCompensation(payroll,
-                          valueOf(compensationFromNet(row, rates.iznos_poreskog_oslobojenja, rates,
-                                                      settings.solidarityTax())));
+    postLeaveCompensation(payroll, valueOf(calculateLeaveMonth(payroll, employee, entry.NETO,
+                                                               fullMonthHours(payroll, year, month),
+                                                               year, month, LeaveKind::Maternity)));
 }
 
 void postDisabled(db::Database& payroll, std::int64_t employee, int year, int month) {

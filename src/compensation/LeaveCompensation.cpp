@@ -4,6 +4,8 @@
 
 #include "compensation/CompensationMath.h"
 #include "compensation/RecordRows.h"
+#include "employees/EmployeeRecord.h"
+#include "payroll/HourFund.h"
 #include "payroll/NetBasedCalculation.h"
 #include "payroll/Outcome.h"
 
@@ -86,6 +88,31 @@ Outcome<Row> compensationFromNet(Row row, Currency taxFree, const payroll::Month
         row.solidarni_porez = solidarity ? payroll::solidarityTax(row.NETO) : Currency();
         return row;
     });
+}
+
+int fullMonthHours(db::Database& payroll, int year, int month) {
+    return payroll::hourFund(year, month, payroll::loadSettings(payroll)).hours;
+}
+
+Outcome<Row> calculateLeaveMonth(db::Database& payroll, std::int64_t employeeId, Currency caseNet,
+                                 double hours, int year, int month, LeaveKind kind) {
+    const auto rates = payroll::loadMonthParameters(payroll, year, month);
+    if (!rates)
+        return rates.refusal();
+    const auto employee = employees::loadEmployee(payroll, employeeId);
+    if (!employee)
+        return error("Greska kod pronalazenja radnika u bazi!");
+    const int full = fullMonthHours(payroll, year, month);
+    Row row;
+    row.ID_RADNIK = employeeId;
+    row.MEsec = month;
+    row.GODINA = year;
+    row.porodiljsko = kind == LeaveKind::Maternity;
+    row.broj_sati = hours;
+    row.NETO = scaledNet(caseNet, hours, full);
+    row.tekuci_Racun = employee->tekuci_Racun;
+    return compensationFromNet(row, proratedTaxFree(rates->iznos_poreskog_oslobojenja, hours, full),
+                               *rates, payroll::loadSettings(payroll).solidarityTax());
 }
 
 std::optional<Row> loadLeaveCompensation(db::Database& payroll, std::int64_t employeeId, int year,

@@ -57,6 +57,17 @@ Outcome<LeaveCompensationRow> compensationFromNet(LeaveCompensationRow row, Curr
                                                   const payroll::MonthParameters& rates,
                                                   bool solidarity);
 
+// The hours of a full month of leave: the fixed fund of the settings, else the month's
+// Monday-to-Friday days times 8.
+int fullMonthHours(db::Database& payroll, int year, int month);
+
+// The employee's compensation of the month from the case net for the hours of leave: the net and
+// the tax-free amount scaled by the hours, grossed up with the month's rates, the solidarity
+// deduction when the settings call for it, the employee's account. Refuses a month without rates.
+Outcome<LeaveCompensationRow> calculateLeaveMonth(db::Database& payroll, std::int64_t employeeId,
+                                                  Currency caseNet, double hours, int year,
+                                                  int month, LeaveKind kind);
+
 // The month's row of the employee and kind, when one is posted.
 std::optional<LeaveCompensationRow> loadLeaveCompensation(db::Database& payroll,
                                                           std::int64_t employeeId, int year,

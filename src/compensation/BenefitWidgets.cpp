@@ -1,0 +1,51 @@
+#include "compensation/BenefitWidgets.h"
+
+#include <QFormLayout>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/AppContext.h"
+#include "core/NumberFormat.h"
+#include "core/NumericText.h"
+#include "report/qt/frmPregled.h"
+#include "ui/Dialogs.h"
+
+namespace zarion::compensation {
+
+QLineEdit* formBox(QWidget* parent, QFormLayout* form, const QString& caption, const char* name) {
+    auto* box = new QLineEdit(parent);
+    box->setObjectName(name);
+    form->addRow(caption, box);
+    return box;
+}
+
+QPushButton* commandButton(QWidget* parent, const QString& caption, const char* name) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    return button;
+}
+
+QString shownAmount(Currency amount) {
+    return ui::toQ(format(amount, NumberFormat::Grouped2));
+}
+
+Currency typedAmount(const QLineEdit* box) {
+    return parseAmount(ui::fromQ(box->text())).value_or(Currency());
+}
+
+std::int64_t typedNumber(const QLineEdit* box) {
+    return wholeValue(ui::fromQ(box->text()));
+}
+
+report::CompanyData companyOf(AppContext& context) {
+    if (context.CompanyMasterDb)
+        if (auto company = report::readCompanyData(*context.CompanyMasterDb))
+            return *company;
+    return {};
+}
+
+void preview(QWidget* window, AppContext& context, const report::Document& document) {
+    report::showPreview(window, document, context.PrinterName);
+}
+
+} // namespace zarion::compensation
