@@ -165,7 +165,10 @@ void frmNagrade::UcitajObracune() {
             for (const std::string& text :
                  {p.bank, p.account, std::string(), std::to_string(p.id_ooz)})
                 texts.push_back(text);
-            addRow(listO, texts, p.id_ooz);
+            QTreeWidgetItem* item = addRow(listO, texts, p.id_ooz);
+            const int amounts = kind_ == AwardKind::Annual ? 8 : 4;
+            for (int c = 2; c < 2 + amounts; ++c)
+                item->setTextAlignment(c, Qt::AlignRight);
         }
     });
 }
