@@ -3,11 +3,14 @@
 #include <gtest/gtest.h>
 
 #include "EmployeeSeed.h"
+#include "SampleCompany.h"
 #include "TemplateDatabase.h"
+#include "XmlSchema.h"
 #include "compensation/AnnualLeave.h"
 #include "compensation/AwardOrders.h"
 #include "compensation/DisabledLists.h"
 #include "compensation/JubileeDeclaration.h"
+#include "outputs/DeclarationXml.h"
 
 namespace zarion::compensation {
 namespace {
@@ -93,6 +96,20 @@ TEST_F(BenefitsTest, AnEmployeesAwardIsCorrectedInPlaceAndDeclaredAsJubilee) {
     EXPECT_EQ(r[Col::OsnovicaPorez], "40000");
     EXPECT_EQ(r[Col::Porez], "4000.00");
     EXPECT_EQ(r[Col::NETO], "61000.00");
+
+    // the return passes its checks and its schema
+    const outputs::Declaration declaration = outputs::openDeclaration(
+        *fill, outputs::PayerData{"013", "plate@firma.rs", "4", "1 - Pravno lice"},
+        test::sampleCompany(), {2026, 3, 20});
+    outputs::DeclarationTotals totals;
+    totals.add(r);
+    const auto findings = outputs::checkDeclaration(declaration, jubileeRates(*order),
+                                                    outputs::municipalityCodes(*db), totals);
+    for (const auto& finding : findings)
+        ADD_FAILURE() << outputs::findingLine(declaration, finding);
+    EXPECT_TRUE(test::schemaErrors(ZARION_PPPPD_XSD,
+                                   outputs::declarationParts(declaration, {2026, 3, 20})[0])
+                    .empty());
 
     deleteAwardPayment(*db, payments[0].id_ooz);
     EXPECT_FALSE(JubileeDeclaration(*db, *order).fill().ok());
