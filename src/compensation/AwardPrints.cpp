@@ -2,6 +2,7 @@
 
 #include "compensation/SummedTable.h"
 #include "core/Text.h"
+#include "outputs/ListTable.h"
 
 namespace zarion::compensation {
 
@@ -43,7 +44,7 @@ report::Document awardPaymentList(const report::CompanyData& company,
     columns.push_back({{x - 8, Align::Left, {"Potpis radnika"}}});
     cells.push_back([](const AwardPayment&) -> ListCell { return std::string("______________"); });
     return summedTable(company, logo, page, columns, tableCells(payments, cells),
-                       [](report::ListFlow& list) { signatureLine(list, "Obra~unao:"_yu); });
+                       [](report::ListFlow& list) { outputs::signatures(list); });
 }
 
 } // namespace zarion::compensation

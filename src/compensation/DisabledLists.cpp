@@ -4,6 +4,7 @@
 #include "core/NumberFormat.h"
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
+#include "outputs/ListTable.h"
 #include "payroll/HourFund.h"
 #include "report/Painter.h"
 
@@ -103,7 +104,7 @@ report::Document disabledRefundList(const DisabledPrint& print, const DisabledMo
                      return p.row.za_refundaciju;
                  }});
     return summedTable(print.company, print.logo, page, yu, cells,
-                       [](report::ListFlow& list) { signatureLine(list, "Obradio:"); });
+                       [](report::ListFlow& list) { outputs::signatures(list, "Obradio:"); });
 }
 
 report::Document disabledPaidList(const DisabledPrint& print, const DisabledMonth& m) {
@@ -138,7 +139,7 @@ report::Document disabledPaidList(const DisabledPrint& print, const DisabledMont
                            list.painter().setFont("yuoptimar", 9);
                            list.painter().PrintLeft(request, 10, y);
                            list.moveTo(y + 4);
-                           signatureLine(list, "Obradio:");
+                           outputs::signatures(list, "Obradio:");
                        });
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/Text.h"
+#include "outputs/ListTable.h"
 #include "report/Painter.h"
 
 namespace zarion::compensation {
@@ -22,21 +23,6 @@ std::vector<report::ListColumn> numberedHeadings(std::vector<report::ListColumn>
     return columns;
 }
 
-double standardTop(report::Painter& p, const report::CompanyData& company,
-                   const std::filesystem::path& logo, const TablePage& page) {
-    const double width = p.document().pageWidth();
-    report::PrintHeader(p, company, logo);
-    p.setFont("yuoptimar", 11, true);
-    p.PrintCenteredWithin(page.title, width / 2, 39, width - 10);
-    p.setFont("yuoptimar", 9);
-    double y = 45;
-    for (const std::string& line : page.lines) {
-        p.PrintCentered(line, width / 2, y);
-        y += 4.5;
-    }
-    return y + 2;
-}
-
 } // namespace
 
 Currency columnSum(const std::vector<std::vector<report::ListCell>>& rows, std::size_t column) {
@@ -54,7 +40,8 @@ report::Document summedTable(const report::CompanyData& company, const std::file
                              const std::function<void(report::ListFlow&)>& after) {
     report::Painter p(page.orientation, page.title);
     const double width = p.document().pageWidth();
-    const double y = page.top ? page.top(p) : standardTop(p, company, logo, page);
+    const double y =
+        page.top ? page.top(p) : outputs::tableTop(p, company, logo, page.title, page.lines) + 2;
 
     std::vector<report::ListColumn> layout;
     for (const TableColumn& c : columns)
@@ -87,20 +74,6 @@ report::Document summedTable(const report::CompanyData& company, const std::file
         after(list);
     list.finish();
     return p.take();
-}
-
-void signatureLine(report::ListFlow& list, const std::string& first) {
-    report::Painter& p = list.painter();
-    const double y = list.reserve(16) + 10;
-    const double width = p.document().pageWidth();
-    p.setFont("yuoptimar", 9);
-    p.PrintLeft(first, 15, y);
-    p.PrintLeft("[ef ra~unovodstva:"_yu, width / 2 - 30, y);
-    p.PrintLeft("Direktor:"_yu, width - 75, y);
-    p.HLine(15, 70, y + 9);
-    p.HLine(width / 2 - 30, width / 2 + 25, y + 9);
-    p.HLine(width - 75, width - 20, y + 9);
-    list.moveTo(y + 12);
 }
 
 } // namespace zarion::compensation

@@ -59,8 +59,4 @@ tableCells(const std::vector<Row>& rows,
 // The sum of a summed column over the rows, as the totals line shows it.
 Currency columnSum(const std::vector<std::vector<report::ListCell>>& rows, std::size_t column);
 
-// The signature lines "Obračunao:", "Šef računovodstva:", "Direktor:" across the page, the first
-// caption as given.
-void signatureLine(report::ListFlow& list, const std::string& first);
-
 } // namespace zarion::compensation

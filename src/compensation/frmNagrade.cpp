@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 
+#include "compensation/AwardPaymentOrders.h"
 #include "compensation/AwardPrints.h"
 #include "compensation/BenefitWidgets.h"
 #include "compensation/JubileeDeclaration.h"
@@ -18,6 +19,7 @@
 #include "core/Text.h"
 #include "employees/CodeLists.h"
 #include "employees/EmployeeRecord.h"
+#include "outputs/PaymentOrders.h"
 #include "outputs/frmPPPPD.h"
 #include "ui/Dialogs.h"
 #include "ui/WidgetKit.h"
@@ -94,6 +96,9 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(cmdStampa);
+    QPushButton* cmdNalozi = commandButton(this, "Nalozi za pla}anje"_q, "cmdNalozi");
+    connect(cmdNalozi, &QPushButton::clicked, this, &frmNagrade::cmdNalozi_Click);
+    commands->addWidget(cmdNalozi);
     if (jubilee) {
         QPushButton* cmdPPPPD = commandButton(this, "PPP-PD"_q, "cmdPPPPD");
         connect(cmdPPPPD, &QPushButton::clicked, this, &frmNagrade::cmdPPPPD_Click);
@@ -288,6 +293,21 @@ void frmNagrade::cmdStampa_Click() {
     guarded(this, "cmdStampa_Click", [&] {
         preview(this, context_,
                 awardPaymentList(companyOf(context_), context_.logoPath(), *order, payments_));
+    });
+}
+
+void frmNagrade::cmdNalozi_Click() {
+    const auto order = chosenOrder();
+    if (!order)
+        return;
+    guarded(this, "cmdNalozi_Click", [&] {
+        const auto written =
+            ordersFromAwards(*context_.PayrollDb, context_.CompanyMasterDb.get(), *order);
+        if (!written) {
+            showRefusal(this, written.refusal());
+            return;
+        }
+        message(this, toQ(outputs::ordersGeneratedMessage()), Icon::Information);
     });
 }
 

@@ -36,6 +36,7 @@ public:
     void cmdProknjizi_Click();
     void listO_DblClick(QTreeWidgetItem* item);
     void cmdStampa_Click();
+    void cmdNalozi_Click();
     void cmdPPPPD_Click();
 
 protected:

@@ -8,6 +8,7 @@
 #include "XmlSchema.h"
 #include "compensation/AnnualLeave.h"
 #include "compensation/AwardOrders.h"
+#include "compensation/AwardPaymentOrders.h"
 #include "compensation/DisabledLists.h"
 #include "compensation/JubileeDeclaration.h"
 #include "outputs/DeclarationXml.h"
@@ -110,6 +111,13 @@ TEST_F(BenefitsTest, AnEmployeesAwardIsCorrectedInPlaceAndDeclaredAsJubilee) {
     EXPECT_TRUE(test::schemaErrors(ZARION_PPPPD_XSD,
                                    outputs::declarationParts(declaration, {2026, 3, 20})[0])
                     .empty());
+
+    // orders: the tax to the order's account, the net to the employee; no contributions
+    ASSERT_EQ(ordersFromAwards(*db, nullptr, *order).value(), 2);
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM nalozi WHERE Iznos = 4000 AND "
+                       "racun_poverioca = '840-4848-37'"),
+              1);
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM nalozi WHERE Iznos = 61000 AND SIFRA = '240'"), 1);
 
     deleteAwardPayment(*db, payments[0].id_ooz);
     EXPECT_FALSE(JubileeDeclaration(*db, *order).fill().ok());

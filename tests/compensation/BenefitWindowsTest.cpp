@@ -6,8 +6,8 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "CompanyFixture.h"
 #include "EmployeeSeed.h"
-#include "TemplateDatabase.h"
 #include "compensation/AwardOrders.h"
 #include "compensation/frmNagrade.h"
 #include "compensation/frmPorodiljsko.h"
@@ -21,16 +21,11 @@ namespace dt = zarion::ui::testing;
 class BenefitWindowsTest : public QObject {
     Q_OBJECT
 
-    struct Fixture {
-        test::TemplateDatabase db;
-        FixedClock clock{{{2026, 4, 10}, 9, 0, 0}};
-        AppContext context{clock};
-        std::int64_t employee = test::addEmployee(*db, {.surname = "Čolić", .name = "Milica"});
-        Fixture() {
-            context.WorkYear = 2026;
-            context.PayrollDb = db::Database::open(db->path());
-        }
-        std::int64_t count(const char* sql) { return context.PayrollDb->scalar(sql).value_or(-1); }
+    struct Fixture : test::CompanyFixture {
+        Fixture()
+            : CompanyFixture({{2026, 4, 10}, 9, 0, 0}) {}
+        std::int64_t employee =
+            test::addEmployee(payroll(), {.surname = "Čolić", .name = "Milica"});
     };
 
     template <typename T> static T* child(QWidget& w, const char* name) {

@@ -62,36 +62,29 @@ TEST_F(MaternityTest, SavingNeedsAnEmployeeAndKeepsTheAmountOfAnEditedCase) {
 // Two maternity calculations and a sick-leave one of the same employee and month.
 class RefundListTest : public MaternityTest {
 protected:
+    // A posted row with the amounts the list reads.
+    void post(std::int64_t employee, bool maternity, const char* gross, const char* taxFree,
+              const char* tax, const char* net, const char* solidarity, const char* employees,
+              const char* employer) {
+        LeaveCompensationRow row;
+        row.ID_RADNIK = employee;
+        row.MEsec = 3;
+        row.GODINA = 2026;
+        row.porodiljsko = maternity;
+        row.BRUTO = din(gross);
+        row.Oslobodjenje = din(taxFree);
+        row.porez_na_zaradu = din(tax);
+        row.NETO = din(net);
+        row.solidarni_porez = din(solidarity);
+        row.ukupno_doprinosa = din(employees);
+        row.ukupno_doprinosa_F = din(employer);
+        postLeaveCompensation(*db, row);
+    }
     void SetUp() override {
-        LeaveCompensationRow a;
-        a.ID_RADNIK = jelena;
-        a.MEsec = 3;
-        a.GODINA = 2026;
-        a.porodiljsko = true;
-        a.BRUTO = din("100000");
-        a.Oslobodjenje = din("25000");
-        a.porez_na_zaradu = din("7500");
-        a.NETO = din("70000");
-        a.solidarni_porez = din("2000");
-        a.ukupno_doprinosa = din("19900");
-        a.ukupno_doprinosa_F = din("15150");
-        postLeaveCompensation(*db, a);
-        LeaveCompensationRow sick = a;
-        sick.porodiljsko = false;
-        sick.BRUTO = din("1");
-        postLeaveCompensation(*db, sick);
-        LeaveCompensationRow b;
-        b.ID_RADNIK = ana;
-        b.MEsec = 3;
-        b.GODINA = 2026;
-        b.porodiljsko = true;
-        b.BRUTO = din("20000");
-        b.Oslobodjenje = din("25000");
-        b.NETO = din("14000");
-        b.ukupno_doprinosa = din("3980");
-        b.ukupno_doprinosa_F = din("3030");
-        postLeaveCompensation(*db, b);
-        postLeaveCompensation(*db, b); // posted again: still one row
+        post(jelena, true, "100000", "25000", "7500", "70000", "2000", "19900", "15150");
+        post(jelena, false, "1", "0", "0", "1", "0", "0", "0");
+        post(ana, true, "20000", "25000", "0", "14000", "0", "3980", "3030");
+        post(ana, true, "20000", "25000", "0", "14000", "0", "3980", "3030"); // still one row
     }
 };
 
@@ -100,6 +93,7 @@ TEST_F(RefundListTest, TheMaternityRowsStandApartFromTheSickLeaveOnes) {
     EXPECT_EQ(leaveCompensationsOfMonth(*db, 2026, 3, LeaveKind::Sick).size(), 1u);
     EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::Maternity)->BRUTO,
               din("100000"));
+    EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::Sick)->BRUTO, din("1"));
 }
 
 TEST_F(RefundListTest, TotalsTheLinesOfTheMonth) {
