@@ -75,7 +75,8 @@ report::Document leaveOverviewReport(const report::CompanyData& company,
          }});
     return summedTable(company, logo, page, columns, cells, [&](report::ListFlow& list) {
         report::Painter& p = list.painter();
-        const double y = list.y() - 4.95;
+        // the hours and days on the totals line, one row height above
+        const double y = list.y() - page.fontSize * 0.55;
         p.setFontBold(true);
         p.PrintRight(leaveDays(hours / 8), 130, y);
         p.PrintRight(format(hours, NumberFormat::Grouped2), 160, y);

@@ -104,7 +104,7 @@ report::Document disabledRefundList(const DisabledPrint& print, const DisabledMo
                      return p.row.za_refundaciju;
                  }});
     return summedTable(print.company, print.logo, page, yu, cells,
-                       [](report::ListFlow& list) { outputs::signatures(list, "Obradio:"); });
+                       [](report::ListFlow& list) { outputs::signaturesWith(list, "Obradio:"); });
 }
 
 report::Document disabledPaidList(const DisabledPrint& print, const DisabledMonth& m) {
@@ -139,7 +139,7 @@ report::Document disabledPaidList(const DisabledPrint& print, const DisabledMont
                            list.painter().setFont("yuoptimar", 9);
                            list.painter().PrintLeft(request, 10, y);
                            list.moveTo(y + 4);
-                           outputs::signatures(list, "Obradio:");
+                           outputs::signaturesWith(list, "Obradio:");
                        });
 }
 

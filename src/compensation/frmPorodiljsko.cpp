@@ -191,6 +191,13 @@ void frmPorodiljsko::showCase(const MaternityCase& entry) {
     calculated_.reset();
     lblObracun->clear();
     guarded(this, "showCase", [&] {
+        const auto posted = loadLeaveCompensation(*context_.PayrollDb, entry.ID_RADNIK, year(),
+                                                  month(), LeaveKind::Maternity);
+        if (posted) {
+            txtSati->setText(QString::number(posted->broj_sati));
+            showFigures(*posted);
+            return;
+        }
         txtSati->setText(QString::number(fullMonthHours(*context_.PayrollDb, year(), month())));
         const Date end = entry.datum_zatvaranja;
         if (end.year == year() && end.month == month() && end.day < DaysInMonth(month(), year()))
@@ -249,6 +256,14 @@ void frmPorodiljsko::cmdObrisi_Click() {
     });
 }
 
+void frmPorodiljsko::showFigures(const LeaveCompensationRow& row) {
+    lblObracun->setText("NETO: "_q + shownAmount(row.NETO) + "   BRUTO: "_q +
+                        shownAmount(row.BRUTO) + "\nPorez: "_q + shownAmount(row.porez_na_zaradu) +
+                        "   Doprinosi: "_q +
+                        shownAmount(row.ukupno_doprinosa + row.ukupno_doprinosa_F) +
+                        "\nZa isplatu: "_q + shownAmount(row.paidOut()));
+}
+
 void frmPorodiljsko::cmdObracunaj_Click() {
     const MaternityCase* entry = chosenCase();
     if (!entry) {
@@ -264,11 +279,7 @@ void frmPorodiljsko::cmdObracunaj_Click() {
             return;
         }
         calculated_ = *row;
-        lblObracun->setText("NETO: "_q + shownAmount(row->NETO) + "   BRUTO: "_q +
-                            shownAmount(row->BRUTO) + "\nPorez: "_q +
-                            shownAmount(row->porez_na_zaradu) + "   Doprinosi: "_q +
-                            shownAmount(row->ukupno_doprinosa + row->ukupno_doprinosa_F) +
-                            "\nZa isplatu: "_q + shownAmount(row->paidOut()));
+        showFigures(*row);
     });
 }
 

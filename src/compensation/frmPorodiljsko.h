@@ -44,6 +44,7 @@ protected:
 private:
     void showCase(const MaternityCase& entry);
     void showEmployee();
+    void showFigures(const LeaveCompensationRow& row);
     const MaternityCase* chosenCase() const;
     int month() const;
     int year() const;

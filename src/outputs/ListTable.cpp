@@ -70,10 +70,10 @@ report::Document tablePrintout(const report::CompanyData& company,
 }
 
 void signatures(report::ListFlow& list) {
-    signatures(list, "Obra~unao:"_yu);
+    signaturesWith(list, "Obra~unao:"_yu);
 }
 
-void signatures(report::ListFlow& list, const std::string& first) {
+void signaturesWith(report::ListFlow& list, const std::string& first) {
     report::Painter& p = list.painter();
     const double y = list.reserve(16) + 10;
     const double width = p.document().pageWidth();

@@ -47,6 +47,6 @@ report::Document tablePrintout(const report::CompanyData& company,
 // The signature lines "Obračunao:" (or the first caption given), "Šef računovodstva:",
 // "Direktor:" across the page.
 void signatures(report::ListFlow& list);
-void signatures(report::ListFlow& list, const std::string& first);
+void signaturesWith(report::ListFlow& list, const std::string& first);
 
 } // namespace zarion::outputs
