@@ -34,7 +34,10 @@ frmInvalidi::frmInvalidi(AppContext& context, QWidget* parent)
     , listI(makeList(this, "listI", {"ID"_q, "Prezime i ime"_q, "JMBG"_q, "Kat."_q, "Naknada"_q})) {
     setObjectName("frmInvalidi");
     setWindowTitle("Invalidi II i III kategorije"_q);
-    listI->setColumnWidth(1, 220);
+    const int widths[] = {50, 200, 120, 50};
+    for (int c = 0; c < 4; ++c)
+        listI->setColumnWidth(c, widths[c]);
+    listI->headerItem()->setTextAlignment(4, Qt::AlignRight);
 
     auto* fraDodaj = new QGroupBox("Novi invalid"_q, this);
     auto* addForm = new QFormLayout(fraDodaj);
