@@ -71,7 +71,7 @@ report::Document leaveOverview(const ReportSource& source) {
     return leaveOverviewReport(source.company, source.logo, span, *rows);
 }
 
-const std::array<ReportEntry, 6> Reports{{
+const std::array<ReportEntry, 8> Reports{{
     {"nz1", "--mesec M: obrazac NZ1, spisak obracunatih naknada za porodiljsko",
      [](const ReportSource& s) {
          return refundListReport(s.company, loadRefundList(s.payroll, s.year, monthOf(s)));
@@ -87,6 +87,17 @@ const std::array<ReportEntry, 6> Reports{{
     {"invalidi-rekapitulacija", "--mesec M: rekapitulacija naknada invalidima po racunima",
      [](const ReportSource& s) {
          return disabledAccountRecap(disabledPrint(s), disabledMonth(s));
+     }},
+    {"invalidi-specifikacija", "--mesec M: specifikacija poreza na naknade invalidima po opstinama",
+     [](const ReportSource& s) {
+         return disabledTaxSpecification(s.payroll, disabledPrint(s), disabledMonth(s));
+     }},
+    {"nagrade-specifikacija",
+     "[--nalog N | --vrsta 1|2]: specifikacija poreza na nagrade po opstinama",
+     [](const ReportSource& s) {
+         const AwardOrder order = awardOrder(s);
+         return awardTaxSpecification(s.payroll, s.company, s.logo,
+                                      awardPayments(s.payroll, order.id_noz));
      }},
     {"nagrade", "[--nalog N | --vrsta 1|2]: spisak za isplatu jubilarnih ili godisnjih nagrada",
      [](const ReportSource& s) {

@@ -1,6 +1,7 @@
 #include "compensation/AwardPrints.h"
 
 #include "compensation/SummedTable.h"
+#include "compensation/TaxSpecification.h"
 #include "core/Text.h"
 #include "outputs/ListTable.h"
 
@@ -45,6 +46,15 @@ report::Document awardPaymentList(const report::CompanyData& company,
     cells.push_back([](const AwardPayment&) -> ListCell { return std::string("______________"); });
     return summedTable(company, logo, page, columns, tableCells(payments, cells),
                        [](report::ListFlow& list) { outputs::signatures(list); });
+}
+
+report::Document awardTaxSpecification(db::Database& payroll, const report::CompanyData& company,
+                                       const std::filesystem::path& logo,
+                                       const std::vector<AwardPayment>& payments) {
+    std::vector<EmployeeTax> taxes;
+    for (const AwardPayment& p : payments)
+        taxes.emplace_back(p.ID_RADNIK, p.figures.tax);
+    return outputs::municipalityTaxList({company, logo}, taxByResidence(payroll, taxes));
 }
 
 } // namespace zarion::compensation

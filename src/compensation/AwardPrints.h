@@ -16,4 +16,9 @@ report::Document awardPaymentList(const report::CompanyData& company,
                                   const std::filesystem::path& logo, const AwardOrder& order,
                                   const std::vector<AwardPayment>& payments);
 
+// The tax of the order's awards by the employees' municipality of residence.
+report::Document awardTaxSpecification(db::Database& payroll, const report::CompanyData& company,
+                                       const std::filesystem::path& logo,
+                                       const std::vector<AwardPayment>& payments);
+
 } // namespace zarion::compensation

@@ -1,6 +1,7 @@
 #include "compensation/DisabledLists.h"
 
 #include "compensation/SummedTable.h"
+#include "compensation/TaxSpecification.h"
 #include "core/NumberFormat.h"
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
@@ -141,6 +142,15 @@ report::Document disabledPaidList(const DisabledPrint& print, const DisabledMont
                            list.moveTo(y + 4);
                            outputs::signaturesWith(list, "Obradio:");
                        });
+}
+
+report::Document disabledTaxSpecification(db::Database& payroll, const DisabledPrint& print,
+                                          const DisabledMonth& m) {
+    std::vector<EmployeeTax> taxes;
+    for (const DisabledPaid& p : m.rows)
+        taxes.emplace_back(p.row.ID_RADNIK, p.row.porez_na_zaradu);
+    return outputs::municipalityTaxList({print.company, print.logo},
+                                        taxByResidence(payroll, taxes));
 }
 
 report::Document disabledAccountRecap(const DisabledPrint& print, const DisabledMonth& m) {

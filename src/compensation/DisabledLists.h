@@ -42,6 +42,9 @@ report::Document disabledRefundList(const DisabledPrint& print, const DisabledMo
 // "SPISAK ISPLAĆENIH NAKNADA INVALIDIMA RADA II ili III KATEGORIJE" with the request to pay the
 // total refund into the company's account.
 report::Document disabledPaidList(const DisabledPrint& print, const DisabledMonth& month);
+// The tax of the month by the employees' municipality: "SPECIFIKACIJA UZ PORESKU PRIJAVU".
+report::Document disabledTaxSpecification(db::Database& payroll, const DisabledPrint& print,
+                                          const DisabledMonth& month);
 // The recapitulation by account: "0 - NAKNADE ZARADA INVALIDA" and its total.
 report::Document disabledAccountRecap(const DisabledPrint& print, const DisabledMonth& month);
 

@@ -96,6 +96,15 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     auto* commands = new QHBoxLayout;
     commands->addStretch();
     commands->addWidget(cmdStampa);
+    QPushButton* cmdSpecifikacija = commandButton(this, "Specifikacija"_q, "cmdSpecifikacija");
+    connect(cmdSpecifikacija, &QPushButton::clicked, this, [this] {
+        guarded(this, "cmdSpecifikacija_Click", [&] {
+            preview(this, context_,
+                    awardTaxSpecification(*context_.PayrollDb, companyOf(context_),
+                                          context_.logoPath(), payments_));
+        });
+    });
+    commands->addWidget(cmdSpecifikacija);
     QPushButton* cmdNalozi = commandButton(this, "Nalozi za pla}anje"_q, "cmdNalozi");
     connect(cmdNalozi, &QPushButton::clicked, this, &frmNagrade::cmdNalozi_Click);
     commands->addWidget(cmdNalozi);

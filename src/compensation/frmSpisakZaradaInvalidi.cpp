@@ -55,6 +55,14 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
         connect(button, &QPushButton::clicked, this, [this, p = printout] { print(p); });
         commands->addWidget(button);
     }
+    QPushButton* cmdSpecifikacija =
+        commandButton(this, "Specifikacija uz poresku prijavu"_q, "cmdSpecifikacija");
+    connect(cmdSpecifikacija, &QPushButton::clicked, this, [this] {
+        print([this](const DisabledPrint& p, const DisabledMonth& m) {
+            return disabledTaxSpecification(*context_.PayrollDb, p, m);
+        });
+    });
+    commands->addWidget(cmdSpecifikacija);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(listS, 1);

@@ -9,8 +9,10 @@
 #include "compensation/AnnualLeave.h"
 #include "compensation/AwardOrders.h"
 #include "compensation/AwardPaymentOrders.h"
+#include "compensation/AwardPrints.h"
 #include "compensation/DisabledLists.h"
 #include "compensation/JubileeDeclaration.h"
+#include "compensation/TaxSpecification.h"
 #include "outputs/DeclarationXml.h"
 
 namespace zarion::compensation {
@@ -62,6 +64,10 @@ TEST_F(BenefitsTest, ADisabledPersonBelowTheAdjustedAmountIsPaidItAndRefundedOnc
     EXPECT_NE(std::find(texts.begin(), texts.end(),
                         "Molimo Vas da iznos od: 14.569,33 uplatite na Račun: "),
               texts.end());
+    // the refund list numbers its fourteen columns and totals the refund
+    const report::Page refund = disabledRefundList({}, month).pages.at(0);
+    for (const char* text : {"14", "(11+12+13)", "12.000,00", "9.500,00", "14.569,33"})
+        EXPECT_NE(refund.findText(text), nullptr) << text;
 }
 
 TEST_F(BenefitsTest, AnEmployeesAwardIsCorrectedInPlaceAndDeclaredAsJubilee) {
@@ -121,8 +127,26 @@ TEST_F(BenefitsTest, AnEmployeesAwardIsCorrectedInPlaceAndDeclaredAsJubilee) {
     EXPECT_EQ(orders("4000", "840-4848-37"), 1);
     EXPECT_EQ(orders("61000", ""), 1);
 
+    const report::Page list = awardPaymentList({}, {}, *order, payments).pages.at(0);
+    for (const char* text : {"SPISAK ZA ISPLATU OSTALIH ZARADA Jubilarne nagrade",
+                             "Nalog: 1 - 15.03.2026 - Jubilarne", "Radno mesto", "4.000,00"})
+        EXPECT_NE(list.findText(text), nullptr) << text;
+
     deleteAwardPayment(*db, payments[0].id_ooz);
     EXPECT_FALSE(JubileeDeclaration(*db, *order).fill().ok());
+}
+
+TEST_F(BenefitsTest, TheTaxIsSpecifiedByTheMunicipalityOfResidence) {
+    const std::int64_t ana = test::addEmployee(*db, {.name = "Ana", .municipality = 11});
+    const std::int64_t iva = test::addEmployee(*db, {.name = "Iva", .municipality = 13});
+    const auto lines =
+        taxByResidence(*db, {{nenad, din("1000.10")}, {iva, din("7")}, {ana, din("0.90")}});
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].code, 11);
+    EXPECT_FALSE(lines[0].name.empty());
+    EXPECT_EQ(lines[0].tax, din("1001"));
+    EXPECT_EQ(lines[1].code, 13);
+    EXPECT_EQ(lines[1].tax, din("7"));
 }
 
 TEST_F(BenefitsTest, TheLeaveOverviewSumsExactlyTheMonthsOfTheSpan) {
