@@ -1,4 +1,5 @@
 // The award and maternity windows, driven offscreen: what the operator types is stored.
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTreeWidget>
@@ -9,8 +10,11 @@
 #include "EmployeeSeed.h"
 #include "WindowTest.h"
 #include "compensation/AwardOrders.h"
+#include "compensation/DisabledCompensation.h"
 #include "compensation/frmNagrade.h"
+#include "compensation/frmObracunInvaliidi.h"
 #include "compensation/frmPorodiljsko.h"
+#include "compensation/frmPregledOdmora.h"
 #include "ui/DialogTesting.h"
 
 using namespace zarion;
@@ -54,6 +58,56 @@ private slots:
         emit list->itemDoubleClicked(list->topLevelItem(0), 0);
         QVERIFY(wasShown("Brisanje je zavrseno!"));
         QCOMPARE(f_->count("SELECT COUNT(*) FROM obracun_ostale_zarade"), 0);
+    }
+
+    void anAnnualAwardCarriesTheContributionsOfBothSides() {
+        f_->payroll().run("INSERT INTO parametri (porez_zarade, Doprinosi_PIO, Doprinosi_zo, "
+                          "doprinosi_nezaposlenost) VALUES (10, 14, 5.15, 0.75)");
+        QVERIFY(createAwardOrder(f_->payroll(), AwardKind::Annual, {2026, 4, 15}, "Godisnja",
+                                 Currency::fromUnits(10000))
+                    .ok());
+        frmGodisnje window(f_->context);
+        control<QLineEdit>(&window, "txtID_Radnik")->setText(QString::number(f_->employee));
+        control<QLineEdit>(&window, "txtNeto")->setText("50000");
+        control<QPushButton>(&window, "cmdProknjizi")->click();
+        // gross (5,000,000 − 100,000) / 70.1 = 69,900.14; the employer pays 13,910.13 again
+        QCOMPARE(f_->count("SELECT COUNT(*) FROM obracun_ostale_zarade WHERE BRUTO = 699001400 "
+                           "AND Doprinosi_PIO_F = 97860200 AND ukupno_obaveza = 838102700"),
+                 1);
+        QCOMPARE(control<QTreeWidget>(&window, "listO")->topLevelItem(0)->text(9),
+                 QStringLiteral("83.810,27"));
+    }
+
+    void theDisabledPersonsMonthIsPostedOnce() {
+        f_->context.CalcMonth = 4;
+        f_->context.CalcYear = 2026;
+        f_->payroll().run(
+            "INSERT INTO parametri_po_mesecima (MEsec, GODINA, porez_zarade) VALUES (4, 2026, 10)");
+        saveDisabledControl(f_->payroll(), {{}, {}, 0, Currency::fromUnits(12000), 10.3, {}});
+        QVERIFY(!addDisabledPerson(f_->payroll(), f_->employee, "II", Currency::fromUnits(15000)));
+        frmObracunInvaliidi window(f_->context);
+        auto* list = control<QTreeWidget>(&window, "listI");
+        list->setCurrentItem(list->topLevelItem(0));
+        control<QPushButton>(&window, "cmdObracunaj")->click();
+        QCOMPARE(control<QLabel>(&window, "lblRefundacija")->text(), QStringLiteral("18.211,67"));
+        dt::queueOk();
+        control<QPushButton>(&window, "cmdProknjizi")->click();
+        dt::queueOk();
+        control<QPushButton>(&window, "cmdProknjizi")->click();
+        QVERIFY(wasShown("Obracun je proknjizen!"));
+        QCOMPARE(f_->count("SELECT COUNT(*) FROM invalidi_obracuni"), 1);
+    }
+
+    void theLeaveOverviewTotalsHoursAndDays() {
+        for (const int month : {1, 2})
+            f_->payroll().run("INSERT INTO obracuni (ID_Radnik, godina, mesec, godisnji_s) "
+                              "VALUES (?, 2026, ?, 12)",
+                              f_->employee, month);
+        frmPregledOdmora window(f_->context);
+        QCOMPARE(control<QTreeWidget>(&window, "listO")->topLevelItem(0)->text(3),
+                 QStringLiteral("3,0"));
+        QCOMPARE(control<QLabel>(&window, "lblUkupno")->text(),
+                 QStringLiteral("Ukupno sati: 24,00   Ukupno dana: 3,0"));
     }
 
     void aMaternityCaseNeedsAnEmployeeAndIsSavedWithIt() {
