@@ -136,6 +136,33 @@ TEST_F(BenefitsTest, AnEmployeesAwardIsCorrectedInPlaceAndDeclaredAsJubilee) {
     EXPECT_FALSE(JubileeDeclaration(*db, *order).fill().ok());
 }
 
+TEST_F(BenefitsTest, ANewOrderKeepsTheRatesOfTheLatestOneAndAnnualOrdersPayBothShares) {
+    const auto first =
+        createAwardOrder(*db, AwardKind::Annual, {2026, 1, 20}, "Prva", din("10000")).value();
+    db->run("UPDATE parametri SET porez_zarade = 20");
+    const auto second =
+        createAwardOrder(*db, AwardKind::Annual, {2026, 3, 20}, "Druga", din("0")).value();
+    EXPECT_EQ(second.porez_zarade, 10);
+    EXPECT_EQ(second.Doprinosi_PIO, 14);
+    EXPECT_EQ(awardOrders(*db, AwardKind::Annual).front().id_noz, second.id_noz);
+    EXPECT_TRUE(awardOrders(*db, AwardKind::Jubilee).empty());
+
+    AwardFigures award;
+    award.net = din("700");
+    award.gross = din("1000");
+    award.tax = din("100");
+    award.pio = din("140");
+    award.health = din("51.50");
+    award.unemployment = din("8.50");
+    ASSERT_FALSE(postAwardPayment(*db, first, nenad, award));
+    ASSERT_EQ(ordersFromAwards(*db, nullptr, first).value(), 5);
+    const auto ordered = [&](const char* amount) {
+        return db->scalar("SELECT COUNT(*) FROM nalozi WHERE Iznos = ?", din(amount));
+    };
+    for (const char* amount : {"100", "280", "103", "17", "700"})
+        EXPECT_EQ(ordered(amount), 1) << amount;
+}
+
 TEST_F(BenefitsTest, TheTaxIsSpecifiedByTheMunicipalityOfResidence) {
     const std::int64_t ana = test::addEmployee(*db, {.name = "Ana", .municipality = 11});
     const std::int64_t iva = test::addEmployee(*db, {.name = "Iva", .municipality = 13});
@@ -162,6 +189,10 @@ TEST_F(BenefitsTest, TheLeaveOverviewSumsExactlyTheMonthsOfTheSpan) {
     EXPECT_EQ(rows->at(0).hours, 44);
     EXPECT_EQ(leaveDays(rows->at(0).days()), "5,5");
     EXPECT_FALSE(leaveTaken(*db, {2025, 2, 2024, 11}).ok());
+    const report::Page page = leaveOverviewReport({}, {}, {2024, 11, 2025, 2}, *rows).pages.at(0);
+    for (const char* text :
+         {"Pregled korištenja godišnjih odmora", "za period: 11/2024 - 02/2025", "44,00", "5,5"})
+        EXPECT_NE(page.findText(text), nullptr) << text;
 }
 
 } // namespace

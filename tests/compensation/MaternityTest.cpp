@@ -59,6 +59,39 @@ TEST_F(MaternityTest, SavingNeedsAnEmployeeAndKeepsTheAmountOfAnEditedCase) {
               "GRESKA! Nije pronadjeno otvoreno bolovanje u bazi!");
 }
 
+TEST_F(MaternityTest, TheMonthIsCalculatedFromTheCaseNetForTheHoursOfLeave) {
+    db->run("INSERT INTO postavke (fiksni_sati, solidarni_porez) VALUES (176, 0)");
+    db->run("INSERT INTO parametri_po_mesecima (MEsec, GODINA, porez_zarade, "
+            "iznos_poreskog_oslobojenja, Doprinosi_PIO, Doprinosi_zo, doprinosi_nezaposlenost, "
+            "Doprinosi_PIO_F, Doprinosi_zo_F) VALUES (4, 2026, 10, ?, 14, 5.15, 0.75, 10, 5.15)",
+            din("28423"));
+    db->run("UPDATE radnici SET tekuci_Racun = '160-55-10' WHERE id_radnik = ?", jelena);
+    EXPECT_EQ(fullMonthHours(*db, 2026, 4), 176);
+    const auto row =
+        calculateLeaveMonth(*db, jelena, din("50001"), 88, 2026, 4, LeaveKind::Maternity);
+    ASSERT_TRUE(row.ok()) << row.message();
+    EXPECT_TRUE(row->porodiljsko);
+    EXPECT_EQ(row->NETO, din("25000"));           // 25,000.5 to even
+    EXPECT_EQ(row->Oslobodjenje, din("14211.5")); // half the monthly 28,423
+    EXPECT_EQ(row->BRUTO, din("33636.02"));       // (2,500,000 − 142,115) / 70.1 = 33,636.01997
+    EXPECT_EQ(row->porez_na_zaradu, din("1942.45")); // 19,424.52 × 10 %
+    EXPECT_EQ(row->tekuci_Racun, "160-55-10");
+    EXPECT_EQ(
+        calculateLeaveMonth(*db, jelena, din("1"), 1, 2026, 5, LeaveKind::Maternity).message(),
+        "Greska kod pronalazenja parametara za izabrani mesec!");
+}
+
+TEST_F(MaternityTest, TheAccountIsKeptWithTheCompanyAccounts) {
+    EXPECT_EQ(loadMaternityAccount(*db).racun_za_isplatu_porodiljsko, "");
+    saveMaternityAccount(*db, {"160-1-1", "97 12"});
+    saveMaternityAccount(*db, {"160-2-2", "97 34"});
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM parametri2"), 1);
+    EXPECT_EQ(loadMaternityAccount(*db).poziv_zad_porodiljsko, "97 34");
+    EXPECT_EQ(removalQuestion({1, jelena, {2026, 3, 10}, OpenEnd, {}, "Šćepanović Jelena"}),
+              "Da li ste sigurni da zelite da obrisete bolovanje: Šćepanović Jelena od:10.03.2026 "
+              "do:31.12.2099");
+}
+
 // Two maternity calculations and a sick-leave one of the same employee and month.
 class RefundListTest : public MaternityTest {
 protected:
