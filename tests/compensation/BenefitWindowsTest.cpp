@@ -11,6 +11,7 @@
 #include "WindowTest.h"
 #include "compensation/AwardOrders.h"
 #include "compensation/DisabledCompensation.h"
+#include "compensation/frmInvalidi.h"
 #include "compensation/frmNagrade.h"
 #include "compensation/frmObracunInvaliidi.h"
 #include "compensation/frmPorodiljsko.h"
@@ -96,6 +97,22 @@ private slots:
         control<QPushButton>(&window, "cmdProknjizi")->click();
         QVERIFY(wasShown("Obracun je proknjizen!"));
         QCOMPARE(f_->count("SELECT COUNT(*) FROM invalidi_obracuni"), 1);
+    }
+
+    void aDisabledPersonIsAddedOnceAndHisCompensationChanged() {
+        frmInvalidi window(f_->context);
+        control<QLineEdit>(&window, "txtID_Radnik")->setText(QString::number(f_->employee));
+        dt::queueNumber(Currency::fromUnits(15000));
+        control<QPushButton>(&window, "cmdDodaj")->click();
+        dt::queueNumber(Currency::fromUnits(1));
+        dt::queueOk();
+        control<QPushButton>(&window, "cmdDodaj")->click();
+        QVERIFY(wasShown("Vec ste ubacili invalida!"));
+        auto* list = control<QTreeWidget>(&window, "listI");
+        dt::queueNumber(Currency::fromUnits(16000));
+        emit list->itemDoubleClicked(list->topLevelItem(0), 0);
+        QCOMPARE(list->topLevelItem(0)->text(4), QStringLiteral("16.000,00"));
+        QCOMPARE(f_->count("SELECT COUNT(*) FROM invalidi"), 1);
     }
 
     void theLeaveOverviewTotalsHoursAndDays() {
