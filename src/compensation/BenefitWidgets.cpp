@@ -1,12 +1,14 @@
 #include "compensation/BenefitWidgets.h"
 
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/NumericText.h"
+#include "employees/EmployeeRecord.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
 
@@ -17,6 +19,20 @@ QLineEdit* formBox(QWidget* parent, QFormLayout* form, const QString& caption, c
     box->setObjectName(name);
     form->addRow(caption, box);
     return box;
+}
+
+QLineEdit* employeeBox(QWidget* parent, QFormLayout* form, QLabel*& name) {
+    QLineEdit* box = formBox(parent, form, ui::toQ("ID radnika:"), "txtID_Radnik");
+    name = new QLabel(parent);
+    name->setObjectName("lblIme");
+    form->addRow(QString(), name);
+    return box;
+}
+
+bool showEmployeeName(AppContext& context, const QLineEdit* box, QLabel* name) {
+    const auto employee = employees::loadEmployee(*context.PayrollDb, typedNumber(box));
+    name->setText(employee ? ui::toQ(employee->Prezime + " " + employee->Ime) : QString());
+    return employee.has_value();
 }
 
 QPushButton* commandButton(QWidget* parent, const QString& caption, const char* name) {

@@ -9,6 +9,7 @@
 #include "report/Document.h"
 
 class QFormLayout;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QWidget;
@@ -22,6 +23,11 @@ namespace zarion::compensation {
 
 // An input box under its object name, added to the form with its caption.
 QLineEdit* formBox(QWidget* parent, QFormLayout* form, const QString& caption, const char* name);
+// The employee's number box (txtID_Radnik) and under it the label with his name (lblIme).
+QLineEdit* employeeBox(QWidget* parent, QFormLayout* form, QLabel*& name);
+// Shows the name of the employee whose number is typed, nothing for an unknown number; true when
+// the number is an employee's.
+bool showEmployeeName(AppContext& context, const QLineEdit* box, QLabel* name);
 QPushButton* commandButton(QWidget* parent, const QString& caption, const char* name);
 
 // An amount as the box shows it (1.234,56), and as the operator typed it (0 for nothing).

@@ -18,7 +18,6 @@
 #include "core/NumberFormat.h"
 #include "core/Text.h"
 #include "employees/CodeLists.h"
-#include "employees/EmployeeRecord.h"
 #include "outputs/PaymentOrders.h"
 #include "outputs/frmPPPPD.h"
 #include "ui/Dialogs.h"
@@ -67,10 +66,7 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
 
     auto* fraObracun = new QGroupBox("Obra~un"_q, this);
     auto* form = new QFormLayout(fraObracun);
-    txtID_Radnik = formBox(fraObracun, form, "ID radnika:"_q, "txtID_Radnik");
-    lblIme = new QLabel(fraObracun);
-    lblIme->setObjectName("lblIme");
-    form->addRow(QString(), lblIme);
+    txtID_Radnik = employeeBox(fraObracun, form, lblIme);
     txtNeto = formBox(fraObracun, form, "NETO:"_q, "txtNeto");
     txtBruto = formBox(fraObracun, form, "BRUTO:"_q, "txtBruto");
     lblObracun = new QLabel(fraObracun);
@@ -215,13 +211,11 @@ void frmNagrade::showEmployee() {
     figures_.reset();
     lblObracun->clear();
     guarded(this, "txtID_Radnik_LostFocus", [&] {
-        const std::int64_t id = typedNumber(txtID_Radnik);
-        const auto employee = employees::loadEmployee(*context_.PayrollDb, id);
-        lblIme->setText(employee ? toQ(employee->Prezime + " " + employee->Ime) : QString());
         const auto order = chosenOrder();
-        if (!employee || !order)
+        if (!showEmployeeName(context_, txtID_Radnik, lblIme) || !order)
             return;
-        if (const auto paid = awardPayment(*context_.PayrollDb, order->id_noz, id)) {
+        if (const auto paid =
+                awardPayment(*context_.PayrollDb, order->id_noz, typedNumber(txtID_Radnik))) {
             txtNeto->setText(shownAmount(paid->figures.net));
             txtBruto->setText(shownAmount(paid->figures.gross));
         }

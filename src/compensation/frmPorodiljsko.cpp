@@ -16,7 +16,6 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
-#include "employees/EmployeeRecord.h"
 #include "ui/Dialogs.h"
 #include "ui/WidgetKit.h"
 
@@ -58,10 +57,7 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
 
     auto* fraBolovanje = new QGroupBox("Bolovanje"_q, this);
     auto* caseForm = new QFormLayout(fraBolovanje);
-    txtID_Radnik = formBox(fraBolovanje, caseForm, "ID radnika:"_q, "txtID_Radnik");
-    lblIme = new QLabel(fraBolovanje);
-    lblIme->setObjectName("lblIme");
-    caseForm->addRow(QString(), lblIme);
+    txtID_Radnik = employeeBox(fraBolovanje, caseForm, lblIme);
     dtOtvaranje = dateBox(fraBolovanje, "dtOtvaranje", QDate(workYear, 1, 1));
     dtZatvaranje = dateBox(fraBolovanje, "dtZatvaranje", toQDate(OpenEnd));
     caseForm->addRow("Datum otvaranja:"_q, dtOtvaranje);
@@ -209,11 +205,8 @@ void frmPorodiljsko::showCase(const MaternityCase& entry) {
 }
 
 void frmPorodiljsko::showEmployee() {
-    guarded(this, "txtID_Radnik_LostFocus", [&] {
-        const auto employee =
-            employees::loadEmployee(*context_.PayrollDb, typedNumber(txtID_Radnik));
-        lblIme->setText(employee ? toQ(employee->Prezime + " " + employee->Ime) : QString());
-    });
+    guarded(this, "txtID_Radnik_LostFocus",
+            [&] { showEmployeeName(context_, txtID_Radnik, lblIme); });
 }
 
 void frmPorodiljsko::cmdNovo_Click() {
