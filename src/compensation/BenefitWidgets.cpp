@@ -1,6 +1,7 @@
 #include "compensation/BenefitWidgets.h"
 
 #include <QFormLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -11,6 +12,7 @@
 #include "employees/EmployeeRecord.h"
 #include "report/qt/frmPregled.h"
 #include "ui/Dialogs.h"
+#include "ui/WidgetKit.h"
 
 namespace zarion::compensation {
 
@@ -51,6 +53,13 @@ Currency typedAmount(const QLineEdit* box) {
 
 std::int64_t typedNumber(const QLineEdit* box) {
     return wholeValue(ui::fromQ(box->text()));
+}
+
+bool closedOnEscape(QWidget* window, const QKeyEvent* event) {
+    if (event->key() != Qt::Key_Escape)
+        return false;
+    ui::closeWindow(window);
+    return true;
 }
 
 report::CompanyData companyOf(AppContext& context) {

@@ -9,6 +9,7 @@
 #include "report/Document.h"
 
 class QFormLayout;
+class QKeyEvent;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -35,6 +36,9 @@ QString shownAmount(Currency amount);
 Currency typedAmount(const QLineEdit* box);
 // The employee's number typed in the box, 0 when there is none.
 std::int64_t typedNumber(const QLineEdit* box);
+
+// Closes the window on Esc; false for any other key, which the window handles itself.
+bool closedOnEscape(QWidget* window, const QKeyEvent* event);
 
 // The company's data for a report header, empty without the master database.
 report::CompanyData companyOf(AppContext& context);

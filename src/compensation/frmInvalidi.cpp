@@ -146,11 +146,8 @@ void frmInvalidi::cmdSnimiParametre_Click() {
 }
 
 void frmInvalidi::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closedOnEscape(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace zarion::compensation

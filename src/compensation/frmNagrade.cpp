@@ -332,11 +332,8 @@ void frmNagrade::cmdPPPPD_Click() {
 }
 
 void frmNagrade::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closedOnEscape(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace zarion::compensation

@@ -136,11 +136,8 @@ void frmObracunInvaliidi::cmdProknjizi_Click() {
 }
 
 void frmObracunInvaliidi::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closedOnEscape(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace zarion::compensation

@@ -109,11 +109,8 @@ void frmPregledOdmora::cmdStampa_Click() {
 }
 
 void frmPregledOdmora::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closedOnEscape(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace zarion::compensation

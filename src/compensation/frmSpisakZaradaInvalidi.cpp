@@ -104,11 +104,8 @@ void frmSpisakZaradaInvalidi::print(const Printout& printout) {
 }
 
 void frmSpisakZaradaInvalidi::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
-        closeWindow(this);
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    if (!closedOnEscape(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 } // namespace zarion::compensation
