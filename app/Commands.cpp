@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include "compensation/BenefitsCommands.h"
 #include "compensation/SickLeaveCommands.h"
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
@@ -28,6 +29,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerOwnerCommands(window, context);
     registerAnnualCommands(window, context);
     registerSickLeaveCommands(window, context);
+    registerBenefitsCommands(window, context);
 }
 
 } // namespace zarion

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "cli/AnnualReports.h"
+#include "cli/BenefitReports.h"
 #include "cli/OtherIncomeReports.h"
 #include "cli/OutputReports.h"
 #include "cli/OwnerReports.h"
@@ -277,6 +278,8 @@ std::span<const ReportEntry> reports() {
         entries.insert(entries.end(), annual.begin(), annual.end());
         const auto sickLeave = sickLeaveReports();
         entries.insert(entries.end(), sickLeave.begin(), sickLeave.end());
+        const auto benefits = benefitReports();
+        entries.insert(entries.end(), benefits.begin(), benefits.end());
         return entries;
     }();
     return all;

@@ -14,6 +14,7 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
+#include "demo/DemoBenefits.h"
 #include "demo/DemoOtherIncome.h"
 #include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
@@ -279,6 +280,8 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
         *db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
     postOtherIncome(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)),
                     posted);
+    postBenefits(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)),
+                 posted);
     return companyId;
 }
 

@@ -7,6 +7,22 @@
 
 namespace zarion::outputs {
 
+double tableTop(report::Painter& p, const report::CompanyData& company,
+                const std::filesystem::path& logo, const std::string& title,
+                const std::vector<std::string>& lines) {
+    const double width = p.document().pageWidth();
+    report::PrintHeader(p, company, logo);
+    p.setFont("yuoptimar", 11, true);
+    p.PrintCenteredWithin(title, width / 2, 39, width - 10);
+    p.setFont("yuoptimar", 9);
+    double y = 45;
+    for (const std::string& line : lines) {
+        p.PrintCentered(line, width / 2, y);
+        y += 4.5;
+    }
+    return y;
+}
+
 report::Document tablePrintout(const report::CompanyData& company,
                                const std::filesystem::path& logo, const TableHeading& heading,
                                const std::vector<TableColumn>& columns,
@@ -14,15 +30,7 @@ report::Document tablePrintout(const report::CompanyData& company,
                                const std::function<void(report::ListFlow&)>& after) {
     report::Painter p(heading.orientation, heading.title);
     const double width = p.document().pageWidth();
-    report::PrintHeader(p, company, logo);
-    p.setFont("yuoptimar", 11, true);
-    p.PrintCenteredWithin(heading.title, width / 2, 39, width - 10);
-    p.setFont("yuoptimar", 9);
-    double y = 45;
-    for (const std::string& line : heading.lines) {
-        p.PrintCentered(line, width / 2, y);
-        y += 4.5;
-    }
+    const double y = tableTop(p, company, logo, heading.title, heading.lines);
 
     std::vector<report::ListColumn> layout{{5, report::Align::Left, {"Red.", "br"}, 2}};
     for (const TableColumn& c : columns)
@@ -62,11 +70,15 @@ report::Document tablePrintout(const report::CompanyData& company,
 }
 
 void signatures(report::ListFlow& list) {
+    signaturesWith(list, "Obra~unao:"_yu);
+}
+
+void signaturesWith(report::ListFlow& list, const std::string& first) {
     report::Painter& p = list.painter();
     const double y = list.reserve(16) + 10;
     const double width = p.document().pageWidth();
     p.setFont("yuoptimar", 9);
-    p.PrintLeft("Obra~unao:"_yu, 15, y);
+    p.PrintLeft(first, 15, y);
     p.PrintLeft("[ef ra~unovodstva:"_yu, width / 2 - 30, y);
     p.PrintLeft("Direktor:"_yu, width - 75, y);
     p.HLine(15, 70, y + 9);

@@ -29,6 +29,12 @@ struct TableHeading {
     double fontSize = 7;
 };
 
+// The company header, the title centred under it and the lines under the title; returns the y
+// below the last line.
+double tableTop(report::Painter& p, const report::CompanyData& company,
+                const std::filesystem::path& logo, const std::string& title,
+                const std::vector<std::string>& lines);
+
 // The common frame of the list printouts: the company header, the title, the table with its
 // running number and the line "UKUPNO", then what `after` prints below it (a totals block, the
 // signatures). Returns the document and leaves the list's position after the table to `after`.
@@ -38,7 +44,9 @@ report::Document tablePrintout(const report::CompanyData& company,
                                const std::vector<const PayrollRow*>& rows,
                                const std::function<void(report::ListFlow&)>& after = {});
 
-// The signature lines "Obračunao:", "Šef računovodstva:", "Direktor:" across the page.
+// The signature lines "Obračunao:" (or the first caption given), "Šef računovodstva:",
+// "Direktor:" across the page.
 void signatures(report::ListFlow& list);
+void signaturesWith(report::ListFlow& list, const std::string& first);
 
 } // namespace zarion::outputs

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "compensation/DisabledLists.h"
+
+class QComboBox;
+class QTreeWidget;
+
+namespace zarion {
+struct AppContext;
+}
+
+namespace zarion::compensation {
+
+// The disabled persons' compensations of a month and their printouts: the refund list, the list
+// of paid compensations and the recapitulation by account.
+class frmSpisakZaradaInvalidi : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmSpisakZaradaInvalidi(AppContext& context, QWidget* parent = nullptr);
+
+    void UcitajObracune();
+    using Printout = std::function<report::Document(const DisabledPrint&, const DisabledMonth&)>;
+    void print(const Printout& printout);
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    AppContext& context_;
+    DisabledMonth month_;
+    QComboBox* cmbMesec;
+    QComboBox* cmbGodina;
+    QTreeWidget* listS;
+};
+
+} // namespace zarion::compensation
