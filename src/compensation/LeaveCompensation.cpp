@@ -90,10 +90,6 @@ Outcome<Row> compensationFromNet(Row row, Currency taxFree, const payroll::Month
     });
 }
 
-int fullMonthHours(db::Database& payroll, int year, int month) {
-    return payroll::hourFund(year, month, payroll::loadSettings(payroll)).hours;
-}
-
 Outcome<Row> calculateLeaveMonth(db::Database& payroll, std::int64_t employeeId, Currency caseNet,
                                  double hours, int year, int month, LeaveKind kind) {
     const auto rates = payroll::loadMonthParameters(payroll, year, month);

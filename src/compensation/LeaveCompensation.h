@@ -7,6 +7,7 @@
 #include "core/Currency.h"
 #include "core/Outcome.h"
 #include "core/db/Database.h"
+#include "compensation/SickLeavePosting.h"
 #include "payroll/MonthParameters.h"
 
 namespace zarion::compensation {
@@ -14,8 +15,6 @@ namespace zarion::compensation {
 // A compensation paid month by month on behalf of a fund from a monthly net set for the case:
 // sick leave over 30 days or maternity leave. Both are kept in bolovanja_obracuni, told apart by
 // porodiljsko.
-enum class LeaveKind { Sick, Maternity };
-
 // The case net of a full month for the hours of leave in the month, in whole dinars; the full
 // net when the full-month hours are 0.
 Currency scaledNet(Currency caseNet, double hours, double fullMonthHours);
@@ -56,10 +55,6 @@ struct LeaveCompensationRow {
 Outcome<LeaveCompensationRow> compensationFromNet(LeaveCompensationRow row, Currency taxFree,
                                                   const payroll::MonthParameters& rates,
                                                   bool solidarity);
-
-// The hours of a full month of leave: the fixed fund of the settings, else the month's
-// Monday-to-Friday days times 8.
-int fullMonthHours(db::Database& payroll, int year, int month);
 
 // The employee's compensation of the month from the case net for the hours of leave: the net and
 // the tax-free amount scaled by the hours, grossed up with the month's rates, the solidarity

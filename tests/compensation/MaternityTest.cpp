@@ -123,10 +123,10 @@ protected:
 
 TEST_F(RefundListTest, TheMaternityRowsStandApartFromTheSickLeaveOnes) {
     EXPECT_EQ(db.count("SELECT COUNT(*) FROM bolovanja_obracuni"), 3);
-    EXPECT_EQ(leaveCompensationsOfMonth(*db, 2026, 3, LeaveKind::Sick).size(), 1u);
+    EXPECT_EQ(leaveCompensationsOfMonth(*db, 2026, 3, LeaveKind::SickLeave).size(), 1u);
     EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::Maternity)->BRUTO,
               din("100000"));
-    EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::Sick)->BRUTO, din("1"));
+    EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::SickLeave)->BRUTO, din("1"));
 }
 
 TEST_F(RefundListTest, TotalsTheLinesOfTheMonth) {

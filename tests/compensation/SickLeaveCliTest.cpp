@@ -19,10 +19,10 @@ protected:
         const auto folder = demo::createDemoBase(dir.path(), FixedClock({{2026, 3, 16}, 9, 0, 0}));
         ASSERT_TRUE(folder);
         const auto payroll = db::Database::open(*folder / "plate.db");
-        db::Statement st =
-            payroll->prepare("SELECT r.Prezime || ' ' || r.Ime, substr(b.tekuci_Racun, 1, 3) FROM "
-                             "bolovanja_obracuni o JOIN radnici r ON r.id_radnik = o.ID_RADNIK "
-                             "JOIN banke b ON b.ID_BAnka = r.ID_BAnka WHERE o.MEsec = 2");
+        db::Statement st = payroll->prepare(
+            "SELECT r.Prezime || ' ' || r.Ime, substr(b.tekuci_Racun, 1, 3) FROM "
+            "bolovanja_obracuni o JOIN radnici r ON r.id_radnik = o.ID_RADNIK "
+            "JOIN banke b ON b.ID_BAnka = r.ID_BAnka WHERE o.MEsec = 2 AND o.porodiljsko = 0");
         ASSERT_TRUE(st.step());
         name = st.text(0);
         bank = st.text(1) == "150" ? "direktna" : st.text(1) == "205" ? "komercijalna" : "intesa";
