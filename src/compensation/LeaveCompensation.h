@@ -4,10 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "compensation/SickLeavePosting.h"
 #include "core/Currency.h"
 #include "core/Outcome.h"
 #include "core/db/Database.h"
-#include "compensation/SickLeavePosting.h"
 #include "payroll/MonthParameters.h"
 
 namespace zarion::compensation {
