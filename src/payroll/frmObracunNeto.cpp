@@ -19,7 +19,9 @@
 #include "core/NumericText.h"
 #include "employees/frmObustaveMEsec.h"
 #include "payroll/BatchEntries.h"
+#include "payroll/CalculationCaptions.h"
 #include "payroll/CalculationPosting.h"
+#include "ui/AmountBox.h"
 #include "ui/Dialogs.h"
 #include "ui/WidgetKit.h"
 
@@ -29,13 +31,15 @@ using namespace ui;
 
 namespace {
 
-QString money(Currency amount) {
-    return toQ(format(amount, NumberFormat::Grouped2));
+QString lineValue(const AmountLine& line, Currency value) {
+    return line.kind == ColumnKind::Money ? amountText(value)
+                                          : toQ(format(value, NumberFormat::General));
 }
 
-QString lineValue(const AmountLine& line, Currency value) {
-    return line.kind == ColumnKind::Money ? money(value)
-                                          : toQ(format(value, NumberFormat::General));
+// Asked before an employee whose deductions exceed the net still to be paid is posted.
+QString negativePayoutQuestion() {
+    return "Iznos za isplatu je manji od nule: obustave su ve}e od NETO iznosa za isplatu. "
+           "Da li ipak `elite da proknji`ite obra~un?"_q;
 }
 
 } // namespace
@@ -91,16 +95,19 @@ void frmObracunNeto::buildControls() {
     tblUlaz->verticalHeader()->hide();
     tblUlaz->verticalHeader()->setDefaultSectionSize(22);
     tblUlaz->horizontalHeader()->setStretchLastSection(true);
-    tblUlaz->setColumnWidth(0, 170);
+    tblUlaz->setColumnWidth(0, 230);
     chkBezMinNeto = new QCheckBox("Bez min. NETO zarade"_q, this);
     chkBezMinNeto->setObjectName("chkBezMinNeto");
     chkBezMinNeto->setVisible(final);
-    listRezultat = ui::makeList(this, "listRezultat",
-                                final ? QStringList{"Iznos"_q, "A"_q, "K"_q, "Za isplatu"_q}
-                                      : QStringList{"Iznos"_q, "Akontacija"_q});
-    listRezultat->setColumnWidth(0, 170);
-    for (int c = 1; c < listRezultat->columnCount(); ++c)
-        listRezultat->setColumnWidth(c, 95);
+    listRezultat = ui::makeList(
+        this, "listRezultat",
+        final ? QStringList{"Stavka"_q, "A - akontacija"_q, "K - ceo mesec"_q, "Za isplatu"_q}
+              : QStringList{"Stavka"_q, "Akontacija"_q});
+    listRezultat->setColumnWidth(0, 230);
+    for (int c = 1; c < listRezultat->columnCount(); ++c) {
+        listRezultat->setColumnWidth(c, 105);
+        listRezultat->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
     listObustave = ui::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "ID_OR"_q});
     listObustave->setColumnWidth(0, 160);
     lblObustave = label("lblObustave", {});
@@ -242,10 +249,15 @@ void frmObracunNeto::showEntries() {
         return;
     for (int row = 0; row < tblUlaz->rowCount(); ++row) {
         const Field<SalaryInput>& field = *entries[static_cast<std::size_t>(row)];
-        auto* name = new QTableWidgetItem(toQ(std::string(field.name)));
+        const QString column = toQ(std::string(field.name));
+        auto* name = new QTableWidgetItem(toQ(columnCaption(field.name)));
         name->setFlags(Qt::ItemIsEnabled);
+        name->setToolTip(column);
         tblUlaz->setItem(row, 0, name);
-        tblUlaz->setItem(row, 1, new QTableWidgetItem(toQ(entryText(*input_, field))));
+        auto* value = new QTableWidgetItem(toQ(entryText(*input_, field)));
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setToolTip(column);
+        tblUlaz->setItem(row, 1, value);
     }
 }
 
@@ -267,9 +279,10 @@ void frmObracunNeto::showCalculation() {
     for (const AmountLine& line : amountLines(*calculation_)) {
         if (line.advance.isZero() && line.total.isZero())
             continue; // an element the month does not have
-        std::vector<std::string> texts{std::string(line.name)};
-        auto* item = ui::addRow(listRezultat, texts, 0);
-        item->setData(0, Qt::UserRole, toQ(std::string(line.name)));
+        const QString column = toQ(std::string(line.name));
+        auto* item = ui::addRow(listRezultat, {columnCaption(line.name)}, 0);
+        item->setData(0, Qt::UserRole, column);
+        item->setToolTip(0, column);
         if (final) {
             item->setText(1, lineValue(line, line.advance));
             item->setText(2, lineValue(line, line.total));
@@ -278,15 +291,18 @@ void frmObracunNeto::showCalculation() {
             item->setText(1, lineValue(line, line.total));
         }
         for (int c = 1; c < listRezultat->columnCount(); ++c)
-            item->setTextAlignment(c, Qt::AlignRight);
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
     for (const employees::DeductionRow& row : calculation_->deductions)
         ui::addRow(
             listObustave,
             {row.kreditor, format(row.Iznos, NumberFormat::Grouped2), std::to_string(row.id_or)},
             row.id_or);
-    lblObustave->setText("Ukupno obustave: "_q + money(calculation_->deductionsTotal()));
-    lblZaIsplatu->setText("Za isplatu: "_q + money(calculation_->payout()));
+    lblObustave->setText("Ukupno obustave: "_q + amountText(calculation_->deductionsTotal()));
+    lblZaIsplatu->setText("Za isplatu: "_q + amountText(calculation_->payout()));
+    lblZaIsplatu->setStyleSheet(calculation_->payout().isNegative()
+                                    ? "font-weight: bold; color: red;"
+                                    : "font-weight: bold;");
 }
 
 BatchOptions frmObracunNeto::monthOptions() const {
@@ -347,6 +363,8 @@ void frmObracunNeto::cmdKnjizi_Click() {
         if (!calculation_)
             return;
     }
+    if (calculation_->payout().isNegative() && !ask(this, negativePayoutQuestion()))
+        return;
     const auto posted = postEmployee(*month_, *calculation_);
     if (!posted) {
         message(this, toQ(posted.message()), Icon::Critical);
