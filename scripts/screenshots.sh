@@ -46,13 +46,13 @@ case "$mode" in
     base="$(demo_base)"
     mkdir -p "$folder"
     on_screen 1600x1000 "$build/tests/screenshots/zarion-tour" "$base" "$work" --prijava
-    convert "$work/prijava.png" "$work/firme.png" -background white -gravity center -splice 20x0 \
-        +append "$folder/prijava-i-firme.png"
+    convert "$work/prijava.png" "$work/firme.png" -bordercolor '#9e9e9e' -border 12 \
+        -background '#9e9e9e' -gravity center +append "$folder/prijava-i-firme.png"
     on_screen 1600x1000 "$build/tests/screenshots/zarion-tour" "$base" "$work" 1600 1000 mnuPojOLD
     cp "$work/mnuPojOLD.png" "$folder/obracun-meseca.png"
     month="$(date +%-m)"
     [ "$month" -gt 1 ] && month=$((month - 1))
-    "$build/app/zarion-cli" report listici --base "$base" --mesec "$month" --deo 2 \
+    "$build/app/zarion-cli" report listici --firma 1 --base "$base" --mesec "$month" --deo 2 \
         --pdf "$work/listici.pdf" >/dev/null
     pdftoppm -png -r 80 -f 1 -l 1 -singlefile "$work/listici.pdf" "$folder/platni-listic"
     echo "Pictures written to $folder"

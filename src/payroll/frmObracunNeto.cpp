@@ -94,8 +94,10 @@ void frmObracunNeto::buildControls() {
     tblUlaz->setHorizontalHeaderLabels({"Unos"_q, "Vrednost"_q});
     tblUlaz->verticalHeader()->hide();
     tblUlaz->verticalHeader()->setDefaultSectionSize(22);
-    tblUlaz->horizontalHeader()->setStretchLastSection(true);
-    tblUlaz->setColumnWidth(0, 230);
+    // the captions take what the values leave
+    tblUlaz->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tblUlaz->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    tblUlaz->setColumnWidth(1, 100);
     chkBezMinNeto = new QCheckBox("Bez min. NETO zarade"_q, this);
     chkBezMinNeto->setObjectName("chkBezMinNeto");
     chkBezMinNeto->setVisible(final);
@@ -181,6 +183,7 @@ void frmObracunNeto::buildControls() {
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
     setMinimumSize(1150, 600);
+    resize(1450, 780); // the main window keeps it inside a smaller workspace
 }
 
 void frmObracunNeto::UcitajRadnike() {

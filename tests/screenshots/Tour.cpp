@@ -128,8 +128,8 @@ void signIn(AppContext& context) {
     auto registerDb = db::Database::open(context.DataRoot / "firme.db");
     ui::frmLogin login(context, *registerDb);
     login.show();
-    for (QLineEdit* box : login.findChildren<QLineEdit*>())
-        box->setText("demo");
+    for (const char* name : {"txtKorisnicko", "txtPas"})
+        login.findChild<QLineEdit*>(name)->setText("demo");
     QApplication::processEvents();
     save(login, "prijava");
     ui::frmFirme companies(context, *registerDb);
@@ -163,6 +163,7 @@ int main(int argc, char** argv) {
     context.WorkYear = clock.today().year;
     context.CompanyId = 1;
     context.OperatorName = "demo";
+    context.CompanyCaption = "1 - Zarion Demo d.o.o.";
     if (companies) {
         signIn(context);
         return failures == 0 ? 0 : 1;
