@@ -268,7 +268,8 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
 
     auto* fraAkontacije = named(new QGroupBox("Akontacije"_q, window), "fraAkontacije");
     c.listAkontacije =
-        ui::makeList(fraAkontacije, "listAkontacije", {"Datum"_q, "NETO"_q, "ID_OOz"_q});
+        ui::makeList(fraAkontacije, "listAkontacije", {"Datum"_q, "NETO"_q, "[ifra isplate"_q});
+    c.listAkontacije->headerItem()->setToolTip(2, "ID_OOz");
     c.lblAkontacijeUkupno = label(fraAkontacije, "lblAkontacijeUkupno");
     c.cmdAkontPLus = named(new QPushButton("+"_q, fraAkontacije), "cmdAkontPLus");
     c.cmdAkonMinus = named(new QPushButton("-"_q, fraAkontacije), "cmdAkonMinus");

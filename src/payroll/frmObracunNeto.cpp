@@ -110,7 +110,9 @@ void frmObracunNeto::buildControls() {
         listRezultat->setColumnWidth(c, 105);
         listRezultat->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
-    listObustave = ui::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "ID_OR"_q});
+    listObustave =
+        ui::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "[ifra obustave"_q});
+    listObustave->headerItem()->setToolTip(2, "id_or");
     listObustave->setColumnWidth(0, 160);
     lblObustave = label("lblObustave", {});
     lblZaIsplatu = label("lblZaIsplatu", {});
