@@ -65,6 +65,7 @@ frmSifraVrstePrihoda::frmSifraVrstePrihoda(const QString& rowNumber, const std::
         connect(txtSP[i], &QLineEdit::textEdited, this, [this, i] { txtSP_Change(i); });
         boxes->addWidget(txtSP[i], 1, column++);
     }
+    boxes->setColumnStretch(column, 1); // the boxes stay together on the left
 
     auto* help = new QHBoxLayout;
     const std::pair<const char*, IncomeCodePart> lists[] = {
