@@ -163,7 +163,7 @@ int main(int argc, char** argv) {
     context.WorkYear = clock.today().year;
     context.CompanyId = 1;
     context.OperatorName = "demo";
-    context.CompanyCaption = "1 - Zarion Demo d.o.o.";
+    context.CompanyCaption = "Zarion Demo d.o.o. - Beograd"; // as the company list sets it
     if (companies) {
         signIn(context);
         return failures == 0 ? 0 : 1;
