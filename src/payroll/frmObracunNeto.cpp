@@ -411,6 +411,8 @@ void frmObracunNeto::runBatch(const QString& caption,
         text += "\n" + toQ(line);
     for (const SkippedEmployee& skipped : report.failures)
         text += "\n" + toQ(skipped.line());
+    for (const std::string& name : report.negativePayouts)
+        text += "\n" + "Iznos za isplatu je manji od nule: "_q + toQ(name);
     message(this, text, Icon::Information);
 }
 

@@ -267,6 +267,15 @@ void FrmObracunNetoTest::aNegativePayoutIsRedAndAskedAboutBeforePosting() {
     dt::queueOk();
     f_->child<QPushButton>("cmdKnjiziKonacni")->click();
     QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 1);
+
+    // calculate all names those it posted below zero in its closing message
+    f_->db().run("UPDATE obustaveproc SET procenat = 1000000");
+    dt::clear();
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QVERIFY(dt::shown()[0].text.contains("Iznos za isplatu je manji od nule: Babic Radnik"));
+    QVERIFY(dt::shown()[0].text.contains("Iznos za isplatu je manji od nule: Cvetic Radnik"));
 }
 
 void FrmObracunNetoTest::doubleClickOverridesTheAverageAndADeduction() {
