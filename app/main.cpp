@@ -1,8 +1,10 @@
 // zarion: the payroll program.
 #include <QApplication>
 #include <QFont>
+#include <QTimer>
 #include <cstdlib>
 #include <cstring>
+#include <utility>
 
 #include "Commands.h"
 #include "core/AppContext.h"
@@ -10,6 +12,7 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Paths.h"
 #include "demo/DemoBase.h"
+#include "demo/DemoNote.h"
 #include "ui/Dialogs.h"
 #include "ui/ReportServices.h"
 #include "ui/SerbianQtTexts.h"
@@ -33,13 +36,14 @@ int main(int argc, char** argv) {
 
     SystemClock clock;
     AppContext context(clock);
+    bool firstDemoStart = false;
     try {
         if (demo) {
             // The demo base lies beside the build, never in the operator's home.
             context.BaseFolder =
                 fs::path(QCoreApplication::applicationDirPath().toStdString()).parent_path() /
                 "demo";
-            demo::makeDemoBase(context.BaseFolder, clock);
+            firstDemoStart = demo::makeDemoBase(context.BaseFolder, clock).has_value();
         } else {
             context.BaseFolder =
                 startup::baseFolder(std::getenv("ZARION_BASE"), std::getenv("HOME"));
@@ -57,7 +61,16 @@ int main(int argc, char** argv) {
     ui::StartupFlow flow(context);
     QObject::connect(&flow, &ui::StartupFlow::finished, &app, &QApplication::quit);
     QObject::connect(&flow, &ui::StartupFlow::mainWindowOpened, &flow,
-                     [&context](ui::frmGlavni* window) { registerCommands(*window, context); });
+                     [&context, &firstDemoStart](ui::frmGlavni* window) {
+                         registerCommands(*window, context);
+                         // the demo base was made by this start: say once what it holds
+                         if (std::exchange(firstDemoStart, false))
+                             QTimer::singleShot(0, window, [window] {
+                                 ui::message(window,
+                                             ui::toQ(demo::demoNote(demo::DemoOptions{}.employees)),
+                                             ui::Icon::Information);
+                             });
+                     });
     flow.start();
     return QApplication::exec();
 }

@@ -53,8 +53,8 @@ payroll::BatchMonth openMonth(db::Database& payroll, const payroll::CalculationP
     return std::move(opened).value();
 }
 
-// The advance pays the first half of the month: each employee is calculated and posted as the
-// operator does in the batch window, with half the month's regular hours typed in.
+// The advance pays the first part of the month: each employee is calculated and posted as the
+// operator does in the batch window, with the hours and allowances it proposes.
 void postAdvance(const payroll::BatchMonth& month) {
     db::Transaction tx(month.db());
     for (const payroll::BatchEmployee& employee :
@@ -62,9 +62,7 @@ void postAdvance(const payroll::BatchMonth& month) {
         auto proposed = payroll::employeeMonth(month, employee.id);
         if (!proposed)
             throw std::runtime_error(proposed.message());
-        payroll::SalaryInput input = std::move(proposed).value();
-        input.broj_sati = month.fund().proposedRegularHours / 2;
-        const auto calculation = payroll::calculateEmployee(month, employee.id, input, {});
+        const auto calculation = payroll::calculateEmployee(month, employee.id, *proposed, {});
         if (!calculation)
             throw std::runtime_error(calculation.message());
         const auto posted = payroll::postEmployee(month, *calculation);

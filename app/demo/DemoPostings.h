@@ -23,8 +23,8 @@ struct PostedMonths {
 PostedMonths postedMonths(const Date& today);
 
 // Calculates and posts each month from January to the last through the batch window's own
-// logic: the month is started (its rates fixed); the advance, for the first half of the month,
-// is calculated and posted employee by employee with half the regular hours typed in; then the
+// logic: the month is started (its rates fixed); the advance, for the month up to the 15th, is
+// calculated and posted employee by employee with the hours and allowances proposed; then the
 // final calculation is posted for all of them at once ("Calculate all"). Both withhold the
 // deductions and loan instalments of their part.
 void postMonths(db::Database& payroll, const PostedMonths& months);

@@ -1,5 +1,6 @@
 #include "core/Dates.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <ctime>
@@ -38,10 +39,10 @@ int DaysInMonth(int month, int year) {
     }
 }
 
-int WorkingDays(int month, int year) {
+int WorkingDays(int month, int year, int lastDay) {
     using namespace std::chrono;
     int count = 0;
-    for (int d = 1; d <= DaysInMonth(month, year); ++d) {
+    for (int d = 1; d <= std::min(lastDay, DaysInMonth(month, year)); ++d) {
         const weekday wd{sys_days{std::chrono::year{year} / month / d}};
         if (wd != Saturday && wd != Sunday)
             ++count;

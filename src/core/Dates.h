@@ -43,8 +43,8 @@ private:
 
 // 31, 30, or for February 29 when the year is divisible by 4 and 28 otherwise; 0 outside 1–12.
 int DaysInMonth(int month, int year);
-// Monday-to-Friday days of the month.
-int WorkingDays(int month, int year);
+// Monday-to-Friday days of the month, or of its days up to lastDay.
+int WorkingDays(int month, int year, int lastDay = 31);
 int DayOfYear(const Date& date);
 
 // A month as one comparable number: year × 100 + month.

@@ -17,6 +17,7 @@
 #include "employees/LoanRecords.h"
 #include "employees/LoanSchedule.h"
 #include "employees/frmTraziZaposlenog.h"
+#include "ui/AmountBox.h"
 #include "ui/Dialogs.h"
 #include "ui/SelectAllOnFocus.h"
 #include "ui/WidgetKit.h"
@@ -26,14 +27,6 @@ namespace zarion::employees {
 using namespace ui;
 
 namespace {
-
-Currency amountOf(const QLineEdit* box) {
-    return Currency::parse(fromQ(box->text()));
-}
-
-QString amountText(Currency amount) {
-    return toQ(format(amount, NumberFormat::Plain2));
-}
 
 void selectData(QComboBox* box, long long value) {
     const int index = box->findData(value);
@@ -252,19 +245,18 @@ void frmKrediti::recount() {
         repaymentMonths(cmbPocMesec->currentData().toInt(), cmbPocGodina->currentData().toInt(),
                         cmbKrajMesec->currentData().toInt(), cmbKrajGodina->currentData().toInt());
     lblMeseci->setText("Broj meseci: "_q + QString::number(months));
-    lblUkupno->setText("Ukupna vrednost: "_q +
-                       toQ(format(loanTotal(amountOf(txtRata), months), NumberFormat::Grouped2)));
+    lblUkupno->setText("Ukupna vrednost: "_q + amountText(loanTotal(amountIn(txtRata), months)));
 }
 
 void frmKrediti::txtRata_Change() {
-    const InstalmentSplit split = splitInstalment(amountOf(txtRata));
+    const InstalmentSplit split = splitInstalment(amountIn(txtRata));
     txtPrviDeo->setText(amountText(split.prvi_deo));
     txtDrugiDeo->setText(amountText(split.drugi_deo));
     recount();
 }
 
 void frmKrediti::txtDeo_Change() {
-    txtRata->setText(amountText(amountOf(txtPrviDeo) + amountOf(txtDrugiDeo)));
+    txtRata->setText(amountText(amountIn(txtPrviDeo) + amountIn(txtDrugiDeo)));
     recount();
 }
 
@@ -278,9 +270,9 @@ void frmKrediti::cmdSnimi_Click() {
     loan.endMonth = cmbKrajMesec->currentData().toInt();
     loan.endYear = cmbKrajGodina->currentData().toInt();
     loan.valuta = cmbValuta->currentIndex();
-    loan.Iznos = amountOf(txtRata);
-    loan.prvi_deo = twoParts_ ? amountOf(txtPrviDeo) : Currency{};
-    loan.drugi_deo = twoParts_ ? amountOf(txtDrugiDeo) : loan.Iznos;
+    loan.Iznos = amountIn(txtRata);
+    loan.prvi_deo = twoParts_ ? amountIn(txtPrviDeo) : Currency{};
+    loan.drugi_deo = twoParts_ ? amountIn(txtDrugiDeo) : loan.Iznos;
     loan.sifra_placanja = fromQ(txtSifraPlacanja->text());
     loan.model = fromQ(txtModel->text());
     loan.POziv_na_broj = fromQ(txtPoziv->text());

@@ -4,6 +4,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Text.h"
+#include "payroll/CalculationCaptions.h"
 
 namespace zarion::outputs {
 namespace {
@@ -48,18 +49,20 @@ private:
 
 void employeeContributions(Body& b, const payroll::SalaryResult& c,
                            const payroll::MonthParameters& r) {
-    b.item("Doprinosi PIO"_yu, c.Doprinosi_PIO, 0, r.Doprinosi_PIO);
-    b.item("Doprinosi zdravs."_yu, c.Doprinosi_zo, 0, r.Doprinosi_zo);
-    b.item("Doprinosi nezap."_yu, c.doprinosi_nezaposlenost, 0, r.doprinosi_nezaposlenost);
-    b.total("Ukupno doprinosa"_yu, b.takeSum());
+    b.item(payroll::payslipWords("Doprinosi_PIO"), c.Doprinosi_PIO, 0, r.Doprinosi_PIO);
+    b.item(payroll::payslipWords("Doprinosi_zo"), c.Doprinosi_zo, 0, r.Doprinosi_zo);
+    b.item(payroll::payslipWords("doprinosi_nezaposlenost"), c.doprinosi_nezaposlenost, 0,
+           r.doprinosi_nezaposlenost);
+    b.total(payroll::payslipWords("ukupno_doprinosa"), b.takeSum());
 }
 
 void employerContributions(Body& b, const payroll::SalaryResult& c,
                            const payroll::MonthParameters& r) {
     b.heading("DOPRINOSI NA TERET FIRME"_yu);
-    b.item("Doprinosi PIO"_yu, c.Doprinosi_PIO_F, 0, r.Doprinosi_PIO_F);
-    b.item("Doprinosi zdravs."_yu, c.Doprinosi_zo_F, 0, r.Doprinosi_zo_F);
-    b.item("Doprinosi nezap."_yu, c.doprinosi_nezaposlenost_f, 0, r.doprinosi_nezaposlenost_f);
+    b.item(payroll::payslipWords("Doprinosi_PIO_F"), c.Doprinosi_PIO_F, 0, r.Doprinosi_PIO_F);
+    b.item(payroll::payslipWords("Doprinosi_zo_F"), c.Doprinosi_zo_F, 0, r.Doprinosi_zo_F);
+    b.item(payroll::payslipWords("doprinosi_nezaposlenost_f"), c.doprinosi_nezaposlenost_f, 0,
+           r.doprinosi_nezaposlenost_f);
     const struct {
         double rate;
         const std::string& name;
@@ -71,36 +74,37 @@ void employerContributions(Body& b, const payroll::SalaryResult& c,
         if (a.rate > 0)
             b.item(a.name, a.amount, 0, a.rate);
     const Currency employer = b.takeSum();
-    b.total("Ukupno doprinosa"_yu, employer);
-    b.total("UKUPNA OBAVEZA FIRME"_yu, c.BRUTO + employer);
+    b.total(payroll::payslipWords("ukupno_doprinosa_F"), employer);
+    b.total(payroll::payslipWords("ukupno_obaveza"), c.BRUTO + employer);
 }
 
 std::vector<PayslipLine> salaryLines(const PayrollRow& row, const payroll::MonthParameters& r) {
     const payroll::SalaryResult& c = row.calc;
     Body b;
     b.heading("REDOVNA PRIMANJA"_yu);
-    b.item("Redovan rad"_yu, c.osnovna_bruto, c.broj_sati);
+    b.item(payroll::payslipWords("osnovna_bruto"), c.osnovna_bruto, c.broj_sati);
     b.heading("DODACI NA ZARADU"_yu);
-    b.item("Produ`eni rad"_yu, c.produzeni_rad_i, c.produzeni_rad_s, r.produzeni_rad);
-    b.item("No}ni rad"_yu, c.nocni_rad_i, c.nocni_rad_s, r.nocni_rad);
+    b.item(payroll::payslipWords("produzeni_rad_i"), c.produzeni_rad_i, c.produzeni_rad_s,
+           r.produzeni_rad);
+    b.item(payroll::payslipWords("nocni_rad_i"), c.nocni_rad_i, c.nocni_rad_s, r.nocni_rad);
     b.item("Praznik i nedelja"_yu, c.rad_na_praznik_i + c.rad_nedeljom_i,
            c.rad_na_praznik_s + c.rad_nedeljom_s, r.rad_na_praznik);
-    b.item("Minuli rad"_yu, c.minuli_rad, 0, r.minuli_rad);
+    b.item(payroll::payslipWords("minuli_rad"), c.minuli_rad, 0, r.minuli_rad);
     b.heading("NAKNADE ZARADE"_yu);
-    b.item("Bolovanje (65)"_yu, c.bolovnje65_i, c.bolovnje65_s);
-    b.item("Bolovanje(100)"_yu, c.bolovanje100_i, c.bolovanje100_s);
-    b.item("Godi{nji odmor"_yu, c.godisnji_i, c.godisnji_s);
+    b.item(payroll::payslipWords("bolovnje65_i"), c.bolovnje65_i, c.bolovnje65_s);
+    b.item(payroll::payslipWords("bolovanje100_i"), c.bolovanje100_i, c.bolovanje100_s);
+    b.item(payroll::payslipWords("godisnji_i"), c.godisnji_i, c.godisnji_s);
     b.total("UKUPNO"_yu, b.takeSum());
-    b.item("Topli obrok"_yu, c.topli_obrok);
-    b.item("Regres"_yu, c.regres);
-    b.item("Fiksna plata"_yu, c.fiksna_plata);
-    b.item("Stimulacije"_yu, c.stimulacije);
+    b.item(payroll::payslipWords("topli_obrok"), c.topli_obrok);
+    b.item(payroll::payslipWords("regres"), c.regres);
+    b.item(payroll::payslipWords("fiksna_plata"), c.fiksna_plata);
+    b.item(payroll::payslipWords("stimulacije"), c.stimulacije);
     b.takeSum();
-    b.total("BRUTO ZARADA"_yu, c.BRUTO);
-    b.total("Neoporezivi deo"_yu, c.Oslobodjenje);
-    b.total("Porez na zarade"_yu, c.porez_na_zaradu, r.porez_zarade);
+    b.total(payroll::payslipWords("BRUTO"), c.BRUTO);
+    b.total(payroll::payslipWords("Oslobodjenje"), c.Oslobodjenje);
+    b.total(payroll::payslipWords("porez_na_zaradu"), c.porez_na_zaradu, r.porez_zarade);
     employeeContributions(b, c, r);
-    b.total("NETO ZARADA"_yu, c.NETO);
+    b.total(payroll::payslipWords("NETO"), c.NETO);
     employerContributions(b, c, r);
     return b.take();
 }
@@ -111,29 +115,30 @@ std::vector<PayslipLine> publicSectorLines(const PayrollRow& row,
     const payroll::SalaryResult& c = row.calc;
     Body b;
     b.heading("REDOVNA PRIMANJA"_yu);
-    b.item("Redovan rad"_yu, c.osnovna_bruto, c.broj_sati);
-    b.item("Razlika do minimalne NETO"_yu, c.razlika_do_min);
+    b.item(payroll::payslipWords("osnovna_bruto"), c.osnovna_bruto, c.broj_sati);
+    b.item(payroll::payslipWords("razlika_do_min"), c.razlika_do_min);
     b.item("Rad na praznik - dnevni"_yu, c.rad_na_praznik_i, c.rad_na_praznik_s, r.rad_na_praznik);
-    b.item("No}ni rad"_yu, c.nocni_rad_i, c.nocni_rad_s, r.nocni_rad);
-    b.item("Rad nedeljom"_yu, c.rad_nedeljom_i + c.rad_nedeljomstvarno_i,
+    b.item(payroll::payslipWords("nocni_rad_i"), c.nocni_rad_i, c.nocni_rad_s, r.nocni_rad);
+    b.item(payroll::payslipWords("rad_nedeljom_i"), c.rad_nedeljom_i + c.rad_nedeljomstvarno_i,
            c.rad_nedeljom_s + c.rad_nedeljomstvarno_s, r.rad_nedeljom);
-    b.item("De`urstvo"_yu, c.dezurstvo_i, c.dezurstvo_s, r.DEZURSTVO);
+    b.item(payroll::payslipWords("dezurstvo_i"), c.dezurstvo_i, c.dezurstvo_s, r.DEZURSTVO);
     b.item("Prekovremeni rad"_yu, c.produzeni_rad_i, c.produzeni_rad_s, r.produzeni_rad);
-    b.item("Pripravnost"_yu, c.pripravnost_i + c.pripravnostaktivna_i,
+    b.item(payroll::payslipWords("pripravnost_i"), c.pripravnost_i + c.pripravnostaktivna_i,
            c.pripravnost_s + c.pripravnostaktivna_s, r.PRIPRAVNOST);
-    b.item("Minuli rad"_yu, c.minuli_rad, 0, r.minuli_rad);
-    b.item("Pla}eno odsustvo"_yu, c.placeno_odsustvo_i, c.placeno_odsustvo_s, r.placeno_odsustvo);
-    b.item("Bolovanje (65)"_yu, c.bolovnje65_i, c.bolovnje65_s);
-    b.item("Bolovanje(100)"_yu, c.bolovanje100_i, c.bolovanje100_s);
-    b.item("Godi{nji odmor"_yu, c.godisnji_i, c.godisnji_s);
-    b.item("Dodatak na osnovnu platu po uredbi"_yu, c.stimulacije_uredba);
-    b.item("Stimulacije"_yu, c.stimulacije);
-    b.item("Topli obrok"_yu, c.topli_obrok);
-    b.item("Regres"_yu, c.regres);
+    b.item(payroll::payslipWords("minuli_rad"), c.minuli_rad, 0, r.minuli_rad);
+    b.item(payroll::payslipWords("placeno_odsustvo_i"), c.placeno_odsustvo_i, c.placeno_odsustvo_s,
+           r.placeno_odsustvo);
+    b.item(payroll::payslipWords("bolovnje65_i"), c.bolovnje65_i, c.bolovnje65_s);
+    b.item(payroll::payslipWords("bolovanje100_i"), c.bolovanje100_i, c.bolovanje100_s);
+    b.item(payroll::payslipWords("godisnji_i"), c.godisnji_i, c.godisnji_s);
+    b.item(payroll::payslipWords("stimulacije_uredba"), c.stimulacije_uredba);
+    b.item(payroll::payslipWords("stimulacije"), c.stimulacije);
+    b.item(payroll::payslipWords("topli_obrok"), c.topli_obrok);
+    b.item(payroll::payslipWords("regres"), c.regres);
     b.takeSum();
     b.hoursOnly("Efektivno sati"_yu, row.effectiveHours());
     b.total("UKUPNO NETO"_yu, c.NETO);
-    b.total("Porez na zarade"_yu, c.porez_na_zaradu, r.porez_zarade);
+    b.total(payroll::payslipWords("porez_na_zaradu"), c.porez_na_zaradu, r.porez_zarade);
     b.heading("DOPRINOSI NA TERET ZAPOSLENOG"_yu);
     employeeContributions(b, c, r);
     b.total("BRUTO PLATA"_yu, c.BRUTO);

@@ -15,6 +15,7 @@
 #include "core/Text.h"
 #include "outputs/BankFileSettings.h"
 #include "report/qt/frmPregled.h"
+#include "ui/AmountBox.h"
 #include "ui/Dialogs.h"
 #include "ui/WidgetKit.h"
 
@@ -28,10 +29,6 @@ QLineEdit* box(QWidget* parent, const char* name) {
     auto* edit = new QLineEdit(parent);
     edit->setObjectName(name);
     return edit;
-}
-
-QString amountText(Currency amount) {
-    return toQ(format(amount, NumberFormat::Grouped2));
 }
 
 } // namespace
@@ -149,7 +146,7 @@ void frmNalogZaPrenos::showOrder(std::size_t index) {
     txtSvrha->setText(toQ(o.SVRHA));
     txtPrimalac->setText(toQ(o.poverilac));
     txtSifra->setText(toQ(o.SIFRA));
-    txtIZnos->setText(toQ(format(o.Iznos, NumberFormat::Plain2)));
+    showAmount(txtIZnos, o.Iznos);
     txtRacunD->setText(toQ(o.racun_duznika));
     txtRacunP->setText(toQ(o.racun_poverioca));
     txtModelP->setText(o.POziv_na_broj.empty() ? QString() : QStringLiteral("97"));
@@ -164,7 +161,7 @@ StoredOrder frmNalogZaPrenos::edited() const {
     o.SVRHA = fromQ(txtSvrha->text());
     o.poverilac = fromQ(txtPrimalac->text());
     o.SIFRA = fromQ(txtSifra->text());
-    o.Iznos = Currency::parse(fromQ(txtIZnos->text().trimmed()));
+    o.Iznos = amountIn(txtIZnos);
     o.racun_duznika = fromQ(txtRacunD->text());
     o.racun_poverioca = fromQ(txtRacunP->text());
     o.POziv_na_broj = fromQ(txtpozivP->text());

@@ -20,6 +20,8 @@ public:
     frmPPPPDRed(const DeclarationRow& row, Accepted accepted, QWidget* parent);
 
     void accept() override; // cmdOK_Click
+    // Opens the income type code editor on the row's code and days.
+    void composeIncomeCode();
 
 private:
     DeclarationRow row_;

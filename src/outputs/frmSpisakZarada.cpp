@@ -153,7 +153,7 @@ frmSpisakZarada::frmSpisakZarada(AppContext& context, QWidget* parent)
         button("cmdPoreska_Porez", "Poreska prijava", &frmSpisakZarada::cmdPoreska_Porez_Click),
         button("cmdPrijavaDoprinosi", "Prijava doprinosa",
                &frmSpisakZarada::cmdPrijavaDoprinosi_Click),
-        later("cmdODP", "Prijava OD", "Popunjava obrazac prijave za drugi obra~un."),
+        button("cmdODP", "Prijava OD", &frmSpisakZarada::cmdODP_Click),
     };
     for (std::size_t i = 0; i < commands.size(); ++i)
         prints->addWidget(commands[i], static_cast<int>(i / 6), static_cast<int>(i % 6));

@@ -47,6 +47,7 @@ public:
     void cmdIZvoz_Click();
     void cmdPoreska_Porez_Click();
     void cmdPrijavaDoprinosi_Click();
+    void cmdODP_Click();
     void cmdSredjvanje_Click();
 
 private:

@@ -12,6 +12,7 @@
 #include "outputs/EmployerTotalsRepair.h"
 #include "outputs/HealthInsuranceFile.h"
 #include "outputs/MunicipalityTax.h"
+#include "outputs/OwnerContributions.h"
 #include "outputs/PaymentOrders.h"
 #include "outputs/PayrollListColumns.h"
 #include "outputs/frmPPPPD.h"
@@ -213,6 +214,18 @@ void frmSpisakZarada::cmdPrijavaDoprinosi_Click() {
         parameters::openDoprinosi(this, context_, s.month, s.year, paymentNumber(s.payment),
                                   parameters::salaryContributionFigures(
                                       *context_.PayrollDb, s.month, s.year, salaryPart(s.payment)));
+    });
+}
+
+// The entrepreneur's contribution return (PP OD-P) from the owners' rows of the list.
+void frmSpisakZarada::cmdODP_Click() {
+    if (!list_)
+        return;
+    ui::guarded(this, "cmdODP_Click", [&] {
+        const ListSelection& s = list_->selection;
+        parameters::openDoprinosiPreduzetnik(this, context_, s.month, s.year,
+                                             paymentNumber(s.payment),
+                                             ownerContributionFigures(*list_));
     });
 }
 

@@ -48,11 +48,19 @@ db::Statement postedRow(db::Database& db, std::int64_t employeeId, int year, int
 // What a new calculation proposes.
 void proposeNewMonth(const BatchMonth& month, SalaryInput& in) {
     const MonthParameters& p = month.parameters();
-    in.broj_sati = month.fund().proposedRegularHours;
+    const HourFund& fund = month.fund();
+    in.broj_sati = fund.proposedRegularHours;
     in.cena_Rada = p.cena_Rada;
     in.ocena_radnog_ucinka = p.prosecna_ocena_RU;
     in.topli_obrok = p.topli_obrok;
     in.regres = p.regres;
+    if (!month.isFinal() && fund.hours > 0) {
+        // the advance pays the first part of the month: its hours, the allowances in proportion
+        in.broj_sati = fund.firstPartHours;
+        const Exact share = Exact::decimal(fund.firstPartHours) / Exact::whole(fund.hours);
+        in.topli_obrok = (Exact(p.topli_obrok) * share).round2();
+        in.regres = (Exact(p.regres) * share).round2();
+    }
     in.stimulacije_uredba = month.settings().stimulacije_uredba;
 }
 

@@ -1,5 +1,6 @@
 #include "payroll/BatchEntries.h"
 
+#include <algorithm>
 #include <type_traits>
 #include <variant>
 
@@ -20,11 +21,13 @@ std::string entryText(const SalaryInput& input, const Field<SalaryInput>& field)
     return std::visit(
         [&](auto member) -> std::string {
             using Value = std::remove_cvref_t<decltype(input.*member)>;
-            if constexpr (std::is_same_v<Value, Currency>)
-                return format(input.*member, NumberFormat::Plain2);
-            else if constexpr (std::is_same_v<Value, double>)
-                return shortestDecimal(input.*member);
-            else if constexpr (std::is_same_v<Value, int>)
+            if constexpr (std::is_same_v<Value, Currency>) {
+                return format(input.*member, NumberFormat::Grouped2);
+            } else if constexpr (std::is_same_v<Value, double>) {
+                std::string text = shortestDecimal(input.*member);
+                std::replace(text.begin(), text.end(), '.', ',');
+                return text;
+            } else if constexpr (std::is_same_v<Value, int>)
                 return std::to_string(input.*member);
             else
                 return {};
@@ -33,14 +36,14 @@ std::string entryText(const SalaryInput& input, const Field<SalaryInput>& field)
 }
 
 void setEntry(SalaryInput& input, const Field<SalaryInput>& field, const std::string& text) {
-    const double value = numericValue(text);
+    const Currency amount = parseAmount(text).value_or(Currency::fromDouble(numericValue(text)));
     std::visit(
         [&](auto member) {
             using Value = std::remove_cvref_t<decltype(input.*member)>;
             if constexpr (std::is_same_v<Value, Currency>)
-                input.*member = Currency::fromDouble(value);
+                input.*member = amount;
             else if constexpr (std::is_same_v<Value, double>)
-                input.*member = value;
+                input.*member = amount.toDouble();
             else if constexpr (std::is_same_v<Value, int>)
                 input.*member = static_cast<int>(wholeValue(text));
         },

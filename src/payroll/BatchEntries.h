@@ -14,9 +14,11 @@ namespace zarion::payroll {
 // come from radnici, II_deo from the preceding month).
 std::vector<const Field<SalaryInput>*> monthEntries();
 
-// An entry as the window shows it: amounts "##0.00", hours and rates as the number they are.
+// An entry as the window shows it: amounts "1.234,50", hours and rates as the number they are
+// with a decimal comma ("7,5").
 std::string entryText(const SalaryInput& input, const Field<SalaryInput>& field);
-// Takes a typed entry by the numeric-prefix rule (a text without a number reads as 0).
+// Takes a typed entry written either way ("1.234,50", "1234,5", "1234.5"); any other text by the
+// numeric-prefix rule (a text without a number reads as 0).
 void setEntry(SalaryInput& input, const Field<SalaryInput>& field, const std::string& text);
 
 } // namespace zarion::payroll

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/Dates.h"
+#include "core/SerbianOrder.h"
 #include "payroll/CalculationPosting.h"
 
 namespace zarion::payroll {
@@ -38,6 +39,7 @@ std::vector<BatchEmployee> monthEmployees(db::Database& payrollDb,
         if (posted || !row.flag(3))
             employees.push_back({row.integer(0), row.text(1), posted});
     }
+    sortSerbian(employees, [](const BatchEmployee& employee) { return employee.name; });
     return employees;
 }
 

@@ -33,10 +33,10 @@ struct BatchCounters {
     int total = 0;
 };
 
-// The month's employees in one pass over radnici, in the order of their numbers. An employee with a
-// posted calculation of the kind is listed; one without is listed (red) only while he is in the
-// company (nije_u_ro false) and no sick-leave case (bolovanja, bolovanjaPOR, not deleted) runs
-// from the month's first day or earlier to its last day or later.
+// The month's employees in one pass over radnici, in the Serbian alphabetical order of their
+// names. An employee with a posted calculation of the kind is listed; one without is listed (red)
+// only while he is in the company (nije_u_ro false) and no sick-leave case (bolovanja,
+// bolovanjaPOR, not deleted) runs from the month's first day or earlier to its last day or later.
 std::vector<BatchEmployee> monthEmployees(db::Database& payrollDb, const CalculationPeriod& period);
 
 BatchCounters countEmployees(const std::vector<BatchEmployee>& employees);

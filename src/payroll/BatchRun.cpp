@@ -29,6 +29,8 @@ void merge(BatchRunReport& report, BatchRunReport&& part) {
         report.failures.push_back(std::move(skipped));
     for (std::string& error : part.deductionErrors)
         report.deductionErrors.push_back(std::move(error));
+    for (std::string& name : part.negativePayouts)
+        report.negativePayouts.push_back(std::move(name));
 }
 
 // Posts the employees of a group one after another into `into`, telling the progress from the
@@ -136,6 +138,8 @@ std::string calculateAndPost(const BatchMonth& month, const BatchEmployee& emplo
                                   calculation->deductionErrors.begin(),
                                   calculation->deductionErrors.end());
     const auto posted = postEmployee(month, *calculation, &preload);
+    if (posted && calculation->payout().isNegative())
+        report.negativePayouts.push_back(employee.name);
     return posted ? std::string() : posted.message();
 }
 

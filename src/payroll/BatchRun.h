@@ -39,6 +39,8 @@ struct BatchRunReport {
     std::vector<SkippedEmployee> failures;
     // The pricing's "Greska kod pronalazenja kreditora!" messages, in order.
     std::vector<std::string> deductionErrors;
+    // The employees posted with a payout below zero (deductions above the net to be paid).
+    std::vector<std::string> negativePayouts;
 };
 
 // Every run is one transaction: an employee whose own data fails (not found, an amount out of

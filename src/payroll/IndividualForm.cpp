@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/Text.h"
+#include "payroll/CalculationCaptions.h"
 #include "ui/Dialogs.h"
 #include "ui/WidgetKit.h"
 
@@ -50,6 +51,21 @@ void addPairs(QGridLayout* grid, const std::vector<std::pair<const char*, QWidge
     for (const auto& [caption, widget] : pairs) {
         grid->addWidget(new QLabel(toQ(yuscii(caption)), widget->parentWidget()), i / perRow,
                         (i % perRow) * 2);
+        grid->addWidget(widget, i / perRow, (i % perRow) * 2 + 1);
+        ++i;
+    }
+}
+
+// Adds caption / box pairs for columns of the calculation: the operator's caption, the column's
+// name as the tooltip of both.
+void addColumns(QGridLayout* grid, const std::vector<std::pair<const char*, QWidget*>>& pairs,
+                int perRow) {
+    int i = 0;
+    for (const auto& [column, widget] : pairs) {
+        auto* caption = new QLabel(toQ(columnCaption(column)) + ":", widget->parentWidget());
+        caption->setToolTip(column);
+        widget->setToolTip(column);
+        grid->addWidget(caption, i / perRow, (i % perRow) * 2);
         grid->addWidget(widget, i / perRow, (i % perRow) * 2 + 1);
         ++i;
     }
@@ -127,16 +143,35 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
               {"Prose~na bruto po satu:", c.txtProsek},
               {"M4:", c.lblM4}},
              4);
+    // the rates are those of the month's parameters, named as the table names them
+    const std::pair<QWidget*, const char*> rateColumns[] = {
+        {c.txtPIO, "Doprinosi_PIO"},
+        {c.txtZO, "Doprinosi_zo"},
+        {c.txtNEZ, "doprinosi_nezaposlenost"},
+        {c.txtPorez, "porez_zarade"},
+        {c.txtPIO_F, "Doprinosi_PIO_F"},
+        {c.txtZO_F, "Doprinosi_zo_F"},
+        {c.txtNEZ_F, "doprinosi_nezaposlenost_f"},
+        {c.txtNeoporezivi, "Oslobodjenje"},
+        {c.txtProsek, "prosek_3_meseca"},
+        {c.lblM4, "m4dani"}};
+    for (const auto& [widget, column] : rateColumns)
+        widget->setToolTip(column);
 
     auto* fraSati = named(new QGroupBox("Sati i iznosi"_q, window), "fraSati");
     auto* hours = new QGridLayout(fraSati);
-    const auto hourRow = [&](int row, const char* caption, QLineEdit*& h, const char* hName,
-                             QLineEdit* amount) {
-        hours->addWidget(new QLabel(toQ(yuscii(caption)), fraSati), row, 0);
+    // A row of the element whose amount is in the column, with its hours box when it has one.
+    const auto hourRow = [&](int row, const char* column, QLineEdit*& h, const char* hName,
+                             const char* hoursColumn, QLineEdit* amount) {
+        auto* caption = new QLabel(toQ(payslipWords(column)) + ":", fraSati);
+        caption->setToolTip(column);
+        hours->addWidget(caption, row, 0);
         if (hName) {
             h = box(fraSati, hName);
+            h->setToolTip(hoursColumn);
             hours->addWidget(h, row, 1);
         }
+        amount->setToolTip(column);
         hours->addWidget(amount, row, 2);
     };
     c.txtOsnovnaIznos = box(fraSati, "txtOsnovnaIznos", true);
@@ -150,28 +185,35 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.txtMinuliIznos = new DoubleClickBox(fraSati, "txtMinuliIznos");
     hours->addWidget(new QLabel("Sati"_q, fraSati), 0, 1);
     hours->addWidget(new QLabel("Iznos"_q, fraSati), 0, 2);
-    hourRow(1, "Redovan rad:", c.txtBrojSati, "txtBrojSati", c.txtOsnovnaIznos);
-    hourRow(2, "Prekovremeni rad:", c.txtProduzeni, "txtProduzeni", c.txtProduzeniIznos);
-    hourRow(3, "No}ni rad:", c.txtNocni, "txtNocni", c.txtNocniIznos);
-    hourRow(4, "Rad na praznik:", c.txtPraznik, "txtPraznik", c.txtPraznikIznos);
-    hourRow(5, "Rad nedeljom:", c.txtNedelja, "txtNedelja", c.txtNedeljaIznos);
-    hourRow(6, "Bolovanje 65%:", c.txtBolovanje65, "txtBolovanje65", c.txtBolovanje65Iznos);
-    hourRow(7, "Bolovanje 100%:", c.txtBolovanje100, "txtBolovanje100", c.txtBolovanje100Iznos);
-    hourRow(8, "Godi{nji odmor:", c.txtGodisnji, "txtGodisnji", c.txtGodisnjiIznos);
+    hourRow(1, "osnovna_bruto", c.txtBrojSati, "txtBrojSati", "broj_sati", c.txtOsnovnaIznos);
+    hourRow(2, "produzeni_rad_i", c.txtProduzeni, "txtProduzeni", "produzeni_rad_s",
+            c.txtProduzeniIznos);
+    hourRow(3, "nocni_rad_i", c.txtNocni, "txtNocni", "nocni_rad_s", c.txtNocniIznos);
+    hourRow(4, "rad_na_praznik_i", c.txtPraznik, "txtPraznik", "rad_na_praznik_s",
+            c.txtPraznikIznos);
+    hourRow(5, "rad_nedeljom_i", c.txtNedelja, "txtNedelja", "rad_nedeljom_s", c.txtNedeljaIznos);
+    hourRow(6, "bolovnje65_i", c.txtBolovanje65, "txtBolovanje65", "bolovnje65_s",
+            c.txtBolovanje65Iznos);
+    hourRow(7, "bolovanje100_i", c.txtBolovanje100, "txtBolovanje100", "bolovanje100_s",
+            c.txtBolovanje100Iznos);
+    hourRow(8, "godisnji_i", c.txtGodisnji, "txtGodisnji", "godisnji_s", c.txtGodisnjiIznos);
     QLineEdit* none = nullptr;
-    hourRow(9, "Minuli rad:", none, nullptr, c.txtMinuliIznos);
+    hourRow(9, "minuli_rad", none, nullptr, nullptr, c.txtMinuliIznos);
     c.txtTopliObrok = box(fraSati, "txtTopliObrok");
     c.txtRegres = box(fraSati, "txtRegres");
     c.txtFiksna = box(fraSati, "txtFiksna");
     c.txtStimulacije = box(fraSati, "txtStimulacije");
     c.txtOsnovnaBruto = box(fraSati, "txtOsnovnaBruto");
     c.txtOsnovnaNeto = new DoubleClickBox(fraSati, "txtOsnovnaNeto");
-    hourRow(10, "Topli obrok:", none, nullptr, c.txtTopliObrok);
-    hourRow(11, "Regres:", none, nullptr, c.txtRegres);
-    hourRow(12, "Fiksna plata:", none, nullptr, c.txtFiksna);
-    hourRow(13, "Stimulacija:", none, nullptr, c.txtStimulacije);
-    hourRow(14, "Osnovna BRUTO:", none, nullptr, c.txtOsnovnaBruto);
-    hourRow(15, "Osnovna NETO:", none, nullptr, c.txtOsnovnaNeto);
+    hourRow(10, "topli_obrok", none, nullptr, nullptr, c.txtTopliObrok);
+    hourRow(11, "regres", none, nullptr, nullptr, c.txtRegres);
+    hourRow(12, "fiksna_plata", none, nullptr, nullptr, c.txtFiksna);
+    hourRow(13, "stimulacije", none, nullptr, nullptr, c.txtStimulacije);
+    hours->addWidget(new QLabel("Osnovna BRUTO:"_q, fraSati), 14, 0);
+    hours->addWidget(c.txtOsnovnaBruto, 14, 2);
+    hours->addWidget(new QLabel("Osnovna NETO:"_q, fraSati), 15, 0);
+    hours->addWidget(c.txtOsnovnaNeto, 15, 2);
+    c.txtOsnovnaNeto->setToolTip("osnovna_neto");
 
     auto* fraObracun = named(new QGroupBox("Obra~un"_q, window), "fraObracun");
     c.txtBruto = box(fraObracun, "txtBruto", true);
@@ -187,24 +229,26 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.txtUkupnoDoprinosaF = box(fraObracun, "txtUkupnoDoprinosaF", true);
     c.txtUkupnaObaveza = box(fraObracun, "txtUkupnaObaveza", true);
     auto* figures = new QGridLayout(fraObracun);
-    addPairs(figures,
-             {{"BRUTO:", c.txtBruto},
-              {"PIO poslodavac:", c.txtPIO_FIznos},
-              {"Porez:", c.txtPorezIznos},
-              {"ZO poslodavac:", c.txtZO_FIznos},
-              {"PIO radnik:", c.txtPIOIznos},
-              {"NEZ poslodavac:", c.txtNEZ_FIznos},
-              {"ZO radnik:", c.txtZOIznos},
-              {"Doprinosi poslodavca:", c.txtUkupnoDoprinosaF},
-              {"NEZ radnik:", c.txtNEZIznos},
-              {"Ukupna obaveza:", c.txtUkupnaObaveza},
-              {"Doprinosi radnika:", c.txtUkupnoDoprinosa},
-              {"NETO:", c.txtNeto}},
-             2);
+    addColumns(figures,
+               {{"BRUTO", c.txtBruto},
+                {"Doprinosi_PIO_F", c.txtPIO_FIznos},
+                {"porez_na_zaradu", c.txtPorezIznos},
+                {"Doprinosi_zo_F", c.txtZO_FIznos},
+                {"Doprinosi_PIO", c.txtPIOIznos},
+                {"doprinosi_nezaposlenost_f", c.txtNEZ_FIznos},
+                {"Doprinosi_zo", c.txtZOIznos},
+                {"ukupno_doprinosa_F", c.txtUkupnoDoprinosaF},
+                {"doprinosi_nezaposlenost", c.txtNEZIznos},
+                {"ukupno_obaveza", c.txtUkupnaObaveza},
+                {"ukupno_doprinosa", c.txtUkupnoDoprinosa},
+                {"NETO", c.txtNeto}},
+               2);
     const char* roNames[] = {"txtRO1", "txtRO2", "txtRO3"};
+    const char* roColumns[] = {"doprinosi_ro_f", "doprinosi_ro_f2", "doprinosi_ro_f3"};
     for (int i = 0; i < 3; ++i) {
         c.lblRO[i] = new QLabel(fraObracun);
         c.txtRO[i] = box(fraObracun, roNames[i], true);
+        c.txtRO[i]->setToolTip(roColumns[i]);
         figures->addWidget(c.lblRO[i], 6 + i, 2);
         figures->addWidget(c.txtRO[i], 6 + i, 3);
     }
@@ -227,7 +271,8 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
 
     auto* fraAkontacije = named(new QGroupBox("Akontacije"_q, window), "fraAkontacije");
     c.listAkontacije =
-        ui::makeList(fraAkontacije, "listAkontacije", {"Datum"_q, "NETO"_q, "ID_OOz"_q});
+        ui::makeList(fraAkontacije, "listAkontacije", {"Datum"_q, "NETO"_q, "[ifra isplate"_q});
+    c.listAkontacije->headerItem()->setToolTip(2, "ID_OOz");
     c.lblAkontacijeUkupno = label(fraAkontacije, "lblAkontacijeUkupno");
     c.cmdAkontPLus = named(new QPushButton("+"_q, fraAkontacije), "cmdAkontPLus");
     c.cmdAkonMinus = named(new QPushButton("-"_q, fraAkontacije), "cmdAkonMinus");

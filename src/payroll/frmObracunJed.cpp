@@ -20,6 +20,7 @@
 #include "payroll/IndividualForm.h"
 #include "payroll/IndividualHelpers.h"
 #include "payroll/IndividualPosting.h"
+#include "ui/AmountBox.h"
 #include "ui/Dialogs.h"
 #include "ui/FiledMonthPermit.h"
 #include "ui/SelectAllOnFocus.h"
@@ -28,30 +29,6 @@
 namespace zarion::payroll {
 
 using namespace ui;
-
-namespace {
-
-QString amountText(Currency amount) {
-    return toQ(format(amount, NumberFormat::Grouped2));
-}
-
-QString plainText(Currency amount) {
-    return toQ(format(amount, NumberFormat::Plain2));
-}
-
-QString rateText(double rate) {
-    return toQ(shortestDecimal(rate));
-}
-
-Currency moneyOf(const QLineEdit* box) {
-    return Currency::parse(fromQ(box->text().remove(',')));
-}
-
-double hoursOf(const QLineEdit* box) {
-    return numericValue(fromQ(box->text()));
-}
-
-} // namespace
 
 frmObracunJed::frmObracunJed(AppContext& context, QWidget* parent)
     : frmObracunJed(context, context.CalcYear, context.CalcMonth, parent) {}
@@ -221,7 +198,7 @@ void frmObracunJed::UcitajRadnika() {
         c.lblIme->setText(toQ(employee->Ime));
         c.lblJMBG->setText(toQ(employee->JMBG));
         c.lblRadnoMesto->setText(toQ(employee->radno_mesto));
-        c.lblKoeficijent->setText(rateText(employee->KOEFICIJENT));
+        c.lblKoeficijent->setText(decimalText(employee->KOEFICIJENT));
         c.lblStaz->setText(
             QString("%1 g. %2 m. %3 d.").arg(employee->pg).arg(employee->Pm).arg(employee->Pd));
         c.lblDatum->setText(toQ(toDisplayText(employee->Datum)));
@@ -251,7 +228,7 @@ void frmObracunJed::UcitajRadnika() {
         showAdvances();
         showPayout();
         if (posted && intoAccount_)
-            c.txtNaRuke->setText(plainText(posted->na_ruke));
+            c.txtNaRuke->setText(amountText(posted->na_ruke));
     });
 }
 
@@ -283,15 +260,15 @@ void frmObracunJed::chooseKind() {
 void frmObracunJed::showRates() {
     const ContributionRates& r = entry_.rates;
     IndividualForm& c = *c_;
-    c.txtPIO->setText(rateText(r.Doprinosi_PIO));
-    c.txtPIO_F->setText(rateText(r.Doprinosi_PIO_F));
-    c.txtZO->setText(rateText(r.Doprinosi_zo));
-    c.txtZO_F->setText(rateText(r.Doprinosi_zo_F));
-    c.txtNEZ->setText(rateText(r.doprinosi_nezaposlenost));
-    c.txtNEZ_F->setText(rateText(r.doprinosi_nezaposlenost_f));
-    c.txtPorez->setText(rateText(r.porez_zarade));
+    c.txtPIO->setText(decimalText(r.Doprinosi_PIO));
+    c.txtPIO_F->setText(decimalText(r.Doprinosi_PIO_F));
+    c.txtZO->setText(decimalText(r.Doprinosi_zo));
+    c.txtZO_F->setText(decimalText(r.Doprinosi_zo_F));
+    c.txtNEZ->setText(decimalText(r.doprinosi_nezaposlenost));
+    c.txtNEZ_F->setText(decimalText(r.doprinosi_nezaposlenost_f));
+    c.txtPorez->setText(decimalText(r.porez_zarade));
     c.txtNeoporezivi->setText(amountText(entry_.nonTaxable));
-    c.txtProsek->setText(plainText(entry_.input.prosek_3_meseca));
+    c.txtProsek->setText(amountText(entry_.input.prosek_3_meseca));
     c.lblM4->setText(toQ(m4DaysText(m4Days_)));
     if (!monthData_)
         return;
@@ -316,36 +293,36 @@ void frmObracunJed::showEntry() {
         {c.txtNedelja, in.rad_nedeljom_s},      {c.txtBolovanje65, in.bolovnje65_s},
         {c.txtBolovanje100, in.bolovanje100_s}, {c.txtGodisnji, in.godisnji_s}};
     for (const auto& [field, value] : hours)
-        field->setText(rateText(value));
-    c.txtTopliObrok->setText(plainText(in.topli_obrok));
-    c.txtRegres->setText(plainText(in.regres));
-    c.txtFiksna->setText(plainText(in.fiksna_plata));
-    c.txtStimulacije->setText(plainText(in.stimulacije));
-    c.txtOsnovnaBruto->setText(plainText(entry_.basicGross));
+        field->setText(decimalText(value));
+    c.txtTopliObrok->setText(amountText(in.topli_obrok));
+    c.txtRegres->setText(amountText(in.regres));
+    c.txtFiksna->setText(amountText(in.fiksna_plata));
+    c.txtStimulacije->setText(amountText(in.stimulacije));
+    c.txtOsnovnaBruto->setText(amountText(entry_.basicGross));
 }
 
 void frmObracunJed::readEntry() {
     SalaryInput& in = entry_.input;
     const IndividualForm& c = *c_;
-    in.broj_sati = hoursOf(c.txtBrojSati);
-    in.produzeni_rad_s = hoursOf(c.txtProduzeni);
-    in.nocni_rad_s = hoursOf(c.txtNocni);
-    in.rad_na_praznik_s = hoursOf(c.txtPraznik);
-    in.rad_nedeljom_s = hoursOf(c.txtNedelja);
-    in.bolovnje65_s = hoursOf(c.txtBolovanje65);
-    in.bolovanje100_s = hoursOf(c.txtBolovanje100);
-    in.godisnji_s = hoursOf(c.txtGodisnji);
-    in.topli_obrok = moneyOf(c.txtTopliObrok);
-    in.regres = moneyOf(c.txtRegres);
-    in.fiksna_plata = moneyOf(c.txtFiksna);
-    in.stimulacije = moneyOf(c.txtStimulacije);
-    entry_.basicGross = moneyOf(c.txtOsnovnaBruto);
+    in.broj_sati = decimalIn(c.txtBrojSati);
+    in.produzeni_rad_s = decimalIn(c.txtProduzeni);
+    in.nocni_rad_s = decimalIn(c.txtNocni);
+    in.rad_na_praznik_s = decimalIn(c.txtPraznik);
+    in.rad_nedeljom_s = decimalIn(c.txtNedelja);
+    in.bolovnje65_s = decimalIn(c.txtBolovanje65);
+    in.bolovanje100_s = decimalIn(c.txtBolovanje100);
+    in.godisnji_s = decimalIn(c.txtGodisnji);
+    in.topli_obrok = amountIn(c.txtTopliObrok);
+    in.regres = amountIn(c.txtRegres);
+    in.fiksna_plata = amountIn(c.txtFiksna);
+    in.stimulacije = amountIn(c.txtStimulacije);
+    entry_.basicGross = amountIn(c.txtOsnovnaBruto);
 }
 
 void frmObracunJed::overrideRate(QLineEdit* field, const char* prompt, double& rate) {
     if (const auto value = askNumber(this, toQ(yuscii(prompt)))) {
         rate = value->toDouble();
-        field->setText(rateText(rate));
+        field->setText(decimalText(rate));
     }
 }
 
@@ -353,7 +330,7 @@ void frmObracunJed::overrideAmount(QLineEdit* field, const char* prompt,
                                    std::optional<Currency>& amount) {
     if (const auto value = askNumber(this, toQ(yuscii(prompt)))) {
         amount = *value;
-        field->setText(plainText(*value));
+        field->setText(amountText(*value));
     }
 }
 
@@ -367,7 +344,7 @@ void frmObracunJed::overrideNonTaxable() {
 void frmObracunJed::overrideAverage() {
     if (const auto value = askNumber(this, "Unesite vrednost za prose~nu bruto zaradu po satu"_q)) {
         entry_.input.prosek_3_meseca = *value;
-        c_->txtProsek->setText(plainText(*value));
+        c_->txtProsek->setText(amountText(*value));
     }
 }
 
@@ -380,8 +357,8 @@ void frmObracunJed::overrideBasicNet() {
         message(this, toQ(gross.message()), Icon::Critical);
         return;
     }
-    c_->txtOsnovnaNeto->setText(plainText(*net));
-    c_->txtOsnovnaBruto->setText(plainText(*gross));
+    c_->txtOsnovnaNeto->setText(amountText(*net));
+    c_->txtOsnovnaBruto->setText(amountText(*gross));
 }
 
 void frmObracunJed::askM4Days() {
@@ -434,10 +411,10 @@ void frmObracunJed::showFigures(const IndividualFigures& figures) {
         {c.txtUkupnoDoprinosaF, r.ukupno_doprinosa_F},
         {c.txtUkupnaObaveza, r.ukupno_obaveza}};
     for (const auto& [field, amount] : amounts)
-        field->setText(plainText(amount));
+        field->setText(amountText(amount));
     if (!figures.basicGross.isZero()) {
-        c.txtOsnovnaBruto->setText(plainText(figures.basicGross));
-        c.txtOsnovnaNeto->setText(plainText(figures.basicNet));
+        c.txtOsnovnaBruto->setText(amountText(figures.basicGross));
+        c.txtOsnovnaNeto->setText(amountText(figures.basicNet));
     }
 }
 
@@ -467,8 +444,8 @@ void frmObracunJed::priceDeductions() {
     // Paid into the account, the cash in hand is the part the operator keeps out of it (none
     // unless typed); paid in cash, it is the whole amount to pay.
     const Currency toPay = figures_->result.NETO - employees::deductionsTotal(deductions_);
-    const Currency typed = moneyOf(c_->txtNaRuke);
-    c_->txtNaRuke->setText(plainText(intoAccount_ ? (typed > toPay ? toPay : typed) : toPay));
+    const Currency typed = amountIn(c_->txtNaRuke);
+    c_->txtNaRuke->setText(amountText(intoAccount_ ? (typed > toPay ? toPay : typed) : toPay));
 }
 
 void frmObracunJed::showDeductions() {
@@ -492,8 +469,9 @@ void frmObracunJed::showAdvances() {
 void frmObracunJed::showPayout() {
     if (!figures_)
         return;
-    c_->txtZaIsplatu->setText(
-        plainText(figures_->result.NETO - employees::deductionsTotal(deductions_)));
+    const Currency toPay = figures_->result.NETO - employees::deductionsTotal(deductions_);
+    c_->txtZaIsplatu->setText(amountText(toPay));
+    c_->txtZaIsplatu->setStyleSheet(toPay.isNegative() ? "color: red;" : QString());
 }
 
 void frmObracunJed::calculateOwner() {
@@ -530,7 +508,7 @@ void frmObracunJed::cmdObracun_Click() {
         figures_ = calculated->figures;
         showFigures(*figures_);
         if (calculated->belowMinimum && ask(this, toQ(belowMinimumNetQuestion()))) {
-            c_->txtNeto->setText(plainText(calculated->belowMinimum->minimum));
+            c_->txtNeto->setText(amountText(calculated->belowMinimum->minimum));
             cmdIzNEto_Click();
             return;
         }
@@ -547,7 +525,7 @@ void frmObracunJed::cmdIzNEto_Click() {
     }
     ui::guarded(this, "cmdIzNEto_Click", [&] {
         readEntry();
-        const auto calculated = calculateFromNet(entry_, moneyOf(c_->txtNeto), *monthData_);
+        const auto calculated = calculateFromNet(entry_, amountIn(c_->txtNeto), *monthData_);
         if (!calculated) {
             message(this, toQ(calculated.message()), Icon::Critical);
             return;
@@ -566,10 +544,10 @@ void frmObracunJed::txtNaRuke_LostFocus() {
     if (!figures_)
         return;
     const Currency toPay = figures_->result.NETO - employees::deductionsTotal(deductions_);
-    const auto checked = checkCashInHand(moneyOf(c_->txtNaRuke), toPay);
+    const auto checked = checkCashInHand(amountIn(c_->txtNaRuke), toPay);
     if (!checked) {
         message(this, toQ(checked.message()), Icon::Exclamation);
-        c_->txtNaRuke->setText(plainText(toPay));
+        c_->txtNaRuke->setText(amountText(toPay));
     }
 }
 
@@ -600,10 +578,10 @@ IndividualPosting frmObracunJed::shownPosting() const {
     posting.result = figures_->result;
     posting.deductions = deductions_;
     posting.advances = advances_;
-    posting.basicNet = moneyOf(c_->txtOsnovnaNeto);
+    posting.basicNet = amountIn(c_->txtOsnovnaNeto);
     posting.intoAccount = intoAccount_;
     posting.account = account_;
-    posting.cashInHand = moneyOf(c_->txtNaRuke);
+    posting.cashInHand = amountIn(c_->txtNaRuke);
     posting.m4Days = m4Days_;
     return posting;
 }

@@ -19,7 +19,9 @@
 #include "core/NumericText.h"
 #include "employees/frmObustaveMEsec.h"
 #include "payroll/BatchEntries.h"
+#include "payroll/CalculationCaptions.h"
 #include "payroll/CalculationPosting.h"
+#include "ui/AmountBox.h"
 #include "ui/Dialogs.h"
 #include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
@@ -30,13 +32,15 @@ using namespace ui;
 
 namespace {
 
-QString money(Currency amount) {
-    return toQ(format(amount, NumberFormat::Grouped2));
+QString lineValue(const AmountLine& line, Currency value) {
+    return line.kind == ColumnKind::Money ? amountText(value)
+                                          : toQ(format(value, NumberFormat::General));
 }
 
-QString lineValue(const AmountLine& line, Currency value) {
-    return line.kind == ColumnKind::Money ? money(value)
-                                          : toQ(format(value, NumberFormat::General));
+// Asked before an employee whose deductions exceed the net still to be paid is posted.
+QString negativePayoutQuestion() {
+    return "Iznos za isplatu je manji od nule: obustave su ve}e od NETO iznosa za isplatu. "
+           "Da li ipak `elite da proknji`ite obra~un?"_q;
 }
 
 } // namespace
@@ -93,18 +97,25 @@ void frmObracunNeto::buildControls() {
     tblUlaz->setHorizontalHeaderLabels({"Unos"_q, "Vrednost"_q});
     tblUlaz->verticalHeader()->hide();
     tblUlaz->verticalHeader()->setDefaultSectionSize(22);
-    tblUlaz->horizontalHeader()->setStretchLastSection(true);
-    tblUlaz->setColumnWidth(0, 170);
+    // the captions take what the values leave
+    tblUlaz->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    tblUlaz->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Fixed);
+    tblUlaz->setColumnWidth(1, 100);
     chkBezMinNeto = new QCheckBox("Bez min. NETO zarade"_q, this);
     chkBezMinNeto->setObjectName("chkBezMinNeto");
     chkBezMinNeto->setVisible(final);
-    listRezultat = ui::makeList(this, "listRezultat",
-                                final ? QStringList{"Iznos"_q, "A"_q, "K"_q, "Za isplatu"_q}
-                                      : QStringList{"Iznos"_q, "Akontacija"_q});
-    listRezultat->setColumnWidth(0, 170);
-    for (int c = 1; c < listRezultat->columnCount(); ++c)
-        listRezultat->setColumnWidth(c, 95);
-    listObustave = ui::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "ID_OR"_q});
+    listRezultat = ui::makeList(
+        this, "listRezultat",
+        final ? QStringList{"Stavka"_q, "A - akontacija"_q, "K - ceo mesec"_q, "Za isplatu"_q}
+              : QStringList{"Stavka"_q, "Akontacija"_q});
+    listRezultat->setColumnWidth(0, 230);
+    for (int c = 1; c < listRezultat->columnCount(); ++c) {
+        listRezultat->setColumnWidth(c, 105);
+        listRezultat->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+    }
+    listObustave =
+        ui::makeList(this, "listObustave", {"Kreditor"_q, "Iznos din"_q, "[ifra obustave"_q});
+    listObustave->headerItem()->setToolTip(2, "id_or");
     listObustave->setColumnWidth(0, 160);
     lblObustave = label("lblObustave", {});
     lblZaIsplatu = label("lblZaIsplatu", {});
@@ -178,6 +189,7 @@ void frmObracunNeto::buildControls() {
     layout->addLayout(body, 1);
     layout->addLayout(buttons);
     setMinimumSize(1150, 600);
+    resize(1450, 780); // the main window keeps it inside a smaller workspace
 }
 
 void frmObracunNeto::UcitajRadnike() {
@@ -247,10 +259,15 @@ void frmObracunNeto::showEntries() {
         return;
     for (int row = 0; row < tblUlaz->rowCount(); ++row) {
         const Field<SalaryInput>& field = *entries[static_cast<std::size_t>(row)];
-        auto* name = new QTableWidgetItem(toQ(std::string(field.name)));
+        const QString column = toQ(std::string(field.name));
+        auto* name = new QTableWidgetItem(toQ(columnCaption(field.name)));
         name->setFlags(Qt::ItemIsEnabled);
+        name->setToolTip(column);
         tblUlaz->setItem(row, 0, name);
-        tblUlaz->setItem(row, 1, new QTableWidgetItem(toQ(entryText(*input_, field))));
+        auto* value = new QTableWidgetItem(toQ(entryText(*input_, field)));
+        value->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        value->setToolTip(column);
+        tblUlaz->setItem(row, 1, value);
     }
 }
 
@@ -272,9 +289,10 @@ void frmObracunNeto::showCalculation() {
     for (const AmountLine& line : amountLines(*calculation_)) {
         if (line.advance.isZero() && line.total.isZero())
             continue; // an element the month does not have
-        std::vector<std::string> texts{std::string(line.name)};
-        auto* item = ui::addRow(listRezultat, texts, 0);
-        item->setData(0, Qt::UserRole, toQ(std::string(line.name)));
+        const QString column = toQ(std::string(line.name));
+        auto* item = ui::addRow(listRezultat, {columnCaption(line.name)}, 0);
+        item->setData(0, Qt::UserRole, column);
+        item->setToolTip(0, column);
         if (final) {
             item->setText(1, lineValue(line, line.advance));
             item->setText(2, lineValue(line, line.total));
@@ -283,15 +301,18 @@ void frmObracunNeto::showCalculation() {
             item->setText(1, lineValue(line, line.total));
         }
         for (int c = 1; c < listRezultat->columnCount(); ++c)
-            item->setTextAlignment(c, Qt::AlignRight);
+            item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
     }
     for (const employees::DeductionRow& row : calculation_->deductions)
         ui::addRow(
             listObustave,
             {row.kreditor, format(row.Iznos, NumberFormat::Grouped2), std::to_string(row.id_or)},
             row.id_or);
-    lblObustave->setText("Ukupno obustave: "_q + money(calculation_->deductionsTotal()));
-    lblZaIsplatu->setText("Za isplatu: "_q + money(calculation_->payout()));
+    lblObustave->setText("Ukupno obustave: "_q + amountText(calculation_->deductionsTotal()));
+    lblZaIsplatu->setText("Za isplatu: "_q + amountText(calculation_->payout()));
+    lblZaIsplatu->setStyleSheet(calculation_->payout().isNegative()
+                                    ? "font-weight: bold; color: red;"
+                                    : "font-weight: bold;");
 }
 
 BatchOptions frmObracunNeto::monthOptions() const {
@@ -352,6 +373,8 @@ void frmObracunNeto::cmdKnjizi_Click() {
         if (!calculation_)
             return;
     }
+    if (calculation_->payout().isNegative() && !ask(this, negativePayoutQuestion()))
+        return;
     const auto permit = ui::permitChange(this, context_, period_.kind, period_.year, period_.month);
     if (!permit)
         return;
@@ -399,6 +422,8 @@ void frmObracunNeto::runBatch(const QString& caption,
         text += "\n" + toQ(line);
     for (const SkippedEmployee& skipped : report.failures)
         text += "\n" + toQ(skipped.line());
+    for (const std::string& name : report.negativePayouts)
+        text += "\n" + "Iznos za isplatu je manji od nule: "_q + toQ(name);
     message(this, text, Icon::Information);
 }
 

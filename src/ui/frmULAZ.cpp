@@ -3,6 +3,7 @@
 #include <QLineEdit>
 #include <exception>
 
+#include "ui/AmountBox.h"
 #include "ui/Dialogs.h"
 
 namespace zarion::ui {
@@ -28,7 +29,7 @@ void frmULAZ::setText(const QString& text) {
 
 void frmULAZ::accept() {
     try {
-        value_ = Currency::parse(fromQ(txtULAZ->text()));
+        value_ = amountIn(txtULAZ);
     } catch (const std::exception& error) {
         message(this, "Greska u proceduri frmUlaz.cmdOK_Click! Opis: "_q + toQ(error.what()),
                 Icon::Critical);

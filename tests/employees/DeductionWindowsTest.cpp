@@ -194,13 +194,13 @@ void DeductionWindowsTest::loanWindowSplitsTheInstalmentAndCountsTheMonths() {
     QCOMPARE(window.findChild<QLabel*>("lblMeseci")->text(), "Broj meseci: 4"_q);
 
     QTest::keyClicks(window.findChild<QLineEdit*>("txtRata"), "1001");
-    QCOMPARE(window.findChild<QLineEdit*>("txtPrviDeo")->text(), "500.00"_q);
-    QCOMPARE(window.findChild<QLineEdit*>("txtDrugiDeo")->text(), "501.00"_q);
+    QCOMPARE(window.findChild<QLineEdit*>("txtPrviDeo")->text(), "500,00"_q);
+    QCOMPARE(window.findChild<QLineEdit*>("txtDrugiDeo")->text(), "501,00"_q);
     QCOMPARE(window.findChild<QLabel*>("lblUkupno")->text(), "Ukupna vrednost: 4.004,00"_q);
     auto* first = window.findChild<QLineEdit*>("txtPrviDeo");
     first->selectAll();
     QTest::keyClicks(first, "600");
-    QCOMPARE(window.findChild<QLineEdit*>("txtRata")->text(), "1101.00"_q);
+    QCOMPARE(window.findChild<QLineEdit*>("txtRata")->text(), "1.101,00"_q);
 
     QTest::mouseClick(window.findChild<QPushButton*>("cmdSnimi"), Qt::LeftButton);
     QCOMPARE(window.result(), int(QDialog::Accepted));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "MarchPayroll.h"
+#include "outputs/OwnerContributions.h"
 #include "outputs/PayrollListColumns.h"
 
 namespace zarion::outputs {
@@ -118,6 +119,40 @@ TEST_F(PayrollListTest, ColumnsKeepTheirPositions) {
     EXPECT_EQ(sheet.rows[1][2], "Čolić");
     EXPECT_EQ(sheet.rows[0].size(), sheet.headings.size());
     EXPECT_EQ(sheet.rows[0].back(), "66021.60");
+}
+
+} // namespace
+} // namespace zarion::outputs
+
+namespace zarion::outputs {
+namespace {
+
+// The entrepreneur's return reads the owners alone, each in the column of his base.
+TEST(OwnerContributions, OwnersFillTheColumnOfTheirBase) {
+    PayrollList list;
+    const auto row = [](int kind, const char* base, const char* pio, const char* pioFirma) {
+        PayrollRow r;
+        r.calc.tip_obracuna = kind;
+        r.calc.BRUTO = Currency::parse("999999");
+        r.calc.osnovica_doprinosa = Currency::parse(base);
+        r.calc.Doprinosi_PIO = Currency::parse(pio);
+        r.calc.Doprinosi_PIO_F = Currency::parse(pioFirma);
+        return r;
+    };
+    list.owners = {row(0, "100000", "14000", "10000"), row(3, "51297", "7181.58", "5129.70"),
+                   row(0, "50000.50", "7000.07", "5000.05")};
+    list.employees = {row(0, "70000", "9800", "7000")};
+    const auto columns = ownerContributionFigures(list);
+    ASSERT_EQ(columns.size(), 3u);
+    EXPECT_EQ(columns[0].persons, 2);
+    EXPECT_EQ(columns[0].base, Currency::parse("150000.50"));
+    EXPECT_EQ(columns[0].pio, Currency::parse("21000.07"));
+    EXPECT_EQ(columns[0].pioFirma, Currency::parse("15000.05"));
+    EXPECT_EQ(columns[1].persons, 1);
+    EXPECT_EQ(columns[1].base, Currency::parse("51297"));
+    EXPECT_EQ(columns[1].pio, Currency::parse("7181.58"));
+    EXPECT_EQ(columns[2].persons, 0);
+    EXPECT_TRUE(columns[2].base.isZero());
 }
 
 } // namespace

@@ -159,8 +159,8 @@ TEST_F(BatchMonthTest, TheFinalCalculationRaisesBasicPayToTheMinimum) {
     const BatchCalculation kept = calculate(final, id, without);
     EXPECT_EQ(kept.result.osnovna_bruto, din("60000"));
     EXPECT_EQ(kept.result.razlika_do_min, din("0"));
-    // the advance has no minimum
-    EXPECT_EQ(calculate(open(CalculationKind::Advance), id).result.osnovna_bruto, din("60000"));
+    // the advance has no minimum; it pays the 80 hours up to the 15th: 60000 × 80 / 176
+    EXPECT_EQ(calculate(open(CalculationKind::Advance), id).result.osnovna_bruto, din("27272.73"));
 }
 
 TEST_F(BatchMonthTest, ThePriceFloorOfTheFinalCalculation) {
@@ -284,9 +284,10 @@ TEST_F(BatchMonthTest, JanuarysSolidarityBaseReachesBackToDecember) {
     const BatchCalculation c = calculate(january, id);
     EXPECT_EQ(c.input.II_deo, din("90000"));
     EXPECT_EQ(c.result.II_deo, din("90000"));
-    // 9 years of service; the base 41440 + 90000: 40000 × 0.2 + 31440 × 0.25
-    EXPECT_EQ(c.result.NETO, din("41440"));
-    EXPECT_EQ(c.result.solidarni_porez, din("15860"));
+    // 88 of January's 176 hours are paid (1–2, 5–9 and 12–15): 40000 × 88 / 176 = 20000, with
+    // 9 years of service 20720; the base 20720 + 90000: 40000 × 0.2 + 10720 × 0.25
+    EXPECT_EQ(c.result.NETO, din("20720"));
+    EXPECT_EQ(c.result.solidarni_porez, din("10680"));
     // without the solidarity tax nothing is fetched
     writeSettings(*db, coefficientPricing());
     EXPECT_TRUE(calculate(open(CalculationKind::Advance, 2026, 1), id).input.II_deo.isZero());

@@ -84,12 +84,12 @@ void FrmObracunJedTest::calculatePostAndPostAgainKeepOneRow() {
     QCOMPARE(f_->text("txtBrojSati"), QString("176"));
     f_->type("txtBrojSati", "200");
     f_->click("cmdObracun");
-    QCOMPARE(f_->text("txtBruto"), QString("100000.00"));
-    QCOMPARE(f_->text("txtPorezIznos"), QString("6577.90"));
-    QCOMPARE(f_->text("txtNeto"), QString("73522.10"));
-    QCOMPARE(f_->text("txtUkupnaObaveza"), QString("115150.00"));
+    QCOMPARE(f_->text("txtBruto"), QString("100.000,00"));
+    QCOMPARE(f_->text("txtPorezIznos"), QString("6.577,90"));
+    QCOMPARE(f_->text("txtNeto"), QString("73.522,10"));
+    QCOMPARE(f_->text("txtUkupnaObaveza"), QString("115.150,00"));
     QCOMPARE(f_->find<QTreeWidget>("listObustave")->topLevelItemCount(), 1);
-    QCOMPARE(f_->text("txtZaIsplatu"), QString("66170.10")); // less 7,352 withheld
+    QCOMPARE(f_->text("txtZaIsplatu"), QString("66.170,10")); // less 7,352 withheld
 
     dt::queueOk();
     f_->click("cmdKnkjizi");
@@ -113,8 +113,8 @@ void FrmObracunJedTest::netBelowTheMinimumIsRecalculatedOnYes() {
     f_->load(f_->ana); // 176 h × 500: net 65,110.10 below 65,296
     dt::queueYes();
     f_->click("cmdObracun");
-    QCOMPARE(f_->text("txtBruto"), QString("88265.19"));
-    QCOMPARE(f_->text("txtNeto"), QString("65295.99"));
+    QCOMPARE(f_->text("txtBruto"), QString("88.265,19"));
+    QCOMPARE(f_->text("txtNeto"), QString("65.295,99"));
     dt::queueOk();
     f_->click("cmdKnkjizi");
     QCOMPARE(f_->money("SELECT BRUTO FROM obracuni"), din("88265.19"));
@@ -140,7 +140,7 @@ void FrmObracunJedTest::overriddenTaxRateAndM4DaysReachThePosting() {
 
     f_->type("txtBrojSati", "200");
     f_->click("cmdObracun");
-    QCOMPARE(f_->text("txtPorezIznos"), QString("13155.80")); // (100,000 − 34,221) × 20 %
+    QCOMPARE(f_->text("txtPorezIznos"), QString("13.155,80")); // (100,000 − 34,221) × 20 %
     dt::queueOk();
     f_->click("cmdKnkjizi");
     QCOMPARE(f_->count("SELECT m4dani FROM obracuni"), 20);
@@ -155,7 +155,7 @@ void FrmObracunJedTest::cashInHandAboveTheAmountToPayIsReset() {
     f_->type("txtNaRuke", "70000");
     f_->window->txtNaRuke_LostFocus();
     QVERIFY(f_->shownText("Iznos 'na ruke' ne može biti veći od iznosa za isplatu!"));
-    QCOMPARE(f_->text("txtNaRuke"), QString("66170.10"));
+    QCOMPARE(f_->text("txtNaRuke"), QString("66.170,10"));
     f_->type("txtNaRuke", "1000");
     f_->window->txtNaRuke_LostFocus();
     dt::queueOk();
@@ -215,7 +215,7 @@ void FrmObracunJedTest::showsAPostedCalculationOrSaysItIsMissing() {
     f_->click("cmdKnkjizi");
     f_->window->clearEmployeeNumber();
     QVERIFY(f_->window->showPosted(f_->ana));
-    QCOMPARE(f_->text("txtNeto"), QString("73522.10"));
+    QCOMPARE(f_->text("txtNeto"), QString("73.522,10"));
     QCOMPARE(f_->text("txtBrojSati"), QString("200"));
     QCOMPARE(f_->window->selectedEmployee()->first, f_->ana);
 }
@@ -237,7 +237,7 @@ void FrmObracunJedTest::popUpCommandsShowAndDeleteTheSelectedCalculation() {
     main.command("mnuPo")->trigger();
     QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
     auto* shown = main.mdiArea()->subWindowList().back()->widget();
-    QCOMPARE(shown->findChild<QLineEdit*>("txtNeto")->text(), QString("73522.10"));
+    QCOMPARE(shown->findChild<QLineEdit*>("txtNeto")->text(), QString("73.522,10"));
 
     main.mdiArea()->setActiveSubWindow(main.mdiArea()->subWindowList().front());
     dt::queueYes();
@@ -272,7 +272,7 @@ void FrmObracunJedTest::theKindChooserNamesTheKindAndTheCalculationRunsAsIt() {
     QCOMPARE(f_->find<QLabel>("lblTipBroj")->text(), QString("3 - minimalna bruto"));
     // Kind 3: tax and contributions of the minimum base 51,297 (contributions 10,208.11).
     f_->click("cmdObracun");
-    QCOMPARE(f_->text("txtUkupnoDoprinosa"), QString("10208.11"));
+    QCOMPARE(f_->text("txtUkupnoDoprinosa"), QString("10.208,11"));
     dt::queueOk();
     f_->click("cmdKnkjizi");
     QCOMPARE(f_->count("SELECT tip_obracuna FROM obracuni"), 3);

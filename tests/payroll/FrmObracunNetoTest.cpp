@@ -9,6 +9,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
 #include <QtTest>
@@ -68,7 +69,7 @@ struct FrmObracunNetoTest::Fixture {
     QTreeWidgetItem* resultLine(const QString& name) {
         auto* list = child<QTreeWidget>("listRezultat");
         for (int row = 0; row < list->topLevelItemCount(); ++row)
-            if (list->topLevelItem(row)->text(0) == name)
+            if (list->topLevelItem(row)->data(0, Qt::UserRole).toString() == name)
                 return list->topLevelItem(row);
         return nullptr;
     }
@@ -206,6 +207,75 @@ void FrmObracunNetoTest::theAdvanceWindowPostsOnlyAdvances() {
     QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava WHERE AKONTACIJA = 1 AND Iznos = "
                        "4000000"),
              3);
+}
+
+// March 2026: 22 working days, 10 of them up to the 15th; meal 8,800 and holiday pay 4,400 for
+// the month.
+void FrmObracunNetoTest::theAdvanceProposesTheFirstPartOfTheMonth() {
+    f_->db().run("UPDATE parametri_po_mesecima SET topli_obrok = 88000000, regres = 44000000");
+    f_->context.CalcFinal = false;
+    f_->open();
+    f_->child<QLineEdit>("txtID_Radnik")->setText(QString::number(f_->ids[0]));
+    auto* entries = f_->child<QTableWidget>("tblUlaz");
+    const auto entry = [entries](const char* column) {
+        for (int row = 0; row < entries->rowCount(); ++row)
+            if (entries->item(row, 0)->toolTip() == column)
+                return entries->item(row, 1)->text();
+        return QString();
+    };
+    // the inputs under the operator's captions, amounts as a Serbian reader writes them
+    QCOMPARE(entry("broj_sati"), QString("80"));
+    QCOMPARE(entry("topli_obrok"), QString("4.000,00"));
+    QCOMPARE(entry("regres"), QString("2.000,00"));
+    QCOMPARE(entries->item(0, 0)->text(), QString("Ocena radnog učinka"));
+
+    f_->child<QPushButton>("cmdIzNEto")->click();
+    auto* results = f_->child<QTreeWidget>("listRezultat");
+    QCOMPARE(results->headerItem()->text(0), QString("Stavka"));
+    QCOMPARE(results->headerItem()->text(1), QString("Akontacija"));
+    QTreeWidgetItem* net = f_->resultLine("NETO");
+    QCOMPARE(net->text(0), QString("NETO ZARADA"));
+    QCOMPARE(net->toolTip(0), QString("NETO"));
+    QCOMPARE(f_->resultLine("Doprinosi_PIO_F")->text(0), QString("Doprinosi PIO - firma"));
+
+    dt::queueOk();
+    f_->child<QPushButton>("cmdKnjiziAkontaciju")->click();
+    QCOMPARE(f_->count("SELECT broj_sati FROM akontacija_obracuni"), 80);
+    QCOMPARE(f_->count("SELECT topli_obrok FROM akontacija_obracuni"), 4000);
+    QCOMPARE(f_->count("SELECT regres FROM akontacija_obracuni"), 2000);
+}
+
+void FrmObracunNetoTest::aNegativePayoutIsRedAndAskedAboutBeforePosting() {
+    f_->open();
+    f_->child<QLineEdit>("txtID_Radnik")->setText(QString::number(f_->ids[0]));
+    f_->child<QPushButton>("cmdIzNEto")->click();
+    auto* deductions = f_->child<QTreeWidget>("listObustave");
+    dt::queueNumber(Currency::fromUnits(1000000));
+    emit deductions->itemDoubleClicked(deductions->topLevelItem(0), 0);
+    auto* payout = f_->child<QLabel>("lblZaIsplatu");
+    QVERIFY(payout->text().startsWith("Za isplatu: -"));
+    QVERIFY(payout->styleSheet().contains("red"));
+
+    dt::clear();
+    dt::queueNo();
+    f_->child<QPushButton>("cmdKnjiziKonacni")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QVERIFY(dt::shown()[0].text.startsWith("Iznos za isplatu je manji od nule"));
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 0);
+
+    dt::queueYes();
+    dt::queueOk();
+    f_->child<QPushButton>("cmdKnjiziKonacni")->click();
+    QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 1);
+
+    // calculate all names those it posted below zero in its closing message
+    f_->db().run("UPDATE obustaveproc SET procenat = 1000000");
+    dt::clear();
+    dt::queueOk();
+    f_->child<QPushButton>("cmdAUTO")->click();
+    QCOMPARE(dt::shown().size(), std::size_t(1));
+    QVERIFY(dt::shown()[0].text.contains("Iznos za isplatu je manji od nule: Babic Radnik"));
+    QVERIFY(dt::shown()[0].text.contains("Iznos za isplatu je manji od nule: Cvetic Radnik"));
 }
 
 void FrmObracunNetoTest::doubleClickOverridesTheAverageAndADeduction() {

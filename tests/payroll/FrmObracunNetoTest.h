@@ -19,6 +19,8 @@ private slots:
     void aFullDiskEndsCalculateAllWithOneMessageAndNothingPosted();
     void ctrlARepostsOnlyWithTheAccessCode();
     void theAdvanceWindowPostsOnlyAdvances();
+    void theAdvanceProposesTheFirstPartOfTheMonth();
+    void aNegativePayoutIsRedAndAskedAboutBeforePosting();
     void doubleClickOverridesTheAverageAndADeduction();
     void theMenuCommandOpensTheBatchWindow();
 

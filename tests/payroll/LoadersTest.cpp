@@ -66,5 +66,16 @@ TEST(HourFund, MondayToFridayTimesEightOrTheFixedFund) {
     EXPECT_EQ(hourFund(2026, 2, fixed).proposedRegularHours, 174);
 }
 
+// The advance pays the month up to the 15th.
+TEST(HourFund, TheFirstPartRunsToTheFifteenth) {
+    EXPECT_EQ(hourFund(2026, 3, {}).firstPartHours, 80); // 2–6 and 9–13 March
+    EXPECT_EQ(hourFund(2026, 5, {}).firstPartHours, 88); // 1, 4–8 and 11–15 May
+    Settings fixed;
+    fixed.fiksni_sati = 174;
+    EXPECT_EQ(hourFund(2026, 2, fixed).firstPartHours, 87); // 10 of 20 days
+    fixed.fiksni_sati = 170;
+    EXPECT_EQ(hourFund(2026, 3, fixed).firstPartHours, 77); // 10 of 22 days: 77.27
+}
+
 } // namespace
 } // namespace zarion::test
