@@ -92,10 +92,10 @@ void OwnerWindowsTest::theOwnersFiguresComeBackToTheIndividualCalculationAndAreP
     Fixture::click(window.get(), "cmdObracun");
     QCOMPARE(hourFundSeen, 176); // March 2026: 22 working days
     QCOMPARE(shown, QStringList({"34.221,00", "100.000,00", "6.578,00"}));
-    QCOMPARE(control<QLineEdit>(window.get(), "txtBruto")->text(), QString("100000.00"));
-    QCOMPARE(control<QLineEdit>(window.get(), "txtNeto")->text(), QString("58372.00"));
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUkupnoDoprinosa")->text(), QString("35050.00"));
-    QCOMPARE(control<QLineEdit>(window.get(), "txtUkupnaObaveza")->text(), QString("100000.00"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtBruto")->text(), QString("100.000,00"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtNeto")->text(), QString("58.372,00"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUkupnoDoprinosa")->text(), QString("35.050,00"));
+    QCOMPARE(control<QLineEdit>(window.get(), "txtUkupnaObaveza")->text(), QString("100.000,00"));
     f_->post(window.get());
     QCOMPARE(f_->money("SELECT BRUTO FROM obracuni"), din("100000"));
     QCOMPARE(f_->money("SELECT NETO FROM obracuni"), din("58372"));
