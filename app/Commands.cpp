@@ -3,6 +3,7 @@
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
+#include "outputs/BooksCommands.h"
 #include "outputs/OutputsCommands.h"
 #include "parameters/ParametersCommands.h"
 #include "payroll/AverageCommands.h"
@@ -20,6 +21,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerIndividualCommands(window, context);
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
+    registerBooksCommands(window, context);
 }
 
 } // namespace zarion

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "cli/BooksReports.h"
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
@@ -249,6 +250,7 @@ std::span<const ReportEntry> reports() {
         std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
+        entries.insert(entries.end(), booksReports().begin(), booksReports().end());
         return entries;
     }();
     return all;

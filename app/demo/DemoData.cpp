@@ -14,6 +14,7 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
+#include "demo/DemoBookkeeping.h"
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
@@ -267,6 +268,7 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
         fillMasterData(*db::Database::open(startup::masterDataPath(dataRoot, year, companyId)));
         fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, year, companyId)), ratesDay,
                     today.year, options);
+        fillBookkeeping(dataRoot, year, companyId);
     }
     postMonths(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
     return companyId;

@@ -196,8 +196,8 @@ JournalEntry buildJournal(db::Database& payroll, const JournalSettings& settings
         const auto& fields = journalItemFields();
         const std::size_t count = list.owners.empty() ? 8 : JournalItemCount;
         for (std::size_t i = 0; i < count; ++i)
-            entry.items.push_back({yuscii(fields[i].label), settings.debit[i],
-                                   settings.credit[i], amounts[i], static_cast<int>(i + 1),
+            entry.items.push_back({yuscii(fields[i].label), settings.debit[i], settings.credit[i],
+                                   amounts[i], static_cast<int>(i + 1),
                                    accountName(payroll, settings.debit[i]),
                                    accountName(payroll, settings.credit[i])});
         entry.lines = itemLines(entry.items, netByEmployee ? &list : nullptr);

@@ -19,7 +19,8 @@ std::string JournalType::caption() const {
 
 std::vector<JournalType> journalTypes(db::Database& accountSchemes) {
     std::vector<JournalType> types;
-    db::Statement st = accountSchemes.prepare("SELECT id_nalog, Opis FROM nalozi ORDER BY id_nalog");
+    db::Statement st =
+        accountSchemes.prepare("SELECT id_nalog, Opis FROM nalozi ORDER BY id_nalog");
     while (types.size() < 100 && st.step())
         types.push_back({st.integer(0), st.text(1)});
     return types;
@@ -60,16 +61,16 @@ Refused postToSecondLedger(db::Database& payroll, const JournalOrder& order,
         return noJournalType();
     char day[8];
     std::snprintf(day, sizeof day, "%02d%02d", order.date.month, order.date.day);
-    const std::string text = "Obr.zarada za: "_yu + std::to_string(order.month) + "/" +
-                             std::to_string(order.year);
+    const std::string text =
+        "Obr.zarada za: "_yu + std::to_string(order.month) + "/" + std::to_string(order.year);
     db::Transaction tx(payroll);
     for (const JournalLine& line : lines)
         payroll.run("INSERT INTO k2_glavna_knjiga(konto, analitika, id_nalog, Nalog, podnalog, "
                     "Opis, duguje, potrazuje, Datum, opis_konta, pocetno_stanje, ceokonto, "
                     "id_dokument, tip_dokument) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, 0, ?, 0, 0)",
-                    line.konto, line.analitika, order.type.id, order.type.Opis,
-                    std::string(day), text, line.duguje, line.potrazuje, order.date,
-                    line.opis_konta, line.fullAccount());
+                    line.konto, line.analitika, order.type.id, order.type.Opis, std::string(day),
+                    text, line.duguje, line.potrazuje, order.date, line.opis_konta,
+                    line.fullAccount());
     tx.commit();
     return std::nullopt;
 }

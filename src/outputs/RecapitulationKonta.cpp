@@ -8,7 +8,7 @@ namespace zarion::outputs {
 namespace {
 
 Currency itemOf(const RecapCalculation& r, KontaItem item) {
-    const payroll::SalaryResult& c = *r.calc;
+    const payroll::SalaryResult& c = r.calc;
     const Currency additional = c.doprinosi_ro_f + c.doprinosi_ro_f2 + c.doprinosi_ro_f3;
     switch (item) {
     case KontaItem::Gross:
@@ -68,7 +68,8 @@ std::vector<KontaLine> kontaRecapitulation(db::Database& payroll, KontaKind kind
     while (st.step()) {
         const Currency sum = kontaItemSum(source, static_cast<int>(st.integer(0)));
         const bool debit = toUpper(st.text(3)).starts_with("D");
-        lines.push_back({st.text(1), st.text(2), debit ? sum : Currency(), debit ? Currency() : sum});
+        lines.push_back(
+            {st.text(1), st.text(2), debit ? sum : Currency(), debit ? Currency() : sum});
     }
     return lines;
 }

@@ -36,32 +36,53 @@ std::vector<PayItem> payItems(bool publicSector) {
     std::vector<PayItem> items{
         {publicSector ? "Neto po vremenu" : "Osnovna NETO zarada",
          [](const SalaryResult& c) { return c.osnovna_bruto; },
-         [](const SalaryResult& c) { return c.broj_sati; }},
+         [](const SalaryResult& c) {
+             return c.broj_sati;
+         }},
         {"Neto no}ni rad", [](const SalaryResult& c) { return c.nocni_rad_i; },
-         [](const SalaryResult& c) { return c.nocni_rad_s; }},
+         [](const SalaryResult& c) {
+             return c.nocni_rad_s;
+         }},
         {"Neto rad nedeljom",
          [](const SalaryResult& c) { return c.rad_nedeljom_i + c.rad_nedeljomstvarno_i; },
-         [](const SalaryResult& c) { return c.rad_nedeljom_s + c.rad_nedeljomstvarno_s; }},
+         [](const SalaryResult& c) {
+             return c.rad_nedeljom_s + c.rad_nedeljomstvarno_s;
+         }},
         {"Neto rad na praznik - dnevni", [](const SalaryResult& c) { return c.rad_na_praznik_i; },
-         [](const SalaryResult& c) { return c.rad_na_praznik_s; }},
+         [](const SalaryResult& c) {
+             return c.rad_na_praznik_s;
+         }},
         // the calculation keeps no night work on a holiday apart: the line stays empty
         {"Neto rad na praznik - no}ni", [](const SalaryResult&) { return Currency(); }, noHours},
         {"Neto de`urstvo", [](const SalaryResult& c) { return c.dezurstvo_i; },
-         [](const SalaryResult& c) { return c.dezurstvo_s; }},
+         [](const SalaryResult& c) {
+             return c.dezurstvo_s;
+         }},
         {"Neto prekovremeni rad", [](const SalaryResult& c) { return c.produzeni_rad_i; },
-         [](const SalaryResult& c) { return c.produzeni_rad_s; }},
+         [](const SalaryResult& c) {
+             return c.produzeni_rad_s;
+         }},
         {"Neto pripravnost",
          [](const SalaryResult& c) { return c.pripravnost_i + c.pripravnostaktivna_i; },
-         [](const SalaryResult& c) { return c.pripravnost_s + c.pripravnostaktivna_s; }},
+         [](const SalaryResult& c) {
+             return c.pripravnost_s + c.pripravnostaktivna_s;
+         }},
         {"Neto bolovanje do 30 dana (65%)", [](const SalaryResult& c) { return c.bolovnje65_i; },
-         [](const SalaryResult& c) { return c.bolovnje65_s; }},
-        {"Neto bolovanje do 30 dana (100%)",
-         [](const SalaryResult& c) { return c.bolovanje100_i; },
-         [](const SalaryResult& c) { return c.bolovanje100_s; }},
+         [](const SalaryResult& c) {
+             return c.bolovnje65_s;
+         }},
+        {"Neto bolovanje do 30 dana (100%)", [](const SalaryResult& c) { return c.bolovanje100_i; },
+         [](const SalaryResult& c) {
+             return c.bolovanje100_s;
+         }},
         {"Neto godi{nji odmor", [](const SalaryResult& c) { return c.godisnji_i; },
-         [](const SalaryResult& c) { return c.godisnji_s; }},
+         [](const SalaryResult& c) {
+             return c.godisnji_s;
+         }},
         {"Neto pla}eno odsustvo", [](const SalaryResult& c) { return c.placeno_odsustvo_i; },
-         [](const SalaryResult& c) { return c.placeno_odsustvo_s; }},
+         [](const SalaryResult& c) {
+             return c.placeno_odsustvo_s;
+         }},
         {"Neto korekcija red.zarade", [](const SalaryResult& c) { return c.fiksna_plata; },
          noHours},
     };
@@ -101,11 +122,16 @@ RecapLine sumLine(const PayoutSource& source, const std::string& text,
                   Currency (*employer)(const SalaryResult&) = nullptr) {
     RecapLine line{.text = text};
     for (const RecapCalculation& r : source.calculations) {
-        line.amount += amount(*r.calc);
+        line.amount += amount(r.calc);
         if (employer)
-            line.gross += employer(*r.calc);
+            line.gross += employer(r.calc);
     }
     return line;
+}
+
+// A gross column is left empty where the line has nothing in it.
+report::ListCell shown(Currency amount) {
+    return amount.isZero() ? report::ListCell(std::string()) : report::ListCell(amount);
 }
 
 } // namespace
@@ -123,10 +149,13 @@ std::string paymentPartName(Payment payment) {
 }
 
 PayoutSource payoutSource(const PayrollList& list) {
-    PayoutSource source{list.selection.year, list.selection.month,
-                        paymentPartName(list.selection.payment), list.unitName, {}};
+    PayoutSource source{list.selection.year,
+                        list.selection.month,
+                        paymentPartName(list.selection.payment),
+                        list.unitName,
+                        {}};
     for (const PayrollRow* row : list.allRows())
-        source.calculations.push_back({&row->calc, row->deductions, row->toPay()});
+        source.calculations.push_back({row->calc, row->deductions, row->toPay()});
     return source;
 }
 
@@ -137,18 +166,18 @@ std::vector<RecapLine> payoutRecapitulation(const PayoutSource& source, bool pub
     for (const PayItem& item : payItems(publicSector)) {
         RecapLine line{.text = yuscii(item.text)};
         for (const RecapCalculation& r : source.calculations) {
-            const Currency amount = item.amount(*r.calc);
+            const Currency amount = item.amount(r.calc);
             line.amount += amount;
-            line.hours += item.hours(*r.calc);
-            line.gross += grossedUp(amount, *r.calc, r.calc->BRUTO);
-            line.gross2 += grossedUp(amount, *r.calc, totalCost(*r.calc));
+            line.hours += item.hours(r.calc);
+            line.gross += grossedUp(amount, r.calc, r.calc.BRUTO);
+            line.gross2 += grossedUp(amount, r.calc, totalCost(r.calc));
         }
         items.push_back(line);
     }
     for (const RecapCalculation& r : source.calculations) {
-        net.amount += r.calc->NETO;
-        net.gross += r.calc->BRUTO;
-        net.gross2 += totalCost(*r.calc);
+        net.amount += r.calc.NETO;
+        net.gross += r.calc.BRUTO;
+        net.gross2 += totalCost(r.calc);
     }
     for (const RecapLine& item : items)
         net.hours += item.hours;
@@ -159,9 +188,8 @@ std::vector<RecapLine> payoutRecapitulation(const PayoutSource& source, bool pub
 
     std::vector<RecapLine> lines{net, people};
     lines.insert(lines.end(), items.begin(), items.end());
-    RecapLine gross = sumLine(source, "UKUPNA BRUTO ZARADA", [](const SalaryResult& c) {
-        return c.BRUTO;
-    });
+    RecapLine gross =
+        sumLine(source, "UKUPNA BRUTO ZARADA", [](const SalaryResult& c) { return c.BRUTO; });
     gross.total = true;
     lines.push_back(gross);
     lines.push_back(sumLine(source, "Ukupna obaveza firme", totalCost));
@@ -179,10 +207,10 @@ std::vector<RecapLine> payoutRecapitulation(const PayoutSource& source, bool pub
         source, "Doprinosi nezaposlenost (zaposleni / poslodavac)",
         [](const SalaryResult& c) { return c.doprinosi_nezaposlenost; },
         [](const SalaryResult& c) { return c.doprinosi_nezaposlenost_f; }));
-    lines.push_back(sumLine(source, "Dodatni doprinosi na teret poslodavca",
-                            [](const SalaryResult& c) {
-                                return c.doprinosi_ro_f + c.doprinosi_ro_f2 + c.doprinosi_ro_f3;
-                            }));
+    lines.push_back(
+        sumLine(source, "Dodatni doprinosi na teret poslodavca", [](const SalaryResult& c) {
+            return c.doprinosi_ro_f + c.doprinosi_ro_f2 + c.doprinosi_ro_f3;
+        }));
     lines.push_back(sumLine(source, "NETO", [](const SalaryResult& c) { return c.NETO; }));
     RecapLine deductions{.text = "Ukupno obustava"_yu};
     RecapLine toPay{.text = "ZA ISPLATU"_yu};
@@ -227,8 +255,9 @@ report::Document payoutRecapitulationReport(const ListPrint& print, const Payout
             list.row({line.text, std::to_string(line.people)});
             continue;
         }
-        const std::string hours = line.hours == 0 ? std::string() : format(line.hours, NumberFormat::Grouped2);
-        list.row({line.text, line.amount, hours, line.gross, line.gross2});
+        const std::string hours =
+            line.hours == 0 ? std::string() : format(line.hours, NumberFormat::Grouped2);
+        list.row({line.text, line.amount, hours, shown(line.gross), shown(line.gross2)});
     }
     p.setFontBold(false);
     list.rule();

@@ -14,7 +14,7 @@ namespace zarion::outputs {
 
 // One calculation a payout recapitulation sums: the posted result and what was withheld from it.
 struct RecapCalculation {
-    const payroll::SalaryResult* calc = nullptr;
+    payroll::SalaryResult calc;
     Currency deductions;
     Currency toPay;
 };

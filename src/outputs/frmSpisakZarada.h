@@ -48,6 +48,10 @@ public:
     void cmdPoreska_Porez_Click();
     void cmdPrijavaDoprinosi_Click();
     void cmdSredjvanje_Click();
+    void cmdRekapitulacija_Click();
+    void cmdRekapRacuna_Click();
+    void cmdRekapKonta_Click();
+    void cmdKnjizenje_Click();
 
 private:
     QPushButton* button(const char* name, const char* caption, void (frmSpisakZarada::*slot)());

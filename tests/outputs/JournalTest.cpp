@@ -17,8 +17,9 @@ Currency din(const char* amount) {
 class Journal : public ::testing::Test {
 protected:
     Journal() {
-        month.db->run("INSERT INTO konto(konto, Opis) VALUES ('520', 'Troškovi zarada'), "
-                      "('450', 'Obaveze za neto zarade'), ('45000001', 'Neto - minimalna osnovica')");
+        month.db->run(
+            "INSERT INTO konto(konto, Opis) VALUES ('520', 'Troškovi zarada'), "
+            "('450', 'Obaveze za neto zarade'), ('45000001', 'Neto - minimalna osnovica')");
         settings.scheme = PostingScheme::Free;
         for (std::size_t i = 0; i < JournalItemCount; ++i) {
             settings.debit[i] = "520";
@@ -38,7 +39,8 @@ protected:
 TEST_F(Journal, SettingsNeedASchemeAndAreKeptInTheOneRow) {
     JournalSettings none = settings;
     none.scheme.reset();
-    EXPECT_EQ(saveJournalSettings(*month.db, none)->message, "Izaberite predefinisani tip knjiženja!");
+    EXPECT_EQ(saveJournalSettings(*month.db, none)->message,
+              "Izaberite predefinisani tip knjiženja!");
     EXPECT_EQ(rows("gk_nalog"), 0);
 
     settings.journalType = 12;
@@ -102,10 +104,9 @@ TEST_F(Journal, TheFirstSchemeBooksEachNetAndTheMonthsTotals) {
         const char* credit;
     };
     const Expected expected[] = {
-        {"45000000", "0", "55000"},        {"45000001", "0", "40000"},
-        {"45100000", "0", "18000"},        {"45200000", "0", "54823"},
-        {"45300000", "0", "40575.18"},     {"52000000", "129823", "0"},
-        {"52100000", "19668.18", "0"},     {"52400000", "58907", "0"},
+        {"45000000", "0", "55000"},    {"45000001", "0", "40000"},    {"45100000", "0", "18000"},
+        {"45200000", "0", "54823"},    {"45300000", "0", "40575.18"}, {"52000000", "129823", "0"},
+        {"52100000", "19668.18", "0"}, {"52400000", "58907", "0"},
     };
     ASSERT_EQ(entry.lines.size(), std::size(expected));
     for (std::size_t i = 0; i < entry.lines.size(); ++i) {

@@ -28,7 +28,8 @@ const RecapLine& lineOf(const std::vector<RecapLine>& lines, const std::string& 
 
 TEST_F(Recapitulation, PayoutItemsAreGrossedUpCalculationByCalculation) {
     const auto lines = payoutRecapitulation(source, false);
-    EXPECT_EQ(payoutRecapitulationTitle(source), "Rekapitulacija isplate za mesec: 5/2026 0. Konačna");
+    EXPECT_EQ(payoutRecapitulationTitle(source),
+              "Rekapitulacija isplate za mesec: 5/2026 0. Konačna");
     ASSERT_EQ(lines.size(), 31u);
     EXPECT_EQ(lines[0].text, "UKUPNA NETO ZARADA");
     EXPECT_EQ(lines[1].people, 3);

@@ -36,8 +36,8 @@ OpeningMessages readCompany(AppContext& context) {
         messages.reminders.push_back("Postavite ostale parametre obracuna!"_yu);
     readSettingsFlags(context);
 
-    auto company =
-        context.CompanyMasterDb->prepare("SELECT ADRESA, grad, PIB FROM podaci ORDER BY rowid LIMIT 1");
+    auto company = context.CompanyMasterDb->prepare(
+        "SELECT ADRESA, grad, PIB FROM podaci ORDER BY rowid LIMIT 1");
     if (!company.step()) {
         messages.warning = "Unesite podatke u bazu kontora!"_yu;
         return messages;

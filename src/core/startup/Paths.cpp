@@ -75,8 +75,7 @@ fs::path masterDataPath(const fs::path& dataRoot, int year, long long companyId)
 }
 
 fs::path accountSchemesPath(const fs::path& dataRoot, int year) {
-    return findIgnoringCase(findIgnoringCase(dataRoot, "G" + std::to_string(year)),
-                            "KoSheme2.db");
+    return findIgnoringCase(findIgnoringCase(dataRoot, "G" + std::to_string(year)), "KoSheme2.db");
 }
 
 } // namespace zarion::startup

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "outputs/Registers.h"
+
+class QPushButton;
+class QWidget;
+
+namespace zarion {
+struct AppContext;
+}
+
+namespace zarion::outputs {
+
+// The company header the printouts of the recapitulation and journal windows start with.
+ListPrint companyPrint(AppContext& context);
+
+// A button of the window with the system's name and caption, running `command` on a click.
+QPushButton* commandButton(QWidget* window, const char* name, const QString& caption,
+                           std::function<void()> command);
+
+} // namespace zarion::outputs

@@ -1,0 +1,48 @@
+#include "outputs/JournalReport.h"
+
+#include "core/Text.h"
+#include "outputs/ListTable.h"
+#include "outputs/RecapitulationPayout.h"
+#include "report/ListFlow.h"
+
+namespace zarion::outputs {
+
+report::Document journalReport(const ListPrint& print, const ListSelection& selection,
+                               const std::vector<JournalLine>& lines) {
+    using report::Align;
+    report::Painter p(report::Orientation::Portrait, "Nalog za knji`enje"_yu);
+    report::PrintHeader(p, print.company, print.logo);
+    p.setFont("yuoptimar", 12, true);
+    p.PrintCentered("NALOG ZA KNJI@ENJE"_yu, 105, 40);
+    p.setFont("yuoptimar", 10);
+    p.PrintCentered("Obr.zarada za: "_yu + std::to_string(selection.month) + "/" +
+                        std::to_string(selection.year) + " " + paymentPartName(selection.payment),
+                    105, 47);
+    p.setFont("yuoptimar", 8);
+    report::ListFlow list(p,
+                          {{8, Align::Left, {"Konto"}},
+                           {30, Align::Left, {"Analit."_yu}},
+                           {45, Align::Left, {"Opis"}},
+                           {170, Align::Right, {"Duguje"}},
+                           {200, Align::Right, {"Potra`uje"_yu}}},
+                          report::ListLayout{});
+    list.start(55);
+    Currency debit;
+    Currency credit;
+    for (const JournalLine& line : lines) {
+        const std::string text = line.opis_konta.empty() ? line.text : line.opis_konta;
+        list.row(
+            {line.konto, line.analitika, trim(PadRight(text, 60)), line.duguje, line.potrazuje});
+        debit += line.duguje;
+        credit += line.potrazuje;
+    }
+    list.rule();
+    p.setFontBold(true);
+    list.row({std::string(), std::string(), "UKUPNO"_yu, debit, credit});
+    p.setFontBold(false);
+    signatures(list);
+    list.finish();
+    return p.take();
+}
+
+} // namespace zarion::outputs
