@@ -28,8 +28,9 @@ using ui::toQ;
 
 namespace {
 
+// An amount of the order; a side a line does not book stays empty.
 std::string amountText(Currency amount) {
-    return format(amount, NumberFormat::Grouped2);
+    return amount.isZero() ? std::string() : format(amount, NumberFormat::Grouped2);
 }
 
 } // namespace

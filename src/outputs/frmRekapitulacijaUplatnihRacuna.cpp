@@ -52,6 +52,7 @@ frmRekapitulacijaUplatnihRacuna::frmRekapitulacijaUplatnihRacuna(AppContext& con
                    QString::number(source_.year) + " "_q + toQ(source_.part));
     txtRacun->setObjectName("txtRacun");
     txtRacun->setReadOnly(true);
+    txtRacun->setMinimumWidth(200);
     txtRacun->installEventFilter(this);
     dtDatum->setObjectName("dtDatum");
     dtDatum->setDisplayFormat("dd.MM.yyyy");
