@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include "core/AppContext.h"
+#include "core/NumberFormat.h"
 
 namespace zarion::outputs {
 
@@ -12,6 +13,10 @@ ListPrint companyPrint(AppContext& context) {
         print.company = report::readCompanyData(*context.CompanyMasterDb).value_or(print.company);
     print.logo = context.logoPath();
     return print;
+}
+
+std::string amountOrBlank(Currency amount) {
+    return amount.isZero() ? std::string() : format(amount, NumberFormat::Grouped2);
 }
 
 QPushButton* commandButton(QWidget* window, const char* name, const QString& caption,

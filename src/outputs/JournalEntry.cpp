@@ -81,6 +81,18 @@ std::vector<JournalLine> schemeLines(PostingScheme scheme, const PayrollList& li
     const std::string employee = "Doprinosi na teret radnika"_yu;
     const std::string employer = "Doprinosi na teret poslodavca"_yu;
     const std::string owner = " - vlasnik"_yu;
+    // The second and third schemes keep the owners' net and tax on accounts of their own, and the
+    // employer's pension and health contributions apart.
+    const auto netAndTaxApart = [&] {
+        book.credit("45000000", e.NETO, net);
+        book.credit("45010000", o.NETO, net + owner);
+        book.credit("45100000", e.porez_na_zaradu, tax);
+        book.credit("45110000", o.porez_na_zaradu, tax + owner);
+    };
+    const auto employerPensionAndHealth = [&] {
+        book.credit("45300000", all.Doprinosi_PIO_F, "PIO na teret poslodavca"_yu);
+        book.credit("45310000", all.Doprinosi_zo_F, "ZO na teret poslodavca"_yu);
+    };
     switch (scheme) {
     case PostingScheme::First:
         for (const PayrollRow& row : list.employees)
@@ -96,18 +108,14 @@ std::vector<JournalLine> schemeLines(PostingScheme scheme, const PayrollList& li
                    "Porez i doprinosi vlasnika"_yu);
         break;
     case PostingScheme::Second:
-        book.credit("45000000", e.NETO, net);
-        book.credit("45010000", o.NETO, net + owner);
-        book.credit("45100000", e.porez_na_zaradu, tax);
-        book.credit("45110000", o.porez_na_zaradu, tax + owner);
+        netAndTaxApart();
         book.credit("45200000", e.Doprinosi_PIO, "PIO na teret radnika"_yu);
         book.credit("45210000", e.Doprinosi_zo, "ZO na teret radnika"_yu);
         book.credit("45220000", e.doprinosi_nezaposlenost, "NEZ na teret radnika"_yu);
         book.credit("45230000", o.Doprinosi_PIO, "PIO"_yu + owner);
         book.credit("45240000", o.Doprinosi_zo, "ZO"_yu + owner);
         book.credit("45250000", o.doprinosi_nezaposlenost, "NEZ"_yu + owner);
-        book.credit("45300000", all.Doprinosi_PIO_F, "PIO na teret poslodavca"_yu);
-        book.credit("45310000", all.Doprinosi_zo_F, "ZO na teret poslodavca"_yu);
+        employerPensionAndHealth();
         book.credit("48950000", all.doprinosi_nezaposlenost_f, "NEZ na teret poslodavca"_yu);
         book.credit("48960000", employerExtra(all), "Dodatni doprinosi poslodavca"_yu);
         book.debit("52000000", e.BRUTO, "Bruto zarade"_yu);
@@ -115,18 +123,14 @@ std::vector<JournalLine> schemeLines(PostingScheme scheme, const PayrollList& li
         book.debit("52100000", employerContributions(all), employer);
         break;
     case PostingScheme::Third:
-        book.credit("45000000", e.NETO, net);
-        book.credit("45010000", o.NETO, net + owner);
-        book.credit("45100000", e.porez_na_zaradu, tax);
-        book.credit("45110000", o.porez_na_zaradu, tax + owner);
+        netAndTaxApart();
         book.credit("45200000", e.Doprinosi_PIO, "PIO na teret radnika"_yu);
         book.credit("45201000", o.Doprinosi_PIO, "PIO"_yu + owner);
         book.credit("45210000", e.Doprinosi_zo, "ZO na teret radnika"_yu);
         book.credit("45211000", o.Doprinosi_zo, "ZO"_yu + owner);
         book.credit("45220000", e.doprinosi_nezaposlenost, "NEZ na teret radnika"_yu);
         book.credit("45221000", o.doprinosi_nezaposlenost, "NEZ"_yu + owner);
-        book.credit("45300000", all.Doprinosi_PIO_F, "PIO na teret poslodavca"_yu);
-        book.credit("45310000", all.Doprinosi_zo_F, "ZO na teret poslodavca"_yu);
+        employerPensionAndHealth();
         book.credit("48920000", all.doprinosi_nezaposlenost_f + employerExtra(all),
                     "NEZ i dodatni doprinosi poslodavca"_yu);
         book.debit("52000000", e.BRUTO, "Bruto zarade"_yu);

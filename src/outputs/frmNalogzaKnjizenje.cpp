@@ -26,15 +26,6 @@ namespace zarion::outputs {
 using ui::operator""_q;
 using ui::toQ;
 
-namespace {
-
-// An amount of the order; a side a line does not book stays empty.
-std::string amountText(Currency amount) {
-    return amount.isZero() ? std::string() : format(amount, NumberFormat::Grouped2);
-}
-
-} // namespace
-
 frmNalogzaKnjizenje::frmNalogzaKnjizenje(AppContext& context, PayrollList list, QWidget* parent)
     : QWidget(parent)
     , context_(context)
@@ -125,7 +116,7 @@ void frmNalogzaKnjizenje::showItems() {
     for (const JournalItem& item : entry_.items) {
         QTreeWidgetItem* row =
             ui::addRow(listK,
-                       {item.label, item.debit, item.credit, amountText(item.amount),
+                       {item.label, item.debit, item.credit, amountOrBlank(item.amount),
                         std::to_string(item.id), item.debitName, item.creditName},
                        item.id);
         row->setTextAlignment(3, Qt::AlignRight);
@@ -139,7 +130,7 @@ void frmNalogzaKnjizenje::showLines() {
         QTreeWidgetItem* row =
             ui::addRow(listN, {line.konto, line.analitika, line.fullAccount(),
                                line.opis_konta.empty() ? line.text : line.opis_konta,
-                               amountText(line.duguje), amountText(line.potrazuje)});
+                               amountOrBlank(line.duguje), amountOrBlank(line.potrazuje)});
         row->setTextAlignment(4, Qt::AlignRight);
         row->setTextAlignment(5, Qt::AlignRight);
     }

@@ -19,14 +19,6 @@ namespace zarion::outputs {
 using ui::operator""_q;
 using ui::toQ;
 
-namespace {
-
-std::string amountText(Currency amount) {
-    return amount.isZero() ? std::string() : format(amount, NumberFormat::Grouped2);
-}
-
-} // namespace
-
 frmRekapitulacijaIsplate::frmRekapitulacijaIsplate(AppContext& context, PayoutSource source,
                                                    QWidget* parent)
     : QWidget(parent)
@@ -46,7 +38,7 @@ frmRekapitulacijaIsplate::frmRekapitulacijaIsplate(AppContext& context, PayoutSo
             line.count
                 ? ui::addRow(listR, {line.text, std::to_string(line.people)})
                 : ui::addRow(listR, {line.text, format(line.amount, NumberFormat::Grouped2), hours,
-                                     amountText(line.gross), amountText(line.gross2)});
+                                     amountOrBlank(line.gross), amountOrBlank(line.gross2)});
         for (int column = 1; column < 5; ++column)
             item->setTextAlignment(column, Qt::AlignRight);
         if (line.total) {

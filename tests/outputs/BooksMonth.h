@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "MarchPayroll.h"
 #include "PostedSalaries.h"
 #include "TemplateDatabase.h"
 #include "core/CalculationKind.h"

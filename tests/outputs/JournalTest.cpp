@@ -10,9 +10,7 @@
 namespace zarion::outputs {
 namespace {
 
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
+using test::din;
 
 class Journal : public ::testing::Test {
 protected:

@@ -8,9 +8,7 @@
 namespace zarion::outputs {
 namespace {
 
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
+using test::din;
 
 class Recapitulation : public ::testing::Test {
 protected:
