@@ -54,7 +54,10 @@ report::Document accountOrders(const ReportSource& source) {
     const outputs::OrderPrint print{outputs::payerName(source.master), source.company.grad,
                                     paymentDate(source.options, source.today),
                                     outputs::orderShift(source.payroll)};
-    return outputs::accountOrders(print, accounts, outputs::accountLines(accounts));
+    const auto lines = outputs::accountLines(accounts);
+    if (const Refused none = outputs::ordersToPrint(lines))
+        throw ReportRefusal(none->message);
+    return outputs::accountOrders(print, accounts, lines);
 }
 
 report::Document kontaRecapitulation(const ReportSource& source) {

@@ -9,6 +9,7 @@
 #include "cli/CalcCommand.h"
 #include "cli/DemoCommand.h"
 #include "cli/FileCommand.h"
+#include "cli/JournalCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/PpppdCommand.h"
 #include "cli/ReportCommand.h"
@@ -39,6 +40,8 @@ void usage(std::ostream& out) {
            "[--base FOLDER]\n"
            "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
            "sa izvestajem kao JSON\n"
+           "  knjizenje --firma ID --mesec M [--deo N] --tip T [--broj N] [--knjiga 1|2]\n"
+           "           nalog za knjizenje obracuna zarada u glavnu knjigu (2: druga knjiga)\n"
            "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
 }
 
@@ -70,6 +73,8 @@ int main(int argc, char** argv) {
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "ppppd")
             return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
+        if (command == "knjizenje")
+            return zarion::cli::journalCommand(args, std::cout, std::cerr);
         if (command == "batch")
             return zarion::cli::batchCommand(args, std::cout, std::cerr);
     } catch (const std::exception& e) {

@@ -1,5 +1,6 @@
 #include "outputs/RecapitulationAccounts.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <map>
 #include <type_traits>
@@ -159,6 +160,22 @@ private:
     int number_ = 0;
 };
 
+// A payout paid once, with the accounts of a settings row; `missing` when there is no row.
+Outcome<AccountsSource> payoutOfSettings(db::Statement& settings, const char* payoutColumn,
+                                         int year, int month, const PayoutSums& sums,
+                                         Refusal missing) {
+    if (!settings.step())
+        return missing;
+    AccountsSource source;
+    source.year = year;
+    source.month = month;
+    source.part = paymentPartName(Payment::Whole);
+    source.sums = sums;
+    source.accounts = revenueAccounts(settings);
+    source.payoutAccount = settings.text(payoutColumn);
+    return source;
+}
+
 } // namespace
 
 Outcome<AccountsSource> salaryAccountsSource(db::Database& payroll, const PayrollList& list) {
@@ -188,17 +205,23 @@ Outcome<AccountsSource> otherIncomeAccountsSource(db::Database& payroll, std::in
     db::Statement settings =
         payroll.prepare("SELECT * FROM uplatni_racuni_ostale WHERE id_ostale = ?");
     settings.bindAll(batch);
-    if (!settings.step())
-        return error("Niste uneli uplatne racune!"_yu);
-    AccountsSource source;
-    source.year = year;
-    source.month = month;
-    source.part = paymentPartName(Payment::Whole);
-    source.sums = sums;
-    source.accounts = revenueAccounts(settings);
-    source.payoutAccount = settings.text("isplatni_racun");
-    source.otherIncomeBatch = batch;
+    auto source = payoutOfSettings(settings, "isplatni_racun", year, month, sums,
+                                   error("Niste uneli uplatne racune!"_yu));
+    if (source)
+        source->otherIncomeBatch = batch;
     return source;
+}
+
+Outcome<AccountsSource> compensationAccountsSource(db::Database& payroll, CompensationKind kind,
+                                                   int year, int month, const PayoutSums& sums) {
+    const char* table = kind == CompensationKind::SickLeave   ? "parametri_bolovanje"
+                        : kind == CompensationKind::Maternity ? "parametri_porodilje"
+                                                              : "parametri_invalidi";
+    db::Statement settings = payroll.prepare(std::string("SELECT * FROM ") + table);
+    return payoutOfSettings(settings, "racun_za_isplatu", year, month, sums,
+                            kind == CompensationKind::Disabled
+                                ? warning("Nisu postavljeni parametri za invalide!"_yu)
+                                : error("Niste uneli uplatne racune!"_yu));
 }
 
 std::vector<AccountLine> accountLines(const AccountsSource& source) {
@@ -268,11 +291,25 @@ report::Document accountsRecapitulationReport(const ListPrint& print, const Acco
     return p.take();
 }
 
+namespace {
+
+bool printedAsOrder(const AccountLine& line) {
+    return !line.group() && line.print && line.amount;
+}
+
+} // namespace
+
+Refused ordersToPrint(const std::vector<AccountLine>& lines) {
+    if (std::any_of(lines.begin(), lines.end(), printedAsOrder))
+        return std::nullopt;
+    return warning("Nema ozna~enih naloga za {tampu!"_yu);
+}
+
 report::Document accountOrders(const OrderPrint& print, const AccountsSource& source,
                                const std::vector<AccountLine>& lines) {
     std::vector<employees::PaymentOrder> orders;
     for (const AccountLine& line : lines) {
-        if (line.group() || !line.print || !line.amount)
+        if (!printedAsOrder(line))
             continue;
         employees::PaymentOrder order;
         order.payer = print.payer;

@@ -72,6 +72,15 @@ Outcome<AccountsSource> salaryAccountsSource(db::Database& payroll, const Payrol
 Outcome<AccountsSource> otherIncomeAccountsSource(db::Database& payroll, std::int64_t batch,
                                                   int year, int month, const PayoutSums& sums);
 
+// The compensation lists whose payouts have settings of their own.
+enum class CompensationKind { SickLeave, Maternity, Disabled };
+
+// The source of a compensation payout: its sums as its list shows them and the accounts of its
+// settings (parametri_bolovanje, parametri_porodilje, parametri_invalidi); without them
+// "Niste uneli uplatne racune!", for the disabled "Nisu postavljeni parametri za invalide!".
+Outcome<AccountsSource> compensationAccountsSource(db::Database& payroll, CompensationKind kind,
+                                                   int year, int month, const PayoutSums& sums);
+
 // A line of the recapitulation; a group line has no number and no account.
 struct AccountLine {
     int number = 0;
@@ -102,6 +111,9 @@ struct OrderPrint {
     Date date;
     double shift = 0;
 };
+// Whether any line is marked for printing as an order: "Nema ozna~enih naloga za {tampu!" when
+// none is.
+Refused ordersToPrint(const std::vector<AccountLine>& lines);
 report::Document accountOrders(const OrderPrint& print, const AccountsSource& source,
                                const std::vector<AccountLine>& lines);
 

@@ -110,6 +110,10 @@ std::vector<AccountLine> frmRekapitulacijaUplatnihRacuna::markedLines() const {
 
 void frmRekapitulacijaUplatnihRacuna::printOrders(const std::vector<AccountLine>& lines) {
     ui::guarded(this, "cmdNalozi_Click", [&] {
+        if (const Refused none = ordersToPrint(lines)) {
+            ui::showRefusal(this, *none);
+            return;
+        }
         const QDate d = dtDatum->date();
         const OrderPrint print{payerName(context_.CompanyMasterDb.get()),
                                companyPrint(context_).company.grad,

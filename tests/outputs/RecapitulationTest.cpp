@@ -155,6 +155,23 @@ TEST_F(PaymentAccounts, OtherIncomeTakesTheBatchsOwnAccounts) {
     EXPECT_EQ(lines[1].amount, din("888.89"));
 }
 
+TEST_F(PaymentAccounts, CompensationTakesTheSettingsOfItsKind) {
+    const PayoutSums sums;
+    EXPECT_EQ(
+        compensationAccountsSource(*month.db, CompensationKind::Disabled, 2026, 5, sums).message(),
+        "Nisu postavljeni parametri za invalide!");
+    EXPECT_EQ(
+        compensationAccountsSource(*month.db, CompensationKind::SickLeave, 2026, 5, sums).message(),
+        "Niste uneli uplatne racune!");
+    month.db->run("INSERT INTO parametri_porodilje(racun_za_isplatu, racun_pio) "
+                  "VALUES ('160-0000000000333-33', '840-2-2')");
+    const auto maternity =
+        compensationAccountsSource(*month.db, CompensationKind::Maternity, 2026, 5, sums);
+    ASSERT_TRUE(maternity.ok()) << maternity.message();
+    EXPECT_EQ(maternity->payoutAccount, "160-0000000000333-33");
+    EXPECT_EQ(maternity->accounts[static_cast<std::size_t>(Revenue::Pio)].account, "840-2-2");
+}
+
 TEST_F(Recapitulation, KontaLinesSumTheirItemOnTheirSide) {
     month.db->run("INSERT INTO konta(tabela, Broj, konto, Opis, Strana) VALUES "
                   "(1, 1, '520', 'Bruto zarade', 'D'), (1, 2, '450', 'Neto zarade', 'P'), "
