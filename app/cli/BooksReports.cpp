@@ -15,14 +15,6 @@
 namespace zarion::cli {
 namespace {
 
-outputs::PayrollList payrollList(const ReportSource& source) {
-    auto list =
-        outputs::loadPayrollList(source.payroll, listSelection(source.options, source.year));
-    if (!list)
-        throw ReportRefusal(list.message());
-    return std::move(list).value();
-}
-
 outputs::ListPrint listPrint(const ReportSource& source) {
     return {source.company, source.logo};
 }

@@ -7,7 +7,7 @@
 
 namespace zarion::outputs {
 
-ListPrint companyPrint(AppContext& context) {
+ListPrint companyPrint(const AppContext& context) {
     ListPrint print;
     if (context.CompanyMasterDb)
         print.company = report::readCompanyData(*context.CompanyMasterDb).value_or(print.company);

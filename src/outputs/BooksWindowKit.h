@@ -14,8 +14,8 @@ struct AppContext;
 
 namespace zarion::outputs {
 
-// The company header the printouts of the recapitulation and journal windows start with.
-ListPrint companyPrint(AppContext& context);
+// The company header the printouts of the windows start with.
+ListPrint companyPrint(const AppContext& context);
 
 // An amount as the windows show it; nothing where it is 0.
 std::string amountOrBlank(Currency amount);

@@ -264,8 +264,8 @@ report::Document accountsRecapitulationReport(const ListPrint& print, const Acco
     layout.right = 285;
     layout.bottom = 190;
     report::ListFlow list(p,
-                          {{16, Align::Right, {"Red.br."}},
-                           {19, Align::Left, {"Vrsta isplate LD i poreza-doprinosa"}},
+                          {{18, Align::Right, {"Red.br."}},
+                           {21, Align::Left, {"Vrsta isplate LD i poreza-doprinosa"}},
                            {160, Align::Right, {"Ukupno"}},
                            {165, Align::Left, {"[ifra"_yu}},
                            {180, Align::Left, {"Teku}i ra~un"_yu}},
