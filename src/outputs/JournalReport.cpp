@@ -1,6 +1,7 @@
 #include "outputs/JournalReport.h"
 
 #include "core/Text.h"
+#include "outputs/BooksPrintout.h"
 #include "outputs/ListTable.h"
 #include "outputs/RecapitulationPayout.h"
 #include "report/ListFlow.h"
@@ -10,14 +11,10 @@ namespace zarion::outputs {
 report::Document journalReport(const ListPrint& print, const ListSelection& selection,
                                const std::vector<JournalLine>& lines) {
     using report::Align;
-    report::Painter p(report::Orientation::Portrait, "Nalog za knji`enje"_yu);
-    report::PrintHeader(p, print.company, print.logo);
-    p.setFont("yuoptimar", 12, true);
-    p.PrintCentered("NALOG ZA KNJI@ENJE"_yu, 105, 40);
-    p.setFont("yuoptimar", 10);
-    p.PrintCentered("Obr.zarada za: "_yu + std::to_string(selection.month) + "/" +
-                        std::to_string(selection.year) + " " + paymentPartName(selection.payment),
-                    105, 47);
+    report::Painter p = startPrintout(
+        print, {"Nalog za knji`enje"_yu, "NALOG ZA KNJI@ENJE"_yu,
+                "Obr.zarada za: "_yu + std::to_string(selection.month) + "/" +
+                    std::to_string(selection.year) + " " + paymentPartName(selection.payment)});
     p.setFont("yuoptimar", 8);
     report::ListFlow list(p,
                           {{8, Align::Left, {"Konto"}},
@@ -36,12 +33,7 @@ report::Document journalReport(const ListPrint& print, const ListSelection& sele
         debit += line.duguje;
         credit += line.potrazuje;
     }
-    list.rule();
-    p.setFontBold(true);
-    list.row({std::string(), std::string(), "UKUPNO"_yu, debit, credit});
-    p.setFontBold(false);
-    signatures(list);
-    list.finish();
+    closePrintout(list, {{std::string(), std::string(), "UKUPNO"_yu, debit, credit}});
     return p.take();
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/ReferenceNumber.h"
 #include "core/Text.h"
+#include "outputs/BooksPrintout.h"
 #include "outputs/RecapitulationPayout.h"
 #include "report/ListFlow.h"
 
@@ -252,14 +253,12 @@ std::vector<AccountLine> accountLines(const AccountsSource& source) {
 report::Document accountsRecapitulationReport(const ListPrint& print, const AccountsSource& source,
                                               const std::vector<AccountLine>& lines) {
     using report::Align;
-    report::Painter p(report::Orientation::Landscape, "Rekapitulacija uplatnih ra~una"_yu);
-    report::PrintHeader(p, print.company, print.logo);
-    p.setFont("yuoptimar", 12, true);
-    p.PrintCentered("REKAPITULACIJA UPLATNIH RA^UNA JAVNIH PRIHODA"_yu, 148, 40);
-    p.setFont("yuoptimar", 10);
-    p.PrintCentered("Ispla}enih zarada za mesec: "_yu + std::to_string(source.month) + "/" +
-                        std::to_string(source.year) + " " + source.part,
-                    148, 47);
+    report::Painter p =
+        startPrintout(print, {"Rekapitulacija uplatnih ra~una"_yu,
+                              "REKAPITULACIJA UPLATNIH RA^UNA JAVNIH PRIHODA"_yu,
+                              "Ispla}enih zarada za mesec: "_yu + std::to_string(source.month) +
+                                  "/" + std::to_string(source.year) + " " + source.part,
+                              report::Orientation::Landscape});
     report::ListLayout layout;
     layout.right = 285;
     layout.bottom = 190;

@@ -2,6 +2,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Text.h"
+#include "outputs/BooksPrintout.h"
 #include "report/ListFlow.h"
 
 namespace zarion::outputs {
@@ -77,14 +78,10 @@ std::vector<KontaLine> kontaRecapitulation(db::Database& payroll, KontaKind kind
 report::Document kontaRecapitulationReport(const ListPrint& print, const PayoutSource& source,
                                            const std::vector<KontaLine>& lines) {
     using report::Align;
-    report::Painter p(report::Orientation::Portrait, "Rekapitulacija bruto zarada"_yu);
-    report::PrintHeader(p, print.company, print.logo);
-    p.setFont("yuoptimar", 12, true);
-    p.PrintCentered("REKAPITULACIJA BRUTO ZARADA"_yu, 105, 40);
-    p.setFont("yuoptimar", 10);
-    p.PrintCentered(" Godina: "_yu + std::to_string(source.year) + "   Mesec: "_yu +
-                        std::to_string(source.month) + "   Isplata: "_yu + source.part,
-                    105, 47);
+    report::Painter p =
+        startPrintout(print, {"Rekapitulacija bruto zarada"_yu, "REKAPITULACIJA BRUTO ZARADA"_yu,
+                              " Godina: "_yu + std::to_string(source.year) + "   Mesec: "_yu +
+                                  std::to_string(source.month) + "   Isplata: "_yu + source.part});
     report::ListFlow list(p,
                           {{10, Align::Left, {"Konto"}},
                            {40, Align::Left, {"Opis"}},
@@ -99,12 +96,7 @@ report::Document kontaRecapitulationReport(const ListPrint& print, const PayoutS
         debit += line.debit;
         credit += line.credit;
     }
-    list.rule();
-    p.setFontBold(true);
-    list.row({std::string(), "UKUPNO"_yu, wholeDinars(debit), wholeDinars(credit)});
-    p.setFontBold(false);
-    signatures(list);
-    list.finish();
+    closePrintout(list, {{std::string(), "UKUPNO"_yu, wholeDinars(debit), wholeDinars(credit)}});
     return p.take();
 }
 

@@ -2,6 +2,7 @@
 
 #include "core/NumberFormat.h"
 #include "core/Text.h"
+#include "outputs/BooksPrintout.h"
 #include "report/ListFlow.h"
 
 namespace zarion::outputs {
@@ -235,12 +236,9 @@ report::Document payoutRecapitulationReport(const ListPrint& print, const Payout
                                             const std::vector<RecapLine>& lines) {
     using report::Align;
     const std::string title = payoutRecapitulationTitle(source);
-    report::Painter p(report::Orientation::Portrait, title);
-    report::PrintHeader(p, print.company, print.logo);
-    p.setFont("yuoptimar", 12, true);
-    p.PrintCentered(title, 105, 40);
+    report::Painter p =
+        startPrintout(print, {title, title, "Radna jedinica: "_yu + source.unitName});
     p.setFont("yuoptimar", 9);
-    p.PrintCentered("Radna jedinica: "_yu + source.unitName, 105, 47);
     report::ListFlow list(p,
                           {{10, Align::Left, {"OPIS"}},
                            {120, Align::Right, {"IZNOS"}},
@@ -260,9 +258,7 @@ report::Document payoutRecapitulationReport(const ListPrint& print, const Payout
         list.row({line.text, line.amount, hours, shown(line.gross), shown(line.gross2)});
     }
     p.setFontBold(false);
-    list.rule();
-    signatures(list);
-    list.finish();
+    closePrintout(list);
     return p.take();
 }
 
