@@ -7,8 +7,14 @@
 namespace zarion::outputs {
 namespace {
 
-Refusal noJournalType() {
-    return warning("Niste izabrali tip naloga za knjizenje!"_yu);
+// A journal type is chosen and every line has its account.
+Refused checkOrder(const JournalOrder& order, const std::vector<JournalLine>& lines) {
+    if (order.type.id == 0)
+        return warning("Niste izabrali tip naloga za knjizenje!"_yu);
+    for (const JournalLine& line : lines)
+        if (trim(line.konto).empty())
+            return warning("Nisu pode{ena konta naloga za knji`enje!"_yu);
+    return std::nullopt;
 }
 
 } // namespace
@@ -34,8 +40,8 @@ bool secondLedgerInUse(db::Database& payroll) {
 
 Refused postToGeneralJournal(db::Database& payroll, const JournalOrder& order,
                              const std::vector<JournalLine>& lines) {
-    if (order.type.id == 0)
-        return noJournalType();
+    if (Refused refused = checkOrder(order, lines))
+        return refused;
     db::Transaction tx(payroll);
     payroll.run("DELETE FROM Nalogzaknjizenje_opsti WHERE id_tip_naloga = ? AND podnalog = ?",
                 order.type.id, order.number);
@@ -57,8 +63,8 @@ Refused postToGeneralJournal(db::Database& payroll, const JournalOrder& order,
 
 Refused postToSecondLedger(db::Database& payroll, const JournalOrder& order,
                            const std::vector<JournalLine>& lines) {
-    if (order.type.id == 0)
-        return noJournalType();
+    if (Refused refused = checkOrder(order, lines))
+        return refused;
     char day[8];
     std::snprintf(day, sizeof day, "%02d%02d", order.date.month, order.date.day);
     const std::string text =

@@ -38,7 +38,8 @@ struct JournalOrder {
 
 // Books the lines into the general journal in one transaction, replacing what was booked under
 // the same journal type and number before; "Niste izabrali tip naloga za knjizenje!" without a
-// type. Nothing is left of the order when a line cannot be stored.
+// type, "Nisu podešena konta naloga za knjiženje!" when a line has no account. Nothing is left
+// of the order when a line cannot be stored.
 Refused postToGeneralJournal(db::Database& payroll, const JournalOrder& order,
                              const std::vector<JournalLine>& lines);
 

@@ -160,6 +160,12 @@ TEST_F(JournalPostings, PostingTheSameOrderAgainReplacesIt) {
     EXPECT_EQ(first.money(5), din("95000"));
     EXPECT_EQ(first.date(6), (Date{2026, 6, 4}));
 
+    lines[3].konto.clear();
+    EXPECT_EQ(postToGeneralJournal(*month.db, order, lines)->message,
+              "Nisu podešena konta naloga za knjiženje!");
+    EXPECT_EQ(rows("Nalogzaknjizenje_opsti"), 24);
+    lines[3].konto = "451";
+
     order.number = 6; // another sub-order stands beside it
     EXPECT_FALSE(postToGeneralJournal(*month.db, order, lines));
     EXPECT_EQ(rows("Nalogzaknjizenje_opsti"), 48);
