@@ -1,8 +1,12 @@
 #include "Commands.h"
 
+#include "compensation/SickLeaveCommands.h"
 #include "employees/DeductionCommands.h"
 #include "employees/EmployeesCommands.h"
 #include "maintenance/MaintenanceCommands.h"
+#include "other_income/OtherIncomeCommands.h"
+#include "other_income/OwnerCommands.h"
+#include "outputs/AnnualCommands.h"
 #include "outputs/BooksCommands.h"
 #include "outputs/OutputsCommands.h"
 #include "parameters/ParametersCommands.h"
@@ -22,6 +26,10 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
     registerBooksCommands(window, context);
+    registerOtherIncomeCommands(window, context);
+    registerOwnerCommands(window, context);
+    registerAnnualCommands(window, context);
+    registerSickLeaveCommands(window, context);
 }
 
 } // namespace zarion

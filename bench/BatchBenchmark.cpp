@@ -7,6 +7,7 @@
 
 #include "BenchCompany.h"
 #include "core/db/Database.h"
+#include "core/db/Triggers.h"
 #include "payroll/BatchPreload.h"
 #include "payroll/BatchRun.h"
 #include "payroll/CalculationPosting.h"
@@ -23,8 +24,9 @@ BatchMonth openMonth() {
 }
 
 // Calculate all (cmdAUTO) of a final window: the list, the history, every employee priced,
-// his deductions and loan priced, the row and its deduction rows posted.
-void BM_FinalBatch(benchmark::State& state) {
+// his deductions and loan priced, the row and its deduction rows posted, each posting with its
+// entry in the history of changes.
+void finalBatch(benchmark::State& state) {
     Company& c = company();
     for (auto _ : state) {
         state.PauseTiming();
@@ -36,6 +38,26 @@ void BM_FinalBatch(benchmark::State& state) {
             state.SkipWithError("the batch did not post every employee");
     }
     state.counters["employees"] = employeeCount;
+}
+// The batch with the triggers of the final calculations taken away for the run: what the
+// history of changes and the filed-month check cost the batch is the difference to BM_FinalBatch,
+// which runs after it on the same base.
+void BM_FinalBatchWithoutTrail(benchmark::State& state) {
+    db::Database& db = company().db();
+    std::vector<db::SchemaObject> taken;
+    for (const db::SchemaObject& trigger : db::triggers(db))
+        if (trigger.tableName == "obracuni") {
+            db.execScript("DROP TRIGGER " + trigger.name);
+            taken.push_back(trigger);
+        }
+    finalBatch(state);
+    for (const db::SchemaObject& trigger : taken)
+        db.execScript(trigger.sql);
+}
+BENCHMARK(BM_FinalBatchWithoutTrail)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_FinalBatch(benchmark::State& state) {
+    finalBatch(state);
 }
 BENCHMARK(BM_FinalBatch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 

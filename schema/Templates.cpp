@@ -1,7 +1,12 @@
 #include "Templates.h"
 
+#include <string>
+
 namespace zarion::embedded {
 extern const char* const plateSql;
+extern const char* const trailSql;
+extern const char* const trail_employeesSql;
+extern const char* const trail_ratesSql;
 extern const char* const opstineSql;
 extern const char* const firmeSql;
 extern const char* const backtarlenSql;
@@ -11,8 +16,11 @@ extern const char* const columnDescriptionsTsv;
 
 namespace zarion::schema {
 
+// The tables come first, then the history of changes with the triggers that keep it.
 const char* payrollSql() {
-    return embedded::plateSql;
+    static const std::string script = std::string(embedded::plateSql) + embedded::trailSql +
+                                      embedded::trail_employeesSql + embedded::trail_ratesSql;
+    return script.c_str();
 }
 const char* municipalitiesSql() {
     return embedded::opstineSql;

@@ -17,7 +17,7 @@
 CREATE TABLE aaverzija (
     Verzija LONG
 );
-INSERT INTO aaverzija(Verzija) VALUES (1);
+INSERT INTO aaverzija(Verzija) VALUES (2);
 
 -- calculation rates, accounts and settings (one row each)
 CREATE TABLE parametri (
@@ -178,7 +178,8 @@ CREATE TABLE parametri_vlasnik (
     racun_zo_firma TEXT(30),
     poziv_na_broj_zof TEXT(50),
     racun_nezaposlenost_firma TEXT(30),
-    poziv_na_broj_nezf TEXT(50)
+    poziv_na_broj_nezf TEXT(50),
+    nadlezni_sud TEXT(100)
 );
 
 CREATE TABLE parametri_bolovanje (

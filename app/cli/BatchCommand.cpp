@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <nlohmann/json.hpp>
 
+#include "cli/CliTrail.h"
 #include "core/NumericText.h"
 #include "core/startup/DatabaseDoor.h"
 #include "core/startup/Paths.h"
@@ -16,7 +17,8 @@ using nlohmann::ordered_json;
 
 void usage(std::ostream& err) {
     err << "upotreba: zarion-cli batch --firma ID --godina GODINA --mesec MESEC "
-           "--deo akontacija|konacni [--base FOLDER]\n";
+           "--deo akontacija|konacni [--base FOLDER]\n"
+           "         [--razlog TEKST --operater IME --sifra LOZINKA] (za predat mesec)\n";
 }
 
 struct BatchRequest {
@@ -75,6 +77,11 @@ int batchCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
         startup::payrollPath(request->dataRoot, period.year, request->companyId));
     if (!payrollDb)
         return refused(out, payrollDb.message());
+    noteCommand(**payrollDb, args, "batch");
+    const auto permit = filedMonthPermit(**payrollDb, request->dataRoot, args, period.kind,
+                                         period.year, period.month, err);
+    if (!permit)
+        return refused(out, "Mesec je predat: obracun nije pokrenut");
     const auto previousYear = payroll::openPreviousYear(
         startup::payrollPath(request->dataRoot, period.year - 1, request->companyId));
     const auto month = payroll::BatchMonth::open(**payrollDb, previousYear.get(), period);

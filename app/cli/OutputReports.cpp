@@ -79,20 +79,9 @@ report::Document municipalities(const ReportSource& source) {
 
 // The list of transfers of --banka for the payment, as the bank lists' window prints it.
 report::Document bankList(const ReportSource& source) {
-    const auto bank = outputs::paymentBankByName(source.options.get("banka").value_or(""));
-    if (!bank)
-        throw ReportRefusal("--banka je direktna, komercijalna ili intesa");
-    const auto list =
-        outputs::loadBankList(source.payroll, listSelection(source.options, source.year));
-    if (!list)
-        throw ReportRefusal(list.message());
-    const outputs::BankGroup* group = outputs::groupOfBank(*list, *bank);
-    if (!group)
-        throw ReportRefusal("Nema zaposlenih sa racunom u toj banci za izabrani mesec");
-    const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
-    return outputs::bankTransferList(listPrint(source),
-                                     settings.place + ", " + toDisplayText(dateOption(source)),
-                                     *group, list->selection);
+    return bankTransfers(source, [&source] {
+        return outputs::loadBankList(source.payroll, listSelection(source.options, source.year));
+    });
 }
 
 const std::array<ReportEntry, 7> Reports{{
@@ -136,6 +125,23 @@ outputs::ListSelection listSelection(const Arguments& options, int year) {
         throw ReportRefusal("--deo je 0 (ceo mesec), 1 (prvi deo) ili 2 (drugi deo)");
     return {year, static_cast<int>(wholeValue(*month)), static_cast<outputs::Payment>(payment),
             unit ? wholeValue(*unit) : 0};
+}
+
+report::Document bankTransfers(const ReportSource& source,
+                               const std::function<Outcome<outputs::BankList>()>& load) {
+    const auto bank = outputs::paymentBankByName(source.options.get("banka").value_or(""));
+    if (!bank)
+        throw ReportRefusal("--banka je direktna, komercijalna ili intesa");
+    const auto list = load();
+    if (!list)
+        throw ReportRefusal(list.message());
+    const outputs::BankGroup* group = outputs::groupOfBank(*list, *bank);
+    if (!group)
+        throw ReportRefusal("Nema zaposlenih sa racunom u toj banci za izabrani mesec");
+    const auto settings = outputs::loadBankFileSettings(source.payroll, source.master);
+    return outputs::bankTransferList(listPrint(source),
+                                     settings.place + ", " + toDisplayText(dateOption(source)),
+                                     *group, list->payout);
 }
 
 Date paymentDate(const Arguments& options, const Date& today) {

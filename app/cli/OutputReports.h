@@ -1,9 +1,11 @@
 #pragma once
 
+#include <functional>
 #include <span>
 
 #include "cli/ReportRegistry.h"
 #include "core/Dates.h"
+#include "outputs/BankList.h"
 #include "outputs/PayrollList.h"
 
 namespace zarion::cli {
@@ -17,6 +19,11 @@ std::span<const ReportEntry> outputReports();
 outputs::ListSelection listSelection(const Arguments& options, int year);
 // The payroll list of that selection; a ReportRefusal when the month cannot give it.
 outputs::PayrollList payrollList(const ReportSource& source);
+// The list of transfers to the accounts at --banka of the payout `load` gives, as the bank
+// lists' windows print it, dated --datum.
+report::Document bankTransfers(const ReportSource& source,
+                               const std::function<Outcome<outputs::BankList>()>& load);
+
 // --datum as GGGG-MM-DD, today without it.
 Date paymentDate(const Arguments& options, const Date& today);
 

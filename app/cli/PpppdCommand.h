@@ -3,6 +3,8 @@
 #include <ostream>
 
 #include "cli/Arguments.h"
+#include "outputs/Declaration.h"
+#include "outputs/DeclarationChecks.h"
 
 namespace zarion::cli {
 
@@ -14,5 +16,11 @@ namespace zarion::cli {
 // cannot be made or the file written, or when the checks found errors (the file is written all
 // the same), else 0.
 int ppppdCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// Prints what the checks find in the filled return and writes it to FAJL: 1 when the file
+// cannot be written or the checks found errors (the file is written all the same), else 0.
+int checkAndWrite(const outputs::Declaration& declaration, const outputs::DeclarationRates& rates,
+                  db::Database& payroll, const Date& today, const std::string& xml,
+                  std::ostream& out, std::ostream& err);
 
 } // namespace zarion::cli

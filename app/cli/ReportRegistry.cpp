@@ -8,10 +8,15 @@
 #include <utility>
 #include <vector>
 
+#include "cli/AnnualReports.h"
 #include "cli/BooksReports.h"
+#include "cli/OtherIncomeReports.h"
 #include "cli/OutputReports.h"
+#include "cli/OwnerReports.h"
+#include "cli/SickLeaveReports.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
+#include "core/trail/History.h"
 #include "employees/EmployeeList.h"
 #include "employees/EmployeeListReport.h"
 #include "employees/EmployeeRecord.h"
@@ -19,6 +24,7 @@
 #include "employees/EmployeeStatements.h"
 #include "employees/LoanOverviewReports.h"
 #include "employees/PaymentOrderForm.h"
+#include "maintenance/HistoryReport.h"
 #include "parameters/NetReductions.h"
 #include "parameters/PaperReturnForm.h"
 #include "parameters/ReturnFigures.h"
@@ -215,7 +221,20 @@ report::Document contributionReturn(const ReportSource& source, parameters::Retu
     return parameters::PaperReturnDocument(print, grid);
 }
 
-const std::array<ReportEntry, 11> Reports{{
+// The history of changes of the year, of one month (--mesec) and one employee (--radnik).
+report::Document history(const ReportSource& source) {
+    trail::HistoryFilter filter;
+    filter.year = source.year;
+    filter.monthFrom = filter.monthTo =
+        static_cast<int>(wholeValue(source.options.get("mesec").value_or("")));
+    filter.employeeId = wholeValue(source.options.get("radnik").value_or(""));
+    const auto entries = trail::loadHistory(source.payroll, filter);
+    return maintenance::historyReport(
+        source.company, source.logo,
+        maintenance::historyFilterText(filter, std::to_string(filter.employeeId)), entries);
+}
+
+const std::array<ReportEntry, 12> Reports{{
     {"uzorak", "probni spisak na dve strane (zaglavlje, slova, iznosi, prelom)", sample},
     {"zaposleni", "spisak zaposlenih: sve RJ, svi tipovi RO, aktivni", employeeList},
     {"potvrda", "--radnik ID [--od M.GGGG] [--do M.GGGG]: potvrda o visini zarade",
@@ -241,6 +260,7 @@ const std::array<ReportEntry, 11> Reports{{
      [](const ReportSource& s) {
          return contributionReturn(s, parameters::ReturnForm::DoprinosiNaknade);
      }},
+    {"istorija", "[--mesec M] [--radnik ID]: istorija promena godine", history},
 }};
 
 } // namespace
@@ -251,6 +271,14 @@ std::span<const ReportEntry> reports() {
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
         entries.insert(entries.end(), booksReports().begin(), booksReports().end());
+        const auto otherIncome = otherIncomeReports();
+        entries.insert(entries.end(), otherIncome.begin(), otherIncome.end());
+        const auto owner = ownerReports();
+        entries.insert(entries.end(), owner.begin(), owner.end());
+        const auto annual = annualReports();
+        entries.insert(entries.end(), annual.begin(), annual.end());
+        const auto sickLeave = sickLeaveReports();
+        entries.insert(entries.end(), sickLeave.begin(), sickLeave.end());
         return entries;
     }();
     return all;

@@ -14,7 +14,19 @@ struct Account {
     const char* name;
 };
 
-constexpr std::array<Account, 12> Chart{{
+constexpr std::array<Account, 24> Chart{{
+    {"411111", "Plate po osnovu cene rada"},
+    {"412111", "Doprinos za penzijsko i invalidsko osiguranje"},
+    {"412211", "Doprinos za zdravstveno osiguranje"},
+    {"412311", "Doprinos za nezaposlenost"},
+    {"231111", "Obaveze za neto plate"},
+    {"231211", "Obaveze za porez na plate"},
+    {"231311", "Obaveze za doprinos za PIO na teret zaposlenog"},
+    {"231411", "Obaveze za doprinos za zdravstveno na teret zaposlenog"},
+    {"231511", "Obaveze za doprinos za nezaposlenost na teret zaposlenog"},
+    {"232111", "Obaveze za doprinos za PIO na teret poslodavca"},
+    {"232211", "Obaveze za doprinos za zdravstveno na teret poslodavca"},
+    {"232311", "Obaveze za doprinos za nezaposlenost na teret poslodavca"},
     {"520000", "Troškovi zarada i naknada zarada (bruto)"},
     {"520100", "Troškovi zarada vlasnika (bruto)"},
     {"521000", "Troškovi poreza i doprinosa na teret poslodavca"},
@@ -77,14 +89,17 @@ void fillBookkeeping(const std::filesystem::path& dataRoot, int year, std::int64
     for (const KontaRow& k : KontaRows)
         payroll->run("INSERT INTO konta(tabela, Broj, konto, Opis, Strana) VALUES (1, ?, ?, ?, ?)",
                      k.item, k.konto, k.name, k.side);
-    payroll->run(
-        "INSERT INTO gk_nalog(D_Neto, P_NETO, D_porez, P_porez, D_PIO_F, P_PIO_F, D_ZO_F, P_ZO_F, "
-        "D_NEZ_F, P_NEZ_F, D_PIO_R, P_PIO_R, D_ZO_R, P_ZO_R, D_NEZ_R, P_NEZ_R, D_Neto_Pred, "
-        "P_NETO_PRED, D_Porez_pred, P_POREZ_PRED, D_PIO_PRED, P_PIO_PRED, D_Zdr_PRED, P_Zdr_PRED, "
-        "D_NEZ_PRED, P_NEZ_PRED, tip_seme, id_tip) VALUES ('520000', '450000', '520000', "
-        "'451000', '521000', '453000', '521000', '453100', '521000', '453200', '520000', "
-        "'452000', '520000', '452100', '520000', '452200', '520100', '450100', '520100', "
-        "'451000', '520100', '452000', '520100', '452100', '520100', '452200', 0, 1)");
+    // A mapping kept already (the treasury's budget accounts) stays; the owner's items are added.
+    if (payroll->scalar("SELECT count(*) FROM gk_nalog").value_or(0) == 0)
+        payroll->run("INSERT INTO gk_nalog(D_Neto, P_NETO, D_porez, P_porez, D_PIO_F, P_PIO_F, "
+                     "D_ZO_F, P_ZO_F, D_NEZ_F, P_NEZ_F, D_PIO_R, P_PIO_R, D_ZO_R, P_ZO_R, "
+                     "D_NEZ_R, P_NEZ_R) VALUES ('520000', '450000', '520000', '451000', "
+                     "'521000', '453000', '521000', '453100', '521000', '453200', '520000', "
+                     "'452000', '520000', '452100', '520000', '452200')");
+    payroll->run("UPDATE gk_nalog SET D_Neto_Pred = '520100', P_NETO_PRED = '450100', "
+                 "D_Porez_pred = '520100', P_POREZ_PRED = '451000', D_PIO_PRED = '520100', "
+                 "P_PIO_PRED = '452000', D_Zdr_PRED = '520100', P_Zdr_PRED = '452100', "
+                 "D_NEZ_PRED = '520100', P_NEZ_PRED = '452200', tip_seme = 0, id_tip = 1");
     payroll->run("INSERT INTO k2_kontrol(podesavanje, aktivno) VALUES ('KNJIZENJE2', 1)");
     tx.commit();
 }

@@ -15,9 +15,13 @@
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
 #include "demo/DemoBookkeeping.h"
+#include "demo/DemoOtherIncome.h"
+#include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
 #include "demo/DemoPostings.h"
 #include "demo/DemoRates.h"
+#include "demo/DemoSickLeave.h"
+#include "demo/DemoTreasury.h"
 #include "demo/Identifiers.h"
 
 namespace fs = std::filesystem;
@@ -230,6 +234,9 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
     fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
+    insertOwnerData(payroll, companyAccount(), singlePaymentAccount,
+                    Currency::fromUnits(figuresFor(ratesDay.year).nonTaxable));
+    fillTreasurySettings(payroll);
     fillSettings(payroll, seat, options.employees);
     const auto units = insertUnits(payroll);
     const auto banks = insertBanks(payroll);
@@ -270,7 +277,10 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
                     today.year, options);
         fillBookkeeping(dataRoot, year, companyId);
     }
-    postMonths(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
+    postMonthsWithSickLeave(
+        *db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);
+    postOtherIncome(*db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)),
+                    posted);
     return companyId;
 }
 

@@ -10,6 +10,8 @@ enum class OutsideFile {
     BankPayments,     // the banks' mass-payment files
     HealthInsurance,  // the health-insurance fund's list
     CreditorsChamber, // the creditors' chamber file
+    Treasury,         // the treasury's commitment and payment batches (XML)
+    AnnualReturn,     // the text files of the annual return
 };
 
 // How such a file is written. Fixed-width files hold plain letters only (Š → S, Đ → Dj), so each
@@ -29,7 +31,10 @@ constexpr FileForm fileForm(OutsideFile file) {
         return {"ASCII, plain letters", "\r\n", 0};
     case OutsideFile::HealthInsurance:
         return {"ASCII, plain letters", "\r\n", ';'};
+    case OutsideFile::Treasury:
+        return {"ASCII, plain letters", "\r\n", 0};
     case OutsideFile::CreditorsChamber:
+    case OutsideFile::AnnualReturn:
         break;
     }
     return {"ASCII, plain letters", "\r\n", ';'};

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/Text.h"
+#include "core/trail/Trail.h"
 
 namespace zarion::maintenance {
 namespace {
@@ -12,6 +13,15 @@ namespace {
 constexpr const char* FinalTable = "obracuni";
 constexpr const char* AdvanceTable = "akontacija_obracuni";
 constexpr const char* SetAsideTable = "akontacija_obracuni_obrisani";
+
+// The history's entry of a procedure on the final calculations.
+trail::Entry procedureEntry(const std::string& description) {
+    trail::Entry entry;
+    entry.kind = trail::kind::Procedure;
+    entry.table = FinalTable;
+    entry.description = description;
+    return entry;
+}
 
 std::string quoted(const std::string& name) {
     std::string out = "\"";
@@ -109,6 +119,13 @@ AdvanceConversion convertFinalToAdvance(db::Database& payroll, int year, int mon
             payroll.run("DELETE FROM obracuni WHERE Id_obracun = ?", row.id);
         ++done.converted;
     }
+    trail::Entry entry = procedureEntry(
+        "Prebacivanje konacnog obracuna u akontaciju: " + std::to_string(done.converted) +
+        " obracuna" + (deleteFinal ? ", konacni obrisan" : ""));
+    entry.employeeId = employeeId.value_or(0);
+    entry.month = month;
+    entry.year = year;
+    trail::record(payroll, entry);
     tx.commit();
     return done;
 }
@@ -119,6 +136,8 @@ int removeOrphanCalculations(db::Database& payroll) {
                 " (SELECT Id_obracun FROM obracuni WHERE IFNULL(ID_RADNIK, 0) = 0)");
     payroll.run("DELETE FROM obracuni WHERE IFNULL(ID_RADNIK, 0) = 0");
     const int removed = payroll.changes();
+    trail::record(payroll,
+                  procedureEntry("Brisanje obracuna bez radnika: " + std::to_string(removed)));
     tx.commit();
     return removed;
 }

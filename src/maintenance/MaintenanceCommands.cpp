@@ -7,10 +7,12 @@
 #include "core/AppContext.h"
 #include "maintenance/CalculationDeletion.h"
 #include "maintenance/HealthFundReport.h"
+#include "maintenance/frmIstorijaPromena.h"
 #include "maintenance/frmPomocne.h"
 #include "ui/AskWholeNumber.h"
 #include "ui/CalculationWindow.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/frmGlavni.h"
 
 namespace zarion {
@@ -53,6 +55,9 @@ void mnuOO_Click(frmGlavni& window, AppContext& context) {
                           employee->second + " za mesec: "_q + QString::number(month) + "/" +
                           QString::number(year)))
         return;
+    const auto permit = permitChange(&window, context, calculation->calculationKind(), year, month);
+    if (!permit)
+        return;
     maintenance::DeletionResult result;
     try {
         result = maintenance::deleteCalculation(*context.PayrollDb, calculation->calculationKind(),
@@ -78,6 +83,8 @@ void registerMaintenanceCommands(ui::frmGlavni& window, AppContext& context) {
     });
     window.enableCommand("mnuIRZZO", [&window, &context] { mnuIRZZO_Click(window, context); });
     window.enableCommand("mnuOO", [&window, &context] { mnuOO_Click(window, context); });
+    window.enableCommand(
+        "mnuIstorija", [&window, &context] { window.showChild(new frmIstorijaPromena(context)); });
 }
 
 } // namespace zarion

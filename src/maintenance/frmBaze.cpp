@@ -120,7 +120,7 @@ void frmBaze::cmdSrediTabele_Click() {
         return;
     try {
         db::Transaction tx(*target_);
-        startup::createMissing(*reference_, *target_, missing_);
+        startup::completeSchema(*reference_, *target_, missing_);
         tx.commit();
     } catch (const db::Error& e) {
         message(this, toQ(e.what()), Icon::Critical);

@@ -14,6 +14,7 @@
 #include "maintenance/frmBaze.h"
 #include "ui/AskWholeNumber.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 
 namespace zarion::ui {
 namespace {
@@ -109,6 +110,14 @@ void frmPomocne::finalToAdvance(qint64 employeeId) {
         return;
     const auto month = askWholeNumber(this, "Unesite mesec!"_q);
     if (!month)
+        return;
+    // the final rows change and the advance rows take them: a filed return of either stops it
+    const bool finalFiled =
+        trail::needsPermit(*context_.PayrollDb, CalculationKind::Final, *year, *month);
+    const auto permit =
+        permitChange(this, context_, finalFiled ? CalculationKind::Final : CalculationKind::Advance,
+                     *year, *month);
+    if (!permit)
         return;
     try {
         maintenance::convertFinalToAdvance(*context_.PayrollDb, *year, *month, deleteFinal,

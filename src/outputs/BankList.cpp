@@ -5,6 +5,7 @@
 
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
+#include "outputs/BankListReport.h"
 
 namespace zarion::outputs {
 namespace {
@@ -44,23 +45,12 @@ Outcome<std::map<std::int64_t, Currency>> firstPartPaid(db::Database& payroll,
 
 } // namespace
 
-Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection) {
-    const auto list = loadPayrollList(payroll, selection);
-    if (!list)
-        return list.refusal();
-    const auto firstPart = firstPartPaid(payroll, selection);
-    if (!firstPart)
-        return firstPart.refusal();
+std::vector<BankGroup> groupByBank(db::Database& payroll,
+                                   std::vector<std::pair<std::int64_t, BankTransfer>> transfers) {
     const auto banks = loadBanks(payroll);
-
     std::map<std::int64_t, BankGroup> groups;
-    for (const PayrollRow* row : list->allRows()) {
-        const auto paid = firstPart->find(row->id_radnik);
-        BankTransfer transfer{row->id_radnik, row->fullName(), row->calc.tekuci_Racun,
-                              row->employee.JMBG,
-                              netAfterSolidarity(*row) - row->deductions -
-                                  (paid == firstPart->end() ? Currency() : paid->second)};
-        const auto bank = banks.find(row->employee.ID_BAnka);
+    for (auto& [ID_BAnka, transfer] : transfers) {
+        const auto bank = banks.find(ID_BAnka);
         BankGroup& group = groups[bank == banks.end() ? 0 : bank->first];
         if (bank != banks.end()) {
             group.ID_BAnka = bank->first;
@@ -73,21 +63,42 @@ Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selec
         group.transfers.push_back(std::move(transfer));
     }
 
-    BankList result{selection, {}, list->missingEmployees};
+    std::vector<BankGroup> result;
     for (auto& [id, group] : groups) {
         std::stable_sort(group.transfers.begin(), group.transfers.end(),
                          [](const BankTransfer& a, const BankTransfer& b) {
                              return serbianLess(a.name, b.name);
                          });
-        result.banks.push_back(std::move(group));
+        result.push_back(std::move(group));
     }
-    std::stable_sort(result.banks.begin(), result.banks.end(),
-                     [](const BankGroup& a, const BankGroup& b) {
-                         if ((a.ID_BAnka == 0) != (b.ID_BAnka == 0))
-                             return b.ID_BAnka == 0; // the employees without a bank come last
-                         return serbianLess(a.bank, b.bank);
-                     });
+    std::stable_sort(result.begin(), result.end(), [](const BankGroup& a, const BankGroup& b) {
+        if ((a.ID_BAnka == 0) != (b.ID_BAnka == 0))
+            return b.ID_BAnka == 0; // the recipients without a bank come last
+        return serbianLess(a.bank, b.bank);
+    });
     return result;
+}
+
+Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection) {
+    const auto list = loadPayrollList(payroll, selection);
+    if (!list)
+        return list.refusal();
+    const auto firstPart = firstPartPaid(payroll, selection);
+    if (!firstPart)
+        return firstPart.refusal();
+
+    std::vector<std::pair<std::int64_t, BankTransfer>> transfers;
+    for (const PayrollRow* row : list->allRows()) {
+        const auto paid = firstPart->find(row->id_radnik);
+        transfers.emplace_back(
+            row->employee.ID_BAnka,
+            BankTransfer{row->id_radnik, row->fullName(), row->calc.tekuci_Racun,
+                         row->employee.JMBG,
+                         netAfterSolidarity(*row) - row->deductions -
+                             (paid == firstPart->end() ? Currency() : paid->second)});
+    }
+    return BankList{selection, bankPaymentHeading(selection),
+                    groupByBank(payroll, std::move(transfers)), list->missingEmployees};
 }
 
 const BankGroup* findBank(const BankList& list, std::int64_t ID_BAnka) {

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Currency.h"
@@ -32,7 +33,8 @@ struct BankGroup {
 // The month's net pay of one payment grouped by the employees' banks: the banks by name, the
 // employees without a bank last under "**** NEMA DODELJENU BANKU ****".
 struct BankList {
-    ListSelection selection;
+    ListSelection selection; // the month paid (other income: the month of the order's date)
+    std::string payout;      // the payout as the printed list names it: "Isplata: 03/2026 - …"
     std::vector<BankGroup> banks;
     std::vector<std::int64_t> missingEmployees; // calculations whose employee the register lacks
 };
@@ -41,6 +43,11 @@ struct BankList {
 // payment; the final part of a month paid in two parts also less the first part's net (after its
 // solidarity tax), which went out with the first payment.
 Outcome<BankList> loadBankList(db::Database& payroll, const ListSelection& selection);
+
+// A payout's transfers, each with the recipient's bank (ID_BAnka), grouped by bank: the banks
+// by name and the recipients without a bank last, each group in Serbian alphabetical order.
+std::vector<BankGroup> groupByBank(db::Database& payroll,
+                                   std::vector<std::pair<std::int64_t, BankTransfer>> transfers);
 
 // The group of the bank, or nothing when no employee of the list banks there.
 const BankGroup* findBank(const BankList& list, std::int64_t ID_BAnka);

@@ -39,6 +39,11 @@ std::string bankPaymentHeading(const ListSelection& selection) {
 
 report::Document bankTransferList(const ListPrint& print, const std::string& place,
                                   const BankGroup& group, const ListSelection& selection) {
+    return bankTransferList(print, place, group, bankPaymentHeading(selection));
+}
+
+report::Document bankTransferList(const ListPrint& print, const std::string& place,
+                                  const BankGroup& group, const std::string& payout) {
     const std::string title = "Spisak upla}enih zarada i drugih primanja"_yu;
     report::Painter p(report::Orientation::Portrait, title + " - " + group.bank);
     report::PrintHeader(p, print.company, print.logo);
@@ -47,7 +52,7 @@ report::Document bankTransferList(const ListPrint& print, const std::string& pla
     p.PrintCentered("na teku}e ra~une"_yu, 105, 47);
     p.setFont("yuoptimar", 10);
     p.PrintCentered(group.bank + (group.account.empty() ? "" : " - " + group.account), 105, 54);
-    p.PrintCentered(bankPaymentHeading(selection), 105, 59);
+    p.PrintCentered(payout, 105, 59);
 
     p.setFont("yuoptimar", 9);
     report::ListFlow list(p,

@@ -19,5 +19,8 @@ std::string bankPaymentHeading(const ListSelection& selection);
 // the signature lines.
 report::Document bankTransferList(const ListPrint& print, const std::string& place,
                                   const BankGroup& group, const ListSelection& selection);
+// The same list under the payout line given (BankList::payout).
+report::Document bankTransferList(const ListPrint& print, const std::string& place,
+                                  const BankGroup& group, const std::string& payout);
 
 } // namespace zarion::outputs

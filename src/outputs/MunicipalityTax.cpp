@@ -11,8 +11,13 @@ std::vector<MunicipalityTax> taxByMunicipality(const PayrollList& list,
     std::map<int, Currency> sums;
     for (const PayrollRow* row : list.allRows())
         sums[row->employee.sifra_opstine] += row->calc.porez_na_zaradu;
+    return municipalityLines(sums, municipalities);
+}
+
+std::vector<MunicipalityTax> municipalityLines(const std::map<int, Currency>& taxByCode,
+                                               const std::map<int, std::string>& municipalities) {
     std::vector<MunicipalityTax> lines;
-    for (const auto& [code, tax] : sums) {
+    for (const auto& [code, tax] : taxByCode) {
         const auto name = municipalities.find(code);
         lines.push_back({code, name == municipalities.end() ? std::string() : name->second, tax});
     }

@@ -18,6 +18,10 @@ struct MunicipalityTax {
     Currency tax;
 };
 
+// One line per municipality of the sums of tax by municipality code, named from the code list.
+std::vector<MunicipalityTax> municipalityLines(const std::map<int, Currency>& taxByCode,
+                                               const std::map<int, std::string>& municipalities);
+
 // The tax of both lists summed by the employee's municipality of residence, by code.
 std::vector<MunicipalityTax> taxByMunicipality(const PayrollList& list,
                                                const std::map<int, std::string>& municipalities);

@@ -158,6 +158,23 @@ Outcome<GeneratedOrders> ordersFromPayrollList(db::Database& payroll, db::Databa
     return result;
 }
 
+Outcome<GeneratedOrders> revenueOrders(db::Database& payroll, db::Database* companyMaster,
+                                       const PayrollTotals& totals, const std::string& purpose,
+                                       const std::string& payerAccountColumn) {
+    const auto accounts = accountsOf(payroll, "parametri2");
+    if (!accounts)
+        return error("Niste uneli uplatne racune!"_yu);
+    std::string payerAccount = trim(accounts->text(payerAccountColumn));
+    if (payerAccount.empty())
+        payerAccount = accounts->text("racun_za_isplatu");
+    db::Transaction tx(payroll);
+    payroll.run("DELETE FROM nalozi");
+    OrderWriter orders(payroll, payerName(companyMaster), payerAccount, purpose);
+    orders.revenues(*accounts, totals, false);
+    tx.commit();
+    return GeneratedOrders{orders.count(), std::nullopt};
+}
+
 std::vector<StoredOrder> loadOrders(db::Database& payroll) {
     std::vector<StoredOrder> orders;
     db::Statement st = payroll.prepare(

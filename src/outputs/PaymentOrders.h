@@ -38,6 +38,13 @@ struct GeneratedOrders {
 Outcome<GeneratedOrders> ordersFromPayrollList(db::Database& payroll, db::Database* companyMaster,
                                                const PayrollList& list);
 
+// The seven public-revenue orders of a payout's totals (payment code 253) from the accounts and
+// references of parametri2, replacing every earlier order in one transaction; paid from the
+// account in the named column, or from racun_za_isplatu when that one is empty.
+Outcome<GeneratedOrders> revenueOrders(db::Database& payroll, db::Database* companyMaster,
+                                       const PayrollTotals& totals, const std::string& purpose,
+                                       const std::string& payerAccountColumn);
+
 // Adds the order as it stands.
 void insertOrder(db::Database& payroll, const StoredOrder& order);
 // The payer as orders name it: the company's name and town.

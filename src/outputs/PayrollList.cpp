@@ -17,17 +17,9 @@ const char* calculationTable(const ListSelection& selection) {
     return selection.firstPart() ? "akontacija_obracuni" : "obracuni";
 }
 
-// The columns of the posted row that the result record keeps, by position in the statement.
-std::vector<std::pair<int, const Field<SalaryResult>*>> resultColumns(const db::Statement& row) {
-    std::vector<std::pair<int, const Field<SalaryResult>*>> columns;
-    for (int i = 0; i < row.columnCount(); ++i)
-        if (const auto* field =
-                payroll::findField(payroll::salaryResultFields(), row.columnName(i)))
-            columns.emplace_back(i, field);
-    return columns;
-}
+} // namespace
 
-ListedEmployee readEmployee(const db::Statement& row) {
+ListedEmployee readListedEmployee(const db::Statement& row) {
     ListedEmployee e;
     e.Prezime = row.text("r_Prezime");
     e.Ime = row.text("r_Ime");
@@ -42,6 +34,32 @@ ListedEmployee readEmployee(const db::Statement& row) {
     e.vlasnik = row.flag("r_vlasnik");
     return e;
 }
+
+std::vector<std::pair<int, const Field<SalaryResult>*>> resultColumns(const db::Statement& row) {
+    std::vector<std::pair<int, const Field<SalaryResult>*>> columns;
+    for (int i = 0; i < row.columnCount(); ++i)
+        if (const auto* field =
+                payroll::findField(payroll::salaryResultFields(), row.columnName(i)))
+            columns.emplace_back(i, field);
+    return columns;
+}
+
+std::string listedEmployeeColumns() {
+    return "r.id_radnik AS r_id, r.Prezime AS r_Prezime, r.Ime AS r_Ime, r.JMBG AS r_JMBG, "
+           "r.radno_mesto AS r_radno_mesto, r.sss AS r_sss, r.ADRESA AS r_ADRESA, "
+           "r.vrsta AS r_vrsta, r.id_rj AS r_id_rj, r.ID_BAnka AS r_ID_BAnka, "
+           "r.sifra_opstine AS r_sifra_opstine, r.vlasnik AS r_vlasnik";
+}
+
+std::string listUnitName(db::Database& payroll, std::int64_t unit) {
+    if (unit == 0)
+        return "Sve radne jedinice"_yu;
+    db::Statement st = payroll.prepare("SELECT Naziv FROM radne_jedinice WHERE id_rj = ?");
+    st.bindAll(unit);
+    return st.step() ? st.text(0) : std::string();
+}
+
+namespace {
 
 // Sums of one column of rows keyed by the calculation they belong to.
 std::map<std::int64_t, Currency> sumsByCalculation(db::Statement st) {
@@ -144,22 +162,12 @@ Outcome<PayrollList> loadPayrollList(db::Database& payroll, const ListSelection&
     PayrollList list;
     list.selection = selection;
     list.rates = *rates;
-    list.unitName = "Sve radne jedinice"_yu;
-    if (selection.unit != 0) {
-        db::Statement unit = payroll.prepare("SELECT Naziv FROM radne_jedinice WHERE id_rj = ?");
-        unit.bindAll(selection.unit);
-        list.unitName = unit.step() ? unit.text(0) : std::string();
-    }
+    list.unitName = listUnitName(payroll, selection.unit);
 
     const auto deductions = deductionSums(payroll, selection);
     const auto linked = linkedOtherIncome(payroll, selection);
     db::Statement row = payroll.prepare(
-        std::string("SELECT o.*, r.id_radnik AS r_id, r.Prezime AS r_Prezime, r.Ime AS r_Ime, "
-                    "r.JMBG AS r_JMBG, r.radno_mesto AS r_radno_mesto, r.sss AS r_sss, "
-                    "r.ADRESA AS r_ADRESA, r.vrsta AS r_vrsta, r.id_rj AS r_id_rj, r.ID_BAnka AS "
-                    "r_ID_BAnka, "
-                    "r.sifra_opstine AS r_sifra_opstine, r.vlasnik AS r_vlasnik FROM ") +
-        calculationTable(selection) +
+        "SELECT o.*, " + listedEmployeeColumns() + " FROM " + calculationTable(selection) +
         " o LEFT JOIN radnici r ON r.id_radnik = o.ID_RADNIK WHERE o.MEsec = ? AND o.GODINA = ? "
         "AND (? = 0 OR r.id_rj = ?) ORDER BY o.Id_obracun");
     row.bindAll(selection.month, selection.year, selection.unit, selection.unit);
@@ -174,7 +182,7 @@ Outcome<PayrollList> loadPayrollList(db::Database& payroll, const ListSelection&
             list.missingEmployees.push_back(r.id_radnik);
             continue;
         }
-        r.employee = readEmployee(row);
+        r.employee = readListedEmployee(row);
         for (const auto& [column, field] : columns)
             payroll::readField(row, column, *field, r.calc);
         r.na_ruke = row.money("na_ruke");

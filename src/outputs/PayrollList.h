@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/Currency.h"
@@ -111,6 +112,16 @@ struct PayrollList {
 // The list of the selection, or "Greska kod pronalazenja parametara za izabrani mesec!" when the
 // month has no parameters.
 Outcome<PayrollList> loadPayrollList(db::Database& payroll, const ListSelection& selection);
+
+// The register's columns of a listed employee, for a statement that joins radnici as r, and the
+// employee read from a row of it (a row whose r_id is null has lost its employee).
+std::string listedEmployeeColumns();
+ListedEmployee readListedEmployee(const db::Statement& row);
+// The columns of a posted row that the result record keeps, by position in the statement.
+std::vector<std::pair<int, const payroll::Field<payroll::SalaryResult>*>>
+resultColumns(const db::Statement& row);
+// The unit's name, "Sve radne jedinice" for 0.
+std::string listUnitName(db::Database& payroll, std::int64_t unit);
 
 // "Greska kod pronalazenja ranika sa ID: <id> u bazi!"
 std::string missingEmployeeMessage(std::int64_t id_radnik);

@@ -88,7 +88,8 @@ Currency compensations(Row r) {
     return c.bolovnje65_i + c.bolovanje100_i + c.godisnji_i + c.placeno_odsustvo_i;
 }
 
-report::Document monthlyRegister(const ListPrint& print, const PayrollList& list) {
+report::Document monthlyRegister(const ListPrint& print, const PayrollList& list,
+                                 const std::string& group) {
     const std::vector<TableColumn> columns{
         idColumn(20),
         nameColumn(22, 20),
@@ -114,10 +115,12 @@ report::Document monthlyRegister(const ListPrint& print, const PayrollList& list
         amount(271, {"ZA", "ISPLATU"}, [](Row r) { return r.toPay(); }),
         text(275, Align::Left, {"Potpis"}, [](Row) { return std::string("__________"); }),
     };
-    return tablePrintout(
-        print.company, print.logo,
-        registerHeading("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: "_yu, list, 6.5), columns,
-        employeeRows(list), signatures);
+    TableHeading heading =
+        registerHeading("MESE^NA EVIDENCIJA O ZARADI I NAKNADI ZARADA: "_yu, list, 6.5);
+    if (!group.empty())
+        heading.lines.insert(heading.lines.begin(), group);
+    return tablePrintout(print.company, print.logo, heading, columns, employeeRows(list),
+                         signatures);
 }
 
 std::map<std::int64_t, Currency> advancesOfMonth(db::Database& payroll, int year, int month) {

@@ -26,8 +26,9 @@ Currency totalObligation(const PayrollRow& row);       // gross and the employer
 Currency compensations(const PayrollRow& row);         // sick leave, annual leave, paid absence
 
 // "MESEČNA EVIDENCIJA O ZARADI I NAKNADI ZARADA": one line per employee of the list, "UKUPNO",
-// the signature lines.
-report::Document monthlyRegister(const ListPrint& print, const PayrollList& list);
+// the signature lines; a compensation list names the group of its people under the title.
+report::Document monthlyRegister(const ListPrint& print, const PayrollList& list,
+                                 const std::string& group = {});
 
 // The net of the first part of the month by employee.
 std::map<std::int64_t, Currency> advancesOfMonth(db::Database& payroll, int year, int month);

@@ -22,6 +22,7 @@
 #include "outputs/DeclarationXml.h"
 #include "outputs/PaymentOrders.h"
 #include "outputs/PayrollDeclaration.h"
+#include "outputs/ReturnFiling.h"
 #include "outputs/frmPPPPDRed.h"
 #include "payroll/Settings.h"
 #include "ui/Dialogs.h"
@@ -389,6 +390,8 @@ void frmPPPPD::cmdIZvoz_Click() {
         ui::showRefusal(this, written.refusal());
         return;
     }
+    ui::guarded(this, "cmdIZvoz_Click",
+                [&] { recordReturnFiled(*context_.PayrollDb, declaration_, *written); });
     ui::message(this, toQ(exportCompletion(*written)), ui::Icon::Information);
 }
 

@@ -26,14 +26,39 @@ constexpr auto tables = std::to_array<std::string_view>({
     "kurs",
 });
 
-std::string checkedTable(std::string_view table) {
-    if (!isEditorTable(table))
+constexpr auto keyedTables = std::to_array<std::string_view>({"uplatni_racuni_ostale"});
+
+std::string checkedTable(std::string_view table, const std::optional<EditorRowKey>& key) {
+    if (key ? !isKeyedEditorTable(table) : !isEditorTable(table))
         throw std::invalid_argument("not an editable table: " + std::string(table));
     return quotedName(table);
 }
 
-std::optional<std::int64_t> firstRowId(db::Database& db, const std::string& quotedTable) {
-    return db.scalar("SELECT rowid FROM " + quotedTable + " ORDER BY rowid LIMIT 1");
+// The table's columns the editor shows: all but the key.
+std::vector<db::ColumnInfo> shownColumns(db::Database& db, std::string_view table,
+                                         const std::optional<EditorRowKey>& key) {
+    std::vector<db::ColumnInfo> columns = db.columns(table);
+    if (key)
+        std::erase_if(columns, [&](const db::ColumnInfo& c) {
+            return equalsIgnoreCase(c.name, key->column);
+        });
+    return columns;
+}
+
+// " WHERE key = ?" for a keyed row, nothing otherwise.
+std::string rowFilter(const std::optional<EditorRowKey>& key) {
+    return key ? " WHERE " + quotedName(key->column) + " = ?" : std::string();
+}
+
+std::optional<std::int64_t> firstRowId(db::Database& db, const std::string& quotedTable,
+                                       const std::optional<EditorRowKey>& key) {
+    db::Statement st =
+        db.prepare("SELECT rowid FROM " + quotedTable + rowFilter(key) + " ORDER BY rowid LIMIT 1");
+    if (key)
+        st.bind(1, key->value);
+    if (!st.step())
+        return std::nullopt;
+    return st.integer(0);
 }
 
 std::string refusalMessage(const std::string& column, const std::string& reason) {
@@ -52,18 +77,30 @@ bool isEditorTable(std::string_view table) {
                        [&](std::string_view t) { return equalsIgnoreCase(t, table); });
 }
 
-EditorContent loadEditorTable(db::Database& payrollDb, std::string_view table) {
-    const std::string quotedTable = checkedTable(table);
+bool isKeyedEditorTable(std::string_view table) {
+    return std::any_of(keyedTables.begin(), keyedTables.end(),
+                       [&](std::string_view t) { return equalsIgnoreCase(t, table); });
+}
+
+EditorContent loadEditorTable(db::Database& payrollDb, std::string_view table,
+                              const std::optional<EditorRowKey>& key) {
+    const std::string quotedTable = checkedTable(table, key);
+    const std::vector<db::ColumnInfo> columns = shownColumns(payrollDb, table, key);
     const ColumnDescriptions& words = ColumnDescriptions::standard();
     const std::string_view title = words.title(table);
     EditorContent content{
         std::string(table), std::string(title.empty() ? table : title), false, {}};
-    for (const db::ColumnInfo& column : payrollDb.columns(table))
+    std::string names;
+    for (const db::ColumnInfo& column : columns) {
+        names += (names.empty() ? "" : ", ") + quotedName(column.name);
         content.fields.push_back(
             {column.name, column.declType, {}, std::string(words.description(table, column.name))});
+    }
 
-    db::Statement row =
-        payrollDb.prepare("SELECT * FROM " + quotedTable + " ORDER BY rowid LIMIT 1");
+    db::Statement row = payrollDb.prepare("SELECT " + names + " FROM " + quotedTable +
+                                          rowFilter(key) + " ORDER BY rowid LIMIT 1");
+    if (key)
+        row.bind(1, key->value);
     content.hasRow = row.step();
     if (content.hasRow) {
         for (std::size_t i = 0; i < content.fields.size(); ++i) {
@@ -75,9 +112,10 @@ EditorContent loadEditorTable(db::Database& payrollDb, std::string_view table) {
 }
 
 EditorSaveResult saveEditorTable(db::Database& payrollDb, std::string_view table,
-                                 std::span<const std::string> inputs) {
-    const std::string quotedTable = checkedTable(table);
-    const std::vector<db::ColumnInfo> columns = payrollDb.columns(table);
+                                 std::span<const std::string> inputs,
+                                 const std::optional<EditorRowKey>& key) {
+    const std::string quotedTable = checkedTable(table, key);
+    const std::vector<db::ColumnInfo> columns = shownColumns(payrollDb, table, key);
     if (inputs.size() != columns.size())
         throw std::invalid_argument("one input per column of " + std::string(table));
 
@@ -90,7 +128,7 @@ EditorSaveResult saveEditorTable(db::Database& payrollDb, std::string_view table
     }
 
     db::Transaction tx(payrollDb);
-    const std::optional<std::int64_t> rowId = firstRowId(payrollDb, quotedTable);
+    const std::optional<std::int64_t> rowId = firstRowId(payrollDb, quotedTable, key);
     std::string sql;
     if (rowId) {
         sql = "UPDATE " + quotedTable + " SET ";
@@ -104,6 +142,10 @@ EditorSaveResult saveEditorTable(db::Database& payrollDb, std::string_view table
             names += (i ? ", " : "") + quotedName(columns[i].name);
             marks += i ? ", ?" : "?";
         }
+        if (key) {
+            names += ", " + quotedName(key->column);
+            marks += ", ?";
+        }
         sql = "INSERT INTO " + quotedTable + " (" + names + ") VALUES (" + marks + ")";
     }
     db::Statement statement = payrollDb.prepare(sql);
@@ -111,6 +153,8 @@ EditorSaveResult saveEditorTable(db::Database& payrollDb, std::string_view table
         bindValue(statement, static_cast<int>(i) + 1, values[i]);
     if (rowId)
         statement.bind(static_cast<int>(values.size()) + 1, *rowId);
+    else if (key)
+        statement.bind(static_cast<int>(values.size()) + 1, key->value);
     statement.run();
     tx.commit();
     return {};

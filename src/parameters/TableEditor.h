@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -13,6 +15,15 @@ namespace zarion::parameters {
 // shows column by column.
 std::span<const std::string_view> editorTables();
 bool isEditorTable(std::string_view table);
+
+// The row of a table kept one row per key (the payment accounts of other income, one row per
+// kind): the key column, which the editor does not show, and the key's value.
+struct EditorRowKey {
+    std::string column;
+    std::int64_t value = 0;
+};
+// The tables the editor shows one keyed row of.
+bool isKeyedEditorTable(std::string_view table);
 
 // One column of the edited table with the text its input box starts with, and the operator's
 // description of the column (empty when it has none).
@@ -33,8 +44,10 @@ struct EditorContent {
     std::vector<EditorField> fields;
 };
 
-// Throws std::invalid_argument for a table the editor does not edit.
-EditorContent loadEditorTable(db::Database& payrollDb, std::string_view table);
+// Throws std::invalid_argument for a table the editor does not edit. With a key, the row of that
+// key of a keyed table, without the key column.
+EditorContent loadEditorTable(db::Database& payrollDb, std::string_view table,
+                              const std::optional<EditorRowKey>& key = std::nullopt);
 
 // Empty when stored; otherwise the message that names the refused column, and its position.
 struct EditorSaveResult {
@@ -45,8 +58,10 @@ struct EditorSaveResult {
 
 // Stores the inputs (one per column, in the order of loadEditorTable) into the table's first
 // row, creating it when the table is empty. A value one column refuses stores nothing at all.
+// With a key, into the row of that key, created with the key when there is none.
 EditorSaveResult saveEditorTable(db::Database& payrollDb, std::string_view table,
-                                 std::span<const std::string> inputs);
+                                 std::span<const std::string> inputs,
+                                 const std::optional<EditorRowKey>& key = std::nullopt);
 
 // Where the editor places the caption and box of column `index`: 40 rows to a column of boxes,
 // column 40 (80, …) at the foot of the next column below its 39th row, the next ones from its

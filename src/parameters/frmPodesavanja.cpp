@@ -82,12 +82,23 @@ Caption makeCaption(const EditorField& field, int index, int characters, QWidget
 } // namespace
 
 frmPodesavanja::frmPodesavanja(db::Database& payrollDb, const QString& table, QWidget* parent)
+    : frmPodesavanja(payrollDb, table, std::nullopt, parent) {}
+
+frmPodesavanja::frmPodesavanja(db::Database& payrollDb, const QString& table,
+                               const EditorRowKey& key, const QString& rowCaption, QWidget* parent)
+    : frmPodesavanja(payrollDb, table, std::optional<EditorRowKey>(key), parent) {
+    setWindowTitle(windowTitle() + QStringLiteral(" – ") + rowCaption);
+}
+
+frmPodesavanja::frmPodesavanja(db::Database& payrollDb, const QString& table,
+                               std::optional<EditorRowKey> key, QWidget* parent)
     : QDialog(parent)
     , payrollDb_(payrollDb)
     , table_(table)
+    , key_(std::move(key))
     , cmdSnimi(new QPushButton(QStringLiteral("Snimi"), this))
     , cmdIzlaz(new QPushButton(QStringLiteral("Izlaz"), this)) {
-    const EditorContent content = loadEditorTable(payrollDb_, ui::fromQ(table_));
+    const EditorContent content = loadEditorTable(payrollDb_, ui::fromQ(table_), key_);
     setObjectName(QStringLiteral("frmPodesavanja"));
     setWindowTitle(ui::toQ(content.title));
     cmdSnimi->setObjectName(QStringLiteral("cmdSnimi"));
@@ -159,7 +170,8 @@ void frmPodesavanja::cmdSnimi_Click() {
     for (const QLineEdit* box : text)
         inputs.push_back(ui::fromQ(box->text()));
     try {
-        const EditorSaveResult result = saveEditorTable(payrollDb_, ui::fromQ(table_), inputs);
+        const EditorSaveResult result =
+            saveEditorTable(payrollDb_, ui::fromQ(table_), inputs, key_);
         if (!result.stored()) {
             ui::message(this, ui::toQ(result.refusal), ui::Icon::Exclamation);
             if (result.refusedColumn >= 0 && result.refusedColumn < text.size())

@@ -3,6 +3,9 @@
 #include <QDialog>
 #include <QList>
 #include <QString>
+#include <optional>
+
+#include "parameters/TableEditor.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,12 +28,18 @@ class frmPodesavanja : public QDialog {
 public:
     // Throws std::invalid_argument for a table the editor does not edit.
     frmPodesavanja(db::Database& payrollDb, const QString& table, QWidget* parent = nullptr);
+    // The row of that key of a keyed table, under the table's name and the row's caption.
+    frmPodesavanja(db::Database& payrollDb, const QString& table, const EditorRowKey& key,
+                   const QString& rowCaption, QWidget* parent = nullptr);
 
 private:
+    frmPodesavanja(db::Database& payrollDb, const QString& table, std::optional<EditorRowKey> key,
+                   QWidget* parent);
     void cmdSnimi_Click();
 
     db::Database& payrollDb_;
     QString table_;
+    std::optional<EditorRowKey> key_;
     QList<QLabel*> Labela;
     QList<QLineEdit*> text;
     QPushButton* cmdSnimi;

@@ -45,7 +45,8 @@ Outcome<Exact> grossUpOnBound(Currency net, const Exact& bound, Currency relief,
     return Exact(net) + deducted + (taxAmount.isNegative() ? Exact() : taxAmount);
 }
 
-// The employee's three contributions and the employer's six on a base, tax on taxed − PO.
+} // namespace
+
 void contributionsOn(Currency base, Currency taxed, Currency nonTaxable,
                      const ContributionRates& rates, TaxAndContributions& r) {
     const Exact taxAmount = (Exact(taxed) - Exact(nonTaxable)) * dec(rates.porez_zarade) / hundred;
@@ -65,8 +66,6 @@ void contributionsOn(Currency base, Currency taxed, Currency nonTaxable,
     r.Oslobodjenje = nonTaxable;
     r.osnovica_doprinosa = base;
 }
-
-} // namespace
 
 Outcome<TaxAndContributions> fromGross(Currency gross, const BaseLimits& limits,
                                        const ContributionRates& rates) {

@@ -8,6 +8,11 @@
 
 namespace zarion::payroll {
 
+// The employee's three contributions and the employer's six on a base, each round2(base × rate /
+// 100), their sums, and the tax round2((taxed − non-taxable) × PZ / 100), not below 0.
+void contributionsOn(Currency base, Currency taxed, Currency nonTaxable,
+                     const ContributionRates& rates, TaxAndContributions& r);
+
 // From a gross G with the non-taxable amount P' of the limits: tax = round2((G − P') × PZ / 100),
 // not below 0; the base is G held between the lowest and the highest base (2 decimals); each
 // contribution of both sides round2(base × rate / 100); net = round2(G − contributions − tax);

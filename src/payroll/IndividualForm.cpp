@@ -100,6 +100,9 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
              3);
     header->addWidget(c.chkIsplataPrekoRacuna, 3, 1);
     header->addWidget(c.chkVlasnik, 3, 3);
+    c.lblPredat = label(fraRadnik, "lblPredat");
+    c.lblPredat->setStyleSheet("color: #b00000; font-weight: bold;");
+    header->addWidget(c.lblPredat, 4, 0, 1, -1);
 
     auto* fraStope = named(new QGroupBox("Stope i iznosi meseca"_q, window), "fraStope");
     c.txtPIO = new DoubleClickBox(fraStope, "txtPIO");
@@ -228,7 +231,6 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
     c.lblAkontacijeUkupno = label(fraAkontacije, "lblAkontacijeUkupno");
     c.cmdAkontPLus = named(new QPushButton("+"_q, fraAkontacije), "cmdAkontPLus");
     c.cmdAkonMinus = named(new QPushButton("-"_q, fraAkontacije), "cmdAkonMinus");
-    c.cmdAkontPLus->setEnabled(false); // the advance picker comes with the advances window
     auto* advances = new QGridLayout(fraAkontacije);
     advances->addWidget(c.listAkontacije, 0, 0, 1, 4);
     advances->addWidget(c.cmdAkontPLus, 1, 0);

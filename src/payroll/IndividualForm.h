@@ -42,6 +42,7 @@ struct IndividualForm {
     QLineEdit* txtID_Radnik;
     QLabel* lblPrezime;
     QLabel* lblIme;
+    QLabel* lblPredat; // the month's filed return, when there is one
     QLabel* lblJMBG;
     QLabel* lblRadnoMesto;
     QLabel* lblKoeficijent;

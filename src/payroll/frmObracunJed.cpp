@@ -18,8 +18,10 @@
 #include "parameters/frmTipObracuna.h"
 #include "payroll/IndividualEmployees.h"
 #include "payroll/IndividualForm.h"
+#include "payroll/IndividualHelpers.h"
 #include "payroll/IndividualPosting.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/SelectAllOnFocus.h"
 #include "ui/WidgetKit.h"
 
@@ -84,6 +86,7 @@ frmObracunJed::frmObracunJed(AppContext& context, int year, int month, QWidget* 
     });
     for (QPushButton* command : {c_->cmdObracun, c_->cmdIzNEto, c_->cmdKnkjizi, c_->cmdSviODjednom})
         command->setEnabled(monthData_.has_value());
+    c_->cmdAkontPLus->setEnabled(static_cast<bool>(individualHelpers().pickAdvances));
     showRates();
     showKind(0);
     c_->lblM4->setText(toQ(m4DaysText(std::nullopt)));
@@ -104,6 +107,7 @@ void frmObracunJed::connectCommands() {
     connect(c.cmdKnkjizi, &QPushButton::clicked, this, &frmObracunJed::cmdKnkjizi_Click);
     connect(c.cmdSviODjednom, &QPushButton::clicked, this, &frmObracunJed::cmdSviODjednom_Click);
     connect(c.cmdAkonMinus, &QPushButton::clicked, this, &frmObracunJed::cmdAkonMinus_Click);
+    connect(c.cmdAkontPLus, &QPushButton::clicked, this, &frmObracunJed::cmdAkontPLus_Click);
     connect(c.cmdTip, &QPushButton::clicked, this, &frmObracunJed::chooseKind);
     connect(c.txtNaRuke, &QLineEdit::editingFinished, this, &frmObracunJed::txtNaRuke_LostFocus);
     const auto tickAll = [this](bool on) {
@@ -183,6 +187,7 @@ void frmObracunJed::UcitajRadnike() {
                 ui::colourRow(item, Qt::red);
         }
         ui::selectNumber(c_->listZ, selected);
+        c_->lblPredat->setText(ui::filedNote(context_, CalculationKind::Final, year_, month_));
     });
 }
 
@@ -209,6 +214,7 @@ void frmObracunJed::UcitajRadnika() {
             ui::selectNumber(c_->listZ, id);
         }
         intoAccount_ = employee->isplata_preko_racuna;
+        owner_ = employee->vlasnik;
         account_ = employee->tekuci_Racun;
         IndividualForm& c = *c_;
         c.lblPrezime->setText(toQ(employee->Prezime));
@@ -490,9 +496,30 @@ void frmObracunJed::showPayout() {
         plainText(figures_->result.NETO - employees::deductionsTotal(deductions_)));
 }
 
+void frmObracunJed::calculateOwner() {
+    const auto owner = individualHelpers().calculateOwner(this, monthData_->fund.hours);
+    if (!owner)
+        return;
+    SalaryResult base = figures_ ? figures_->result : SalaryResult{};
+    base.tip_obracuna = entry_.input.tip_obracuna;
+    base.KOEFICIJENT = entry_.input.KOEFICIJENT;
+    base.broj_sati = entry_.input.broj_sati;
+    base.cena_Rada = entry_.input.cena_Rada;
+    figures_ = IndividualFigures{withOwnerFigures(base, *owner), {}, {}};
+    showFigures(*figures_);
+    priceDeductions();
+}
+
 void frmObracunJed::cmdObracun_Click() {
     if (!monthData_ || employeeId_ == 0)
         return;
+    if (owner_ && individualHelpers().calculateOwner) {
+        ui::guarded(this, "cmdObracun_Click", [&] {
+            readEntry();
+            calculateOwner();
+        });
+        return;
+    }
     ui::guarded(this, "cmdObracun_Click", [&] {
         readEntry();
         const auto calculated = calculateFromGross(entry_, *monthData_);
@@ -514,6 +541,10 @@ void frmObracunJed::cmdObracun_Click() {
 void frmObracunJed::cmdIzNEto_Click() {
     if (!monthData_ || employeeId_ == 0)
         return;
+    if (owner_ && individualHelpers().calculateOwner) {
+        cmdObracun_Click();
+        return;
+    }
     ui::guarded(this, "cmdIzNEto_Click", [&] {
         readEntry();
         const auto calculated = calculateFromNet(entry_, moneyOf(c_->txtNeto), *monthData_);
@@ -552,6 +583,18 @@ void frmObracunJed::cmdAkonMinus_Click() {
     showAdvances();
 }
 
+void frmObracunJed::cmdAkontPLus_Click() {
+    if (employeeId_ == 0 || !individualHelpers().pickAdvances)
+        return;
+    ui::guarded(this, "cmdAkontPLus_Click", [&] {
+        for (const AdvanceLine& chosen : individualHelpers().pickAdvances(this, employeeId_))
+            if (std::none_of(advances_.begin(), advances_.end(),
+                             [&](const AdvanceLine& line) { return line.id_ooz == chosen.id_ooz; }))
+                advances_.push_back(chosen);
+        showAdvances();
+    });
+}
+
 IndividualPosting frmObracunJed::shownPosting() const {
     IndividualPosting posting;
     posting.result = figures_->result;
@@ -569,6 +612,10 @@ void frmObracunJed::cmdKnkjizi_Click() {
     if (!monthData_ || !figures_ || employeeId_ == 0)
         return;
     ui::guarded(this, "cmdKnkjizi_Click", [&] {
+        const auto permit = ui::permitChange(this, context_, CalculationKind::Final,
+                                             monthData_->year, monthData_->month);
+        if (!permit)
+            return;
         const auto posted = postIndividual(*context_.PayrollDb, employeeId_, monthData_->year,
                                            monthData_->month, shownPosting());
         if (!posted) {
@@ -590,6 +637,10 @@ void frmObracunJed::cmdSviODjednom_Click() {
     if (ticked.empty())
         return;
     ui::guarded(this, "cmdSviODjednom_Click", [&] {
+        const auto permit = ui::permitChange(this, context_, CalculationKind::Final,
+                                             monthData_->year, monthData_->month);
+        if (!permit)
+            return;
         IndividualQuestions questions;
         questions.variableAmount = variableAmountAsker();
         questions.calculateOnMinimum = [this](const MinimumNetCheck&) {

@@ -51,6 +51,8 @@ public:
     void cmdKnkjizi_Click();
     void cmdSviODjednom_Click();
     void cmdAkonMinus_Click();
+    // The advance picker for the employee on screen; the advances chosen join the list.
+    void cmdAkontPLus_Click();
     void txtNaRuke_LostFocus();
     // The kind chooser: the kind chosen names the calculation and is the kind it runs as.
     void chooseKind();
@@ -82,6 +84,8 @@ private:
     void showDeductions();
     void showAdvances();
     void showPayout();
+    // An owner is calculated by the owner's salary window, whose figures come back here.
+    void calculateOwner();
     void clearCalculation();
     std::vector<db::Database*> history();
     employees::VariableAmountAsker variableAmountAsker();
@@ -94,6 +98,7 @@ private:
     std::unique_ptr<db::Database> previousYear_;
     qint64 employeeId_ = 0;
     bool intoAccount_ = false;
+    bool owner_ = false;
     std::string account_;
     IndividualEntry entry_;
     std::optional<IndividualFigures> figures_;

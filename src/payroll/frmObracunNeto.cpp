@@ -21,6 +21,7 @@
 #include "payroll/BatchEntries.h"
 #include "payroll/CalculationPosting.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::payroll {
@@ -85,6 +86,8 @@ void frmObracunNeto::buildControls() {
     txtID_Radnik = new QLineEdit(this);
     txtID_Radnik->setObjectName("txtID_Radnik");
     lblRadnik = label("lblRadnik", {});
+    lblPredat = label("lblPredat", {});
+    lblPredat->setStyleSheet("color: #b00000; font-weight: bold;");
     tblUlaz = new QTableWidget(0, 2, this);
     tblUlaz->setObjectName("tblUlaz");
     tblUlaz->setHorizontalHeaderLabels({"Unos"_q, "Vrednost"_q});
@@ -140,6 +143,7 @@ void frmObracunNeto::buildControls() {
     header->addWidget(new QLabel("ID radnika:"_q, this));
     header->addWidget(txtID_Radnik);
     header->addWidget(lblRadnik);
+    header->addWidget(lblPredat);
 
     auto* left = new QVBoxLayout;
     left->addWidget(listZ, 1);
@@ -191,6 +195,7 @@ void frmObracunNeto::UcitajRadnike() {
     lblNeobracunato->setText("Neobracunato: "_q + QString::number(counters.notCalculated));
     lblObracunato->setText("Obracunato: "_q + QString::number(counters.calculated));
     lblUkupno->setText("Uk: "_q + QString::number(counters.total));
+    lblPredat->setText(ui::filedNote(context_, period_.kind, period_.year, period_.month));
     if (selected != 0) {
         const QSignalBlocker blocker(listZ);
         ui::selectNumber(listZ, selected);
@@ -347,6 +352,9 @@ void frmObracunNeto::cmdKnjizi_Click() {
         if (!calculation_)
             return;
     }
+    const auto permit = ui::permitChange(this, context_, period_.kind, period_.year, period_.month);
+    if (!permit)
+        return;
     const auto posted = postEmployee(*month_, *calculation_);
     if (!posted) {
         message(this, toQ(posted.message()), Icon::Critical);
@@ -359,6 +367,9 @@ void frmObracunNeto::cmdKnjizi_Click() {
 void frmObracunNeto::runBatch(const QString& caption,
                               const std::function<BatchRunReport(const ProgressCallback&)>& run,
                               const QString& done) {
+    const auto permit = ui::permitChange(this, context_, period_.kind, period_.year, period_.month);
+    if (!permit)
+        return;
     QProgressDialog progress(caption, "Prekini"_q, 0, 1, this);
     progress.setObjectName("prgObracun");
     progress.setWindowTitle("Tarlen"_q);

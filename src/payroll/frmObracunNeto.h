@@ -93,6 +93,7 @@ private:
     QLabel* lblUkupno;
     QLineEdit* txtID_Radnik;
     QLabel* lblRadnik;
+    QLabel* lblPredat; // the month's filed return, when there is one
     QTableWidget* tblUlaz;
     QCheckBox* chkBezMinNeto;
     QTreeWidget* listRezultat;

@@ -79,6 +79,7 @@ constexpr MenuEntry Menu[] = {
     {"mnuPreGo", "Godisnji odmori", Pregled},
     {"mnuProsek", "Prosecne zarade", Pregled},
     {"mnuNalozi", "Nalozi za placanje", Pregled},
+    {"mnuIstorija", "Istorija promena", Pregled},
 
     {"mnuStamp", "Izbor stampaca", nullptr},
     {"mnuPomocne", "Pomocne procedure", nullptr},

@@ -14,8 +14,10 @@
 
 #include "core/AppContext.h"
 #include "core/Text.h"
+#include "core/trail/Trail.h"
 #include "ui/Dialogs.h"
 #include "ui/MainMenu.h"
+#include "ui/WidgetKit.h"
 #include "ui/frmStampaci.h"
 
 namespace zarion::ui {
@@ -106,6 +108,10 @@ void frmGlavni::buildMenu() {
         commands_.insert(name, action);
     }
     mnuProzori_Show();
+    connect(mdiArea_, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow* sub) {
+        if (sub)
+            noteCommand(sub->windowTitle());
+    });
     enableCommand(QStringLiteral("mnuStamp"), [this] {
         frmStampaci printers(context_, this);
         printers.exec();
@@ -125,7 +131,10 @@ void frmGlavni::enableCommand(const QString& name, std::function<void()> handler
     if (!action)
         return;
     action->setEnabled(true);
-    connect(action, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    connect(action, &QAction::triggered, this, [this, action, handler = std::move(handler)] {
+        noteCommand(action->text());
+        handler();
+    });
 }
 
 QMdiSubWindow* frmGlavni::showChild(QWidget* window) {
@@ -175,6 +184,16 @@ void frmGlavni::mnuPomocne_Click() {
     const auto code = askNumber(this, "Unesite {ifru!"_q, QLatin1Char('#'));
     if (code && *code == Currency::fromUnits(PomocneAccessCode) && pomocneFactory_)
         showChild(pomocneFactory_());
+}
+
+void frmGlavni::noteCommand(const QString& command) {
+    if (!context_.PayrollDb)
+        return;
+    guarded(this, "noteCommand", [&] {
+        trail::setActor(*context_.PayrollDb,
+                        {trim(context_.OperatorName + " " + context_.OperatorSurname),
+                         fromQ(command.simplified().remove(QLatin1Char('&')))});
+    });
 }
 
 void frmGlavni::mnuProzori_Show() {

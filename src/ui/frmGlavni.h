@@ -53,6 +53,8 @@ private:
     void mnuPomocne_Click();
     // The window list, always with the arranging commands so the menu never opens empty.
     void mnuProzori_Show();
+    // The history of changes names the signed-in operator and the command or window in use.
+    void noteCommand(const QString& command);
     // Keeps a child window inside the workspace and no larger than it.
     void keepInside(QMdiSubWindow* sub) const;
     bool eventFilter(QObject* watched, QEvent* event) override;

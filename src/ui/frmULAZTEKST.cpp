@@ -21,4 +21,8 @@ QString frmULAZTEKST::value() const {
     return txtULAZ->text();
 }
 
+void frmULAZTEKST::setMasked() {
+    txtULAZ->setEchoMode(QLineEdit::Password);
+}
+
 } // namespace zarion::ui

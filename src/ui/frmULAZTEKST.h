@@ -16,6 +16,8 @@ public:
     QString value() const;
     // The text the box starts with (a proposed answer).
     void setText(const QString& text);
+    // Hides what is typed, for an access code.
+    void setMasked();
 
 private:
     frmULAZTEKST(QLineEdit* box, QWidget* parent);

@@ -28,23 +28,11 @@ using namespace zarion;
 namespace dt = zarion::ui::testing;
 using zarion::test::din;
 
-struct FrmObracunJedTest::Fixture {
-    test::TempDir base;
-    FixedClock clock{{{2026, 3, 20}, 9, 0, 0}};
-    AppContext context{clock};
-    std::unique_ptr<test::IndividualSeed> seed;
+struct FrmObracunJedTest::Fixture : test::IndividualContext {
     std::int64_t ana = 0;
     std::unique_ptr<payroll::frmObracunJed> window;
 
     Fixture() {
-        context.DataRoot = base / "kontora";
-        context.WorkYear = 2026;
-        context.CompanyId = 1;
-        context.CalcYear = 2026;
-        context.CalcMonth = 3;
-        context.CalcFinal = true;
-        context.PayrollDb = test::makeTemplateDatabase(context.companyFolder() / "plate.db");
-        seed = std::make_unique<test::IndividualSeed>(*context.PayrollDb);
         ana = seed->employee("Ilić", {2026, 1, 1});
         seed->percentDeduction(ana, 10);
     }

@@ -5,7 +5,9 @@
 
 #include "EmployeeSeed.h"
 #include "PayrollFixtures.h"
+#include "TempDir.h"
 #include "TemplateDatabase.h"
+#include "core/AppContext.h"
 #include "core/Dates.h"
 
 namespace zarion::test {
@@ -89,6 +91,27 @@ class IndividualDb : private FreshPayrollDatabase, public IndividualSeed {
 public:
     IndividualDb()
         : IndividualSeed(*fresh) {}
+};
+
+// The working context of the individual calculation on 20 March 2026, with March's final
+// calculation chosen and the company's payroll database seeded as above.
+struct IndividualContext {
+    TempDir base;
+    FixedClock clock{{{2026, 3, 20}, 9, 0, 0}};
+    AppContext context{clock};
+    std::unique_ptr<IndividualSeed> seed;
+
+    IndividualContext() {
+        context.DataRoot = base / "kontora";
+        context.BaseFolder = base.path();
+        context.WorkYear = 2026;
+        context.CompanyId = 1;
+        context.CalcYear = 2026;
+        context.CalcMonth = 3;
+        context.CalcFinal = true;
+        context.PayrollDb = makeTemplateDatabase(context.companyFolder() / "plate.db");
+        seed = std::make_unique<IndividualSeed>(*context.PayrollDb);
+    }
 };
 
 } // namespace zarion::test

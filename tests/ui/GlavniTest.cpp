@@ -48,7 +48,7 @@ private slots:
 
         const auto table = mainMenu();
         QCOMPARE(actions.size(), qsizetype(table.size()));
-        QCOMPARE(actions.size(), 72);
+        QCOMPARE(actions.size(), 73);
         for (qsizetype i = 0; i < actions.size(); ++i)
             QCOMPARE(actions[i]->objectName(), QString::fromLatin1(table[i].name));
 

@@ -19,6 +19,18 @@ std::optional<std::int64_t> findOperatorId(db::Database& registerDb, const std::
 
 } // namespace
 
+std::optional<std::int64_t> operatorNumber(db::Database& registerDb, const std::string& login) {
+    return findOperatorId(registerDb, login);
+}
+
+bool accessCodeMatches(db::Database& registerDb, std::int64_t operatorId,
+                       const std::string& typedCode) {
+    const std::string typed = trim(typedCode);
+    auto st = registerDb.prepare("SELECT pass FROM operateri WHERE ID_OPerater = ?");
+    st.bindAll(operatorId);
+    return !typed.empty() && st.step() && !st.isNull(0) && passwordMatches(st.text(0), typed);
+}
+
 std::variant<Operator, SignInRefused> signIn(db::Database& registerDb, const std::string& login,
                                              const std::string& typedPassword) {
     const auto id = findOperatorId(registerDb, login);

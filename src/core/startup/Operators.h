@@ -31,6 +31,14 @@ struct SignInRefused {
 std::variant<Operator, SignInRefused> signIn(db::Database& registerDb, const std::string& login,
                                              const std::string& typedPassword);
 
+// The number of the operator who signs in under this name (matched without regard to case).
+std::optional<std::int64_t> operatorNumber(db::Database& registerDb, const std::string& login);
+
+// The access code for changing a filed month: the operator's own password, trimmed and compared
+// as at sign-in. An empty code never matches, nor does any code of an operator without one.
+bool accessCodeMatches(db::Database& registerDb, std::int64_t operatorId,
+                       const std::string& typedCode);
+
 // Adds an operator, or changes the password (and names, when given) of an existing one.
 // Returns the operator's number.
 std::int64_t saveOperator(db::Database& registerDb, const std::string& login,

@@ -3,7 +3,9 @@
 #include <algorithm>
 
 #include "core/Text.h"
+#include "core/db/Triggers.h"
 #include "core/startup/DatabaseFiles.h"
+#include "core/trail/Trail.h"
 
 namespace zarion::startup {
 namespace {
@@ -73,6 +75,22 @@ void writeVersion(db::Database& reference, db::Database& target) {
                    static_cast<std::int64_t>(version));
 }
 
+// The reference's objects of one kind, except "~TMP…" ones, replace the target's objects of the
+// same name. Returns how many were copied.
+int replaceObjects(const std::string& kind, const std::vector<db::SchemaObject>& wanted,
+                   const std::vector<db::SchemaObject>& present, db::Database& target) {
+    int copied = 0;
+    for (const auto& object : wanted) {
+        if (object.name.rfind("~TMP", 0) == 0)
+            continue;
+        if (containsName(present, object.name))
+            target.execScript("DROP " + kind + " " + quoted(findName(present, object.name)));
+        target.execScript(object.sql);
+        ++copied;
+    }
+    return copied;
+}
+
 } // namespace
 
 std::vector<MissingItem> listMissing(db::Database& reference, db::Database& target) {
@@ -111,22 +129,34 @@ void createMissing(db::Database& reference, db::Database& target,
 }
 
 int copyViews(db::Database& reference, db::Database& target) {
-    int copied = 0;
-    const auto targetViews = target.views();
-    for (const auto& view : reference.views()) {
-        if (view.name.rfind("~TMP", 0) == 0)
-            continue;
-        if (containsName(targetViews, view.name))
-            target.execScript("DROP VIEW " + quoted(findName(targetViews, view.name)));
-        target.execScript(view.sql);
-        ++copied;
-    }
-    return copied;
+    return replaceObjects("VIEW", reference.views(), target.views(), target);
+}
+
+int copyTriggers(db::Database& reference, db::Database& target) {
+    return replaceObjects("TRIGGER", db::triggers(reference), db::triggers(target), target);
+}
+
+void completeSchema(db::Database& reference, db::Database& target,
+                    const std::vector<MissingItem>& missing) {
+    const long long before = schemaVersion(target);
+    createMissing(reference, target, missing);
+    copyTriggers(reference, target);
+    if (!target.hasTable("istorija_promena")) // a reference without the history of changes
+        return;
+    // the postings' entries read the context's one row
+    if (target.scalar("SELECT count(*) FROM istorija_kontekst").value_or(0) == 0)
+        target.run("INSERT INTO istorija_kontekst (operater) VALUES (NULL)");
+    trail::Entry merged;
+    merged.kind = trail::kind::SchemaMerged;
+    merged.table = "aaverzija";
+    merged.description =
+        "Verzija " + std::to_string(before) + " -> " + std::to_string(schemaVersion(target));
+    trail::record(target, merged);
 }
 
 void mergeSchema(db::Database& reference, db::Database& target) {
     db::Transaction tx(target);
-    createMissing(reference, target, listMissing(reference, target));
+    completeSchema(reference, target, listMissing(reference, target));
     copyViews(reference, target);
     tx.commit();
 }

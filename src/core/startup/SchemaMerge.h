@@ -28,7 +28,17 @@ void createMissing(db::Database& reference, db::Database& target,
 // same name. Returns how many were copied.
 int copyViews(db::Database& reference, db::Database& target);
 
-// The whole merge in one transaction on the target: on any failure the target stays as it was.
+// The reference's triggers replace the target's triggers of the same name. Returns how many
+// were copied.
+int copyTriggers(db::Database& reference, db::Database& target);
+
+// Creates the listed tables and fields (createMissing), then the reference's triggers, and
+// records the merge in the target's history of changes.
+void completeSchema(db::Database& reference, db::Database& target,
+                    const std::vector<MissingItem>& missing);
+
+// The whole merge in one transaction on the target, recorded in its history: on any failure the
+// target stays as it was.
 void mergeSchema(db::Database& reference, db::Database& target);
 
 } // namespace zarion::startup

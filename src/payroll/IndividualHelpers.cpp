@@ -1,0 +1,10 @@
+#include "payroll/IndividualHelpers.h"
+
+namespace zarion::payroll {
+
+IndividualHelpers& individualHelpers() {
+    static IndividualHelpers helpers;
+    return helpers;
+}
+
+} // namespace zarion::payroll
