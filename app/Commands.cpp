@@ -8,6 +8,7 @@
 #include "other_income/OtherIncomeCommands.h"
 #include "other_income/OwnerCommands.h"
 #include "outputs/AnnualCommands.h"
+#include "outputs/BooksCommands.h"
 #include "outputs/OutputsCommands.h"
 #include "parameters/ParametersCommands.h"
 #include "payroll/AverageCommands.h"
@@ -25,6 +26,7 @@ void registerCommands(ui::frmGlavni& window, AppContext& context) {
     registerIndividualCommands(window, context);
     registerAverageCommands(window, context);
     registerOutputsCommands(window, context);
+    registerBooksCommands(window, context);
     registerOtherIncomeCommands(window, context);
     registerOwnerCommands(window, context);
     registerAnnualCommands(window, context);

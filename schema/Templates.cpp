@@ -10,6 +10,7 @@ extern const char* const trail_ratesSql;
 extern const char* const opstineSql;
 extern const char* const firmeSql;
 extern const char* const backtarlenSql;
+extern const char* const kosheme2Sql;
 extern const char* const columnDescriptionsTsv;
 } // namespace zarion::embedded
 
@@ -29,6 +30,9 @@ const char* registerSql() {
 }
 const char* masterDataSql() {
     return embedded::backtarlenSql;
+}
+const char* accountSchemesSql() {
+    return embedded::kosheme2Sql;
 }
 const char* columnDescriptionsTsv() {
     return embedded::columnDescriptionsTsv;

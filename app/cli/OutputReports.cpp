@@ -15,14 +15,6 @@ namespace {
 
 using outputs::PayrollList;
 
-PayrollList payrollList(const ReportSource& source) {
-    auto list =
-        outputs::loadPayrollList(source.payroll, listSelection(source.options, source.year));
-    if (!list)
-        throw ReportRefusal(list.message());
-    return std::move(list).value();
-}
-
 Date dateOption(const ReportSource& source) {
     return paymentDate(source.options, source.today);
 }
@@ -113,6 +105,14 @@ const std::array<ReportEntry, 7> Reports{{
 }};
 
 } // namespace
+
+outputs::PayrollList payrollList(const ReportSource& source) {
+    auto list =
+        outputs::loadPayrollList(source.payroll, listSelection(source.options, source.year));
+    if (!list)
+        throw ReportRefusal(list.message());
+    return std::move(list).value();
+}
 
 outputs::ListSelection listSelection(const Arguments& options, int year) {
     const auto month = options.get("mesec");

@@ -17,6 +17,8 @@ std::span<const ReportEntry> outputReports();
 // The list of --mesec of the year, --deo 0 (default), 1 or 2 and --rj (0 for all units); a
 // ReportRefusal without the month or with another payment.
 outputs::ListSelection listSelection(const Arguments& options, int year);
+// The payroll list of that selection; a ReportRefusal when the month cannot give it.
+outputs::PayrollList payrollList(const ReportSource& source);
 // The list of transfers to the accounts at --banka of the payout `load` gives, as the bank
 // lists' windows print it, dated --datum.
 report::Document bankTransfers(const ReportSource& source,

@@ -10,6 +10,7 @@
 
 #include "cli/AnnualReports.h"
 #include "cli/BenefitReports.h"
+#include "cli/BooksReports.h"
 #include "cli/OtherIncomeReports.h"
 #include "cli/OutputReports.h"
 #include "cli/OwnerReports.h"
@@ -270,6 +271,7 @@ std::span<const ReportEntry> reports() {
         std::vector<ReportEntry> entries(Reports.begin(), Reports.end());
         const auto outputs = outputReports();
         entries.insert(entries.end(), outputs.begin(), outputs.end());
+        entries.insert(entries.end(), booksReports().begin(), booksReports().end());
         const auto otherIncome = otherIncomeReports();
         entries.insert(entries.end(), otherIncome.begin(), otherIncome.end());
         const auto owner = ownerReports();

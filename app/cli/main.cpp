@@ -11,6 +11,7 @@
 #include "cli/DemoCommand.h"
 #include "cli/FileCommand.h"
 #include "cli/HistoryCommand.h"
+#include "cli/JournalCommand.h"
 #include "cli/OperatorCommand.h"
 #include "cli/OtherIncomePpppdCommand.h"
 #include "cli/PpppdCommand.h"
@@ -50,6 +51,8 @@ void usage(std::ostream& out) {
            "[--base FOLDER]\n"
            "           obracunaj sve: obracun i knjizenje meseca za sve radnike, "
            "sa izvestajem kao JSON\n"
+           "  knjizenje --firma ID --mesec M [--deo N] --tip T [--broj N] [--knjiga 1|2]\n"
+           "           nalog za knjizenje obracuna zarada u glavnu knjigu (2: druga knjiga)\n"
            "  istorija --firma ID --godina GODINA [--mesec M] [--radnik ID]\n"
            "           istorija promena kao JSON, jedna promena u redu\n"
            "Baza podataka: folder iz $ZARION_BASE (inace ~/tarlen).\n";
@@ -83,6 +86,8 @@ int main(int argc, char** argv) {
             return zarion::cli::fileCommand(args, std::cout, std::cerr);
         if (command == "ppppd")
             return zarion::cli::ppppdCommand(args, std::cout, std::cerr);
+        if (command == "knjizenje")
+            return zarion::cli::journalCommand(args, std::cout, std::cerr);
         if (command == "ppppd-ostale")
             return zarion::cli::otherIncomePpppdCommand(args, std::cout, std::cerr);
         if (command == "trezor")

@@ -15,6 +15,7 @@
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
 #include "demo/DemoBenefits.h"
+#include "demo/DemoBookkeeping.h"
 #include "demo/DemoOtherIncome.h"
 #include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
@@ -275,6 +276,7 @@ std::int64_t buildDataRoot(const fs::path& dataRoot, const Date& today,
         fillMasterData(*db::Database::open(startup::masterDataPath(dataRoot, year, companyId)));
         fillPayroll(*db::Database::open(startup::payrollPath(dataRoot, year, companyId)), ratesDay,
                     today.year, options);
+        fillBookkeeping(dataRoot, year, companyId);
     }
     postMonthsWithSickLeave(
         *db::Database::open(startup::payrollPath(dataRoot, posted.year, companyId)), posted);

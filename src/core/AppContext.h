@@ -44,6 +44,9 @@ struct AppContext {
     bool TotalSeniorityOn = false;
     bool CalcModeFlag = false;
     std::string CompanyAddress;
+    // The company is the customer whose bookkeeping keeps every employee's net pay on an
+    // analytic card of its own (see startup::isAnalyticNetCustomer).
+    bool CompanyPibFlag = false;
 
     // The month chosen with the month chooser for a calculation.
     int CalcMonth = 0;

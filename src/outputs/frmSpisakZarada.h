@@ -49,6 +49,10 @@ public:
     void cmdPrijavaDoprinosi_Click();
     void cmdODP_Click();
     void cmdSredjvanje_Click();
+    void cmdRekapitulacija_Click();
+    void cmdRekapRacuna_Click();
+    void cmdRekapKonta_Click();
+    void cmdKnjizenje_Click();
 
 private:
     QPushButton* button(const char* name, const char* caption, void (frmSpisakZarada::*slot)());

@@ -9,6 +9,7 @@
 #include "core/AppContext.h"
 #include "core/Text.h"
 #include "core/startup/Paths.h"
+#include "outputs/BooksWindowKit.h"
 #include "outputs/EmployerTotalsRepair.h"
 #include "outputs/HealthInsuranceFile.h"
 #include "outputs/MunicipalityTax.h"
@@ -39,11 +40,7 @@ Date fromQDate(const QDate& date) {
 } // namespace
 
 ListPrint frmSpisakZarada::listPrint() const {
-    ListPrint print;
-    if (context_.CompanyMasterDb)
-        print.company = report::readCompanyData(*context_.CompanyMasterDb).value_or(print.company);
-    print.logo = context_.logoPath();
-    return print;
+    return companyPrint(context_);
 }
 
 PaymentStatus frmSpisakZarada::paymentStatus() const {

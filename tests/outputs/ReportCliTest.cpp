@@ -63,6 +63,40 @@ TEST_F(OutputsCli, EveryPrintoutOfTheListComesOutAsPdf) {
     }
 }
 
+TEST_F(OutputsCli, TheRecapitulationsAndTheJournalComeOutAsPdf) {
+    EXPECT_EQ(run("rekapitulacija-nalozi --mesec 3 --pdf '" + (dir / "x.pdf").string() + "'"), 1);
+    EXPECT_EQ(err(), "Nema označenih naloga za štampu!\n");
+    // the tax goes to the demo's tax account: its order is marked for printing
+    db::Database::open(startup::payrollPath(dir / "kontora", 2026, 1))
+        ->run("UPDATE obracuni SET porez_na_zaradu = ? WHERE MEsec = 3", Currency::fromUnits(5000));
+    // what each printout shows of the month: its net, its gross by accounts, its net's journal
+    const std::pair<const char*, const char*> expected[] = {
+        {"rekapitulacija", "64.836,60"},        {"rekapitulacija-racuna", "64.836,60"},
+        {"rekapitulacija-konta", "90.000"},     {"nalog-knjizenje", "64.836,60"},
+        {"rekapitulacija-nalozi", "=5.000,00"},
+    };
+    for (const auto& [report, text] : expected) {
+        const std::string pdf = std::string(report) + ".pdf";
+        EXPECT_EQ(run(std::string(report) + " --mesec 3 --datum 2026-04-10 --pdf '" +
+                      (dir / pdf).string() + "'"),
+                  0)
+            << report << err();
+        EXPECT_NE(pdfText(pdf).find(text), std::string::npos) << report << pdfText(pdf);
+    }
+}
+
+TEST_F(OutputsCli, TheJournalIsBookedOnceUnderItsType) {
+    EXPECT_EQ(run("--mesec 3", "knjizenje"), 2);
+    ASSERT_EQ(run("--mesec 3 --tip 1 --broj 3 --datum 2026-04-10", "knjizenje"), 0) << err();
+    EXPECT_NE(out().find("Zavrseno je knjizenje naloga!"), std::string::npos) << out();
+    ASSERT_EQ(run("--mesec 3 --tip 1 --broj 3 --datum 2026-04-10", "knjizenje"), 0) << err();
+    const auto payroll = db::Database::open(startup::payrollPath(dir / "kontora", 2026, 1));
+    // the employee's net on both sides: the month has no tax or contributions
+    EXPECT_EQ(payroll->scalar("SELECT count(*) FROM Nalogzaknjizenje_opsti WHERE podnalog = 3"), 2);
+    EXPECT_EQ(run("--mesec 3 --tip 9 --datum 2026-04-10", "knjizenje"), 1);
+    EXPECT_EQ(err(), "Niste izabrali tip naloga za knjizenje!\n");
+}
+
 TEST_F(OutputsCli, FirstPartPayslipAndRefusals) {
     ASSERT_EQ(run("listici --mesec 3 --deo 1 --pdf '" + (dir / "prvi.pdf").string() + "'"), 0)
         << err();

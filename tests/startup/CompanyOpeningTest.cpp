@@ -8,6 +8,7 @@
 #include "core/Text.h"
 #include "core/startup/CompanyRegister.h"
 #include "core/startup/DataRootSetup.h"
+#include "core/startup/DatabaseFiles.h"
 #include "core/startup/Paths.h"
 
 using namespace zarion;
@@ -34,6 +35,26 @@ TEST_F(CompanyOpening, EmptyBasicTablesGiveTheThreeRemindersInOrder) {
                                         "Postavite ostale parametre obracuna!"}));
     EXPECT_TRUE(messages->warning.empty());
     EXPECT_EQ(context.CompanyAddress, "Kneza Miloša 5, Beograd");
+    EXPECT_FALSE(context.CompanyPibFlag);
+}
+
+TEST_F(CompanyOpening, TheAnalyticCustomersTaxNumberSetsItsSwitch) {
+    fillCompanyData();
+    auto master = db::Database::open(startup::masterDataPath(root.path(), 2026, 1));
+    master->run("UPDATE podaci SET PIB = ' 101234569 '");
+    startup::openCompany(context);
+    EXPECT_TRUE(context.CompanyPibFlag);
+}
+
+TEST_F(CompanyOpening, TheYearsAccountSchemesAreMadeEmptyOnceAndKeptAfterwards) {
+    const auto path = startup::accountSchemesPath(root.path(), 2026);
+    EXPECT_FALSE(std::filesystem::exists(path));
+    startup::openAccountSchemes(root.path(), 2026)
+        ->run("INSERT INTO nalozi(id_nalog, Opis) VALUES (7, 'Plate')");
+    EXPECT_EQ(path.filename(), "KoSheme2.db");
+    EXPECT_EQ(path.parent_path().filename(), "G2026");
+    EXPECT_EQ(startup::openAccountSchemes(root.path(), 2026)->scalar("SELECT id_nalog FROM nalozi"),
+              7);
 }
 
 TEST_F(CompanyOpening, MissingCompanyDataStopsBeforeTheMunicipalities) {

@@ -26,6 +26,10 @@ std::optional<CompanyFault> firstFault(const CompanyData& data) {
 
 } // namespace
 
+bool isAnalyticNetCustomer(const std::string& pib) {
+    return trim(pib) == "101234569";
+}
+
 std::optional<CompanyData> readCompanyData(db::Database& masterDb) {
     db::Statement st = masterDb.prepare("SELECT * FROM podaci ORDER BY rowid LIMIT 1");
     if (!st.step())

@@ -25,6 +25,10 @@ struct CompanyData {
     std::string vlasnik;
 };
 
+// The one customer (by its trimmed tax number) whose journal of a payroll posts the net pay
+// employee by employee, each on its analytic card, instead of one sum.
+bool isAnalyticNetCustomer(const std::string& pib);
+
 // The first row of `podaci`; nullopt when the table holds no row.
 std::optional<CompanyData> readCompanyData(db::Database& masterDb);
 

@@ -1,6 +1,7 @@
 #include "core/startup/CompanyOpening.h"
 
 #include "core/Text.h"
+#include "core/startup/CompanyData.h"
 #include "core/startup/DatabaseDoor.h"
 #include "core/startup/Paths.h"
 
@@ -35,13 +36,14 @@ OpeningMessages readCompany(AppContext& context) {
         messages.reminders.push_back("Postavite ostale parametre obracuna!"_yu);
     readSettingsFlags(context);
 
-    auto company =
-        context.CompanyMasterDb->prepare("SELECT ADRESA, grad FROM podaci ORDER BY rowid LIMIT 1");
+    auto company = context.CompanyMasterDb->prepare(
+        "SELECT ADRESA, grad, PIB FROM podaci ORDER BY rowid LIMIT 1");
     if (!company.step()) {
         messages.warning = "Unesite podatke u bazu kontora!"_yu;
         return messages;
     }
     context.CompanyAddress = company.text("ADRESA") + ", " + company.text("grad");
+    context.CompanyPibFlag = isAnalyticNetCustomer(company.text("PIB"));
 
     const auto templateDb = db::Database::open(templatePath(context.DataRoot));
     fillMunicipalities(payroll, *templateDb);

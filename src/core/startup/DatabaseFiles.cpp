@@ -1,6 +1,7 @@
 #include "core/startup/DatabaseFiles.h"
 
 #include "Templates.h"
+#include "core/startup/Paths.h"
 
 namespace fs = std::filesystem;
 
@@ -32,6 +33,17 @@ std::unique_ptr<db::Database> createRegister(const fs::path& path) {
 
 std::unique_ptr<db::Database> createMasterData(const fs::path& path) {
     return createFrom(path, {schema::masterDataSql()});
+}
+
+std::unique_ptr<db::Database> createAccountSchemes(const fs::path& path) {
+    return createFrom(path, {schema::accountSchemesSql()});
+}
+
+std::unique_ptr<db::Database> openAccountSchemes(const fs::path& dataRoot, int year) {
+    const fs::path path = accountSchemesPath(dataRoot, year);
+    if (!fs::exists(path))
+        return createAccountSchemes(path);
+    return db::Database::open(path);
 }
 
 long long schemaVersion(db::Database& payrollDb) {

@@ -74,4 +74,8 @@ fs::path masterDataPath(const fs::path& dataRoot, int year, long long companyId)
     return findIgnoringCase(companyFolder(dataRoot, year, companyId), "backtarlen.db");
 }
 
+fs::path accountSchemesPath(const fs::path& dataRoot, int year) {
+    return findIgnoringCase(findIgnoringCase(dataRoot, "G" + std::to_string(year)), "KoSheme2.db");
+}
+
 } // namespace zarion::startup

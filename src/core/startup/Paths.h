@@ -29,6 +29,8 @@ std::filesystem::path logoPath(const std::filesystem::path& dataRoot, int year,
                                long long companyId); // logo.jpg
 std::filesystem::path masterDataPath(const std::filesystem::path& dataRoot, int year,
                                      long long companyId);
+// The year's account schemes shared by every company: G<year>/KoSheme2.db.
+std::filesystem::path accountSchemesPath(const std::filesystem::path& dataRoot, int year);
 
 // Looks up an existing entry of a folder by name without regard to case ("g2026" finds "G2026");
 // the path as given when there is none.
