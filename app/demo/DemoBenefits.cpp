@@ -5,8 +5,6 @@
 
 #include "compensation/AwardOrders.h"
 #include "compensation/DisabledCompensation.h"
-#include "compensation/LeaveCompensation.h"
-#include "compensation/MaternityCases.h"
 
 namespace zarion::demo {
 namespace {
@@ -17,15 +15,6 @@ template <typename T> T valueOf(Outcome<T> outcome) {
     if (!outcome)
         throw std::runtime_error(outcome.message());
     return std::move(outcome).value();
-}
-
-void postMaternity(db::Database& payroll, std::int64_t employee, int year, int month) {
-    const MaternityCase entry{
-        0, employee, {year, month > 2 ? month - 2 : 1, 1}, OpenEnd, Currency::fromUnits(78000), {}};
-    valueOf(saveMaternityCase(payroll, entry));
-    postLeaveCompensation(payroll, valueOf(calculateLeaveMonth(payroll, employee, entry.NETO,
-                                                               fullMonthHours(payroll, year, month),
-                                                               year, month, LeaveKind::Maternity)));
 }
 
 void postDisabled(db::Database& payroll, std::int64_t employee, int year, int month) {
@@ -62,7 +51,6 @@ void postBenefits(db::Database& payroll, const PostedMonths& months) {
     if (ids.size() < 5)
         return;
     db::Transaction tx(payroll);
-    postMaternity(payroll, ids[1], months.year, months.lastMonth);
     postDisabled(payroll, ids[2], months.year, months.lastMonth);
     postJubilee(payroll, {ids[3], ids[4]}, months.year, months.lastMonth);
     tx.commit();

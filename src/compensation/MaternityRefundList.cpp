@@ -1,6 +1,6 @@
 #include "compensation/MaternityRefundList.h"
 
-#include "compensation/LeaveCompensation.h"
+#include "compensation/SickLeavePosting.h"
 #include "compensation/SummedTable.h"
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
@@ -77,10 +77,10 @@ void closingBlocks(report::ListFlow& list) {
 
 RefundList loadRefundList(db::Database& payroll, int year, int month) {
     RefundList list{year, month, {}, loadMaternityAccount(payroll)};
-    for (const LeaveCompensationRow& row :
-         leaveCompensationsOfMonth(payroll, year, month, LeaveKind::Maternity)) {
+    for (const auto& [employee, row] :
+         postedLeavesOfMonth(payroll, LeaveKind::Maternity, year, month)) {
         const Currency base = row.BRUTO - row.Oslobodjenje;
-        list.lines.push_back({employeeName(payroll, row.ID_RADNIK), row.BRUTO,
+        list.lines.push_back({employeeName(payroll, employee), row.BRUTO,
                               base.isNegative() ? Currency() : base, row.porez_na_zaradu,
                               row.paidOut(), row.ukupno_doprinosa + row.ukupno_doprinosa_F});
     }

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "compensation/MaternityCases.h"
+#include "compensation/MaternityAccount.h"
 #include "core/Currency.h"
 #include "core/db/Database.h"
 #include "report/CompanyHeader.h"

@@ -63,7 +63,7 @@ payroll::Outcome<LeaveAmounts> leaveFromNet(Currency net, const LeaveMonth& mont
         const Exact tax = dec(r.porez_zarade);
         const Exact netShare = hundred - tax - dec(r.Doprinosi_PIO) - dec(r.Doprinosi_zo) -
                                dec(r.doprinosi_nezaposlenost);
-        if (netShare.isZero())
+        if (!(netShare > Exact()))
             return payroll::Failure{payroll::messages::ratesSumToHundred()};
         LeaveAmounts a;
         a.broj_sati = month.hours;

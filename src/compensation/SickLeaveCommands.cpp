@@ -16,8 +16,16 @@ void registerSickLeaveCommands(ui::frmGlavni& window, AppContext& context) {
     window.enableCommand("mnuObBol", [&window, &context] {
         window.showChild(new compensation::frmObracunBolovanje(context));
     });
+    window.enableCommand("mnuObPor", [&window, &context] {
+        window.showChild(
+            new compensation::frmObracunBolovanje(context, compensation::LeaveKind::Maternity));
+    });
     window.enableCommand("mnuSPB", [&window, &context] {
         window.showChild(new compensation::frmSpisakZaradaBol(context));
+    });
+    window.enableCommand("mnuSPP", [&window, &context] {
+        window.showChild(
+            new compensation::frmSpisakZaradaBol(context, compensation::LeaveKind::Maternity));
     });
     window.enableCommand("mnuPreBannak", [&window, &context] {
         window.showChild(new compensation::frmPregledPoBankamaNaknade(context));

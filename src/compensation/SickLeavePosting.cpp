@@ -49,6 +49,21 @@ std::string placeholders(int count) {
 const char* const RowOfMonth =
     " WHERE ID_RADNIK = ? AND MEsec = ? AND GODINA = ? AND porodiljsko = ?";
 
+LeaveAmounts readAmounts(const db::Statement& st) {
+    LeaveAmounts amounts;
+    payroll::readFields<LeaveAmounts>(st, Fields, amounts);
+    return amounts;
+}
+
+std::optional<std::string> employeeAccount(db::Database& payroll, std::int64_t id_radnik) {
+    db::Statement employee =
+        payroll.prepare("SELECT tekuci_Racun FROM radnici WHERE id_radnik = ?");
+    employee.bindAll(id_radnik);
+    if (!employee.step())
+        return std::nullopt;
+    return employee.text(0);
+}
+
 void bindAmounts(db::Statement& st, const LeaveAmounts& amounts) {
     int index = 0;
     for (const F& field : Fields)
@@ -68,9 +83,19 @@ std::optional<LeaveAmounts> postedLeave(db::Database& payroll, LeaveKind kind,
     st.bindAll(id_radnik, month, year, kind == LeaveKind::Maternity);
     if (!st.step())
         return std::nullopt;
-    LeaveAmounts amounts;
-    payroll::readFields<LeaveAmounts>(st, Fields, amounts);
-    return amounts;
+    return readAmounts(st);
+}
+
+std::vector<PostedLeave> postedLeavesOfMonth(db::Database& payroll, LeaveKind kind, int year,
+                                             int month) {
+    db::Statement st = payroll.prepare("SELECT ID_RADNIK, " + columnList(", ", "") +
+                                       " FROM bolovanja_obracuni WHERE MEsec = ? AND GODINA = ? "
+                                       "AND porodiljsko = ? ORDER BY ID_RADNIK");
+    st.bindAll(month, year, kind == LeaveKind::Maternity);
+    std::vector<PostedLeave> rows;
+    while (st.step())
+        rows.push_back({st.integer("ID_RADNIK"), readAmounts(st)});
+    return rows;
 }
 
 Refused postLeave(db::Database& payroll, LeaveKind kind, std::int64_t id_radnik, int year,
@@ -96,6 +121,22 @@ int fullMonthHours(db::Database& payroll, int year, int month) {
     return payroll::hourFund(year, month, payroll::loadSettings(payroll)).hours;
 }
 
+Outcome<LeaveAmounts> calculateLeaveMonth(db::Database& payroll, std::int64_t id_radnik,
+                                          Currency caseNet, double hours, int year, int month) {
+    const auto rates = payroll::loadMonthParameters(payroll, year, month);
+    if (!rates)
+        return rates.refusal();
+    const auto account = employeeAccount(payroll, id_radnik);
+    if (!account)
+        return error("Greska kod pronalazenja radnika u bazi!");
+    const LeaveMonth leave{hours, static_cast<double>(fullMonthHours(payroll, year, month)),
+                           payroll::loadSettings(payroll).solidarityTax()};
+    auto amounts = leaveFromNet(netForHours(caseNet, leave), leave, *rates);
+    if (amounts)
+        amounts->tekuci_Racun = *account;
+    return amounts;
+}
+
 payroll::MonthParameters currentRates(db::Database& payroll) {
     payroll::MonthParameters rates;
     db::Statement row = payroll.prepare("SELECT * FROM parametri");
@@ -110,10 +151,7 @@ payroll::MonthParameters currentRates(db::Database& payroll) {
 LeaveStart startLeaveMonth(db::Database& payroll, LeaveKind kind, const LeaveCase& leave, int year,
                            int month) {
     LeaveStart start;
-    db::Statement employee =
-        payroll.prepare("SELECT tekuci_Racun FROM radnici WHERE id_radnik = ?");
-    employee.bindAll(leave.ID_RADNIK);
-    start.account = employee.step() ? employee.text(0) : std::string();
+    start.account = employeeAccount(payroll, leave.ID_RADNIK).value_or(std::string());
     start.posted = postedLeave(payroll, kind, leave.ID_RADNIK, year, month);
     if (start.posted) {
         start.hours = start.posted->broj_sati;

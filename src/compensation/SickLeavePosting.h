@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 #include "compensation/SickLeaveCalculation.h"
 #include "compensation/SickLeaveCases.h"
@@ -20,6 +21,15 @@ std::span<const payroll::Field<LeaveAmounts>> leaveAmountFields();
 std::optional<LeaveAmounts> postedLeave(db::Database& payroll, LeaveKind kind,
                                         std::int64_t id_radnik, int year, int month);
 
+// A posted compensation of the month with its employee.
+struct PostedLeave {
+    std::int64_t ID_RADNIK = 0;
+    LeaveAmounts amounts;
+};
+// Every compensation of the month and kind, in the order of the employees' ids.
+std::vector<PostedLeave> postedLeavesOfMonth(db::Database& payroll, LeaveKind kind, int year,
+                                             int month);
+
 // Stores the month's compensation in one transaction: adds the row, or updates the one posted
 // before for the employee, month and kind. Needs an employee ("Niste uneli potrebne podatke!").
 Refused postLeave(db::Database& payroll, LeaveKind kind, std::int64_t id_radnik, int year,
@@ -27,6 +37,12 @@ Refused postLeave(db::Database& payroll, LeaveKind kind, std::int64_t id_radnik,
 
 // The hours of a full month: the fixed hours of the settings, else the calendar's fund.
 int fullMonthHours(db::Database& payroll, int year, int month);
+
+// The month's compensation from the case's net for the hours on leave, as the calculation window
+// gives it from the net: the month's rates, the hours of a full month, the solidarity setting and
+// the employee's account. Refuses a month without rates and an unknown employee.
+Outcome<LeaveAmounts> calculateLeaveMonth(db::Database& payroll, std::int64_t id_radnik,
+                                          Currency caseNet, double hours, int year, int month);
 
 // The current rates of table parametri in place of the month's, for one calculation; the
 // month's fields parametri lacks stay 0.

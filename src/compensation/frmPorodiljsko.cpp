@@ -59,7 +59,7 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
     auto* caseForm = new QFormLayout(fraBolovanje);
     txtID_Radnik = employeeBox(fraBolovanje, caseForm, lblIme);
     dtOtvaranje = dateBox(fraBolovanje, "dtOtvaranje", QDate(workYear, 1, 1));
-    dtZatvaranje = dateBox(fraBolovanje, "dtZatvaranje", toQDate(OpenEnd));
+    dtZatvaranje = dateBox(fraBolovanje, "dtZatvaranje", toQDate(openLeaveEnd()));
     caseForm->addRow("Datum otvaranja:"_q, dtOtvaranje);
     caseForm->addRow("Datum zatvaranja:"_q, dtZatvaranje);
     txtNeto = formBox(fraBolovanje, caseForm, "NETO za pun mesec:"_q, "txtNeto");
@@ -74,7 +74,7 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
     }
     caseForm->addRow(caseCommands);
 
-    auto* fraObracun = new QGroupBox("Obra~un za mesec"_q, this);
+    auto* fraObracun = new QGroupBox("Spisak naknada za mesec"_q, this);
     auto* calcForm = new QFormLayout(fraObracun);
     cmbMesec = new QComboBox(fraObracun);
     cmbMesec->setObjectName("cmbMesec");
@@ -91,20 +91,9 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
     period->addWidget(cmbMesec);
     period->addWidget(cmbGodina);
     calcForm->addRow("Mesec:"_q, period);
-    txtSati = formBox(fraObracun, calcForm, "Broj sati:"_q, "txtSati");
-    lblObracun = new QLabel(fraObracun);
-    lblObracun->setObjectName("lblObracun");
-    calcForm->addRow(lblObracun);
-    auto* calcCommands = new QHBoxLayout;
-    for (auto [caption, name, slot] :
-         {std::tuple{"Obra~unaj", "cmdObracunaj", &frmPorodiljsko::cmdObracunaj_Click},
-          std::tuple{"Proknji`i", "cmdProknjizi", &frmPorodiljsko::cmdProknjizi_Click},
-          std::tuple{"Obrazac NZ1", "cmdNZ1", &frmPorodiljsko::cmdNZ1_Click}}) {
-        QPushButton* button = commandButton(fraObracun, toQ(yuscii(caption)), name);
-        connect(button, &QPushButton::clicked, this, slot);
-        calcCommands->addWidget(button);
-    }
-    calcForm->addRow(calcCommands);
+    QPushButton* cmdNZ1 = commandButton(fraObracun, "Obrazac NZ1"_q, "cmdNZ1");
+    connect(cmdNZ1, &QPushButton::clicked, this, &frmPorodiljsko::cmdNZ1_Click);
+    calcForm->addRow(cmdNZ1);
 
     auto* fraRacun = new QGroupBox("Ra~un za isplatu porodiljskog bolovanja"_q, this);
     auto* accountForm = new QFormLayout(fraRacun);
@@ -136,7 +125,7 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
     connect(dtOd, &QDateEdit::dateChanged, this, &frmPorodiljsko::UcitajBolovanja);
     connect(dtDo, &QDateEdit::dateChanged, this, &frmPorodiljsko::UcitajBolovanja);
     connect(listB, &QTreeWidget::currentItemChanged, this, [this] {
-        if (const MaternityCase* entry = chosenCase())
+        if (const LeaveCase* entry = chosenCase())
             showCase(*entry);
     });
     connect(txtID_Radnik, &QLineEdit::editingFinished, this, &frmPorodiljsko::showEmployee);
@@ -155,10 +144,10 @@ int frmPorodiljsko::year() const {
     return cmbGodina->currentText().toInt();
 }
 
-const MaternityCase* frmPorodiljsko::chosenCase() const {
+const LeaveCase* frmPorodiljsko::chosenCase() const {
     const long long id = currentNumber(listB);
-    for (const MaternityCase& entry : cases_)
-        if (entry.id_bolovanjePOR == id)
+    for (const LeaveCase& entry : cases_)
+        if (entry.id == id)
             return &entry;
     return nullptr;
 }
@@ -167,41 +156,23 @@ void frmPorodiljsko::UcitajBolovanja() {
     const QSignalBlocker block(listB);
     listB->clear();
     guarded(this, "UcitajBolovanja", [&] {
-        cases_ =
-            maternityCases(*context_.PayrollDb, fromQDate(dtOd->date()), fromQDate(dtDo->date()));
-        for (const MaternityCase& c : cases_)
+        cases_ = overlappingCases(*context_.PayrollDb, LeaveKind::Maternity,
+                                  fromQDate(dtOd->date()), fromQDate(dtDo->date()));
+        for (const LeaveCase& c : cases_)
             addRow(listB,
                    {c.name, std::to_string(c.ID_RADNIK), toDisplayText(c.datum_otvaranja),
-                    toDisplayText(c.datum_zatvaranja), std::to_string(c.id_bolovanjePOR)},
-                   c.id_bolovanjePOR);
+                    toDisplayText(c.datum_zatvaranja), std::to_string(c.id)},
+                   c.id);
     });
 }
 
-void frmPorodiljsko::showCase(const MaternityCase& entry) {
-    editedId_ = entry.id_bolovanjePOR;
+void frmPorodiljsko::showCase(const LeaveCase& entry) {
+    editedId_ = entry.id;
     txtID_Radnik->setText(QString::number(entry.ID_RADNIK));
     lblIme->setText(toQ(entry.name));
     dtOtvaranje->setDate(toQDate(entry.datum_otvaranja));
     dtZatvaranje->setDate(toQDate(entry.datum_zatvaranja));
     txtNeto->setText(shownAmount(entry.NETO));
-    calculated_.reset();
-    lblObracun->clear();
-    guarded(this, "showCase", [&] {
-        const auto posted = loadLeaveCompensation(*context_.PayrollDb, entry.ID_RADNIK, year(),
-                                                  month(), LeaveKind::Maternity);
-        if (posted) {
-            txtSati->setText(QString::number(posted->broj_sati));
-            showFigures(*posted);
-            return;
-        }
-        txtSati->setText(QString::number(fullMonthHours(*context_.PayrollDb, year(), month())));
-        const Date end = entry.datum_zatvaranja;
-        if (end.year == year() && end.month == month() && end.day < DaysInMonth(month(), year()))
-            message(this,
-                    "PAZNJA! Bolovanje se zavrsava u izabranom mesecu. Unesite ispravan broj "
-                    "sati!"_q,
-                    Icon::Exclamation);
-    });
 }
 
 void frmPorodiljsko::showEmployee() {
@@ -214,19 +185,19 @@ void frmPorodiljsko::cmdNovo_Click() {
     txtID_Radnik->clear();
     lblIme->clear();
     txtNeto->clear();
-    dtZatvaranje->setDate(toQDate(OpenEnd));
+    dtZatvaranje->setDate(toQDate(openLeaveEnd()));
     txtID_Radnik->setFocus();
 }
 
 void frmPorodiljsko::cmdSnimi_Click() {
     guarded(this, "cmdSnimi_Click", [&] {
-        const MaternityCase entry{editedId_,
-                                  typedNumber(txtID_Radnik),
-                                  fromQDate(dtOtvaranje->date()),
-                                  fromQDate(dtZatvaranje->date()),
-                                  typedAmount(txtNeto),
-                                  {}};
-        const auto saved = saveMaternityCase(*context_.PayrollDb, entry);
+        const LeaveCase entry{editedId_,
+                              typedNumber(txtID_Radnik),
+                              {},
+                              fromQDate(dtOtvaranje->date()),
+                              fromQDate(dtZatvaranje->date()),
+                              typedAmount(txtNeto)};
+        const auto saved = saveCase(*context_.PayrollDb, LeaveKind::Maternity, entry);
         if (!saved) {
             showRefusal(this, saved.refusal());
             return;
@@ -238,53 +209,14 @@ void frmPorodiljsko::cmdSnimi_Click() {
 }
 
 void frmPorodiljsko::cmdObrisi_Click() {
-    const MaternityCase* entry = chosenCase();
+    const LeaveCase* entry = chosenCase();
     if (!entry || !ask(this, toQ(removalQuestion(*entry))))
         return;
     guarded(this, "cmdObrisi_Click", [&] {
-        if (const auto refused = removeMaternityCase(*context_.PayrollDb, entry->id_bolovanjePOR))
+        if (const auto refused = removeCase(*context_.PayrollDb, LeaveKind::Maternity, entry->id))
             showRefusal(this, *refused);
         cmdNovo_Click();
         UcitajBolovanja();
-    });
-}
-
-void frmPorodiljsko::showFigures(const LeaveCompensationRow& row) {
-    lblObracun->setText("NETO: "_q + shownAmount(row.NETO) + "   BRUTO: "_q +
-                        shownAmount(row.BRUTO) + "\nPorez: "_q + shownAmount(row.porez_na_zaradu) +
-                        "   Doprinosi: "_q +
-                        shownAmount(row.ukupno_doprinosa + row.ukupno_doprinosa_F) +
-                        "\nZa isplatu: "_q + shownAmount(row.paidOut()));
-}
-
-void frmPorodiljsko::cmdObracunaj_Click() {
-    const MaternityCase* entry = chosenCase();
-    if (!entry) {
-        message(this, "Niste uneli potrebne podatke!"_q, Icon::Exclamation);
-        return;
-    }
-    guarded(this, "cmdObracunaj_Click", [&] {
-        const auto row = calculateLeaveMonth(*context_.PayrollDb, entry->ID_RADNIK, entry->NETO,
-                                             txtSati->text().replace(',', '.').toDouble(), year(),
-                                             month(), LeaveKind::Maternity);
-        if (!row) {
-            showRefusal(this, row.refusal());
-            return;
-        }
-        calculated_ = *row;
-        showFigures(*row);
-    });
-}
-
-void frmPorodiljsko::cmdProknjizi_Click() {
-    if (!calculated_) {
-        message(this, "Niste uneli potrebne podatke!"_q, Icon::Exclamation);
-        return;
-    }
-    guarded(this, "cmdProknjizi_Click", [&] {
-        postLeaveCompensation(*context_.PayrollDb, *calculated_);
-        calculated_.reset();
-        lblObracun->setText("Obracun je proknjizen!"_q);
     });
 }
 

@@ -1,11 +1,10 @@
 #pragma once
 
 #include <QWidget>
-#include <optional>
 #include <vector>
 
-#include "compensation/LeaveCompensation.h"
-#include "compensation/MaternityCases.h"
+#include "compensation/MaternityAccount.h"
+#include "compensation/SickLeaveCases.h"
 
 class QComboBox;
 class QDateEdit;
@@ -20,9 +19,9 @@ struct AppContext;
 
 namespace zarion::compensation {
 
-// Maternity leave: the register of cases over a period, the case being edited, the month's
-// compensation of the chosen case with its posting, the refund list "Obrazac NZ1" of the month
-// and the account the compensations are paid from.
+// Maternity leave: the register of cases over a period, the case being edited, the refund list
+// "Obrazac NZ1" of the month and the account the compensations are paid from. The month's
+// compensation is calculated and posted in the calculation window in maternity mode.
 class frmPorodiljsko : public QWidget {
     Q_OBJECT
 
@@ -33,8 +32,6 @@ public:
     void cmdNovo_Click();
     void cmdSnimi_Click();
     void cmdObrisi_Click();
-    void cmdObracunaj_Click();
-    void cmdProknjizi_Click();
     void cmdNZ1_Click();
     void cmdSnimiRacun_Click();
 
@@ -42,17 +39,15 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void showCase(const MaternityCase& entry);
+    void showCase(const LeaveCase& entry);
     void showEmployee();
-    void showFigures(const LeaveCompensationRow& row);
-    const MaternityCase* chosenCase() const;
+    const LeaveCase* chosenCase() const;
     int month() const;
     int year() const;
 
     AppContext& context_;
-    std::vector<MaternityCase> cases_;
+    std::vector<LeaveCase> cases_;
     std::int64_t editedId_ = 0;
-    std::optional<LeaveCompensationRow> calculated_;
     QDateEdit* dtOd;
     QDateEdit* dtDo;
     QTreeWidget* listB;
@@ -63,8 +58,6 @@ private:
     QLineEdit* txtNeto;
     QComboBox* cmbMesec;
     QComboBox* cmbGodina;
-    QLineEdit* txtSati;
-    QLabel* lblObracun;
     QLineEdit* txtRacun;
     QLineEdit* txtPoziv;
 };

@@ -3,7 +3,6 @@
 
 #include "compensation/AwardCalculation.h"
 #include "compensation/DisabledCompensation.h"
-#include "compensation/LeaveCompensation.h"
 
 namespace zarion::compensation {
 namespace {
@@ -109,39 +108,6 @@ TEST(AwardFigures, TheAnnualObligationAddsTheEmployersEqualShare) {
     const auto f = annualFromNet(din("50000"), Annual10000);
     ASSERT_TRUE(f.ok());
     EXPECT_EQ(f->obligation(), din("83810.27")); // 69,900.14 + 13,910.13
-}
-
-// ---- compensation from a monthly net ----
-
-TEST(LeaveCompensation, ScalesTheNetAndTheTaxFreeAmountByHours) {
-    EXPECT_EQ(scaledNet(din("50001"), 88, 176), din("25000")); // 25,000.5 rounds to even
-    EXPECT_EQ(scaledNet(din("50001"), 176, 176), din("50001"));
-    EXPECT_EQ(proratedTaxFree(din("28423"), 88, 176), din("14211.5"));
-    EXPECT_EQ(proratedTaxFree(din("28423"), 176, 176), din("28423"));
-}
-
-TEST(LeaveCompensation, GrossesUpTheNetOverTheTaxFreeAmount) {
-    payroll::MonthParameters m;
-    m.porez_zarade = 10;
-    m.Doprinosi_PIO = 14;
-    m.Doprinosi_zo = 5.15;
-    m.doprinosi_nezaposlenost = 0.75;
-    m.Doprinosi_PIO_F = 10;
-    m.Doprinosi_zo_F = 5.15;
-    LeaveCompensationRow row;
-    row.NETO = din("50000");
-    const auto r = compensationFromNet(row, din("20000"), m, false);
-    ASSERT_TRUE(r.ok());
-    // (5,000,000 − 200,000) / 70.1 = 68,473.6091 (kept to the ten-thousandth)
-    EXPECT_EQ(r->BRUTO, din("68473.6091"));
-    EXPECT_EQ(r->porez_na_zaradu, din("4847.36"));
-    EXPECT_EQ(r->ukupno_doprinosa, din("13626.25"));   // 9,586.31 + 3,526.39 + 513.55
-    EXPECT_EQ(r->ukupno_doprinosa_F, din("10373.75")); // 6,847.36 + 3,526.39
-    EXPECT_EQ(r->ukupno_obaveza, din("78847.3591"));
-    EXPECT_EQ(r->solidarni_porez, Currency());
-
-    row.NETO = din("120000");
-    EXPECT_EQ(compensationFromNet(row, din("20000"), m, true)->solidarni_porez, din("13000"));
 }
 
 } // namespace

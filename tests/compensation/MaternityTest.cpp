@@ -1,12 +1,12 @@
-// Maternity cases, their calculations and the refund list.
+// Maternity cases, their calculations, the account they are paid from and the refund list.
 #include <algorithm>
 #include <gtest/gtest.h>
 
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
-#include "compensation/LeaveCompensation.h"
-#include "compensation/MaternityCases.h"
+#include "compensation/MaternityAccount.h"
 #include "compensation/MaternityRefundList.h"
+#include "compensation/SickLeavePosting.h"
 
 namespace zarion::compensation {
 namespace {
@@ -20,43 +20,21 @@ protected:
     test::TemplateDatabase db;
     std::int64_t jelena = test::addEmployee(*db, {.surname = "Šćepanović", .name = "Jelena"});
     std::int64_t ana = test::addEmployee(*db, {.surname = "Antić", .name = "Ana"});
-
-    std::int64_t open(std::int64_t employee, Date from, Date to = OpenEnd) {
-        return saveMaternityCase(*db, {0, employee, from, to, din("60000"), {}}).value();
-    }
-    std::vector<std::int64_t> listedIn(int year, int month) {
-        std::vector<std::int64_t> ids;
-        for (const MaternityCase& c : maternityCasesOfMonth(*db, year, month))
-            ids.push_back(c.id_bolovanjePOR);
-        return ids;
-    }
 };
 
-TEST_F(MaternityTest, ACaseIsListedInEveryMonthItOverlaps) {
-    const std::int64_t open10March = open(jelena, {2026, 3, 10});
-    const std::int64_t closed20April = open(ana, {2026, 1, 5}, {2026, 4, 20});
-    EXPECT_EQ(listedIn(2026, 2), std::vector<std::int64_t>{closed20April});
-    EXPECT_EQ(listedIn(2026, 3), (std::vector<std::int64_t>{closed20April, open10March}));
-    EXPECT_EQ(listedIn(2026, 5), std::vector<std::int64_t>{open10March});
-
-    ASSERT_FALSE(removeMaternityCase(*db, open10March));
-    EXPECT_TRUE(listedIn(2026, 5).empty());
-    EXPECT_TRUE(removeMaternityCase(*db, 999).has_value());
-}
-
-TEST_F(MaternityTest, SavingNeedsAnEmployeeAndKeepsTheAmountOfAnEditedCase) {
-    EXPECT_EQ(saveMaternityCase(*db, {0, 0, {2026, 3, 1}, OpenEnd, din("1"), {}}).message(),
-              "Niste uneli potrebne podatke!");
-    const std::int64_t id = open(jelena, {2026, 3, 10});
-    MaternityCase edited = maternityCasesOfMonth(*db, 2026, 3).front();
+// Editing a case from the register keeps the net it was saved with.
+TEST_F(MaternityTest, AnEditedCaseKeepsItsNetAndStaysInItsRegister) {
+    const auto id = saveCase(*db, LeaveKind::Maternity,
+                             {0, jelena, {}, {2026, 3, 10}, openLeaveEnd(), din("60000")});
+    ASSERT_TRUE(id.ok());
+    LeaveCase edited = casesOfMonth(*db, LeaveKind::Maternity, 2026, 3).front();
     edited.datum_zatvaranja = {2026, 9, 30};
-    ASSERT_TRUE(saveMaternityCase(*db, edited).ok());
-    const MaternityCase stored = maternityCasesOfMonth(*db, 2026, 9).front();
-    EXPECT_EQ(stored.id_bolovanjePOR, id);
+    ASSERT_TRUE(saveCase(*db, LeaveKind::Maternity, edited).ok());
+    const LeaveCase stored = casesOfMonth(*db, LeaveKind::Maternity, 2026, 9).front();
+    EXPECT_EQ(stored.id, *id);
     EXPECT_EQ(stored.NETO, din("60000"));
-    edited.id_bolovanjePOR = 999;
-    EXPECT_EQ(saveMaternityCase(*db, edited).message(),
-              "GRESKA! Nije pronadjeno otvoreno bolovanje u bazi!");
+    EXPECT_TRUE(casesOfMonth(*db, LeaveKind::Maternity, 2026, 10).empty());
+    EXPECT_TRUE(casesOfMonth(*db, LeaveKind::SickLeave, 2026, 9).empty());
 }
 
 TEST_F(MaternityTest, TheMonthIsCalculatedFromTheCaseNetForTheHoursOfLeave) {
@@ -67,18 +45,16 @@ TEST_F(MaternityTest, TheMonthIsCalculatedFromTheCaseNetForTheHoursOfLeave) {
             din("28423"));
     db->run("UPDATE radnici SET tekuci_Racun = '160-55-10' WHERE id_radnik = ?", jelena);
     EXPECT_EQ(fullMonthHours(*db, 2026, 4), 176);
-    const auto row =
-        calculateLeaveMonth(*db, jelena, din("50001"), 88, 2026, 4, LeaveKind::Maternity);
+    const auto row = calculateLeaveMonth(*db, jelena, din("50001"), 88, 2026, 4);
     ASSERT_TRUE(row.ok()) << row.message();
-    EXPECT_TRUE(row->porodiljsko);
+    EXPECT_EQ(row->broj_sati, 88);
     EXPECT_EQ(row->NETO, din("25000"));           // 25,000.5 to even
     EXPECT_EQ(row->Oslobodjenje, din("14211.5")); // half the monthly 28,423
     EXPECT_EQ(row->BRUTO, din("33636.02"));       // (2,500,000 − 142,115) / 70.1 = 33,636.01997
     EXPECT_EQ(row->porez_na_zaradu, din("1942.45")); // 19,424.52 × 10 %
     EXPECT_EQ(row->tekuci_Racun, "160-55-10");
-    EXPECT_EQ(
-        calculateLeaveMonth(*db, jelena, din("1"), 1, 2026, 5, LeaveKind::Maternity).message(),
-        "Greska kod pronalazenja parametara za izabrani mesec!");
+    EXPECT_EQ(calculateLeaveMonth(*db, jelena, din("1"), 1, 2026, 5).message(),
+              "Greska kod pronalazenja parametara za izabrani mesec!");
 }
 
 TEST_F(MaternityTest, TheAccountIsKeptWithTheCompanyAccounts) {
@@ -87,9 +63,6 @@ TEST_F(MaternityTest, TheAccountIsKeptWithTheCompanyAccounts) {
     saveMaternityAccount(*db, {"160-2-2", "97 34"});
     EXPECT_EQ(db.count("SELECT COUNT(*) FROM parametri2"), 1);
     EXPECT_EQ(loadMaternityAccount(*db).poziv_zad_porodiljsko, "97 34");
-    EXPECT_EQ(removalQuestion({1, jelena, {2026, 3, 10}, OpenEnd, {}, "Šćepanović Jelena"}),
-              "Da li ste sigurni da zelite da obrisete bolovanje: Šćepanović Jelena od:10.03.2026 "
-              "do:31.12.2099");
 }
 
 // Two maternity calculations and a sick-leave one of the same employee and month.
@@ -99,11 +72,7 @@ protected:
     void post(std::int64_t employee, bool maternity, const char* gross, const char* taxFree,
               const char* tax, const char* net, const char* solidarity, const char* employees,
               const char* employer) {
-        LeaveCompensationRow row;
-        row.ID_RADNIK = employee;
-        row.MEsec = 3;
-        row.GODINA = 2026;
-        row.porodiljsko = maternity;
+        LeaveAmounts row;
         row.BRUTO = din(gross);
         row.Oslobodjenje = din(taxFree);
         row.porez_na_zaradu = din(tax);
@@ -111,7 +80,8 @@ protected:
         row.solidarni_porez = din(solidarity);
         row.ukupno_doprinosa = din(employees);
         row.ukupno_doprinosa_F = din(employer);
-        postLeaveCompensation(*db, row);
+        const LeaveKind kind = maternity ? LeaveKind::Maternity : LeaveKind::SickLeave;
+        ASSERT_FALSE(postLeave(*db, kind, employee, 2026, 3, row));
     }
     void SetUp() override {
         post(jelena, true, "100000", "25000", "7500", "70000", "2000", "19900", "15150");
@@ -123,10 +93,10 @@ protected:
 
 TEST_F(RefundListTest, TheMaternityRowsStandApartFromTheSickLeaveOnes) {
     EXPECT_EQ(db.count("SELECT COUNT(*) FROM bolovanja_obracuni"), 3);
-    EXPECT_EQ(leaveCompensationsOfMonth(*db, 2026, 3, LeaveKind::SickLeave).size(), 1u);
-    EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::Maternity)->BRUTO,
-              din("100000"));
-    EXPECT_EQ(loadLeaveCompensation(*db, jelena, 2026, 3, LeaveKind::SickLeave)->BRUTO, din("1"));
+    EXPECT_EQ(postedLeavesOfMonth(*db, LeaveKind::SickLeave, 2026, 3).size(), 1u);
+    EXPECT_EQ(postedLeavesOfMonth(*db, LeaveKind::Maternity, 2026, 3).front().ID_RADNIK, jelena);
+    EXPECT_EQ(postedLeave(*db, LeaveKind::Maternity, jelena, 2026, 3)->BRUTO, din("100000"));
+    EXPECT_EQ(postedLeave(*db, LeaveKind::SickLeave, jelena, 2026, 3)->BRUTO, din("1"));
 }
 
 TEST_F(RefundListTest, TotalsTheLinesOfTheMonth) {

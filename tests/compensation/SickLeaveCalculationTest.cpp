@@ -33,6 +33,7 @@ TEST(SickLeaveNet, ScalesTheCaseNetByTheHoursToWholeDinars) {
 TEST(SickLeaveNet, TheTaxFreeAmountFollowsTheHoursOnlyForPartOfAMonth) {
     EXPECT_EQ(taxFreeFor(25000_din, {88, 176, false}), 12500_din);
     EXPECT_EQ(taxFreeFor(25000_din, {100, 176, false}), 14204.55_din); // 14,204.5454…
+    EXPECT_EQ(taxFreeFor(28423_din, {88, 176, false}), 14211.5_din);
     EXPECT_EQ(taxFreeFor(25000_din, {176, 176, false}), 25000_din);
     EXPECT_EQ(taxFreeFor(25000_din, {200, 176, false}), 25000_din);
 }
@@ -61,10 +62,27 @@ TEST(SickLeaveFromNet, GrossesUpTheNetWithTheProratedTaxFreeAmount) {
     EXPECT_EQ(a->BRUTO.round2() - a->porez_na_zaradu - a->ukupno_doprinosa, 25000_din);
 }
 
+// A whole month with 20,000 tax-free:
+// gross = (50,000 × 100 − 20,000 × 10) / 70.1 = 4,800,000 / 70.1 = 68,473.6091 (kept to 1/10000)
+TEST(SickLeaveFromNet, AWholeMonthTakesTheWholeTaxFreeAmount) {
+    payroll::MonthParameters r = test::leaveRates();
+    r.iznos_poreskog_oslobojenja = 20000_din;
+    const auto a = leaveFromNet(50000_din, {176, 176, false}, r);
+    ASSERT_TRUE(a.ok()) << a.message();
+    EXPECT_EQ(a->Oslobodjenje, 20000_din);
+    EXPECT_EQ(a->BRUTO, 68473.6091_din);
+    EXPECT_EQ(a->porez_na_zaradu, 4847.36_din);     // 48,473.6091 × 10 %
+    EXPECT_EQ(a->ukupno_doprinosa, 13626.25_din);   // 9,586.31 + 3,526.39 + 513.55
+    EXPECT_EQ(a->ukupno_doprinosa_F, 10373.75_din); // 6,847.36 + 3,526.39
+    EXPECT_EQ(a->ukupno_obaveza, 78847.3591_din);
+}
+
 TEST(SickLeaveFromNet, RatesThatLeaveNoNetShareAreRefused) {
     payroll::MonthParameters r = test::leaveRates();
-    r.porez_zarade = 80.1;
-    EXPECT_FALSE(leaveFromNet(25000_din, {176, 176, false}, r).ok());
+    for (const double tax : {80.1, 90.0}) { // a share of 0 and one of −9.9
+        r.porez_zarade = tax;
+        EXPECT_FALSE(leaveFromNet(25000_din, {176, 176, false}, r).ok()) << tax;
+    }
 }
 
 struct GrossCase {
