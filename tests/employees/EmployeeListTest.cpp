@@ -61,6 +61,35 @@ TEST_F(EmployeeListTest, RowsShowNameTypeTermAndStatus) {
     EXPECT_EQ(listText(rows[3], ColActive), "N");
 }
 
+TEST(EmployeeListSort, NamesFollowTheSerbianAlphabetAndNumbersTheirValue) {
+    std::vector<ListRow> rows;
+    for (const auto& [id, surname] : {std::pair{3, "Žarković"},
+                                      {12, "Tomić"},
+                                      {1, "Čolić"},
+                                      {7, "Đorđević"},
+                                      {20, "Ćirić"},
+                                      {4, "Cvetković"},
+                                      {9, "Šćepanović"},
+                                      {2, "Dimitrijević"}}) {
+        ListRow& row = rows.emplace_back();
+        row.id = id;
+        row.surname = surname;
+    }
+    const auto ids = [&rows] {
+        std::vector<std::int64_t> out;
+        for (const ListRow& row : rows)
+            out.push_back(row.id);
+        return out;
+    };
+    // c č ć d đ ... š t ... ž
+    sortList(rows, ColName, false);
+    EXPECT_EQ(ids(), (std::vector<std::int64_t>{4, 1, 20, 2, 7, 9, 12, 3}));
+    sortList(rows, ColName, true);
+    EXPECT_EQ(ids(), (std::vector<std::int64_t>{3, 12, 9, 7, 2, 20, 1, 4}));
+    sortList(rows, ColId, false); // 12 and 20 after 9, not after 1 and 2
+    EXPECT_EQ(ids(), (std::vector<std::int64_t>{1, 2, 3, 4, 7, 9, 12, 20}));
+}
+
 TEST_F(EmployeeListTest, SearchFindsAFragmentOfEitherNameWithoutRegardToCase) {
     const auto names = [this](const std::string& fragment) {
         std::vector<std::string> found;

@@ -9,12 +9,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "Controls.h"
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "other_income/OtherIncomeCommands.h"
 #include "other_income/frmNoviNalog.h"
 #include "outputs/frmPPPPD.h"
+#include "outputs/frmRekapitulacijaUplatnihRacuna.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
@@ -118,6 +120,34 @@ private slots:
         QCOMPARE(rows[0][outputs::Col::MesecniFondSati], std::string("176"));
         QVERIFY(declaration->declaration().advance);
         delete declaration;
+    }
+
+    // A gross of 10,000 at 10 % tax and PIO 14 %: tax 1,000, PIO 1,400, net 7,600.
+    void theOrderOpensTheRecapitulationOfItsPaymentAccounts() {
+        Fixture f;
+        const std::int64_t id = f.order(6);
+        PersonRow row;
+        row.id_noz = id;
+        row.id_radnik = f.person;
+        row.amounts =
+            fromGross(6, Currency::fromUnits(10000), loadOrder(*f.context.PayrollDb, id)->rates);
+        postPersonRow(*f.context.PayrollDb, 6, row, false);
+        frmUgovorODelu window(f.context, 6);
+        dt::queueOk();
+        child<QPushButton>(window, "cmdRekapRacuna")->click();
+        QCOMPARE(dt::shown().back().text, QStringLiteral("Niste uneli uplatne racune!"));
+        f.context.PayrollDb->run(
+            "INSERT INTO uplatni_racuni_ostale (id_ostale, isplatni_racun) VALUES (6, '160-6-6')");
+        child<QPushButton>(window, "cmdRekapRacuna")->click();
+        auto* recap = zarion::testing::openedWindow<outputs::frmRekapitulacijaUplatnihRacuna>();
+        QVERIFY(recap);
+        QCOMPARE(recap->objectName(), QStringLiteral("frmRekapitulacijaUplatnihOstale"));
+        auto* lines = child<QTreeWidget>(*recap, "listR");
+        const std::pair<int, const char*> expected[] = {
+            {0, "7.600,00"}, {1, "1.000,00"}, {2, "1.400,00"}, {5, "10.000,00"}};
+        for (const auto& [line, amount] : expected)
+            QCOMPARE(lines->topLevelItem(line)->text(2), QString(amount));
+        delete recap;
     }
 
     void aNewOrderIsSavedFromTheEditorWithItsKind() {
