@@ -46,6 +46,15 @@ class FrmUgovorODeluTest : public QObject {
             o.rates.employee.pio = pio;
             return saveOrder(*context.PayrollDb, o).value();
         }
+        // An order of the kind paying the person a gross of 10,000.
+        void paidOrder(int kind) {
+            PersonRow row;
+            row.id_noz = order(kind);
+            row.id_radnik = person;
+            row.amounts = fromGross(kind, Currency::fromUnits(10000),
+                                    loadOrder(*context.PayrollDb, row.id_noz)->rates);
+            postPersonRow(*context.PayrollDb, kind, row, false);
+        }
         std::int64_t count(const char* sql) { return context.PayrollDb->scalar(sql).value_or(-1); }
     };
 
@@ -97,13 +106,7 @@ private slots:
 
     void anAdvanceIsDeclaredAsTheMonthsAdvance() {
         Fixture f;
-        const std::int64_t id = f.order(99);
-        PersonRow row;
-        row.id_noz = id;
-        row.id_radnik = f.person;
-        row.amounts =
-            fromGross(99, Currency::fromUnits(10000), loadOrder(*f.context.PayrollDb, id)->rates);
-        postPersonRow(*f.context.PayrollDb, 99, row, false);
+        f.paidOrder(99);
         frmUgovorODelu window(f.context, 99);
         dt::queueText("101101000");
         dt::queueNumber(Currency::fromUnits(176));
@@ -125,13 +128,7 @@ private slots:
     // A gross of 10,000 at 10 % tax and PIO 14 %: tax 1,000, PIO 1,400, net 7,600.
     void theOrderOpensTheRecapitulationOfItsPaymentAccounts() {
         Fixture f;
-        const std::int64_t id = f.order(6);
-        PersonRow row;
-        row.id_noz = id;
-        row.id_radnik = f.person;
-        row.amounts =
-            fromGross(6, Currency::fromUnits(10000), loadOrder(*f.context.PayrollDb, id)->rates);
-        postPersonRow(*f.context.PayrollDb, 6, row, false);
+        f.paidOrder(6);
         frmUgovorODelu window(f.context, 6);
         dt::queueOk();
         child<QPushButton>(window, "cmdRekapRacuna")->click();
