@@ -14,6 +14,7 @@
 #include "demo/DemoBase.h"
 #include "demo/DemoNote.h"
 #include "ui/Dialogs.h"
+#include "ui/ProgramIcon.h"
 #include "ui/ReportServices.h"
 #include "ui/SerbianQtTexts.h"
 #include "ui/StartupFlow.h"
@@ -27,6 +28,7 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Zarion");
     QApplication::setFont(QFont("DejaVu Sans", 10));
+    QApplication::setWindowIcon(ui::programIcon());
     // Windows follow one another (sign-in, companies, main window); the flow says when to stop.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -32,6 +32,18 @@ Currency DisabledMonth::totalRefund() const {
     return total;
 }
 
+outputs::PayoutSums DisabledMonth::sums() const {
+    using outputs::Revenue;
+    outputs::PayoutSums sums;
+    for (const DisabledPaid& paid : rows) {
+        sums.net += paid.row.paid();
+        sums.gross += paid.row.BRUTO;
+        sums.revenues[static_cast<std::size_t>(Revenue::Tax)] += paid.row.porez_na_zaradu;
+        sums.revenues[static_cast<std::size_t>(Revenue::ZoF)] += paid.row.Doprinosi_zo_F;
+    }
+    return sums;
+}
+
 DisabledMonth loadDisabledMonth(db::Database& payroll, int year, int month) {
     DisabledMonth m;
     m.year = year;

@@ -6,6 +6,7 @@
 
 #include "compensation/DisabledCompensation.h"
 #include "core/db/Database.h"
+#include "outputs/RecapitulationAccounts.h"
 #include "report/CompanyHeader.h"
 #include "report/Document.h"
 
@@ -28,6 +29,9 @@ struct DisabledMonth {
     std::string payerAccount; // racun_za_isplatu
     int hourFund = 0;         // the month's possible working hours
     Currency totalRefund() const;
+    // What the month pays and owes, for the recapitulation of payment accounts: the amounts paid
+    // as the net, the gross, the tax and the employer's health contribution.
+    outputs::PayoutSums sums() const;
 };
 
 DisabledMonth loadDisabledMonth(db::Database& payroll, int year, int month);

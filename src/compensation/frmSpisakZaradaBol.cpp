@@ -90,6 +90,12 @@ frmSpisakZaradaBol::frmSpisakZaradaBol(AppContext& context, LeaveKind kind, QWid
         button("cmdPoreska_Porez", "Obrazac PP OPJ", &frmSpisakZaradaBol::cmdPoreska_Porez_Click),
         button("cmdPrijavaDoprinosi", "Obrazac PP OD-1",
                &frmSpisakZaradaBol::cmdPrijavaDoprinosi_Click),
+        button("cmdRekapIsplate", "Rekapitulacija isplate",
+               &frmSpisakZaradaBol::cmdRekapIsplate_Click),
+        button("cmdRekapRacuna", "Rekapitulacija uplatnih ra~una",
+               &frmSpisakZaradaBol::cmdRekapRacuna_Click),
+        button("cmdRekapKonta", "Rekapitulacija po kontima",
+               &frmSpisakZaradaBol::cmdRekapKonta_Click),
     };
     int index = 0;
     for (QPushButton* b : buttons) {

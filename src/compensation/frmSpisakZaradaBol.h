@@ -33,6 +33,9 @@ public:
     void cmdObracun_Click();
     void cmdSvi_Click();
     void cmdRekapitulacija_Click();
+    void cmdRekapIsplate_Click();
+    void cmdRekapRacuna_Click();
+    void cmdRekapKonta_Click();
     void cmdSpeciFikacija_Click();
     void cmdNAlog_Click();
     void cmdIZvoz_Click();

@@ -11,6 +11,7 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
+#include "outputs/frmRekapitulacijaUplatnihRacuna.h"
 #include "ui/Dialogs.h"
 #include "ui/WidgetKit.h"
 
@@ -63,6 +64,11 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
         });
     });
     commands->addWidget(cmdSpecifikacija);
+    QPushButton* cmdRekapRacuna =
+        commandButton(this, "Rekapitulacija uplatnih ra~una"_q, "cmdRekapRacuna");
+    connect(cmdRekapRacuna, &QPushButton::clicked, this,
+            &frmSpisakZaradaInvalidi::cmdRekapRacuna_Click);
+    commands->addWidget(cmdRekapRacuna);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(listS, 1);
@@ -100,6 +106,16 @@ void frmSpisakZaradaInvalidi::print(const Printout& printout) {
     }
     guarded(this, "cmdStampa_Click", [&] {
         preview(this, context_, printout({companyOf(context_), context_.logoPath()}, month_));
+    });
+}
+
+void frmSpisakZaradaInvalidi::cmdRekapRacuna_Click() {
+    guarded(this, "cmdRekapRacuna_Click", [&] {
+        outputs::openAccountsRecapitulation(
+            this, context_,
+            outputs::compensationAccountsSource(*context_.PayrollDb,
+                                                outputs::CompensationKind::Disabled, month_.year,
+                                                month_.month, month_.sums()));
     });
 }
 

@@ -15,7 +15,7 @@ struct AppContext;
 namespace zarion::compensation {
 
 // The disabled persons' compensations of a month and their printouts: the refund list, the list
-// of paid compensations and the recapitulation by account.
+// of paid compensations, the recapitulation by account and the one of payment accounts.
 class frmSpisakZaradaInvalidi : public QWidget {
     Q_OBJECT
 
@@ -25,6 +25,7 @@ public:
     void UcitajObracune();
     using Printout = std::function<report::Document(const DisabledPrint&, const DisabledMonth&)>;
     void print(const Printout& printout);
+    void cmdRekapRacuna_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

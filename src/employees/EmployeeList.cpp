@@ -1,5 +1,8 @@
 #include "employees/EmployeeList.h"
 
+#include <algorithm>
+
+#include "core/SerbianOrder.h"
 #include "core/Text.h"
 #include "employees/EmployeeTexts.h"
 
@@ -67,6 +70,19 @@ std::string listText(const ListRow& row, int column) {
     default:
         return {};
     }
+}
+
+void sortList(std::vector<ListRow>& rows, ListColumn column, bool descending) {
+    if (column == ColId)
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const ListRow& a, const ListRow& b) { return a.id < b.id; });
+    else if (column == ColTermEnd)
+        std::stable_sort(rows.begin(), rows.end(),
+                         [](const ListRow& a, const ListRow& b) { return a.termEnd < b.termEnd; });
+    else
+        sortSerbian(rows, [column](const ListRow& row) { return listText(row, column); });
+    if (descending)
+        std::reverse(rows.begin(), rows.end());
 }
 
 std::string shownCountText(std::size_t rows) {

@@ -53,6 +53,10 @@ enum ListColumn {
 const std::vector<std::string>& listHeadings();
 std::string listText(const ListRow& row, int column);
 
+// Sorts the rows by a column: the number and the date by value, every text (the name first of all)
+// in the Serbian alphabet; rows that tie keep their order.
+void sortList(std::vector<ListRow>& rows, ListColumn column, bool descending);
+
 // "Uk.prikazano: " and the number of rows.
 std::string shownCountText(std::size_t rows);
 

@@ -13,7 +13,26 @@ EmployeeListModel::EmployeeListModel(QObject* parent)
 void EmployeeListModel::setRows(std::vector<ListRow> rows) {
     beginResetModel();
     rows_ = std::move(rows);
+    sortList(rows_, sortColumn_, descending_);
     endResetModel();
+}
+
+void EmployeeListModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= ListColumnCount)
+        return;
+    sortColumn_ = static_cast<ListColumn>(column);
+    descending_ = order == Qt::DescendingOrder;
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::int64_t> ids;
+    for (const QModelIndex& index : before)
+        ids.push_back(idAt(index.row()));
+    sortList(rows_, sortColumn_, descending_);
+    QModelIndexList after;
+    for (qsizetype i = 0; i < before.size(); ++i)
+        after.append(index(rowOf(ids[static_cast<std::size_t>(i)]), before[i].column()));
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
 }
 
 std::int64_t EmployeeListModel::idAt(int row) const {

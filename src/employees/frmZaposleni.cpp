@@ -113,6 +113,8 @@ QWidget* frmZaposleni::buildList() {
     listZ_->setSelectionBehavior(QAbstractItemView::SelectRows);
     listZ_->setSelectionMode(QAbstractItemView::SingleSelection);
     listZ_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    listZ_->header()->setSortIndicator(ColId, Qt::AscendingOrder);
+    listZ_->setSortingEnabled(true);
     const int widths[ListColumnCount] = {230, 50, 0, 150, 95, 85, 60, 95, 70};
     for (int c = 0; c < ListColumnCount; ++c)
         listZ_->setColumnWidth(c, widths[c]);

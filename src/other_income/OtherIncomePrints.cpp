@@ -172,4 +172,18 @@ parameters::TaxReturnInput orderTaxFigures(const PaidOrder& paid) {
     return {static_cast<std::int64_t>(paid.people.size()), paid.order.rates.tax, {figures}};
 }
 
+outputs::PayoutSums orderSums(const PaidOrder& paid) {
+    outputs::PayoutSums sums;
+    for (const ListedPerson& person : paid.people) {
+        const RowAmounts& a = person.row.amounts;
+        sums.net += a.net;
+        sums.gross += a.gross;
+        const Currency revenues[] = {a.tax,          a.employee.pio, a.employee.zo, a.employee.nez,
+                                     a.employer.pio, a.employer.zo,  a.employer.nez};
+        for (std::size_t i = 0; i < std::size(revenues); ++i)
+            sums.revenues[i] += revenues[i];
+    }
+    return sums;
+}
+
 } // namespace zarion::other_income

@@ -7,6 +7,7 @@
 #include "other_income/OtherIncomeOrders.h"
 #include "other_income/OtherIncomePersons.h"
 #include "outputs/MunicipalityTax.h"
+#include "outputs/RecapitulationAccounts.h"
 #include "outputs/Registers.h"
 #include "parameters/PaperReturns.h"
 #include "report/Document.h"
@@ -42,5 +43,8 @@ std::map<int, std::string> municipalityNames(db::Database& payroll);
 // The tax return's figures: the income less the standardized costs, of which the non-taxable part
 // is taken off, at the order's rate.
 parameters::TaxReturnInput orderTaxFigures(const PaidOrder& paid);
+
+// What the order pays and owes, for the recapitulation of its payment accounts.
+outputs::PayoutSums orderSums(const PaidOrder& paid);
 
 } // namespace zarion::other_income

@@ -169,6 +169,7 @@ void frmUgovorODelu::buildControls() {
     cmdSpecifikacija = button(this, "cmdSpecifikacija", "Specifikacija po op{tinama");
     cmdPPPPD = button(this, "cmdPPPPD", "PPP-PD");
     cmdNalozi = button(this, "cmdNalozi", "Nalozi za pla}anje");
+    cmdRekapRacuna = button(this, "cmdRekapRacuna", "Rekapitulacija uplatnih ra~una");
 
     auto* orderRow = new QHBoxLayout;
     orderRow->addWidget(new QLabel("Vrsta:"_q, this));
@@ -217,8 +218,8 @@ void frmUgovorODelu::buildControls() {
 
     auto* outputs = new QHBoxLayout;
     outputs->addWidget(lblUkupno, 1);
-    for (QPushButton* b :
-         {cmdSpisak, cmdDoprinosi, cmdPoreska, cmdSpecifikacija, cmdPPPPD, cmdNalozi})
+    for (QPushButton* b : {cmdSpisak, cmdDoprinosi, cmdPoreska, cmdSpecifikacija, cmdPPPPD,
+                           cmdNalozi, cmdRekapRacuna})
         outputs->addWidget(b);
 
     auto* layout = new QVBoxLayout(this);
@@ -258,6 +259,7 @@ void frmUgovorODelu::connectCommands() {
     connect(cmdSpecifikacija, &QPushButton::clicked, this, &frmUgovorODelu::cmdSpecifikacija_Click);
     connect(cmdPPPPD, &QPushButton::clicked, this, &frmUgovorODelu::cmdPPPPD_Click);
     connect(cmdNalozi, &QPushButton::clicked, this, &frmUgovorODelu::cmdNalozi_Click);
+    connect(cmdRekapRacuna, &QPushButton::clicked, this, &frmUgovorODelu::cmdRekapRacuna_Click);
 
     const auto rate = [this](DoubleClickBox* box, const char* prompt, auto field) {
         box->onDoubleClick = [this, box, prompt, field] {

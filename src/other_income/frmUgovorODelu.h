@@ -56,6 +56,7 @@ public:
     void cmdSpecifikacija_Click();
     void cmdPPPPD_Click();
     void cmdNalozi_Click();
+    void cmdRekapRacuna_Click();
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
@@ -118,6 +119,7 @@ private:
     QPushButton* cmdSpecifikacija;
     QPushButton* cmdPPPPD;
     QPushButton* cmdNalozi;
+    QPushButton* cmdRekapRacuna;
 };
 
 } // namespace zarion::other_income

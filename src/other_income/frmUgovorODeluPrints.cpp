@@ -6,6 +6,7 @@
 #include "other_income/OtherIncomePaymentOrders.h"
 #include "other_income/frmUgovorODelu.h"
 #include "outputs/frmPPPPD.h"
+#include "outputs/frmRekapitulacijaUplatnihRacuna.h"
 #include "parameters/frmPrijava.h"
 #include "payroll/Settings.h"
 #include "report/CompanyHeader.h"
@@ -126,6 +127,19 @@ void frmUgovorODelu::cmdNalozi_Click() {
             return;
         }
         message(this, toQ(outputs::ordersGeneratedMessage()), Icon::Information);
+    });
+}
+
+void frmUgovorODelu::cmdRekapRacuna_Click() {
+    guarded(this, "cmdRekapRacuna_Click", [&] {
+        const auto paid = paidOrder();
+        if (!paid)
+            return;
+        const Date& d = paid->order.Datum;
+        outputs::openAccountsRecapitulation(
+            this, context_,
+            outputs::otherIncomeAccountsSource(*context_.PayrollDb, paid->order.tip_noz, d.year,
+                                               d.month, orderSums(*paid)));
     });
 }
 

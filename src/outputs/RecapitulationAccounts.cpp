@@ -179,21 +179,24 @@ Outcome<AccountsSource> payoutOfSettings(db::Statement& settings, const char* pa
 
 } // namespace
 
+PayoutSums payoutSums(const PayrollTotals& t) {
+    return {t.NETO,
+            t.BRUTO,
+            {t.porez_na_zaradu, t.Doprinosi_PIO, t.Doprinosi_zo, t.doprinosi_nezaposlenost,
+             t.Doprinosi_PIO_F, t.Doprinosi_zo_F, t.doprinosi_nezaposlenost_f,
+             t.doprinosi_ro_f + t.doprinosi_ro_f2 + t.doprinosi_ro_f3},
+            t.solidarni_porez};
+}
+
 Outcome<AccountsSource> salaryAccountsSource(db::Database& payroll, const PayrollList& list) {
     db::Statement settings = payroll.prepare("SELECT * FROM parametri2");
     if (!settings.step())
         return error("Niste uneli uplatne racune!"_yu);
-    const PayrollTotals& t = list.totals;
     AccountsSource source;
     source.year = list.selection.year;
     source.month = list.selection.month;
     source.part = paymentPartName(list.selection.payment);
-    source.sums = {t.NETO,
-                   t.BRUTO,
-                   {t.porez_na_zaradu, t.Doprinosi_PIO, t.Doprinosi_zo, t.doprinosi_nezaposlenost,
-                    t.Doprinosi_PIO_F, t.Doprinosi_zo_F, t.doprinosi_nezaposlenost_f,
-                    t.doprinosi_ro_f + t.doprinosi_ro_f2 + t.doprinosi_ro_f3},
-                   t.solidarni_porez};
+    source.sums = payoutSums(list.totals);
     source.accounts = revenueAccounts(settings);
     source.payoutAccount = settings.text("racun_za_isplatu");
     source.banks = banksOf(payroll, list, settings.text("poziv_na_broj_banke"));

@@ -63,6 +63,9 @@ struct AccountsSource {
     std::int64_t otherIncomeBatch = 0; // the batch of other income, 0 for any other payout
 };
 
+// The sums of a list of posted results, as its totals give them.
+PayoutSums payoutSums(const PayrollTotals& totals);
+
 // The source of a payroll list: its sums, the accounts of parametri2, the net by the employees'
 // banks and the month's deductions by creditor; "Niste uneli uplatne racune!" without settings.
 Outcome<AccountsSource> salaryAccountsSource(db::Database& payroll, const PayrollList& list);

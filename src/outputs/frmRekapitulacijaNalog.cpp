@@ -58,17 +58,28 @@ void frmRekapitulacijaNalog::cmdPrikazi_Click() {
             ui::showRefusal(this, list.refusal());
             return;
         }
-        source_ = payoutSource(*list);
-        lines_ = kontaRecapitulation(*context_.PayrollDb, KontaKind::Salaries, *source_);
-        for (const KontaLine& line : lines_) {
-            QTreeWidgetItem* item = ui::addRow(
-                listK, {line.konto, line.Opis, format(line.debit, NumberFormat::Thousands),
-                        format(line.credit, NumberFormat::Thousands)});
-            item->setTextAlignment(2, Qt::AlignRight);
-            item->setTextAlignment(3, Qt::AlignRight);
-        }
-        listK->header()->resizeSections(QHeaderView::ResizeToContents);
+        showLines(payoutSource(*list), KontaKind::Salaries);
     });
+}
+
+void frmRekapitulacijaNalog::showCompensation(PayoutSource source) {
+    period_.choose(source.year, source.month, 0);
+    ui::guarded(this, "showCompensation",
+                [&] { showLines(std::move(source), KontaKind::Compensation); });
+}
+
+void frmRekapitulacijaNalog::showLines(PayoutSource source, KontaKind kind) {
+    listK->clear();
+    source_ = std::move(source);
+    lines_ = kontaRecapitulation(*context_.PayrollDb, kind, *source_);
+    for (const KontaLine& line : lines_) {
+        QTreeWidgetItem* item =
+            ui::addRow(listK, {line.konto, line.Opis, format(line.debit, NumberFormat::Thousands),
+                               format(line.credit, NumberFormat::Thousands)});
+        item->setTextAlignment(2, Qt::AlignRight);
+        item->setTextAlignment(3, Qt::AlignRight);
+    }
+    listK->header()->resizeSections(QHeaderView::ResizeToContents);
 }
 
 void frmRekapitulacijaNalog::cmdStampa_Click() {

@@ -24,10 +24,15 @@ public:
     // Shows the payout straight away (opened from a payroll list).
     void showPayout(const ListSelection& selection);
 
+    // Shows a compensation payout by the compensation accounts (opened from its list).
+    void showCompensation(PayoutSource source);
+
     void cmdPrikazi_Click();
     void cmdStampa_Click();
 
 private:
+    void showLines(PayoutSource source, KontaKind kind);
+
     AppContext& context_;
     ui::PeriodBoxes period_;
     QTreeWidget* listK;

@@ -35,6 +35,15 @@ QStringList headings() {
 
 } // namespace
 
+void openAccountsRecapitulation(QWidget* parent, AppContext& context,
+                                Outcome<AccountsSource> source) {
+    if (!source) {
+        ui::showRefusal(parent, source.refusal());
+        return;
+    }
+    ui::showBeside(parent, new frmRekapitulacijaUplatnihRacuna(context, std::move(source).value()));
+}
+
 frmRekapitulacijaUplatnihRacuna::frmRekapitulacijaUplatnihRacuna(AppContext& context,
                                                                  AccountsSource source,
                                                                  QWidget* parent)

@@ -16,11 +16,8 @@ struct AppContext;
 namespace zarion::outputs {
 
 // "Rekapitulacija uplatnih računa": what a payout transfers where, line by line, and the
-// payment orders printed straight from the lines. The payroll list opens it with
-// salaryAccountsSource; an other-income batch opens its twin with one line:
-//     ui::showBeside(this, new frmRekapitulacijaUplatnihRacuna(
-//                              context_, *otherIncomeAccountsSource(db, batch, year, month,
-//                              sums)));
+// payment orders printed straight from the lines. Every payout list opens it with one call:
+//     openAccountsRecapitulation(this, context_, salaryAccountsSource(db, list));
 class frmRekapitulacijaUplatnihRacuna : public QWidget {
     Q_OBJECT
 
@@ -48,5 +45,10 @@ private:
     QLineEdit* txtRacun;
     QDateEdit* dtDatum;
 };
+
+// Shows the recapitulation of the source beside `parent`, or the refusal of a source without its
+// payment accounts.
+void openAccountsRecapitulation(QWidget* parent, AppContext& context,
+                                Outcome<AccountsSource> source);
 
 } // namespace zarion::outputs

@@ -19,13 +19,8 @@ void frmSpisakZarada::cmdRekapitulacija_Click() {
 void frmSpisakZarada::cmdRekapRacuna_Click() {
     if (list_)
         ui::guarded(this, "cmdRekapRacuna_Click", [&] {
-            auto accounts = salaryAccountsSource(*context_.PayrollDb, *list_);
-            if (!accounts) {
-                ui::showRefusal(this, accounts.refusal());
-                return;
-            }
-            ui::showBeside(
-                this, new frmRekapitulacijaUplatnihRacuna(context_, std::move(accounts).value()));
+            openAccountsRecapitulation(this, context_,
+                                       salaryAccountsSource(*context_.PayrollDb, *list_));
         });
 }
 

@@ -5,6 +5,7 @@
 #include "core/Dates.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
+#include "parameters/ColumnDescriptions.h"
 #include "parameters/FieldValues.h"
 #include "parameters/SqlNames.h"
 
@@ -44,6 +45,12 @@ std::vector<std::string> monthRateColumns(db::Database& payrollDb) {
     return names;
 }
 
+std::string monthRateCaption(const std::string& column) {
+    // A month's row is the month's copy of the calculation parameters, described with them.
+    const std::string_view words = ColumnDescriptions::standard().description("parametri", column);
+    return words.empty() ? column : std::string(words);
+}
+
 std::vector<MonthRateField> loadMonthRates(db::Database& payrollDb, std::int64_t monthRowId) {
     db::Statement row = payrollDb.prepare("SELECT * FROM parametri_po_mesecima WHERE rowid = ?");
     row.bind(1, monthRowId);
@@ -55,7 +62,7 @@ std::vector<MonthRateField> loadMonthRates(db::Database& payrollDb, std::int64_t
         std::string caption = payrollDb.hasColumn("parametri_po_mesecima", nameColumn)
                                   ? row.text(nameColumn)
                                   : std::string();
-        fields.push_back({column.name, caption.empty() ? column.name : caption,
+        fields.push_back({column.name, caption.empty() ? monthRateCaption(column.name) : caption,
                           numberToText(row.number(column.name))});
     }
     return fields;

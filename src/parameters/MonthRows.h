@@ -21,9 +21,13 @@ std::optional<std::int64_t> findMonthRow(db::Database& payrollDb, int month, int
 // not among them; they caption the boxes of those contributions.
 std::vector<std::string> monthRateColumns(db::Database& payrollDb);
 
+// The operator's words for a rate column: the description of the calculation parameter it
+// holds for the month, the column name when it has none.
+std::string monthRateCaption(const std::string& column);
+
 struct MonthRateField {
     std::string column;
-    std::string caption; // the column name, or the contribution's name where one is set
+    std::string caption; // the contribution's name where one is set, else monthRateCaption
     std::string text;    // the value as a number, a blank in front when not negative
 };
 std::vector<MonthRateField> loadMonthRates(db::Database& payrollDb, std::int64_t monthRowId);

@@ -68,7 +68,8 @@ frmParametri_po_mesecima::frmParametri_po_mesecima(db::Database& payrollDb, QWid
     grid->setVerticalSpacing(2);
     grid->setColumnMinimumWidth(2, 24);
     for (int i = 0; i < static_cast<int>(columns.size()); ++i) {
-        auto* caption = new QLabel(ui::toQ(columns[static_cast<std::size_t>(i)]), this);
+        auto* caption =
+            new QLabel(ui::toQ(monthRateCaption(columns[static_cast<std::size_t>(i)])), this);
         caption->setObjectName(QStringLiteral("lblPar_%1").arg(i));
         auto* box = new QLineEdit(this);
         box->setObjectName(QStringLiteral("txtPar_%1").arg(i));

@@ -17,6 +17,7 @@
 #include "core/trail/Trail.h"
 #include "ui/Dialogs.h"
 #include "ui/MainMenu.h"
+#include "ui/ProgramIcon.h"
 #include "ui/WidgetKit.h"
 #include "ui/frmStampaci.h"
 
@@ -42,6 +43,7 @@ frmGlavni::frmGlavni(AppContext& context, QWidget* parent)
     , context_(context)
     , mdiArea_(new QMdiArea(this)) {
     setObjectName(QStringLiteral("frmGlavni"));
+    setWindowIcon(programIcon());
     setFont(captionFont());
     mdiArea_->setObjectName(QStringLiteral("mdiArea"));
 
@@ -142,6 +144,7 @@ QMdiSubWindow* frmGlavni::showChild(QWidget* window) {
     const QSize wanted = window->size();
     QMdiSubWindow* sub = mdiArea_->addSubWindow(window);
     sub->setAttribute(Qt::WA_DeleteOnClose);
+    sub->setWindowIcon(windowIcon());
     if (sized) // the size the window gave itself, in its frame
         sub->resize(wanted + sub->sizeHint() - window->sizeHint());
     keepInside(sub);

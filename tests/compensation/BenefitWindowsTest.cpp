@@ -16,6 +16,8 @@
 #include "compensation/frmObracunInvaliidi.h"
 #include "compensation/frmPorodiljsko.h"
 #include "compensation/frmPregledOdmora.h"
+#include "compensation/frmSpisakZaradaInvalidi.h"
+#include "outputs/frmRekapitulacijaUplatnihRacuna.h"
 #include "ui/DialogTesting.h"
 
 using namespace zarion;
@@ -97,6 +99,37 @@ private slots:
         control<QPushButton>(&window, "cmdProknjizi")->click();
         QVERIFY(wasShown("Obracun je proknjizen!"));
         QCOMPARE(f_->count("SELECT COUNT(*) FROM invalidi_obracuni"), 1);
+    }
+
+    // 9,000 paid of a gross of 10,000: tax 1,000, the employer's health 5.15 % = 515.
+    void theDisabledListOpensTheRecapitulationOfItsPaymentAccounts() {
+        postDisabledCalculation(f_->payroll(), {f_->employee,
+                                                4,
+                                                2026,
+                                                176,
+                                                Currency::fromUnits(9000),
+                                                {},
+                                                Currency::fromUnits(1000),
+                                                Currency::fromUnits(515),
+                                                Currency::fromUnits(10000),
+                                                Currency::fromUnits(1515),
+                                                "160-1-1",
+                                                5.15});
+        frmSpisakZaradaInvalidi list(f_->context);
+        dt::queueOk();
+        control<QPushButton>(&list, "cmdRekapRacuna")->click();
+        QVERIFY(wasShown("Nisu postavljeni parametri za invalide!"));
+        f_->payroll().run("INSERT INTO parametri_invalidi (racun_za_isplatu) VALUES ('205-9-9')");
+        control<QPushButton>(&list, "cmdRekapRacuna")->click();
+        auto* recap = zarion::testing::openedWindow<outputs::frmRekapitulacijaUplatnihRacuna>();
+        QVERIFY(recap);
+        QCOMPARE(control<QLineEdit>(recap, "txtRacun")->text(), QStringLiteral("205-9-9"));
+        auto* lines = control<QTreeWidget>(recap, "listR");
+        const std::pair<int, const char*> expected[] = {
+            {0, "9.000,00"}, {1, "1.000,00"}, {5, "10.000,00"}, {7, "515,00"}};
+        for (const auto& [row, amount] : expected)
+            QCOMPARE(lines->topLevelItem(row)->text(2), QString(amount));
+        delete recap;
     }
 
     void aDisabledPersonIsAddedOnceAndHisCompensationChanged() {

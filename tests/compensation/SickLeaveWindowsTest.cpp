@@ -7,6 +7,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "Controls.h"
 #include "LeaveRates.h"
 #include "PostedSalaries.h"
 #include "TemplateDatabase.h"
@@ -16,6 +17,9 @@
 #include "compensation/frmPregledPoBankamaNaknade.h"
 #include "compensation/frmSpisakZaradaBol.h"
 #include "core/AppContext.h"
+#include "outputs/frmRekapitulacijaIsplate.h"
+#include "outputs/frmRekapitulacijaNalog.h"
+#include "outputs/frmRekapitulacijaUplatnihRacuna.h"
 #include "ui/DialogTesting.h"
 
 using namespace zarion;
@@ -146,6 +150,44 @@ private slots:
                  QStringLiteral("30.000,00"));
         banks.setSelection(2026, 4, 1); // maternity leave
         QCOMPARE(child<QTreeWidget>(banks, "listBanke")->topLevelItemCount(), 0);
+    }
+
+    // The full April at 30,000 net: gross (3,000,000 - 250,000) / 70.1 = 39,229.67, tax
+    // (39,229.67 - 25,000) x 10 % = 1,422.97.
+    void theListOpensTheRecapitulationsOfItsMonth() {
+        using zarion::testing::openedWindow;
+        Fixture f;
+        auto amounts = leaveFromNet(30000_din, {176, 176, false},
+                                    *payroll::loadMonthParameters(*f.context.PayrollDb, 2026, 4));
+        QVERIFY(!postLeave(*f.context.PayrollDb, LeaveKind::SickLeave, f.marko, 2026, 4, *amounts));
+        frmSpisakZaradaBol window(f.context);
+        window.setPeriod(2026, 4);
+
+        child<QPushButton>(window, "cmdRekapIsplate")->click();
+        auto* payout = openedWindow<outputs::frmRekapitulacijaIsplate>();
+        QVERIFY(payout);
+        QCOMPARE(child<QTreeWidget>(*payout, "listR")->topLevelItem(0)->text(1),
+                 QStringLiteral("30.000,00"));
+        delete payout;
+
+        f.context.PayrollDb->run(
+            "INSERT INTO parametri_bolovanje (racun_za_isplatu) VALUES ('160-7-7')");
+        child<QPushButton>(window, "cmdRekapRacuna")->click();
+        auto* accounts = openedWindow<outputs::frmRekapitulacijaUplatnihRacuna>();
+        QVERIFY(accounts);
+        QCOMPARE(child<QTreeWidget>(*accounts, "listR")->topLevelItem(1)->text(2),
+                 QStringLiteral("1.422,97"));
+        delete accounts;
+
+        f.context.PayrollDb->run("INSERT INTO konta VALUES (2, 1, '5200', 'Bruto naknade', 'D'), "
+                                 "(1, 1, '5201', 'Bruto zarade', 'D')");
+        child<QPushButton>(window, "cmdRekapKonta")->click();
+        auto* konta = openedWindow<outputs::frmRekapitulacijaNalog>();
+        QVERIFY(konta);
+        auto* lines = child<QTreeWidget>(*konta, "listK");
+        QCOMPARE(lines->topLevelItemCount(), 1);
+        QCOMPARE(lines->topLevelItem(0)->text(2), QStringLiteral("39.230"));
+        delete konta;
     }
 };
 

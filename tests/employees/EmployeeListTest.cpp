@@ -61,6 +61,29 @@ TEST_F(EmployeeListTest, RowsShowNameTypeTermAndStatus) {
     EXPECT_EQ(listText(rows[3], ColActive), "N");
 }
 
+TEST(EmployeeListSort, NamesFollowTheSerbianAlphabetAndNumbersTheirValue) {
+    std::vector<ListRow> rows;
+    for (const auto& [id, surname] : {std::pair{3, "Žarković"},
+                                      {12, "Tomić"},
+                                      {1, "Čolić"},
+                                      {7, "Đorđević"},
+                                      {20, "Ćirić"},
+                                      {4, "Cvetković"}}) {
+        rows.emplace_back().id = id;
+        rows.back().surname = surname;
+    }
+    const auto ids = [&rows] {
+        std::vector<std::int64_t> out;
+        for (const ListRow& row : rows)
+            out.push_back(row.id);
+        return out;
+    };
+    sortList(rows, ColName, false); // c č ć đ t ž
+    EXPECT_EQ(ids(), (std::vector<std::int64_t>{4, 1, 20, 7, 12, 3}));
+    sortList(rows, ColId, false); // 12 and 20 after 7, not after 1
+    EXPECT_EQ(ids(), (std::vector<std::int64_t>{1, 3, 4, 7, 12, 20}));
+}
+
 TEST_F(EmployeeListTest, SearchFindsAFragmentOfEitherNameWithoutRegardToCase) {
     const auto names = [this](const std::string& fragment) {
         std::vector<std::string> found;

@@ -9,12 +9,14 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "Controls.h"
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
 #include "core/AppContext.h"
 #include "other_income/OtherIncomeCommands.h"
 #include "other_income/frmNoviNalog.h"
 #include "outputs/frmPPPPD.h"
+#include "outputs/frmRekapitulacijaUplatnihRacuna.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
@@ -43,6 +45,15 @@ class FrmUgovorODeluTest : public QObject {
             o.rates.tax = tax;
             o.rates.employee.pio = pio;
             return saveOrder(*context.PayrollDb, o).value();
+        }
+        // An order of the kind paying the person a gross of 10,000.
+        void paidOrder(int kind) {
+            PersonRow row;
+            row.id_noz = order(kind);
+            row.id_radnik = person;
+            row.amounts = fromGross(kind, Currency::fromUnits(10000),
+                                    loadOrder(*context.PayrollDb, row.id_noz)->rates);
+            postPersonRow(*context.PayrollDb, kind, row, false);
         }
         std::int64_t count(const char* sql) { return context.PayrollDb->scalar(sql).value_or(-1); }
     };
@@ -95,13 +106,7 @@ private slots:
 
     void anAdvanceIsDeclaredAsTheMonthsAdvance() {
         Fixture f;
-        const std::int64_t id = f.order(99);
-        PersonRow row;
-        row.id_noz = id;
-        row.id_radnik = f.person;
-        row.amounts =
-            fromGross(99, Currency::fromUnits(10000), loadOrder(*f.context.PayrollDb, id)->rates);
-        postPersonRow(*f.context.PayrollDb, 99, row, false);
+        f.paidOrder(99);
         frmUgovorODelu window(f.context, 99);
         dt::queueText("101101000");
         dt::queueNumber(Currency::fromUnits(176));
@@ -118,6 +123,25 @@ private slots:
         QCOMPARE(rows[0][outputs::Col::MesecniFondSati], std::string("176"));
         QVERIFY(declaration->declaration().advance);
         delete declaration;
+    }
+
+    // A gross of 10,000 at 10 % tax and PIO 14 %: tax 1,000, PIO 1,400, net 7,600.
+    void theOrderOpensTheRecapitulationOfItsPaymentAccounts() {
+        Fixture f;
+        f.paidOrder(6);
+        frmUgovorODelu window(f.context, 6);
+        f.context.PayrollDb->run(
+            "INSERT INTO uplatni_racuni_ostale (id_ostale, isplatni_racun) VALUES (6, '160-6-6')");
+        child<QPushButton>(window, "cmdRekapRacuna")->click();
+        auto* recap = zarion::testing::openedWindow<outputs::frmRekapitulacijaUplatnihRacuna>();
+        QVERIFY(recap);
+        QCOMPARE(recap->objectName(), QStringLiteral("frmRekapitulacijaUplatnihOstale"));
+        auto* lines = child<QTreeWidget>(*recap, "listR");
+        const std::pair<int, const char*> expected[] = {
+            {0, "7.600,00"}, {1, "1.000,00"}, {2, "1.400,00"}, {5, "10.000,00"}};
+        for (const auto& [line, amount] : expected)
+            QCOMPARE(lines->topLevelItem(line)->text(2), QString(amount));
+        delete recap;
     }
 
     void aNewOrderIsSavedFromTheEditorWithItsKind() {

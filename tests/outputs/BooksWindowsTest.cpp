@@ -42,12 +42,6 @@ struct Fixture {
     static void click(QWidget* window, const char* button) {
         QTest::mouseClick(control<QPushButton>(window, button), Qt::LeftButton);
     }
-    template <typename Window> static Window* opened() {
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (auto* window = qobject_cast<Window*>(widget))
-                return window;
-        return nullptr;
-    }
 };
 
 } // namespace
@@ -67,7 +61,7 @@ void BooksWindowsTest::thePayrollListOpensTheRecapitulationsOfItsList() {
     QVERIFY(!control<QPushButton>(&list, "cmdRekapitulacija")->isEnabled());
     Fixture::click(&list, "cmdPokazi");
     Fixture::click(&list, "cmdRekapitulacija");
-    auto* payout = Fixture::opened<outputs::frmRekapitulacijaIsplate>();
+    auto* payout = zarion::testing::openedWindow<outputs::frmRekapitulacijaIsplate>();
     QVERIFY(payout);
     auto* lines = control<QTreeWidget>(payout, "listR");
     QCOMPARE(lines->topLevelItemCount(), 31);
@@ -81,7 +75,7 @@ void BooksWindowsTest::thePayrollListOpensTheRecapitulationsOfItsList() {
     f_->context.PayrollDb->run(
         "INSERT INTO parametri2(racun_za_isplatu) VALUES ('160-0000000000111-11')");
     Fixture::click(&list, "cmdRekapRacuna");
-    auto* accounts = Fixture::opened<outputs::frmRekapitulacijaUplatnihRacuna>();
+    auto* accounts = zarion::testing::openedWindow<outputs::frmRekapitulacijaUplatnihRacuna>();
     QVERIFY(accounts);
     QCOMPARE(accounts->objectName(), QString("frmRekapitulacijaUplatnihRacuna"));
     QCOMPARE(control<QLineEdit>(accounts, "txtRacun")->text(), QString("160-0000000000111-11"));

@@ -143,8 +143,8 @@ TEST_F(MonthParametersTest, MonthRatesShowAsNumbersCaptionedByTheContributionNam
     EXPECT_EQ(fields[1].text, " 25000");
     EXPECT_EQ(fields[8].column, "doprinosi_ro");
     EXPECT_EQ(fields[8].caption, "Doprinos komori");
-    EXPECT_EQ(fields[9].caption, "doprinosi_ro2"); // no name set
-    EXPECT_EQ(fields[12].text, " 0");              // null
+    EXPECT_EQ(fields[9].caption, "Stopa drugog dodatnog doprinosa na teret poslodavca (%)");
+    EXPECT_EQ(fields[12].text, " 0"); // null
 }
 
 TEST_F(MonthParametersTest, SavingAMonthWritesTheNumericValueOfEveryBox) {

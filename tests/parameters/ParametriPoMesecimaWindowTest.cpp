@@ -84,7 +84,8 @@ void ParametriPoMesecimaWindowTest::aStartedMonthShowsItsRatesAndSavesTheBoxes()
     QVERIFY(dt::shown().empty());
     QCOMPARE(f_->child<QLabel>(QStringLiteral("lblIzabraniM"))->text(), QStringLiteral("5"));
     QCOMPARE(f_->child<QLabel>(QStringLiteral("lblIzabraniG"))->text(), QStringLiteral("2024"));
-    QCOMPARE(f_->child<QLabel>(QStringLiteral("lblPar_0"))->text(), QStringLiteral("porez_zarade"));
+    QCOMPARE(f_->child<QLabel>(QStringLiteral("lblPar_0"))->text(),
+             QStringLiteral("Stopa poreza na zarade (%)"));
     QCOMPARE(f_->box(0)->text(), QStringLiteral(" 10"));
     QCOMPARE(f_->child<QLabel>(QStringLiteral("lblPar_8"))->text(),
              QStringLiteral("Doprinos komori"));
@@ -121,7 +122,7 @@ void ParametriPoMesecimaWindowTest::thePre2013FillAsksFirstAndStopsAtApril2013()
     // The month on show is read again with its new employer rate.
     int employerPio = 0;
     while (f_->child<QLabel>(QStringLiteral("lblPar_%1").arg(employerPio))->text() !=
-           QStringLiteral("Doprinosi_PIO_F"))
+           QStringLiteral("Stopa doprinosa za PIO na teret poslodavca (%)"))
         ++employerPio;
     QCOMPARE(f_->box(employerPio)->text(), QStringLiteral(" 14"));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QApplication>
 #include <QTreeWidget>
 #include <QWidget>
 
@@ -18,6 +19,14 @@ template <typename T> T* control(const QWidget* window, const char* name) {
 inline QTreeWidgetItem* rowWithText(const QTreeWidget* list, const QString& text) {
     const auto found = list->findItems(text, Qt::MatchExactly, 0);
     return found.isEmpty() ? nullptr : found.front();
+}
+
+// The top-level window of that type a command opened, or null.
+template <typename Window> Window* openedWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<Window*>(widget))
+            return window;
+    return nullptr;
 }
 
 } // namespace zarion::testing

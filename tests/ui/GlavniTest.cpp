@@ -149,6 +149,7 @@ private slots:
         second->setWindowTitle("Banke");
         QMdiSubWindow* firstSub = window.showChild(first);
         window.showChild(second);
+        QVERIFY(!firstSub->windowIcon().isNull()); // the program's, not the toolkit's
 
         QMenu* prozori = window.command("mnuProzori")->menu();
         emit prozori->aboutToShow();
