@@ -17,6 +17,7 @@
 #include "core/NumberFormat.h"
 #include "core/Text.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::compensation {
@@ -95,6 +96,8 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
     lblObracun = new QLabel(fraObracun);
     lblObracun->setObjectName("lblObracun");
     calcForm->addRow(lblObracun);
+    lblPredat = filedNoteLabel(fraObracun);
+    calcForm->addRow(lblPredat);
     auto* calcCommands = new QHBoxLayout;
     for (auto [caption, name, slot] :
          {std::tuple{"Obra~unaj", "cmdObracunaj", &frmPorodiljsko::cmdObracunaj_Click},
@@ -134,6 +137,9 @@ frmPorodiljsko::frmPorodiljsko(AppContext& context, QWidget* parent)
     resize(1000, 560);
 
     connect(dtOd, &QDateEdit::dateChanged, this, &frmPorodiljsko::UcitajBolovanja);
+    for (QComboBox* box : {cmbMesec, cmbGodina})
+        connect(box, &QComboBox::currentTextChanged, this, &frmPorodiljsko::showFiled);
+    showFiled();
     connect(dtDo, &QDateEdit::dateChanged, this, &frmPorodiljsko::UcitajBolovanja);
     connect(listB, &QTreeWidget::currentItemChanged, this, [this] {
         if (const MaternityCase* entry = chosenCase())
@@ -201,6 +207,12 @@ void frmPorodiljsko::showCase(const MaternityCase& entry) {
                     "PAZNJA! Bolovanje se zavrsava u izabranom mesecu. Unesite ispravan broj "
                     "sati!"_q,
                     Icon::Exclamation);
+    });
+}
+
+void frmPorodiljsko::showFiled() {
+    guarded(this, "showFiled", [&] {
+        lblPredat->setText(filedNote(context_, CalculationKind::Maternity, year(), month()));
     });
 }
 
@@ -281,6 +293,10 @@ void frmPorodiljsko::cmdProknjizi_Click() {
         message(this, "Niste uneli potrebne podatke!"_q, Icon::Exclamation);
         return;
     }
+    const auto permit = permitChange(this, context_, CalculationKind::Maternity,
+                                     calculated_->GODINA, calculated_->MEsec);
+    if (!permit)
+        return;
     guarded(this, "cmdProknjizi_Click", [&] {
         postLeaveCompensation(*context_.PayrollDb, *calculated_);
         calculated_.reset();

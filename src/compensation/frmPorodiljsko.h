@@ -44,6 +44,7 @@ protected:
 private:
     void showCase(const MaternityCase& entry);
     void showEmployee();
+    void showFiled();
     void showFigures(const LeaveCompensationRow& row);
     const MaternityCase* chosenCase() const;
     int month() const;
@@ -65,6 +66,7 @@ private:
     QComboBox* cmbGodina;
     QLineEdit* txtSati;
     QLabel* lblObracun;
+    QLabel* lblPredat; // the month's filed return, when there is one
     QLineEdit* txtRacun;
     QLineEdit* txtPoziv;
 };
