@@ -17,7 +17,7 @@
 CREATE TABLE aaverzija (
     Verzija LONG
 );
-INSERT INTO aaverzija(Verzija) VALUES (2);
+INSERT INTO aaverzija(Verzija) VALUES (3);
 
 -- calculation rates, accounts and settings (one row each)
 CREATE TABLE parametri (

@@ -21,6 +21,7 @@
 #include "outputs/PaymentOrders.h"
 #include "outputs/frmPPPPD.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::compensation {
@@ -72,6 +73,8 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     lblObracun = new QLabel(fraObracun);
     lblObracun->setObjectName("lblObracun");
     form->addRow(lblObracun);
+    lblPredat = filedNoteLabel(fraObracun);
+    form->addRow(lblPredat);
     QPushButton* cmdIzNeta = commandButton(fraObracun, "Iz neta"_q, "cmdIzNeta");
     QPushButton* cmdIzBruta = commandButton(fraObracun, "Iz bruta"_q, "cmdIzBruta");
     QPushButton* cmdProknjizi = commandButton(fraObracun, "Proknji`i"_q, "cmdProknjizi");
@@ -157,10 +160,12 @@ void frmNagrade::UcitajNaloge() {
 void frmNagrade::UcitajObracune() {
     listO->clear();
     payments_.clear();
+    lblPredat->clear();
     const auto order = chosenOrder();
     if (!order)
         return;
     guarded(this, "UcitajObracune", [&] {
+        lblPredat->setText(orderFiledNote(context_, order->Datum));
         payments_ = awardPayments(*context_.PayrollDb, order->id_noz);
         for (const AwardPayment& p : payments_) {
             const AwardFigures& f = p.figures;
@@ -193,6 +198,10 @@ void frmNagrade::cmdNoviNalog_Click() {
         return;
     const auto nonTaxable = askNumber(this, "Unesite neoporezivi iznos"_q);
     if (!nonTaxable)
+        return;
+    const auto permit =
+        permitOrderChange(this, context_, {date->year(), date->month(), date->day()});
+    if (!permit)
         return;
     guarded(this, "cmdNoviNalog_Click", [&] {
         const auto order =
@@ -256,6 +265,9 @@ void frmNagrade::cmdProknjizi_Click() {
         message(this, "Niste uneli potrebne podatke!"_q, Icon::Exclamation);
         return;
     }
+    const auto permit = permitOrderChange(this, context_, order->Datum);
+    if (!permit)
+        return;
     guarded(this, "cmdProknjizi_Click", [&] {
         if (const auto refused = postAwardPayment(*context_.PayrollDb, *order,
                                                   typedNumber(txtID_Radnik), *figures_)) {
@@ -280,6 +292,9 @@ void frmNagrade::listO_DblClick(QTreeWidgetItem* item) {
     for (const AwardPayment& p : payments_) {
         if (p.id_ooz != id || !ask(this, toQ(awardRemovalQuestion(p, order->id_noz))))
             continue;
+        const auto permit = permitOrderChange(this, context_, order->Datum);
+        if (!permit)
+            return;
         guarded(this, "listO_DblClick", [&] {
             deleteAwardPayment(*context_.PayrollDb, id);
             message(this, "Brisanje je zavrseno!"_q, Icon::Information);

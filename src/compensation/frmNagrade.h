@@ -57,6 +57,7 @@ private:
     QLineEdit* txtNeto;
     QLineEdit* txtBruto;
     QLabel* lblObracun;
+    QLabel* lblPredat; // the order's month filed, when it is
     QTreeWidget* listO;
 };
 

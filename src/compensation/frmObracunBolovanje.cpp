@@ -19,6 +19,7 @@
 #include "payroll/Settings.h"
 #include "ui/AskWholeNumber.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::compensation {
@@ -137,6 +138,8 @@ frmObracunBolovanje::frmObracunBolovanje(AppContext& context, LeaveKind kind, QW
     layout->addWidget(listZ, 1);
     layout->addWidget(amountsPanel());
     layout->addWidget(lblStope);
+    lblPredat = ui::filedNoteLabel(this);
+    layout->addWidget(lblPredat);
     layout->addLayout(commands);
     resize(820, 720);
 
@@ -194,6 +197,10 @@ int frmObracunBolovanje::month() const {
     return cmbMesec->currentText().toInt();
 }
 
+CalculationKind frmObracunBolovanje::calculationKind() const {
+    return kind_ == LeaveKind::Maternity ? CalculationKind::Maternity : CalculationKind::SickLeave;
+}
+
 void frmObracunBolovanje::setPeriod(int year, int month) {
     {
         const QSignalBlocker blockMonth(cmbMesec);
@@ -237,6 +244,7 @@ void frmObracunBolovanje::UcitajBolovanja() {
     cases_.clear();
     clearCalculation();
     ui::guarded(this, "UcitajBolovanja", [&] {
+        lblPredat->setText(ui::filedNote(context_, calculationKind(), year(), month()));
         cases_ = casesOfMonth(*context_.PayrollDb, kind_, year(), month());
         for (const LeaveCase& c : cases_)
             ui::addRow(listZ,
@@ -352,6 +360,9 @@ void frmObracunBolovanje::cmdProknjizi_Click() {
         ui::message(this, "Niste uneli potrebne podatke!"_q, ui::Icon::Exclamation);
         return;
     }
+    const auto permit = ui::permitChange(this, context_, calculationKind(), year(), month());
+    if (!permit)
+        return;
     ui::guarded(this, "cmdProknjizi_Click", [&] {
         LeaveAmounts posted = *result_;
         posted.tekuci_Racun = fromQ(txtTekuciRacun->text().trimmed());

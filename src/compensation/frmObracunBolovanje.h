@@ -6,6 +6,7 @@
 
 #include "compensation/SickLeaveCalculation.h"
 #include "compensation/SickLeaveCases.h"
+#include "core/CalculationKind.h"
 #include "payroll/MonthParameters.h"
 
 class QComboBox;
@@ -54,6 +55,7 @@ private:
     void clearCalculation();
     int year() const;
     int month() const;
+    CalculationKind calculationKind() const;
 
     AppContext& context_;
     LeaveKind kind_;
@@ -76,6 +78,7 @@ private:
     QLineEdit* txtBruto;
     std::vector<QLineEdit*> amounts_; // the calculated amounts, in the order of their fields
     QLabel* lblStope;
+    QLabel* lblPredat; // the month's filed return, when there is one
     QPushButton* cmdNeto;
     QPushButton* cmdBruto;
     QPushButton* cmdProknjizi;

@@ -13,6 +13,7 @@
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::compensation {
@@ -57,6 +58,8 @@ frmObracunInvaliidi::frmObracunInvaliidi(AppContext& context, QWidget* parent)
     commands->addWidget(cmdObracunaj);
     commands->addWidget(cmdProknjizi);
     form->addRow(commands);
+    lblPredat = filedNoteLabel(fraObracun);
+    form->addRow(lblPredat);
     auto* layout = new QHBoxLayout(this);
     layout->addWidget(listI, 3);
     layout->addWidget(fraObracun, 2);
@@ -66,6 +69,8 @@ frmObracunInvaliidi::frmObracunInvaliidi(AppContext& context, QWidget* parent)
     connect(cmdObracunaj, &QPushButton::clicked, this, &frmObracunInvaliidi::cmdObracunaj_Click);
     connect(cmdProknjizi, &QPushButton::clicked, this, &frmObracunInvaliidi::cmdProknjizi_Click);
     guarded(this, "Form_Load", [&] {
+        lblPredat->setText(filedNote(context_, CalculationKind::OtherIncome, context_.CalcYear,
+                                     context_.CalcMonth));
         const QSignalBlocker block(listI);
         for (const DisabledPerson& p : disabledPersons(*context_.PayrollDb))
             addRow(listI,
@@ -129,6 +134,10 @@ void frmObracunInvaliidi::cmdProknjizi_Click() {
         return;
     }
     cmdObracunaj_Click();
+    const auto permit = permitChange(this, context_, CalculationKind::OtherIncome,
+                                     context_.CalcYear, context_.CalcMonth);
+    if (!permit)
+        return;
     guarded(this, "cmdProknjizi_Click", [&] {
         postDisabledCalculation(*context_.PayrollDb, *row_);
         message(this, "Obracun je proknjizen!"_q, Icon::Information);

@@ -45,6 +45,7 @@ private:
     QLabel* lblPorez;
     QLabel* lblZdravstvo;
     QLabel* lblRefundacija;
+    QLabel* lblPredat; // the month's filed return, when there is one
 };
 
 } // namespace zarion::compensation

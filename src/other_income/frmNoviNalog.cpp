@@ -6,8 +6,10 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "core/AppContext.h"
 #include "other_income/OtherIncomeBoxes.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/SelectAllOnFocus.h"
 #include "ui/WidgetKit.h"
 
@@ -25,9 +27,9 @@ QLineEdit* box(QWidget* parent, const char* name, const QString& text) {
 
 } // namespace
 
-frmNoviNalog::frmNoviNalog(db::Database& payroll, const OtherIncomeOrder& order, QWidget* parent)
+frmNoviNalog::frmNoviNalog(AppContext& context, const OtherIncomeOrder& order, QWidget* parent)
     : QDialog(parent)
-    , payroll_(payroll)
+    , context_(context)
     , order_(order)
     , lblid_NOZ(new QLabel(order.id_noz ? QString::number(order.id_noz) : QString(), this))
     , lblTIP(new QLabel(QString::number(order.tip_noz), this))
@@ -98,8 +100,15 @@ OtherIncomeOrder frmNoviNalog::shownOrder() const {
 }
 
 void frmNoviNalog::cmdSnimi_Click() {
+    const OtherIncomeOrder shown = shownOrder();
+    const bool newFiled = trail::needsPermit(*context_.PayrollDb, CalculationKind::OtherIncome,
+                                             shown.Datum.year, shown.Datum.month);
+    const auto permit = permitOrderChange(
+        this, context_, newFiled || order_.id_noz == 0 ? shown.Datum : order_.Datum);
+    if (!permit)
+        return;
     guarded(this, "cmdSnimi_Click", [&] {
-        const auto saved = saveOrder(payroll_, shownOrder());
+        const auto saved = saveOrder(*context_.PayrollDb, shown);
         if (!saved) {
             showRefusal(this, saved.refusal());
             return;

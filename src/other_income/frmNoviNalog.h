@@ -10,19 +10,20 @@ class QDateEdit;
 class QLabel;
 class QLineEdit;
 
-namespace zarion::db {
-class Database;
+namespace zarion {
+struct AppContext;
 }
 
 namespace zarion::other_income {
 
 // The order editor: the title, the date and the rates and tax account of a new or a chosen
-// order. Saving stores the order and closes the editor.
+// order. Saving stores the order and closes the editor; an order of a filed month, or moved
+// into or out of one, is saved only with the access code and a reason.
 class frmNoviNalog : public QDialog {
     Q_OBJECT
 
 public:
-    frmNoviNalog(db::Database& payroll, const OtherIncomeOrder& order, QWidget* parent = nullptr);
+    frmNoviNalog(AppContext& context, const OtherIncomeOrder& order, QWidget* parent = nullptr);
 
     // The stored order's number once the editor saved it.
     std::optional<std::int64_t> saved() const { return saved_; }
@@ -31,7 +32,7 @@ public:
 private:
     OtherIncomeOrder shownOrder() const;
 
-    db::Database& payroll_;
+    AppContext& context_;
     OtherIncomeOrder order_;
     std::optional<std::int64_t> saved_;
     QLabel* lblid_NOZ;

@@ -18,6 +18,7 @@
 #include "other_income/frmNoviNalog.h"
 #include "payroll/IndividualForm.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/SelectAllOnFocus.h"
 #include "ui/WidgetKit.h"
 
@@ -212,6 +213,8 @@ void frmUgovorODelu::buildControls() {
     person->addWidget(txtNeto, 2, 3);
     person->addWidget(cmdKnjizi, 2, 5);
     person->addWidget(lblObracun, 3, 0, 1, 7);
+    lblPredat = filedNoteLabel(this);
+    person->addWidget(lblPredat, 4, 0, 1, 7);
     person->setColumnStretch(6, 1);
     for (QLineEdit* box : {txtSati, txtDani, txtBruto, txtNeto})
         box->setFixedWidth(150);
@@ -344,6 +347,9 @@ void frmUgovorODelu::cmdObrisiNalog_Click() {
     if (!ask(this,
              "Da li ste sigurni da zelite da obrisete nalog: "_q + toQ(orderCaption(*order_))))
         return;
+    const auto permit = permitOrderChange(this, context_, order_->Datum);
+    if (!permit)
+        return;
     guarded(this, "cmdObrisiNalog_Click", [&] {
         removeOrder(*context_.PayrollDb, order_->id_noz);
         UcitajNaloge();
@@ -351,7 +357,7 @@ void frmUgovorODelu::cmdObrisiNalog_Click() {
 }
 
 void frmUgovorODelu::openEditor(const OtherIncomeOrder& order) {
-    auto* editor = new frmNoviNalog(*context_.PayrollDb, order, this);
+    auto* editor = new frmNoviNalog(context_, order, this);
     editor->setAttribute(Qt::WA_DeleteOnClose);
     connect(editor, &QDialog::accepted, this, [this, editor] {
         const auto saved = editor->saved();
@@ -484,6 +490,9 @@ void frmUgovorODelu::cmdKnjizi_Click() {
     row_.taxRate = rates_.tax;
     row_.broj_sati = amountOf(txtSati).toDouble();
     row_.broj_dana = txtDani->text().trimmed().toInt();
+    const auto permit = permitOrderChange(this, context_, order_->Datum);
+    if (!permit)
+        return;
     guarded(this, "cmdKnjizi_Click", [&] {
         const auto posted = postPersonRow(*context_.PayrollDb, kind_, row_, newRow_);
         if (!posted) {
@@ -503,6 +512,9 @@ void frmUgovorODelu::listO_DblClick(QTreeWidgetItem* item) {
     if (!ask(this, "Da li ste sigurni da zelite da obrisete obracun za radnika: "_q +
                        item->text(0) + " u nalogu "_q + QString::number(order_->id_noz)))
         return;
+    const auto permit = permitOrderChange(this, context_, order_->Datum);
+    if (!permit)
+        return;
     guarded(this, "listO_DblClick", [&] {
         deletePersonRow(*context_.PayrollDb, id_ooz);
         message(this, "Brisanje je zavrseno!"_q, Icon::Information);
@@ -513,9 +525,11 @@ void frmUgovorODelu::listO_DblClick(QTreeWidgetItem* item) {
 void frmUgovorODelu::UcitajRadnike() {
     listO->clear();
     lblUkupno->clear();
+    lblPredat->clear();
     if (!order_)
         return;
     guarded(this, "UcitajRadnike", [&] {
+        lblPredat->setText(orderFiledNote(context_, order_->Datum));
         const auto people = personsOfOrder(*context_.PayrollDb, order_->id_noz);
         if (!people) {
             showRefusal(this, people.refusal());

@@ -110,6 +110,7 @@ private:
     QLineEdit* txtBruto;
     QLineEdit* txtNeto;
     QLabel* lblObracun;
+    QLabel* lblPredat; // the order's month filed, when it is
     QPushButton* cmdKnjizi;
     QTreeWidget* listO;
     QLabel* lblUkupno;

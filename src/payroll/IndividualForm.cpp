@@ -14,6 +14,7 @@
 #include "core/Text.h"
 #include "payroll/CalculationCaptions.h"
 #include "ui/Dialogs.h"
+#include "ui/FiledMonthPermit.h"
 #include "ui/WidgetKit.h"
 
 namespace zarion::payroll {
@@ -116,8 +117,7 @@ void buildIndividualForm(QWidget* window, IndividualForm& c) {
              3);
     header->addWidget(c.chkIsplataPrekoRacuna, 3, 1);
     header->addWidget(c.chkVlasnik, 3, 3);
-    c.lblPredat = label(fraRadnik, "lblPredat");
-    c.lblPredat->setStyleSheet("color: #b00000; font-weight: bold;");
+    c.lblPredat = ui::filedNoteLabel(fraRadnik);
     header->addWidget(c.lblPredat, 4, 0, 1, -1);
 
     auto* fraStope = named(new QGroupBox("Stope i iznosi meseca"_q, window), "fraStope");

@@ -90,8 +90,7 @@ void frmObracunNeto::buildControls() {
     txtID_Radnik = new QLineEdit(this);
     txtID_Radnik->setObjectName("txtID_Radnik");
     lblRadnik = label("lblRadnik", {});
-    lblPredat = label("lblPredat", {});
-    lblPredat->setStyleSheet("color: #b00000; font-weight: bold;");
+    lblPredat = ui::filedNoteLabel(this);
     tblUlaz = new QTableWidget(0, 2, this);
     tblUlaz->setObjectName("tblUlaz");
     tblUlaz->setHorizontalHeaderLabels({"Unos"_q, "Vrednost"_q});

@@ -1,5 +1,7 @@
 #include "ui/FiledMonthPermit.h"
 
+#include <QLabel>
+
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
 #include "ui/DialogTesting.h"
@@ -61,12 +63,28 @@ std::optional<trail::Permit> permitChange(QWidget* parent, AppContext& context,
     return askPermit(parent, context, note);
 }
 
+std::optional<trail::Permit> permitOrderChange(QWidget* parent, AppContext& context,
+                                               const Date& paid) {
+    return permitChange(parent, context, CalculationKind::OtherIncome, paid.year, paid.month);
+}
+
+QString orderFiledNote(AppContext& context, const Date& paid) {
+    return filedNote(context, CalculationKind::OtherIncome, paid.year, paid.month);
+}
+
 QString filedNote(AppContext& context, CalculationKind kind, int year, int month) {
     const auto filed = trail::lockingReturn(*context.PayrollDb, kind, year, month);
     if (!filed)
         return {};
     const QString by = filed->file.empty() ? "ozna~en ru~no"_q : toQ(filed->file);
     return "Mesec je predat: "_q + by + " (" + toQ(trail::displayTime(filed->when)) + ")";
+}
+
+QLabel* filedNoteLabel(QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName("lblPredat");
+    label->setStyleSheet("color: #b00000; font-weight: bold;");
+    return label;
 }
 
 } // namespace zarion::ui

@@ -117,7 +117,7 @@ TEST(FiledMonths, TheSchemaMergeBringsTheHistoryIntoAnOlderBaseAndRecordsItself)
     startup::mergeSchema(*reference, *older);
     EXPECT_EQ(db::triggers(*older).size(), db::triggers(*reference).size());
     EXPECT_EQ(older.count("SELECT count(*) FROM istorija_promena WHERE vrsta = 'sema' AND "
-                          "opis = 'Verzija 1 -> 2'"),
+                          "opis = 'Verzija 1 -> 3'"),
               1);
     older->run("INSERT INTO radnici (Prezime) VALUES ('Novi')");
     EXPECT_EQ(older.count("SELECT count(*) FROM istorija_promena WHERE tabela = 'radnici'"), 1);
