@@ -13,7 +13,7 @@
 #include "report/Document.h"
 
 // What is printed from an order of other income: the pay list, the report of the contributions
-// paid, and the figures of the tax return and of its specification by municipality.
+// paid, and the figures of the tax return and of its breakdown by municipality.
 namespace zarion::other_income {
 
 // An order with the people it pays, as the printouts take it.
