@@ -2,11 +2,12 @@
 
 #include <string>
 
+#include "ChangeTriggers.h"
+
 namespace zarion::embedded {
 extern const char* const plateSql;
 extern const char* const trailSql;
-extern const char* const trail_employeesSql;
-extern const char* const trail_ratesSql;
+extern const char* const trailTablesTsv;
 extern const char* const trail_benefitsSql;
 extern const char* const opstineSql;
 extern const char* const firmeSql;
@@ -20,7 +21,7 @@ namespace zarion::schema {
 // The tables come first, then the history of changes with the triggers that keep it.
 const char* payrollSql() {
     static const std::string script = std::string(embedded::plateSql) + embedded::trailSql +
-                                      embedded::trail_employeesSql + embedded::trail_ratesSql +
+                                      changeTriggersSql(embedded::trailTablesTsv) +
                                       embedded::trail_benefitsSql;
     return script.c_str();
 }
