@@ -39,10 +39,24 @@ void finalBatch(benchmark::State& state) {
     }
     state.counters["employees"] = employeeCount;
 }
-// The batch with the triggers of the final calculations taken away for the run: what the
-// history of changes and the filed-month check cost the batch is the difference to BM_FinalBatch,
+// Ctrl+A of a final window on the posted month: every employee calculated again and his row
+// re-posted in place, each re-posting with its entry.
+void repostBatch(benchmark::State& state) {
+    Company& c = company();
+    c.clearMonth();
+    calculateAll(openMonth(), {}, {}, {});
+    for (auto _ : state) {
+        const BatchRunReport report = repostAll(openMonth(), {}, {}, {});
+        if (report.posted != employeeCount || !report.failures.empty())
+            state.SkipWithError("the batch did not re-post every employee");
+    }
+    state.counters["employees"] = employeeCount;
+}
+
+// Runs a batch with the triggers of the final calculations taken away: what the history of
+// changes and the filed-month check cost a batch is the difference to the same batch with them,
 // which runs after it on the same base.
-void BM_FinalBatchWithoutTrail(benchmark::State& state) {
+void withoutTrail(benchmark::State& state, void (*batch)(benchmark::State&)) {
     db::Database& db = company().db();
     std::vector<db::SchemaObject> taken;
     for (const db::SchemaObject& trigger : db::triggers(db))
@@ -50,9 +64,13 @@ void BM_FinalBatchWithoutTrail(benchmark::State& state) {
             db.execScript("DROP TRIGGER " + trigger.name);
             taken.push_back(trigger);
         }
-    finalBatch(state);
+    batch(state);
     for (const db::SchemaObject& trigger : taken)
         db.execScript(trigger.sql);
+}
+
+void BM_FinalBatchWithoutTrail(benchmark::State& state) {
+    withoutTrail(state, finalBatch);
 }
 BENCHMARK(BM_FinalBatchWithoutTrail)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
@@ -60,6 +78,16 @@ void BM_FinalBatch(benchmark::State& state) {
     finalBatch(state);
 }
 BENCHMARK(BM_FinalBatch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_RepostBatchWithoutTrail(benchmark::State& state) {
+    withoutTrail(state, repostBatch);
+}
+BENCHMARK(BM_RepostBatchWithoutTrail)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
+
+void BM_RepostBatch(benchmark::State& state) {
+    repostBatch(state);
+}
+BENCHMARK(BM_RepostBatch)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(3);
 
 // Where the batch's time goes: the month with the history of every employee, then every
 // employee taken up and calculated with his deductions, without posting.

@@ -17,7 +17,7 @@
 CREATE TABLE aaverzija (
     Verzija LONG
 );
-INSERT INTO aaverzija(Verzija) VALUES (3);
+INSERT INTO aaverzija(Verzija) VALUES (4);
 
 -- calculation rates, accounts and settings (one row each)
 CREATE TABLE parametri (

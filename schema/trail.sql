@@ -3,7 +3,8 @@
 -- AUTOINCREMENT and the table carries no index: a posting pays for one row and nothing more.
 CREATE TABLE istorija_promena (
     id_istorija INTEGER PRIMARY KEY,
-    vreme DATE NOT NULL DEFAULT (datetime('now', 'localtime')),
+    vreme DATE DEFAULT (datetime('now', 'localtime')), -- empty only for a calculation posted
+                                                       -- outside the program (see the context)
     operater TEXT(100),
     komanda TEXT(100),
     vrsta TEXT(30),     -- unos, izmena, brisanje, knjizenje, ponovno_knjizenje, brisanje_obracuna,
@@ -30,11 +31,13 @@ CREATE TRIGGER istorija_promena_bez_brisanja BEFORE DELETE ON istorija_promena B
 END;
 
 -- Who works and with which command; a reason is present only while a filed month is changed
--- under the operator's access code. Exactly one row.
+-- under the operator's access code; the time while the program posts or re-posts salaries.
+-- Exactly one row.
 CREATE TABLE istorija_kontekst (
     operater TEXT(100),
     komanda TEXT(100),
-    razlog TEXT
+    razlog TEXT,
+    vreme DATE
 );
 INSERT INTO istorija_kontekst (operater) VALUES (NULL);
 -- The postings read the one row as it stands, so it is never removed.
@@ -79,27 +82,35 @@ CREATE TRIGGER istorija_predati_meseci_povlacenje AFTER DELETE ON predati_meseci
     FROM (SELECT 1) LEFT JOIN istorija_kontekst k;
 END;
 
--- A calculation of a filed month changes only while a reason is given (the refusal undoes the
--- statement); each posting, re-posting and deletion of a salary leaves one entry with its gross
--- and net before and after. One trigger does both, so a posting pays for one trigger.
+-- A salary of a filed month changes only while a reason is given; each posting, re-posting and
+-- deletion of a salary leaves one entry with its gross and net before and after.
+--
+-- A batch posts ten thousand salaries, one statement each, so the triggers of posting and
+-- re-posting are kept lean: they call no SQL function and raise no ABORT, either of which would
+-- make SQLite keep a statement journal for every posting, dearer than the entry itself. Their
+-- entries carry the time the program stated in the context as the posting or run began, and a
+-- refusal undoes the whole transaction the change came in. A deletion is rarer and keeps the
+-- clock and the refusal of the one statement.
 CREATE TRIGGER istorija_obracuni_knjizenje AFTER INSERT ON obracuni BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
-    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
-      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
-                                 neto_pre, neto_posle, razlog)
-    SELECT k.operater, k.komanda, 'knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, NULL, NEW.BRUTO, NULL, NEW.NETO, k.razlog
+    INSERT INTO istorija_promena (vreme, operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre,
+                                 bruto_posle, neto_pre, neto_posle, razlog)
+    SELECT k.vreme, k.operater, k.komanda, 'knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec, NEW.GODINA,
+           NULL, NEW.BRUTO, NULL, NEW.NETO,
+           CASE WHEN COALESCE(k.razlog, '') = ''
+                 AND EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
+                THEN RAISE(ROLLBACK, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+                ELSE k.razlog END
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_obracuni_ponovno_knjizenje AFTER UPDATE ON obracuni BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
-    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo <> 1)
-      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
-                                 neto_pre, neto_posle, razlog)
-    SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO, k.razlog
+    INSERT INTO istorija_promena (vreme, operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre,
+                                 bruto_posle, neto_pre, neto_posle, razlog)
+    SELECT k.vreme, k.operater, k.komanda, 'ponovno_knjizenje', 'obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec, NEW.GODINA,
+           OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO,
+           CASE WHEN COALESCE(k.razlog, '') = ''
+                 AND EXISTS (SELECT 1 FROM predati_meseci p WHERE ((p.godina = NEW.GODINA AND p.mesec = NEW.MEsec) OR (p.godina = OLD.GODINA AND p.mesec = OLD.MEsec)) AND p.deo <> 1)
+                THEN RAISE(ROLLBACK, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+                ELSE k.razlog END
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_obracuni_brisanje_obracuna AFTER DELETE ON obracuni BEGIN
@@ -113,23 +124,25 @@ CREATE TRIGGER istorija_obracuni_brisanje_obracuna AFTER DELETE ON obracuni BEGI
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_knjizenje AFTER INSERT ON akontacija_obracuni BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
-    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
-      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
-                                 neto_pre, neto_posle, razlog)
-    SELECT k.operater, k.komanda, 'knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, NULL, NEW.BRUTO, NULL, NEW.NETO, k.razlog
+    INSERT INTO istorija_promena (vreme, operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre,
+                                 bruto_posle, neto_pre, neto_posle, razlog)
+    SELECT k.vreme, k.operater, k.komanda, 'knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec, NEW.GODINA,
+           NULL, NEW.BRUTO, NULL, NEW.NETO,
+           CASE WHEN COALESCE(k.razlog, '') = ''
+                 AND EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
+                THEN RAISE(ROLLBACK, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+                ELSE k.razlog END
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_ponovno_knjizenje AFTER UPDATE ON akontacija_obracuni BEGIN
-    SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
-    WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = NEW.GODINA AND p.mesec = NEW.MEsec AND p.deo IN (1, 2))
-      AND COALESCE((SELECT razlog FROM istorija_kontekst), '') = '';
-    INSERT INTO istorija_promena (operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre, bruto_posle,
-                                 neto_pre, neto_posle, razlog)
-    SELECT k.operater, k.komanda, 'ponovno_knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec,
-           NEW.GODINA, OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO, k.razlog
+    INSERT INTO istorija_promena (vreme, operater, komanda, vrsta, tabela, kljuc, id_radnik, mesec, godina, bruto_pre,
+                                 bruto_posle, neto_pre, neto_posle, razlog)
+    SELECT k.vreme, k.operater, k.komanda, 'ponovno_knjizenje', 'akontacija_obracuni', NEW.Id_obracun, NEW.ID_RADNIK, NEW.MEsec, NEW.GODINA,
+           OLD.BRUTO, NEW.BRUTO, OLD.NETO, NEW.NETO,
+           CASE WHEN COALESCE(k.razlog, '') = ''
+                 AND EXISTS (SELECT 1 FROM predati_meseci p WHERE ((p.godina = NEW.GODINA AND p.mesec = NEW.MEsec) OR (p.godina = OLD.GODINA AND p.mesec = OLD.MEsec)) AND p.deo IN (1, 2))
+                THEN RAISE(ROLLBACK, 'Obracun predatog meseca se menja samo uz sifru i razlog')
+                ELSE k.razlog END
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_akontacija_obracuni_brisanje_obracuna AFTER DELETE ON akontacija_obracuni BEGIN

@@ -1,5 +1,6 @@
 #include "outputs/EmployerTotalsRepair.h"
 
+#include "core/trail/Trail.h"
 #include "payroll/Exact.h"
 #include "payroll/MonthParameters.h"
 
@@ -13,6 +14,7 @@ Outcome<int> repairEmployerTotals(db::Database& payroll, int year, int month) {
     const payroll::Exact hundred = payroll::Exact::whole(100);
 
     db::Transaction tx(payroll);
+    std::optional<trail::PostingTime> time(payroll);
     db::Statement rows = payroll.prepare(
         "SELECT o.Id_obracun, o.osnovica_doprinosa, o.BRUTO, o.Doprinosi_PIO_F FROM obracuni o "
         "INNER JOIN radnici r ON r.id_radnik = o.ID_RADNIK WHERE o.MEsec = ? AND o.GODINA = ?");
@@ -30,6 +32,7 @@ Outcome<int> repairEmployerTotals(db::Database& payroll, int year, int month) {
                     difference, difference, difference, rows.integer(0));
         ++changed;
     }
+    time.reset();
     tx.commit();
     return changed;
 }

@@ -5,6 +5,7 @@
 
 #include "core/FailureWords.h"
 #include "core/db/Database.h"
+#include "core/trail/Trail.h"
 #include "payroll/BatchAttempt.h"
 #include "payroll/BatchPreload.h"
 #include "payroll/CalculationPosting.h"
@@ -92,6 +93,7 @@ BatchRunReport eachEmployee(const BatchMonth& month, MonthPostings* postings,
     // savepoint keeps the pages it may have to restore in memory, not in a file.
     month.db().execScript("PRAGMA cache_size = -131072; PRAGMA temp_store = MEMORY");
     db::Transaction tx(month.db());
+    std::optional<trail::PostingTime> time(month.db()); // every entry of the run: its start
     for (std::size_t first = 0; first < employees.size() && !report.cancelled; first += groupSize) {
         const auto group = std::span<const BatchEmployee>(employees).subspan(
             first, std::min(groupSize, employees.size() - first));
@@ -106,6 +108,7 @@ BatchRunReport eachEmployee(const BatchMonth& month, MonthPostings* postings,
         }
         merge(report, std::move(part));
     }
+    time.reset();
     tx.commit();
     if (progress && !report.cancelled)
         progress({total, total});

@@ -4,6 +4,7 @@
 
 #include "core/FailureWords.h"
 #include "core/Text.h"
+#include "core/trail/Trail.h"
 
 namespace zarion::payroll {
 namespace {
@@ -143,8 +144,11 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
                   : !employeeExists(payrollDb, target.employeeId))
             return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
         std::optional<db::Transaction> tx;
-        if (!grouped)
+        std::optional<trail::PostingTime> time; // a group's run has stated its own
+        if (!grouped) {
             tx.emplace(payrollDb);
+            time.emplace(payrollDb);
+        }
         const auto existing =
             known ? known->postedId(target.employeeId) : postedCalculationId(payrollDb, target);
         const std::int64_t id = writeRow(payrollDb, target, existing, result, extras.columns);
@@ -155,6 +159,7 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
             employees::addDeductions(payrollDb, id, advance, deductions);
         if (extras.dependants)
             extras.dependants(payrollDb, id);
+        time.reset();
         if (tx)
             tx->commit();
         if (known)

@@ -74,6 +74,18 @@ TEST(FiledMonths, ChangesTakeAReasonAndRecordIt) {
     }
 }
 
+// A refused posting or re-posting takes the rest of its transaction with it: nothing of the
+// operation it came in stays.
+TEST(FiledMonths, ARefusedPostingUndoesItsWholeTransaction) {
+    TemplateDatabase db;
+    trail::markFiled(*db, 2026, 3, 0, {});
+    db::Transaction tx(*db);
+    db->run("INSERT INTO radnici (id_radnik, Prezime) VALUES (9, 'Novak')");
+    EXPECT_THROW(db->run(Post), db::Error);
+    EXPECT_THROW(tx.commit(), db::Error);
+    EXPECT_EQ(db.count("SELECT count(*) FROM radnici WHERE id_radnik = 9"), 0);
+}
+
 TEST(FiledMonths, LiftingTheMarkTakesAReasonAndIsRecorded) {
     TemplateDatabase db;
     trail::markFiled(*db, 2026, 3, 2, {});
@@ -117,7 +129,7 @@ TEST(FiledMonths, TheSchemaMergeBringsTheHistoryIntoAnOlderBaseAndRecordsItself)
     startup::mergeSchema(*reference, *older);
     EXPECT_EQ(db::triggers(*older).size(), db::triggers(*reference).size());
     EXPECT_EQ(older.count("SELECT count(*) FROM istorija_promena WHERE vrsta = 'sema' AND "
-                          "opis = 'Verzija 1 -> 3'"),
+                          "opis = 'Verzija 1 -> 4'"),
               1);
     older->run("INSERT INTO radnici (Prezime) VALUES ('Novi')");
     EXPECT_EQ(older.count("SELECT count(*) FROM istorija_promena WHERE tabela = 'radnici'"), 1);

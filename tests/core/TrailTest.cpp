@@ -112,6 +112,34 @@ INSTANTIATE_TEST_SUITE_P(
                       Posting{"obracuni", "DELETE FROM obracuni", "brisanje_obracuna",
                               "BRUTO: 100.000,00 -> ; NETO: 70.000,00 -> "}));
 
+// A salary's entry carries the time the program stated as the posting began; a posting inside a
+// run gives way to the run's time again; a salary posted outside the program has no time.
+TEST(Trail, APostingCarriesTheTimeThePostingBegan) {
+    TemplateDatabase db;
+    const auto entryTime = [&] {
+        db::Statement st =
+            db->prepare("SELECT vreme FROM istorija_promena ORDER BY id_istorija DESC LIMIT 1");
+        st.step();
+        return st.isNull(0) ? std::string("(none)") : st.text(0);
+    };
+    const auto post = [&](int employee) {
+        db->run("INSERT INTO obracuni (ID_RADNIK, MEsec, GODINA) VALUES (?, 3, 2026)", employee);
+    };
+    const std::string runBegan = "2026-04-02 08:15:00";
+    db->run("UPDATE istorija_kontekst SET vreme = ?", runBegan);
+    {
+        const trail::PostingTime posting(*db);
+        post(7);
+        EXPECT_NE(entryTime(), runBegan);
+        EXPECT_EQ(entryTime().size(), runBegan.size());
+    }
+    post(8);
+    EXPECT_EQ(entryTime(), runBegan);
+    db->run("UPDATE istorija_kontekst SET vreme = NULL");
+    post(9);
+    EXPECT_EQ(entryTime(), "(none)");
+}
+
 TEST(Trail, NoEntryCanBeChangedOrRemovedThroughSql) {
     TemplateDatabase db;
     trail::Entry exported;

@@ -331,6 +331,10 @@ TEST_F(BatchMonthTest, CalculateAllPostsTheGapsOnceAndCanBeCancelled) {
     EXPECT_EQ(rows("obracuni"), 4);
     EXPECT_EQ(rows("obracun_obustava"), 4);
     EXPECT_EQ(countEmployees(monthEmployees(*db, month.period())).notCalculated, 0);
+    // the single posting and the runs' postings each carry the time they were made
+    EXPECT_EQ(db->scalar("SELECT count(*) FROM istorija_promena WHERE tabela = 'obracuni' "
+                         "AND vrsta = 'knjizenje' AND vreme IS NOT NULL"),
+              4);
 }
 
 TEST_F(BatchMonthTest, CtrlAPostsThePostedAgainFromTheirMonth) {
@@ -351,6 +355,9 @@ TEST_F(BatchMonthTest, CtrlAPostsThePostedAgainFromTheirMonth) {
     EXPECT_EQ(stored->KOEFICIJENT, 5);
     EXPECT_EQ(stored->produzeni_rad_s, 10); // the month's entries are kept
     EXPECT_EQ(stored->osnovna_bruto, din("100000"));
+    EXPECT_EQ(db->scalar("SELECT count(*) FROM istorija_promena WHERE vrsta = "
+                         "'ponovno_knjizenje' AND vreme IS NOT NULL"),
+              1);
 
     EXPECT_FALSE(accessCodeAccepted(std::nullopt));
     EXPECT_FALSE(accessCodeAccepted(din("7268")));

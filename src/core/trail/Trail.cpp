@@ -21,6 +21,13 @@ void setReason(db::Database& payroll, const std::string& reason) {
     setContext(payroll, "razlog = ?", nonEmpty(reason), "razlog");
 }
 
+std::optional<std::string> stampedTime(db::Database& payroll) {
+    db::Statement stamped = payroll.prepare("SELECT vreme FROM istorija_kontekst");
+    if (!stamped.step() || stamped.isNull(0))
+        return std::nullopt;
+    return stamped.text(0);
+}
+
 } // namespace
 
 bool keepsHistory(db::Database& payroll) {
@@ -79,6 +86,24 @@ Permit::~Permit() {
         setReason(*payroll_, {});
     } catch (const db::Error&) {
         // a database that cannot be written keeps nothing that the reason would permit
+    }
+}
+
+PostingTime::PostingTime(db::Database& payroll) {
+    if (!payroll.hasColumn("istorija_kontekst", "vreme"))
+        return;
+    previous_ = stampedTime(payroll);
+    payroll.run("UPDATE istorija_kontekst SET vreme = datetime('now', 'localtime')");
+    payroll_ = &payroll;
+}
+
+PostingTime::~PostingTime() {
+    if (!payroll_)
+        return;
+    try {
+        payroll_->run("UPDATE istorija_kontekst SET vreme = ?", previous_);
+    } catch (const db::Error&) {
+        // a base that can no longer be written keeps nothing the stamp would date
     }
 }
 

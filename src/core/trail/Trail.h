@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 #include "core/db/Database.h"
@@ -67,6 +68,23 @@ public:
 
 private:
     db::Database* payroll_;
+};
+
+// The time the entries of salary postings and re-postings carry. Their triggers read it from the
+// context instead of the clock, which keeps a batch of ten thousand postings cheap; the program
+// states it as a posting, a run of postings or a procedure on the salaries begins, and takes it
+// back when the scope ends, so a posting inside a run gives way to the run's time again. A
+// salary posted outside the program has no time in its entry.
+class PostingTime {
+public:
+    explicit PostingTime(db::Database& payroll);
+    ~PostingTime();
+    PostingTime(const PostingTime&) = delete;
+    PostingTime& operator=(const PostingTime&) = delete;
+
+private:
+    db::Database* payroll_ = nullptr; // none: the base keeps no history
+    std::optional<std::string> previous_;
 };
 
 } // namespace zarion::trail
