@@ -64,6 +64,10 @@ std::string staleCalculationQuestion(const std::string& employeeName) {
            " nije isti kao obracun iz bruto zarade i sati! Da li zelite novi obracun?"_yu;
 }
 
+std::string ownerCalculatedAloneMessage() {
+    return "Vlasnik se obracunava pojedinacno, obracunom vlasnika (dugme Obracun)!"_yu;
+}
+
 std::optional<PostedIndividual> loadPostedIndividual(db::Database& payrollDb,
                                                      std::int64_t employeeId, int year, int month) {
     db::Statement row =
@@ -139,7 +143,7 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
         posting.advances = linkedAdvances(payrollDb, posted->Id_obracun);
         posting.m4Days = posted->m4dani;
         posting.cashInHand = posted->na_ruke;
-        if (isCurrent(entry, month, posted->result) ||
+        if (employee->vlasnik || isCurrent(entry, month, posted->result) ||
             (questions.repriceStale && !questions.repriceStale(nameOf(*employee)))) {
             posting.result = posted->result;
             posting.basicNet = posted->osnovna_neto;
@@ -147,6 +151,8 @@ Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
             return posting;
         }
     }
+    if (employee->vlasnik)
+        return Failure{ownerCalculatedAloneMessage()};
     auto calculated = calculateFromGross(entry, month);
     if (!calculated)
         return Failure{calculated.message()};

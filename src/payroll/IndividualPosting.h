@@ -74,6 +74,9 @@ std::string belowMinimumNetQuestion();
 // priced again from gross and hours.
 std::string staleCalculationQuestion(const std::string& employeeName);
 
+// Why post all leaves out an owner whose month has not been posted yet.
+std::string ownerCalculatedAloneMessage();
+
 // What the window asks while it loads and calculates an employee.
 struct IndividualQuestions {
     employees::VariableAmountAsker variableAmount;
@@ -88,7 +91,9 @@ struct IndividualQuestions {
 // proposal, the linked advances): what "post all" posts for each ticked employee. A posted month
 // whose figures are those its hours and gross give stands as posted, and so does one whose
 // figures differ when the operator keeps it; any other is calculated from gross with the minimum
-// net check and its deductions priced against the net.
+// net check and its deductions priced against the net. An owner is priced only through the
+// owner's calculation of the window: his posted month stands as posted, and without one he is
+// refused with ownerCalculatedAloneMessage().
 Outcome<IndividualPosting> calculateEmployee(db::Database& payrollDb,
                                              std::span<db::Database* const> history,
                                              const IndividualMonth& month, std::int64_t employeeId,

@@ -173,6 +173,32 @@ TEST_F(Posting, PostAllTickedAsksBeforeItPricesAgainAMonthItsHoursWouldNotGive) 
     EXPECT_EQ(asked.size(), 2u);
 }
 
+// An owner goes through the owner's calculation only: post all keeps his posted month as it is,
+// asking nothing, and leaves him out while he has none.
+TEST_F(Posting, PostAllTickedNeverPricesAnOwnerAsAnEmployee) {
+    const std::int64_t owner = db.employee("Vlasić", {2020, 1, 1});
+    db.db().run("UPDATE radnici SET vlasnik = 1 WHERE id_radnik = ?", owner);
+    int asked = 0;
+    IndividualQuestions ask;
+    ask.repriceStale = [&](const std::string&) {
+        return ++asked, true;
+    };
+    db::Database* history[] = {db.get()};
+    const std::int64_t ids[] = {owner};
+    const auto report = postAllTicked(db.db(), history, month, ids, ask);
+    ASSERT_EQ(report.skipped.size(), 1u);
+    EXPECT_EQ(report.skipped[0], "Vlasić Ana: " + ownerCalculatedAloneMessage());
+    EXPECT_EQ(db.count("SELECT COUNT(*) FROM obracuni"), 0);
+
+    IndividualPosting byOwnerRates = calculated(ana);
+    byOwnerRates.result.BRUTO = din("120000");
+    byOwnerRates.result.NETO = din("81000");
+    post(owner, byOwnerRates);
+    EXPECT_TRUE(postAllTicked(db.db(), history, month, ids, ask).skipped.empty());
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(loadPostedIndividual(db.db(), owner, 2026, 3)->result.NETO, din("81000"));
+}
+
 TEST_F(Posting, ALoanInAForeignCurrencyWithoutARateLeavesTheEmployeeOut) {
     db.db().run("INSERT INTO obustaveproc(obustava, procenat, Tip, tekuci_Racun, zbirno_placanje) "
                 "VALUES ('Banka', 0, 3, '205-1', 1)");
