@@ -18,6 +18,7 @@
 #include "core/NumberFormat.h"
 #include "core/Text.h"
 #include "employees/CodeLists.h"
+#include "employees/frmTraziZaposlenog.h"
 #include "outputs/PaymentOrders.h"
 #include "outputs/frmPPPPD.h"
 #include "ui/Dialogs.h"
@@ -68,6 +69,8 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     auto* fraObracun = new QGroupBox("Obra~un"_q, this);
     auto* form = new QFormLayout(fraObracun);
     txtID_Radnik = employeeBox(fraObracun, form, lblIme);
+    QPushButton* cmdTrazi = commandButton(fraObracun, "Tra`i"_q, "cmdTrazi");
+    form->addRow(QString(), cmdTrazi);
     txtNeto = formBox(fraObracun, form, "NETO:"_q, "txtNeto");
     txtBruto = formBox(fraObracun, form, "BRUTO:"_q, "txtBruto");
     lblObracun = new QLabel(fraObracun);
@@ -124,6 +127,12 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     connect(cmbNalog, &QComboBox::currentIndexChanged, this, &frmNagrade::UcitajObracune);
     connect(cmdNoviNalog, &QPushButton::clicked, this, &frmNagrade::cmdNoviNalog_Click);
     connect(txtID_Radnik, &QLineEdit::editingFinished, this, &frmNagrade::showEmployee);
+    connect(cmdTrazi, &QPushButton::clicked, this, [this] {
+        guarded(this, "cmdTrazi_Click", [&] {
+            if (employees::chooseEmployeeInto(*txtID_Radnik, *context_.PayrollDb))
+                showEmployee();
+        });
+    });
     connect(cmdIzNeta, &QPushButton::clicked, this, [this] { calculate(true); });
     connect(cmdIzBruta, &QPushButton::clicked, this, [this] { calculate(false); });
     connect(cmdProknjizi, &QPushButton::clicked, this, &frmNagrade::cmdProknjizi_Click);

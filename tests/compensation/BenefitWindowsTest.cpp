@@ -8,6 +8,7 @@
 #include "CompanyFixture.h"
 #include "Controls.h"
 #include "EmployeeSeed.h"
+#include "Typing.h"
 #include "WindowTest.h"
 #include "compensation/AwardOrders.h"
 #include "compensation/DisabledCompensation.h"
@@ -47,7 +48,17 @@ private slots:
                                  Currency::fromUnits(25000))
                     .ok());
         frmJubilarne window(f_->context);
-        control<QLineEdit>(&window, "txtID_Radnik")->setText(QString::number(f_->employee));
+        QTimer::singleShot(0, [] {
+            auto* search = QApplication::activeModalWidget();
+            QVERIFY(search);
+            auto* fragment = search->findChild<QLineEdit*>("txtTrazi");
+            zarion::testing::typeText(fragment, "Čol");
+            QTest::keyClick(fragment, Qt::Key_Return);
+        });
+        control<QPushButton>(&window, "cmdTrazi")->click();
+        QCOMPARE(control<QLineEdit>(&window, "txtID_Radnik")->text(),
+                 QString::number(f_->employee));
+        QCOMPARE(control<QLabel>(&window, "lblIme")->text(), QStringLiteral("Čolić Milica"));
         control<QLineEdit>(&window, "txtNeto")->setText("61.000,00");
         control<QPushButton>(&window, "cmdIzNeta")->click();
         QCOMPARE(control<QLineEdit>(&window, "txtBruto")->text(), QStringLiteral("65.000,00"));
