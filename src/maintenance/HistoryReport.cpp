@@ -3,6 +3,7 @@
 #include "core/Text.h"
 #include "core/Utf8.h"
 #include "core/trail/Trail.h"
+#include "maintenance/HistoryCaptions.h"
 #include "report/ListFlow.h"
 
 namespace zarion::maintenance {
@@ -20,10 +21,6 @@ std::string employee(const trail::HistoryEntry& e) {
     return std::to_string(e.employeeId) + (e.employeeName.empty() ? "" : " " + e.employeeName);
 }
 
-std::string change(const trail::ColumnChange& c) {
-    return trail::changesText({c});
-}
-
 } // namespace
 
 const std::array<std::string, HistoryColumns>& historyHeadings() {
@@ -34,15 +31,16 @@ const std::array<std::string, HistoryColumns>& historyHeadings() {
 }
 
 std::vector<std::array<std::string, HistoryColumns>> historyLines(const trail::HistoryEntry& e) {
+    const std::vector<trail::ColumnChange> changes = captionedChanges(e);
     std::vector<std::array<std::string, HistoryColumns>> lines;
     lines.push_back({trail::displayTime(e.when), e.operatorName, e.command,
                      trail::kindCaption(e.kind) + (e.table.empty() ? "" : ", " + e.table),
                      employee(e), period(e),
-                     e.changes.empty() ? std::string() : change(e.changes.front()), e.reason,
-                     e.description});
-    for (std::size_t i = 1; i < e.changes.size(); ++i) {
+                     changes.empty() ? std::string() : trail::changesText({changes.front()}),
+                     e.reason, e.description});
+    for (std::size_t i = 1; i < changes.size(); ++i) {
         std::array<std::string, HistoryColumns> more{};
-        more[6] = change(e.changes[i]);
+        more[6] = trail::changesText({changes[i]});
         lines.push_back(more);
     }
     return lines;
