@@ -1,5 +1,7 @@
 #include "maintenance/HistoryReport.h"
 
+#include <algorithm>
+
 #include "core/Text.h"
 #include "core/Utf8.h"
 #include "core/trail/Trail.h"
@@ -19,6 +21,26 @@ std::string employee(const trail::HistoryEntry& e) {
     if (e.employeeId == 0)
         return {};
     return std::to_string(e.employeeId) + (e.employeeName.empty() ? "" : " " + e.employeeName);
+}
+
+// The text in pieces of at most `characters`, broken between words; a word longer than a piece
+// is cut.
+std::vector<std::string> wrapped(std::string_view text, std::size_t characters) {
+    std::vector<std::string> pieces(1);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        std::string word(text.substr(start, end - start));
+        start = end + 1;
+        while (!word.empty()) {
+            const std::size_t used = utf8::length(pieces.back());
+            if (used != 0 && used + 1 + utf8::length(word) > characters)
+                pieces.emplace_back();
+            const std::string fits = utf8::left(word, characters);
+            pieces.back() += (pieces.back().empty() ? "" : " ") + fits;
+            word.erase(0, fits.size());
+        }
+    }
+    return pieces;
 }
 
 } // namespace
@@ -92,10 +114,16 @@ report::Document historyReport(const report::CompanyData& company,
     list.start(51);
     for (const trail::HistoryEntry& entry : entries)
         for (const auto& line : historyLines(entry)) {
-            std::vector<report::ListCell> cells;
-            for (std::size_t i = 0; i < HistoryColumns; ++i)
-                cells.emplace_back(utf8::left(line[i], place[i].characters));
-            list.row(cells);
+            // a change longer than its column goes on over the next rows
+            const auto change = wrapped(line[6], place[6].characters);
+            for (std::size_t row = 0; row < change.size(); ++row) {
+                std::vector<report::ListCell> cells;
+                for (std::size_t i = 0; i < HistoryColumns; ++i)
+                    cells.emplace_back(i == 6     ? change[row]
+                                       : row == 0 ? utf8::left(line[i], place[i].characters)
+                                                  : std::string());
+                list.row(cells);
+            }
         }
     list.rule();
     list.finish();

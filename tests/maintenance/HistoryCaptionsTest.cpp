@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "TemplateDatabase.h"
+#include "TextChecks.h"
 #include "core/trail/History.h"
 #include "maintenance/HistoryReport.h"
 
@@ -48,6 +49,21 @@ INSTANTIATE_TEST_SUITE_P(
         Shown{"INSERT INTO obracuni (ID_RADNIK, MEsec, GODINA, BRUTO, NETO) "
               "VALUES (7, 3, 2026, 1000000000, 700000000)",
               {"BRUTO ZARADA:  -> 100.000,00", "NETO ZARADA:  -> 70.000,00"}}));
+
+// A caption longer than the printed column goes on over the next rows, its values with it.
+TEST(HistoryPrintout, ALongCaptionKeepsItsValues) {
+    TemplateDatabase db;
+    db->execScript("INSERT INTO parametri (Doprinosi_zo) VALUES (5.15);"
+                   "UPDATE parametri SET Doprinosi_zo = 5.5;");
+    const report::Document printed =
+        maintenance::historyReport({}, {}, "Godina 2026", trail::loadHistory(*db, {}));
+    std::string text;
+    for (const report::Page& page : printed.pages)
+        for (const std::string& piece : page.texts())
+            text += piece.empty() ? "" : piece + "\n";
+    expectContains(text, {"Stopa doprinosa za zdravstveno osiguranje na\n"
+                          "teret zaposlenog (%): 5,15 -> 5,50\n"});
+}
 
 } // namespace
 } // namespace zarion::test
