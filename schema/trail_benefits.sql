@@ -102,8 +102,9 @@ CREATE TRIGGER istorija_obracun_ostale_zarade_brisanje_obracuna AFTER DELETE ON 
     FROM istorija_kontekst k LEFT JOIN nalozi_ostale_zarade d ON d.id_noz = OLD.id_noz;
 END;
 
--- The payment order itself, with the gross and net of its persons; marking it deleted is its
--- deletion. An order dated in a filed month, or moved into or out of one, changes only with a reason.
+-- The payment order itself, with the gross and net of its persons (nought while it has none);
+-- marking it deleted is its deletion. An order dated in a filed month, or moved into or out of
+-- one, changes only with a reason.
 CREATE TRIGGER istorija_nalozi_ostale_zarade_knjizenje AFTER INSERT ON nalozi_ostale_zarade BEGIN
     SELECT RAISE(ABORT, 'Obracun predatog meseca se menja samo uz sifru i razlog')
     WHERE EXISTS (SELECT 1 FROM predati_meseci p WHERE p.godina = strftime('%Y', NEW.Datum) + 0 AND p.mesec = strftime('%m', NEW.Datum) + 0)
@@ -113,7 +114,7 @@ CREATE TRIGGER istorija_nalozi_ostale_zarade_knjizenje AFTER INSERT ON nalozi_os
     SELECT k.operater, k.komanda, 'knjizenje', 'nalozi_ostale_zarade', 'id_noz=' || NEW.id_noz, NULL,
            COALESCE(strftime('%m', NEW.Datum) + 0, strftime('%m', 'now', 'localtime') + 0),
            COALESCE(strftime('%Y', NEW.Datum) + 0, strftime('%Y', 'now', 'localtime') + 0),
-           NULL, (SELECT SUM(o.BRUTO) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), NULL, (SELECT SUM(o.NETO) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), k.razlog
+           NULL, (SELECT COALESCE(SUM(o.BRUTO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), NULL, (SELECT COALESCE(SUM(o.NETO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), k.razlog
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_nalozi_ostale_zarade_ponovno_knjizenje AFTER UPDATE ON nalozi_ostale_zarade BEGIN
@@ -127,8 +128,8 @@ CREATE TRIGGER istorija_nalozi_ostale_zarade_ponovno_knjizenje AFTER UPDATE ON n
                 ELSE 'ponovno_knjizenje' END, 'nalozi_ostale_zarade', 'id_noz=' || NEW.id_noz, NULL,
            COALESCE(strftime('%m', NEW.Datum) + 0, strftime('%m', 'now', 'localtime') + 0),
            COALESCE(strftime('%Y', NEW.Datum) + 0, strftime('%Y', 'now', 'localtime') + 0),
-           (SELECT SUM(o.BRUTO) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), CASE WHEN COALESCE(NEW.obrisan, 0) <> 0 THEN NULL ELSE (SELECT SUM(o.BRUTO) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz) END,
-           (SELECT SUM(o.NETO) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), CASE WHEN COALESCE(NEW.obrisan, 0) <> 0 THEN NULL ELSE (SELECT SUM(o.NETO) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz) END, k.razlog
+           (SELECT COALESCE(SUM(o.BRUTO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), CASE WHEN COALESCE(NEW.obrisan, 0) <> 0 THEN NULL ELSE (SELECT COALESCE(SUM(o.BRUTO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz) END,
+           (SELECT COALESCE(SUM(o.NETO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz), CASE WHEN COALESCE(NEW.obrisan, 0) <> 0 THEN NULL ELSE (SELECT COALESCE(SUM(o.NETO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = NEW.id_noz) END, k.razlog
     FROM istorija_kontekst k;
 END;
 CREATE TRIGGER istorija_nalozi_ostale_zarade_brisanje_obracuna AFTER DELETE ON nalozi_ostale_zarade BEGIN
@@ -140,6 +141,6 @@ CREATE TRIGGER istorija_nalozi_ostale_zarade_brisanje_obracuna AFTER DELETE ON n
     SELECT k.operater, k.komanda, 'brisanje_obracuna', 'nalozi_ostale_zarade', 'id_noz=' || OLD.id_noz, NULL,
            COALESCE(strftime('%m', OLD.Datum) + 0, strftime('%m', 'now', 'localtime') + 0),
            COALESCE(strftime('%Y', OLD.Datum) + 0, strftime('%Y', 'now', 'localtime') + 0),
-           (SELECT SUM(o.BRUTO) FROM obracun_ostale_zarade o WHERE o.id_noz = OLD.id_noz), NULL, (SELECT SUM(o.NETO) FROM obracun_ostale_zarade o WHERE o.id_noz = OLD.id_noz), NULL, k.razlog
+           (SELECT COALESCE(SUM(o.BRUTO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = OLD.id_noz), NULL, (SELECT COALESCE(SUM(o.NETO), 0) FROM obracun_ostale_zarade o WHERE o.id_noz = OLD.id_noz), NULL, k.razlog
     FROM istorija_kontekst k;
 END;

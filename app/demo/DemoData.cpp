@@ -14,6 +14,7 @@
 #include "core/startup/DataRootSetup.h"
 #include "core/startup/Operators.h"
 #include "core/startup/Paths.h"
+#include "core/trail/Trail.h"
 #include "demo/DemoBenefits.h"
 #include "demo/DemoBookkeeping.h"
 #include "demo/DemoOtherIncome.h"
@@ -230,6 +231,7 @@ std::int64_t insertEmployee(db::Database& payroll, const DemoPerson& person, std
 // employees of the demo year with their deductions and loans.
 void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
                  const DemoOptions& options) {
+    trail::setActor(payroll, {"demo", "izrada demo baze"}); // every entry of the demo names it
     db::Transaction tx(payroll);
     const auto seatCode = municipalityCode(payroll, companySeat);
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();

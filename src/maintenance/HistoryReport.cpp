@@ -1,8 +1,11 @@
 #include "maintenance/HistoryReport.h"
 
+#include <algorithm>
+
 #include "core/Text.h"
 #include "core/Utf8.h"
 #include "core/trail/Trail.h"
+#include "maintenance/HistoryCaptions.h"
 #include "report/ListFlow.h"
 
 namespace zarion::maintenance {
@@ -20,8 +23,24 @@ std::string employee(const trail::HistoryEntry& e) {
     return std::to_string(e.employeeId) + (e.employeeName.empty() ? "" : " " + e.employeeName);
 }
 
-std::string change(const trail::ColumnChange& c) {
-    return trail::changesText({c});
+// The text in pieces of at most `characters`, broken between words; a word longer than a piece
+// is cut.
+std::vector<std::string> wrapped(std::string_view text, std::size_t characters) {
+    std::vector<std::string> pieces(1);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = std::min(text.find(' ', start), text.size());
+        std::string word(text.substr(start, end - start));
+        start = end + 1;
+        while (!word.empty()) {
+            const std::size_t used = utf8::length(pieces.back());
+            if (used != 0 && used + 1 + utf8::length(word) > characters)
+                pieces.emplace_back();
+            const std::string fits = utf8::left(word, characters);
+            pieces.back() += (pieces.back().empty() ? "" : " ") + fits;
+            word.erase(0, fits.size());
+        }
+    }
+    return pieces;
 }
 
 } // namespace
@@ -34,15 +53,16 @@ const std::array<std::string, HistoryColumns>& historyHeadings() {
 }
 
 std::vector<std::array<std::string, HistoryColumns>> historyLines(const trail::HistoryEntry& e) {
+    const std::vector<trail::ColumnChange> changes = captionedChanges(e);
     std::vector<std::array<std::string, HistoryColumns>> lines;
     lines.push_back({trail::displayTime(e.when), e.operatorName, e.command,
                      trail::kindCaption(e.kind) + (e.table.empty() ? "" : ", " + e.table),
                      employee(e), period(e),
-                     e.changes.empty() ? std::string() : change(e.changes.front()), e.reason,
-                     e.description});
-    for (std::size_t i = 1; i < e.changes.size(); ++i) {
+                     changes.empty() ? std::string() : trail::changesText({changes.front()}),
+                     e.reason, e.description});
+    for (std::size_t i = 1; i < changes.size(); ++i) {
         std::array<std::string, HistoryColumns> more{};
-        more[6] = change(e.changes[i]);
+        more[6] = trail::changesText({changes[i]});
         lines.push_back(more);
     }
     return lines;
@@ -94,10 +114,16 @@ report::Document historyReport(const report::CompanyData& company,
     list.start(51);
     for (const trail::HistoryEntry& entry : entries)
         for (const auto& line : historyLines(entry)) {
-            std::vector<report::ListCell> cells;
-            for (std::size_t i = 0; i < HistoryColumns; ++i)
-                cells.emplace_back(utf8::left(line[i], place[i].characters));
-            list.row(cells);
+            // a change longer than its column goes on over the next rows
+            const auto change = wrapped(line[6], place[6].characters);
+            for (std::size_t row = 0; row < change.size(); ++row) {
+                std::vector<report::ListCell> cells;
+                for (std::size_t i = 0; i < HistoryColumns; ++i)
+                    cells.emplace_back(i == 6     ? change[row]
+                                       : row == 0 ? utf8::left(line[i], place[i].characters)
+                                                  : std::string());
+                list.row(cells);
+            }
         }
     list.rule();
     list.finish();

@@ -12,6 +12,7 @@
 #include "core/trail/FiledMonths.h"
 #include "core/trail/Trail.h"
 #include "employees/ReportCompany.h"
+#include "maintenance/HistoryCaptions.h"
 #include "maintenance/HistoryReport.h"
 #include "report/qt/SpreadsheetExport.h"
 #include "report/qt/frmPregled.h"
@@ -159,7 +160,7 @@ void frmIstorijaPromena::cmdPrikazi_Click() {
     // one row an entry with every change in it, so the export holds them all
     for (const trail::HistoryEntry& entry : entries) {
         auto line = maintenance::historyLines(entry).front();
-        line[6] = trail::changesText(entry.changes);
+        line[6] = trail::changesText(maintenance::captionedChanges(entry));
         QTreeWidgetItem* item = addRow(listIstorija, {line.begin(), line.end()}, entry.id);
         item->setToolTip(6, toQ(line[6]));
     }

@@ -1,6 +1,10 @@
 #include "other_income/OtherIncomeOrders.h"
 
+#include <array>
+#include <vector>
+
 #include "core/Text.h"
+#include "other_income/RowStatements.h"
 
 namespace zarion::other_income {
 
@@ -31,6 +35,30 @@ OtherIncomeOrder orderOf(db::Statement& st) {
             st.date("Datum"),     st.text("Naziv"),
             ratesOf(st),          st.text("racun"),
             st.text("poziv")};
+}
+
+// The columns saving writes, in the order writeOrder gives their values; a new order adds its
+// kind after them, a changed one is found by its key.
+constexpr auto SavedColumns = std::to_array<const char*>(
+    {"Naziv", "Datum", "neoporezivi_deo", "normirani_troskovi", "porez_zarade",
+     "minimalna_osnovica", "racun_poreza", "poziv_poreza", "racun_porez_na_plate",
+     "poziv_na_broj_porez", "Doprinosi_PIO", "Doprinosi_zo", "doprinosi_nezaposlenost",
+     "Doprinosi_PIO_F", "Doprinosi_zo_F", "doprinosi_nezaposlenost_f", "obrisan"});
+
+std::string addingStatement() {
+    std::vector<const char*> columns(SavedColumns.begin(), SavedColumns.end());
+    columns.push_back("tip_noz");
+    return insertStatement("nalozi_ostale_zarade", columns);
+}
+
+// Runs the statement with the order's values, then the one value that follows them.
+void writeOrder(db::Database& payroll, const std::string& sql, const OtherIncomeOrder& order,
+                std::int64_t last) {
+    const RowRates& r = order.rates;
+    payroll.run(sql, trim(order.Naziv), order.Datum, r.nonTaxable, r.standardizedCosts, r.tax,
+                r.minimumBase, trim(order.racun_poreza), trim(order.poziv_poreza),
+                trim(order.racun_poreza), trim(order.poziv_poreza), r.employee.pio, r.employee.zo,
+                r.employee.nez, r.employer.pio, r.employer.zo, r.employer.nez, 0, last);
 }
 
 } // namespace
@@ -95,24 +123,16 @@ OtherIncomeOrder newOrder(db::Database& payroll, int kind, const Date& today) {
 Outcome<std::int64_t> saveOrder(db::Database& payroll, const OtherIncomeOrder& order) {
     if (trim(order.Naziv).empty())
         return warning("Niste uneli opis naloga!"_yu);
-    const RowRates& r = order.rates;
     db::Transaction tx(payroll);
     std::int64_t id = order.id_noz;
-    if (id == 0 ||
-        !payroll.scalar("SELECT id_noz FROM nalozi_ostale_zarade WHERE id_noz = ?", id)) {
-        payroll.run("INSERT INTO nalozi_ostale_zarade (tip_noz) VALUES (?)", order.tip_noz);
+    // a new order is stored whole in one statement, so its posting is one entry of the history
+    if (id != 0 && payroll.scalar("SELECT id_noz FROM nalozi_ostale_zarade WHERE id_noz = ?", id)) {
+        writeOrder(payroll, updateStatement("nalozi_ostale_zarade", SavedColumns, "id_noz"), order,
+                   id);
+    } else {
+        writeOrder(payroll, addingStatement(), order, order.tip_noz);
         id = payroll.lastInsertId();
     }
-    payroll.run("UPDATE nalozi_ostale_zarade SET Naziv = ?, Datum = ?, neoporezivi_deo = ?, "
-                "normirani_troskovi = ?, porez_zarade = ?, minimalna_osnovica = ?, "
-                "racun_poreza = ?, poziv_poreza = ?, racun_porez_na_plate = ?, "
-                "poziv_na_broj_porez = ?, Doprinosi_PIO = ?, Doprinosi_zo = ?, "
-                "doprinosi_nezaposlenost = ?, Doprinosi_PIO_F = ?, Doprinosi_zo_F = ?, "
-                "doprinosi_nezaposlenost_f = ?, obrisan = 0 WHERE id_noz = ?",
-                trim(order.Naziv), order.Datum, r.nonTaxable, r.standardizedCosts, r.tax,
-                r.minimumBase, trim(order.racun_poreza), trim(order.poziv_poreza),
-                trim(order.racun_poreza), trim(order.poziv_poreza), r.employee.pio, r.employee.zo,
-                r.employee.nez, r.employer.pio, r.employer.zo, r.employer.nez, id);
     tx.commit();
     return id;
 }

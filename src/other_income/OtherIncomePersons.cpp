@@ -1,8 +1,11 @@
 #include "other_income/OtherIncomePersons.h"
 
+#include <array>
+
 #include "core/SerbianOrder.h"
 #include "core/Text.h"
 #include "other_income/OtherIncomeKinds.h"
+#include "other_income/RowStatements.h"
 
 namespace zarion::other_income {
 
@@ -37,18 +40,22 @@ PersonRow rowOf(db::Statement& st) {
     return row;
 }
 
-void writeRow(db::Database& payroll, std::int64_t id_ooz, const PersonRow& row) {
+// The columns posting writes, in the order writeRow gives their values.
+constexpr auto PostedColumns = std::to_array<const char*>(
+    {"id_noz", "ID_RADNIK", "BRUTO", "normirani_troskovi", "neoporezivi_deo", "POrez_stopa",
+     "POrez_iznos", "Doprinosi_PIO", "Doprinosi_zo", "Doprinosi_nez", "Doprinosi_PIO_F",
+     "Doprinosi_zo_F", "Doprinosi_nez_F", "NETO", "ukupno_obaveza", "broj_sati", "broj_dana",
+     "OSnovica_porez", "OSnovica_doprinosi"});
+
+// Runs the statement with the row's values, then the key when a stored row is written over.
+template <typename... Key>
+void writeRow(db::Database& payroll, const std::string& sql, const PersonRow& row,
+              const Key&... key) {
     const RowAmounts& a = row.amounts;
-    payroll.run("UPDATE obracun_ostale_zarade SET id_noz = ?, ID_RADNIK = ?, BRUTO = ?, "
-                "normirani_troskovi = ?, neoporezivi_deo = ?, POrez_stopa = ?, POrez_iznos = ?, "
-                "Doprinosi_PIO = ?, Doprinosi_zo = ?, Doprinosi_nez = ?, Doprinosi_PIO_F = ?, "
-                "Doprinosi_zo_F = ?, Doprinosi_nez_F = ?, NETO = ?, ukupno_obaveza = ?, "
-                "broj_sati = ?, broj_dana = ?, OSnovica_porez = ?, OSnovica_doprinosi = ? "
-                "WHERE id_ooz = ?",
-                row.id_noz, row.id_radnik, a.gross, a.standardizedCosts, a.nonTaxable, row.taxRate,
-                a.tax, a.employee.pio, a.employee.zo, a.employee.nez, a.employer.pio, a.employer.zo,
-                a.employer.nez, a.net, a.totalCost, row.broj_sati, row.broj_dana, a.taxBase,
-                a.contributionBase, id_ooz);
+    payroll.run(sql, row.id_noz, row.id_radnik, a.gross, a.standardizedCosts, a.nonTaxable,
+                row.taxRate, a.tax, a.employee.pio, a.employee.zo, a.employee.nez, a.employer.pio,
+                a.employer.zo, a.employer.nez, a.net, a.totalCost, row.broj_sati, row.broj_dana,
+                a.taxBase, a.contributionBase, key...);
 }
 
 Refused checkRow(db::Database& payroll, int kind, const PersonRow& row) {
@@ -120,12 +127,14 @@ Outcome<std::int64_t> postPersonRow(db::Database& payroll, int kind, const Perso
     if (id == 0 && !newRow)
         if (const auto existing = personRowOf(payroll, row.id_noz, row.id_radnik))
             id = existing->id_ooz;
+    // a new row is stored whole in one statement, so its posting is one entry of the history
     if (id == 0) {
-        payroll.run("INSERT INTO obracun_ostale_zarade (id_noz, ID_RADNIK) VALUES (?, ?)",
-                    row.id_noz, row.id_radnik);
+        writeRow(payroll, insertStatement("obracun_ostale_zarade", PostedColumns), row);
         id = payroll.lastInsertId();
+    } else {
+        writeRow(payroll, updateStatement("obracun_ostale_zarade", PostedColumns, "id_ooz"), row,
+                 id);
     }
-    writeRow(payroll, id, row);
     tx.commit();
     return id;
 }

@@ -126,6 +126,13 @@ TEST(DemoBaseCreation, InJanuaryTheYearBeforeHasItsMonthsPosted) {
     EXPECT_EQ(db::Database::open(startup::masterDataPath(dir / "kontora", 2026, 1))
                   ->scalar("SELECT count(*) FROM podaci"),
               1);
+    // every entry of the history the demo leaves in either year names the demo's operator
+    for (db::Database* payroll : {lastYear.get(), thisYear.get()}) {
+        EXPECT_GT(payroll->scalar("SELECT count(*) FROM istorija_promena"), 0);
+        EXPECT_EQ(payroll->scalar("SELECT count(*) FROM istorija_promena "
+                                  "WHERE COALESCE(operater, '') <> 'demo'"),
+                  0);
+    }
 }
 
 TEST(DemoBaseCreation, OperatorSignsInWithDemoDemo) {

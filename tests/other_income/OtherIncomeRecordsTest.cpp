@@ -125,5 +125,25 @@ TEST_F(OtherIncomeRecords, PostingEditsThePersonsRowUnlessANewOneIsStarted) {
     EXPECT_EQ(personsOfOrder(*db, order).message(), "Greska pronalazenja radnika u bazi!");
 }
 
+// A new order and a new person's row are each posted in one entry with the sums they hold: an
+// order without persons yet holds nought.
+TEST_F(OtherIncomeRecords, APostingLeavesOneEntryWithItsSums) {
+    // (kind, gross before, gross after, net before, net after) of the table's entries
+    const auto entries = [&](const std::string& table) {
+        db::Statement st = db->prepare("SELECT vrsta, bruto_pre, bruto_posle, neto_pre, "
+                                       "neto_posle FROM istorija_promena WHERE tabela = ?");
+        st.bindAll(table);
+        std::string all;
+        while (st.step())
+            all += st.text(0) + " " + st.text(1) + "/" + st.text(2) + " " + st.text(3) + "/" +
+                   st.text(4) + "; ";
+        return all;
+    };
+    const std::int64_t order = addOrder(6, {2026, 3, 1}, 10, 0);
+    postPersonRow(*db, 6, paid(order, addEmployee(*db, {}), 5000_din), false);
+    EXPECT_EQ(entries("obracun_ostale_zarade"), "knjizenje /60000000 /50000000; ");
+    EXPECT_EQ(entries("nalozi_ostale_zarade"), "knjizenje /0 /0; ");
+}
+
 } // namespace
 } // namespace zarion::other_income

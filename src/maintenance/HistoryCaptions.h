@@ -1,0 +1,20 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/trail/History.h"
+
+namespace zarion::maintenance {
+
+// The operator's words for a column of a changed table: the description of a rates or settings
+// column (a month's rates described as the current ones), else the caption of a calculation's
+// column, else the column's own name. The stored history keeps the names; the window, the
+// printout and the spreadsheet show these words.
+std::string historyColumnCaption(std::string_view table, std::string_view column);
+
+// The entry's changes, each column named by its caption.
+std::vector<trail::ColumnChange> captionedChanges(const trail::HistoryEntry& entry);
+
+} // namespace zarion::maintenance
