@@ -14,6 +14,10 @@ namespace zarion::maintenance {
 // printout and the spreadsheet show these words.
 std::string historyColumnCaption(std::string_view table, std::string_view column);
 
+// The operator's words for a table the history records: the menu command that edits it, or
+// what its rows are; the table's own name for any other.
+std::string historyTableCaption(std::string_view table);
+
 // The entry's changes, each column named by its caption.
 std::vector<trail::ColumnChange> captionedChanges(const trail::HistoryEntry& entry);
 

@@ -55,11 +55,12 @@ const std::array<std::string, HistoryColumns>& historyHeadings() {
 std::vector<std::array<std::string, HistoryColumns>> historyLines(const trail::HistoryEntry& e) {
     const std::vector<trail::ColumnChange> changes = captionedChanges(e);
     std::vector<std::array<std::string, HistoryColumns>> lines;
-    lines.push_back({trail::displayTime(e.when), e.operatorName, e.command,
-                     trail::kindCaption(e.kind) + (e.table.empty() ? "" : ", " + e.table),
-                     employee(e), period(e),
-                     changes.empty() ? std::string() : trail::changesText({changes.front()}),
-                     e.reason, e.description});
+    lines.push_back(
+        {trail::displayTime(e.when), e.operatorName, e.command,
+         trail::kindCaption(e.kind) + (e.table.empty() ? "" : ", " + historyTableCaption(e.table)),
+         employee(e), period(e),
+         changes.empty() ? std::string() : trail::changesText({changes.front()}), e.reason,
+         e.description});
     for (std::size_t i = 1; i < changes.size(); ++i) {
         std::array<std::string, HistoryColumns> more{};
         more[6] = trail::changesText({changes[i]});
@@ -114,14 +115,17 @@ report::Document historyReport(const report::CompanyData& company,
     list.start(51);
     for (const trail::HistoryEntry& entry : entries)
         for (const auto& line : historyLines(entry)) {
-            // a change longer than its column goes on over the next rows
-            const auto change = wrapped(line[6], place[6].characters);
-            for (std::size_t row = 0; row < change.size(); ++row) {
+            // a text longer than its column goes on over the next rows
+            std::array<std::vector<std::string>, HistoryColumns> pieces;
+            std::size_t rows = 1;
+            for (std::size_t i = 0; i < HistoryColumns; ++i) {
+                pieces[i] = wrapped(line[i], place[i].characters);
+                rows = std::max(rows, pieces[i].size());
+            }
+            for (std::size_t row = 0; row < rows; ++row) {
                 std::vector<report::ListCell> cells;
-                for (std::size_t i = 0; i < HistoryColumns; ++i)
-                    cells.emplace_back(i == 6     ? change[row]
-                                       : row == 0 ? utf8::left(line[i], place[i].characters)
-                                                  : std::string());
+                for (const std::vector<std::string>& column : pieces)
+                    cells.emplace_back(row < column.size() ? column[row] : std::string());
                 list.row(cells);
             }
         }

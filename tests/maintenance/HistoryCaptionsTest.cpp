@@ -44,10 +44,12 @@ INSTANTIATE_TEST_SUITE_P(
         // the register under the calculation's words
         Shown{"UPDATE radnici SET Ime = 'Ana Marija', KOEFICIJENT = 2.5, tip_obracuna = 3",
               "Ime: Ana -> Ana Marija\nKoeficijent: -> 2,50\nTip obračuna: -> 3\n"},
-        // a salary's posting under the payslip's words for its gross and net
+        // a salary's posting under the payslip's words for its gross and net, the kind of
+        // change and its table going on over the next row
         Shown{"INSERT INTO obracuni (ID_RADNIK, MEsec, GODINA, BRUTO, NETO) "
               "VALUES (7, 3, 2026, 1000000000, 700000000)",
-              "BRUTO ZARADA: -> 100.000,00\nNETO ZARADA: -> 70.000,00\n"}));
+              "Knjiženje obračuna,\n7 Jović Ana\n03/2026\nBRUTO ZARADA: -> 100.000,00\n"
+              "Konačni obračun zarade\nNETO ZARADA: -> 70.000,00\n"}));
 
 } // namespace
 } // namespace zarion::test

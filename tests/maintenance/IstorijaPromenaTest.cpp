@@ -69,7 +69,7 @@ void IstorijaPromenaTest::markingAndLiftingTakeTheCodeAndAReason() {
              std::int64_t{2});
     QCOMPARE(f.window->listIstorija->topLevelItemCount(), 2);
     QCOMPARE(f.window->listIstorija->topLevelItem(1)->text(3),
-             QString("Povučena predaja, predati_meseci"));
+             QString("Povučena predaja, Predaja meseca"));
 }
 
 QTEST_MAIN(IstorijaPromenaTest)
