@@ -8,6 +8,7 @@
 #include <QTreeWidget>
 
 #include "compensation/BenefitWidgets.h"
+#include "compensation/ListMonth.h"
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
@@ -33,10 +34,10 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
     cmbGodina->setObjectName("cmbGodina");
     fillMonths(cmbMesec);
     fillYears(cmbGodina);
-    const Date today = context_.clock.today();
-    cmbMesec->setCurrentText(QString::number(today.month));
-    cmbGodina->setCurrentText(
-        QString::number(context_.WorkYear != 0 ? context_.WorkYear : today.year));
+    ListMonth opening = workingMonth(context_);
+    guarded(this, "Form_Load", [&] { opening = disabledListMonth(context_); });
+    cmbMesec->setCurrentText(QString::number(opening.month));
+    cmbGodina->setCurrentText(QString::number(opening.year));
     listS->setColumnWidth(0, 220);
 
     auto* top = new QHBoxLayout;
@@ -50,7 +51,7 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
     const std::tuple<const char*, const char*, Printout> prints[] = {
         {"Zahtev za refundaciju", "cmdRefundacija", disabledRefundList},
         {"Spisak ispla}enih naknada", "cmdSpisak", disabledPaidList},
-        {"Rekapitulacija po ra~unima", "cmdRekapitulacija", disabledAccountRecap}};
+        {"Rekapitulacija po ra~unima isplate", "cmdRekapitulacija", disabledAccountRecap}};
     for (const auto& [caption, name, printout] : prints) {
         QPushButton* button = commandButton(this, toQ(yuscii(caption)), name);
         connect(button, &QPushButton::clicked, this, [this, p = printout] { print(p); });

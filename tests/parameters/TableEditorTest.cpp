@@ -53,7 +53,7 @@ TEST_F(TableEditorTest, EmptyTableOpensBlankAndTheFirstSaveCreatesItsOnlyRow) {
     const EditorContent saved = loadEditorTable(*db, "kurs");
     EXPECT_TRUE(saved.hasRow);
     EXPECT_EQ(saved.fields[0].text, "118 ");
-    EXPECT_EQ(saved.fields[1].text, "125.5 ");
+    EXPECT_EQ(saved.fields[1].text, "125,5 ");
 }
 
 TEST_F(TableEditorTest, ColumnsComeInTheTemplatesOrderAndValuesShowWithATrailingBlank) {
@@ -71,7 +71,62 @@ TEST_F(TableEditorTest, ColumnsComeInTheTemplatesOrderAndValuesShowWithATrailing
                                                "solidarni_porez", "stimulacije_uredba",
                                                "ukupan_minuli_rad", "x_pomeranje_nalog",
                                                "folder_knjigovodstva"}));
-    EXPECT_EQ(texts, (std::vector<std::string>{"1 ", " ", " ", " ", "12.5 ", " ", "0.75 ", " "}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"1 ", " ", " ", " ", "12,50 ", " ", "0,75 ", " "}));
+}
+
+// Money grouped with the decimals it has (at least two), rates behind a decimal comma with
+// theirs, dates as the windows show them.
+TEST_F(TableEditorTest, ValuesShowInTheSerbianForms) {
+    db->execScript("ALTER TABLE kurs ADD COLUMN iznos CURRENCY; "
+                   "ALTER TABLE kurs ADD COLUMN vazi_od DATE");
+    struct Case {
+        const char* column;
+        const char* stored;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"iznos", "250005000", "25.000,50 "},
+        {"iznos", "-12345678900", "-1.234.567,89 "},
+        {"iznos", "1234", "0,1234 "},
+        {"iznos", "12340", "1,234 "},
+        {"kurs_eur", "117.2", "117,2 "},
+        {"kurs_eur", "1234567.125", "1234567,125 "},
+        {"kurs_eur", "0.0000001", "0,0000001 "},
+        {"vazi_od", "'2026-03-01'", "01.03.2026 "},
+    };
+    db->run("INSERT INTO kurs DEFAULT VALUES");
+    for (const Case& c : cases) {
+        db->execScript(std::string("UPDATE kurs SET ") + c.column + " = " + c.stored);
+        std::string shown;
+        for (const EditorField& field : loadEditorTable(*db, "kurs").fields)
+            if (field.name == c.column)
+                shown = field.text;
+        EXPECT_EQ(shown, c.shown) << c.stored;
+    }
+}
+
+// What the boxes show is saved back as it was stored, to the last digit, nulls included.
+TEST_F(TableEditorTest, SavingTheRowUnchangedStoresTheSameValues) {
+    db->execScript("ALTER TABLE postavke ADD COLUMN vazi_od DATE; "
+                   "INSERT INTO postavke(nacin_obracuna, stimulacije_uredba, x_pomeranje_nalog, "
+                   "folder_knjigovodstva, vazi_od) "
+                   "VALUES (2, -12345678901, 0.1 + 0.2, 'C:\\Knjige', '2026-03-01')");
+    const std::string everything = "SELECT quote(nacin_obracuna) || quote(fiksni_sati) || "
+                                   "quote(stimulacije_uredba) || quote(x_pomeranje_nalog) || "
+                                   "quote(folder_knjigovodstva) || quote(vazi_od) FROM postavke";
+    const auto stored = [&] {
+        db::Statement row = db->prepare(everything);
+        return row.step() ? row.text(0) : std::string();
+    };
+    const std::string before = stored();
+    std::vector<std::string> shown;
+    for (const EditorField& field : loadEditorTable(*db, "postavke").fields)
+        shown.push_back(field.text);
+    ASSERT_TRUE(saveEditorTable(*db, "postavke", shown).stored());
+    EXPECT_EQ(stored(), before);
+    EXPECT_EQ(db.count("SELECT count(*) FROM postavke WHERE x_pomeranje_nalog = 0.1 + 0.2 AND "
+                       "stimulacije_uredba = -12345678901 AND fiksni_sati IS NULL"),
+              1);
 }
 
 TEST_F(TableEditorTest, YesNoTakesTrueInAnyCaseOrANonZeroNumber) {
@@ -89,15 +144,31 @@ TEST_F(TableEditorTest, YesNoTakesTrueInAnyCaseOrANonZeroNumber) {
     EXPECT_EQ(stored("False "), 0);
 }
 
-TEST_F(TableEditorTest, CurrencyAndLongReadTheLeadingNumber) {
-    const auto amount = [&](const std::string& typed) {
-        EXPECT_TRUE(save("parametri", "regres", typed).stored()) << typed;
-        db::Statement row = db->prepare("SELECT regres FROM parametri");
-        return row.step() ? row.money(0) : Currency::fromRaw(-1);
+// A number is read as the box shows it or with a decimal point; any other text by its leading
+// number.
+TEST_F(TableEditorTest, NumbersAreReadInTheSerbianFormOrWithADecimalPoint) {
+    struct Case {
+        const char* typed;
+        std::int64_t regres; // CURRENCY, in ten-thousandths
+        double minuli_rad;   // DOUBLE
     };
-    EXPECT_EQ(amount("12,5"), Currency::fromUnits(12));
-    EXPECT_EQ(amount("12.5"), Currency::parse("12.5"));
-    EXPECT_EQ(amount("abc"), Currency());
+    const Case cases[] = {
+        {"1.234,56", 12345600, 1234.56}, {"1234,56", 12345600, 1234.56},
+        {"1234.56", 12345600, 1234.56},  {" 1 234,56 ", 12345600, 1234.56},
+        {"-0,5", -5000, -0.5},           {"12.345.678", 123456780000, 12345678},
+        {"0,1234", 1234, 0.1234},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::string> inputs = inputsWith("parametri", "regres", c.typed);
+        inputs[20] = c.typed; // minuli_rad
+        ASSERT_TRUE(saveEditorTable(*db, "parametri", inputs).stored()) << c.typed;
+        db::Statement row = db->prepare("SELECT regres, minuli_rad FROM parametri");
+        ASSERT_TRUE(row.step());
+        EXPECT_EQ(row.money(0).raw(), c.regres) << c.typed;
+        EXPECT_EQ(row.number(1), c.minuli_rad) << c.typed;
+    }
+    ASSERT_TRUE(save("parametri", "regres", "abc").stored());
+    EXPECT_EQ(*db->scalar("SELECT regres FROM parametri"), 0);
 
     ASSERT_TRUE(save("podaci_ppppd", "uk_radnika", "17 radnika").stored());
     EXPECT_EQ(*db->scalar("SELECT uk_radnika FROM podaci_ppppd"), 17);
@@ -110,14 +181,14 @@ TEST_F(TableEditorTest, ARefusedValueStoresNothingAndNamesTheColumn) {
     std::vector<std::string> inputs = inputsWith("parametri", "porez_zarade", "12");
     inputs[1] = "30000"; // iznos_poreskog_oslobojenja, before the refused column
     inputs[30] = "3000"; // topli_obrok, after it
-    inputs[20] = "4,5";  // minuli_rad: a double must be a number to its end
+    inputs[20] = "4,5x"; // minuli_rad: a double must be a number to its end
     const EditorSaveResult refused = saveEditorTable(*db, "parametri", inputs);
     ASSERT_FALSE(refused.stored());
     EXPECT_EQ(refused.refusedColumn, 20);
     EXPECT_NE(refused.refusal.find("minuli_rad"), std::string::npos) << refused.refusal;
     EXPECT_EQ(*db->scalar("SELECT porez_zarade FROM parametri"), 10);
-    EXPECT_EQ(*db->scalar("SELECT count(*) FROM parametri WHERE iznos_poreskog_oslobojenja = 0 "
-                          "AND topli_obrok = 0 AND minuli_rad IS NULL"),
+    EXPECT_EQ(*db->scalar("SELECT count(*) FROM parametri WHERE iznos_poreskog_oslobojenja IS NULL "
+                          "AND topli_obrok IS NULL AND minuli_rad IS NULL"),
               1);
 }
 
