@@ -41,8 +41,6 @@ TEST_F(SickLeaveCases, AreListedInEveryMonthTheyOverlapInSerbianOrder) {
     EXPECT_EQ(listedIn(2027, 12), std::vector<std::int64_t>{open});
     const auto cases = casesOfMonth(*db, LeaveKind::SickLeave, 2026, 3);
     EXPECT_EQ(cases[1].name, "Šaković Marko");
-    EXPECT_EQ(shownEnd(cases[0]), "20.04.2026");
-    EXPECT_EQ(shownEnd(cases[1]), ""); // still open
     EXPECT_EQ(removalQuestion(cases[1]), "Da li ste sigurni da zelite da obrisete bolovanje: "
                                          "Šaković Marko od:10.03.2026 do:31.12.2099");
     // a case in the other register is not one of these
