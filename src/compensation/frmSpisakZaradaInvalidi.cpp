@@ -1,6 +1,7 @@
 #include "compensation/frmSpisakZaradaInvalidi.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,8 +47,12 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
     top->addWidget(new QLabel("Godina:"_q, this));
     top->addWidget(cmbGodina);
     top->addStretch();
-    auto* commands = new QHBoxLayout;
-    commands->addStretch();
+    // Three commands to a row, so that every caption is read whole.
+    auto* commands = new QGridLayout;
+    const auto addCommand = [commands](QPushButton* button) {
+        const int index = commands->count();
+        commands->addWidget(button, index / 3, index % 3);
+    };
     const std::tuple<const char*, const char*, Printout> prints[] = {
         {"Zahtev za refundaciju", "cmdRefundacija", disabledRefundList},
         {"Spisak ispla}enih naknada", "cmdSpisak", disabledPaidList},
@@ -55,7 +60,7 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
     for (const auto& [caption, name, printout] : prints) {
         QPushButton* button = commandButton(this, toQ(yuscii(caption)), name);
         connect(button, &QPushButton::clicked, this, [this, p = printout] { print(p); });
-        commands->addWidget(button);
+        addCommand(button);
     }
     QPushButton* cmdSpecifikacija =
         commandButton(this, "Specifikacija uz poresku prijavu"_q, "cmdSpecifikacija");
@@ -64,12 +69,12 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
             return disabledTaxSpecification(*context_.PayrollDb, p, m);
         });
     });
-    commands->addWidget(cmdSpecifikacija);
+    addCommand(cmdSpecifikacija);
     QPushButton* cmdRekapRacuna =
         commandButton(this, "Rekapitulacija uplatnih ra~una"_q, "cmdRekapRacuna");
     connect(cmdRekapRacuna, &QPushButton::clicked, this,
             &frmSpisakZaradaInvalidi::cmdRekapRacuna_Click);
-    commands->addWidget(cmdRekapRacuna);
+    addCommand(cmdRekapRacuna);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(listS, 1);
