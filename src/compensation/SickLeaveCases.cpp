@@ -22,6 +22,10 @@ Date openLeaveEnd() {
     return {2099, 12, 31};
 }
 
+std::string shownEnd(const LeaveCase& leave) {
+    return leave.datum_zatvaranja < openLeaveEnd() ? toDisplayText(leave.datum_zatvaranja) : "";
+}
+
 std::vector<LeaveCase> overlappingCases(db::Database& payroll, LeaveKind kind, Date from, Date to) {
     const Register r = registerOf(kind);
     db::Statement st = payroll.prepare(

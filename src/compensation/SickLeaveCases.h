@@ -28,6 +28,8 @@ struct LeaveCase {
 
 // The last day of a leave still open: 31.12.2099.
 Date openLeaveEnd();
+// The last day as the lists show it: dd.MM.yyyy, nothing while the leave is open.
+std::string shownEnd(const LeaveCase& leave);
 
 // The cases not removed whose period overlaps the interval (opened on or before its last day,
 // closed on or after its first), in Serbian alphabetical order of the employee's name.

@@ -126,8 +126,8 @@ void frmBolovanje::UcitajBolovanja() {
         for (const LeaveCase& c : cases_) {
             auto* item = new CaseItem(listBolovanja);
             const std::string texts[] = {c.name, std::to_string(c.ID_RADNIK),
-                                         toDisplayText(c.datum_otvaranja),
-                                         toDisplayText(c.datum_zatvaranja), std::to_string(c.id)};
+                                         toDisplayText(c.datum_otvaranja), shownEnd(c),
+                                         std::to_string(c.id)};
             for (int column = 0; column < 5; ++column)
                 item->setText(column, toQ(texts[column]));
             item->setData(0, Qt::UserRole, QVariant::fromValue<qlonglong>(c.id));

@@ -250,7 +250,7 @@ void frmObracunBolovanje::UcitajBolovanja() {
             ui::addRow(listZ,
                        {c.name, std::to_string(c.ID_RADNIK), std::to_string(c.id),
                         format(c.NETO, NumberFormat::Grouped2), toDisplayText(c.datum_otvaranja),
-                        toDisplayText(c.datum_zatvaranja)},
+                        shownEnd(c)},
                        c.id)
                 ->setTextAlignment(3, Qt::AlignRight);
     });
@@ -282,7 +282,7 @@ void frmObracunBolovanje::chooseCase() {
         txtID_Radnik->setText(QString::number(chosen_->ID_RADNIK));
         txtIme->setText(toQ(chosen_->name));
         txtNetoBolovanje->setText(amountText(chosen_->NETO));
-        txtDatumDo->setText(toQ(toDisplayText(chosen_->datum_zatvaranja)));
+        txtDatumDo->setText(toQ(shownEnd(*chosen_)));
         txtMesecSati->setText(
             QString::number(fullMonthHours(*context_.PayrollDb, year(), month())));
         txtSati->setText(toQ(format(start.hours, NumberFormat::General)));

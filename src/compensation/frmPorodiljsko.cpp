@@ -161,7 +161,7 @@ void frmPorodiljsko::UcitajBolovanja() {
         for (const LeaveCase& c : cases_)
             addRow(listB,
                    {c.name, std::to_string(c.ID_RADNIK), toDisplayText(c.datum_otvaranja),
-                    toDisplayText(c.datum_zatvaranja), std::to_string(c.id)},
+                    shownEnd(c), std::to_string(c.id)},
                    c.id);
     });
 }

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QVBoxLayout>
 
+#include "compensation/ListMonth.h"
 #include "compensation/SickLeaveList.h"
 #include "core/AppContext.h"
 #include "outputs/BankListPanel.h"
@@ -33,8 +34,9 @@ frmPregledPoBankamaNaknade::frmPregledPoBankamaNaknade(AppContext& context, QWid
     , panel_(new outputs::BankListPanel(context, outputs::PayoutKind::Compensations, this)) {
     setObjectName("frmPregledPoBankamaNaknade");
     setWindowTitle("Pregled po bankama - Naknade zarade"_q);
-    const Date today = context_.clock.today();
-    setSelection(context_.WorkYear != 0 ? context_.WorkYear : today.year, today.month, 0);
+    ListMonth opening = workingMonth(context_);
+    guarded(this, "Form_Load", [&] { opening = anyLeaveListMonth(context_); });
+    setSelection(opening.year, opening.month, opening.kind == LeaveKind::Maternity ? 1 : 0);
     period_.whenChanged(this, [this] { UcitajBanke(); });
 
     auto* layout = new QVBoxLayout(this);

@@ -9,6 +9,7 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include "compensation/ListMonth.h"
 #include "compensation/SickLeaveDeclaration.h"
 #include "compensation/SickLeaveList.h"
 #include "compensation/SickLeaveReports.h"
@@ -81,7 +82,7 @@ frmSpisakZaradaBol::frmSpisakZaradaBol(AppContext& context, LeaveKind kind, QWid
         button("cmdIsplata", "Spisak za isplatu", &frmSpisakZaradaBol::cmdIsplata_Click),
         button("cmdObracun", "Obra~un za radnika", &frmSpisakZaradaBol::cmdObracun_Click),
         button("cmdSvi", "Obra~un za sve", &frmSpisakZaradaBol::cmdSvi_Click),
-        button("cmdRekapitulacija", "Rekapitulacija po ra~unima",
+        button("cmdRekapitulacija", "Rekapitulacija po ra~unima isplate",
                &frmSpisakZaradaBol::cmdRekapitulacija_Click),
         button("cmdSpeciFikacija", "Specifikacija poreza",
                &frmSpisakZaradaBol::cmdSpeciFikacija_Click),
@@ -109,8 +110,9 @@ frmSpisakZaradaBol::frmSpisakZaradaBol(AppContext& context, LeaveKind kind, QWid
     layout->addLayout(commands);
     resize(980, 560);
 
-    const Date today = context_.clock.today();
-    setPeriod(context_.WorkYear != 0 ? context_.WorkYear : today.year, today.month);
+    ListMonth opening = workingMonth(context_);
+    ui::guarded(this, "Form_Load", [&] { opening = leaveListMonth(context_, kind_); });
+    setPeriod(opening.year, opening.month);
 }
 
 QPushButton* frmSpisakZaradaBol::button(const char* name, const char* caption,

@@ -1,6 +1,7 @@
 #include "compensation/frmSpisakZaradaInvalidi.h"
 
 #include <QComboBox>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +9,7 @@
 #include <QTreeWidget>
 
 #include "compensation/BenefitWidgets.h"
+#include "compensation/ListMonth.h"
 #include "core/AppContext.h"
 #include "core/NumberFormat.h"
 #include "core/Text.h"
@@ -33,10 +35,10 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
     cmbGodina->setObjectName("cmbGodina");
     fillMonths(cmbMesec);
     fillYears(cmbGodina);
-    const Date today = context_.clock.today();
-    cmbMesec->setCurrentText(QString::number(today.month));
-    cmbGodina->setCurrentText(
-        QString::number(context_.WorkYear != 0 ? context_.WorkYear : today.year));
+    ListMonth opening = workingMonth(context_);
+    guarded(this, "Form_Load", [&] { opening = disabledListMonth(context_); });
+    cmbMesec->setCurrentText(QString::number(opening.month));
+    cmbGodina->setCurrentText(QString::number(opening.year));
     listS->setColumnWidth(0, 220);
 
     auto* top = new QHBoxLayout;
@@ -45,16 +47,20 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
     top->addWidget(new QLabel("Godina:"_q, this));
     top->addWidget(cmbGodina);
     top->addStretch();
-    auto* commands = new QHBoxLayout;
-    commands->addStretch();
+    // Three commands to a row, so that every caption is read whole.
+    auto* commands = new QGridLayout;
+    const auto addCommand = [commands](QPushButton* button) {
+        const int index = commands->count();
+        commands->addWidget(button, index / 3, index % 3);
+    };
     const std::tuple<const char*, const char*, Printout> prints[] = {
         {"Zahtev za refundaciju", "cmdRefundacija", disabledRefundList},
         {"Spisak ispla}enih naknada", "cmdSpisak", disabledPaidList},
-        {"Rekapitulacija po ra~unima", "cmdRekapitulacija", disabledAccountRecap}};
+        {"Rekapitulacija po ra~unima isplate", "cmdRekapitulacija", disabledAccountRecap}};
     for (const auto& [caption, name, printout] : prints) {
         QPushButton* button = commandButton(this, toQ(yuscii(caption)), name);
         connect(button, &QPushButton::clicked, this, [this, p = printout] { print(p); });
-        commands->addWidget(button);
+        addCommand(button);
     }
     QPushButton* cmdSpecifikacija =
         commandButton(this, "Specifikacija uz poresku prijavu"_q, "cmdSpecifikacija");
@@ -63,12 +69,12 @@ frmSpisakZaradaInvalidi::frmSpisakZaradaInvalidi(AppContext& context, QWidget* p
             return disabledTaxSpecification(*context_.PayrollDb, p, m);
         });
     });
-    commands->addWidget(cmdSpecifikacija);
+    addCommand(cmdSpecifikacija);
     QPushButton* cmdRekapRacuna =
         commandButton(this, "Rekapitulacija uplatnih ra~una"_q, "cmdRekapRacuna");
     connect(cmdRekapRacuna, &QPushButton::clicked, this,
             &frmSpisakZaradaInvalidi::cmdRekapRacuna_Click);
-    commands->addWidget(cmdRekapRacuna);
+    addCommand(cmdRekapRacuna);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addWidget(listS, 1);

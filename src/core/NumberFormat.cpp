@@ -66,6 +66,13 @@ std::string format(Currency amount, NumberFormat form) {
 }
 
 std::optional<Currency> parseAmount(std::string_view text) {
+    const std::optional<std::string> plain = plainNumber(text);
+    if (!plain)
+        return std::nullopt;
+    return Currency::parse(*plain);
+}
+
+std::optional<std::string> plainNumber(std::string_view text) {
     std::string digits(text);
     std::erase(digits, ' ');
     const bool decimalComma = digits.find(',') != std::string::npos;
@@ -77,7 +84,7 @@ std::optional<Currency> parseAmount(std::string_view text) {
     static const std::regex number(R"(-?\d+(\.\d+)?)");
     if (!std::regex_match(digits, number))
         return std::nullopt;
-    return Currency::parse(digits);
+    return digits;
 }
 
 std::string format(double value, NumberFormat form) {

@@ -24,8 +24,10 @@ enum class NumberFormat {
 std::string format(Currency amount, NumberFormat form);
 std::string format(double value, NumberFormat form);
 
-// An amount as a person writes it: "1.234,56" and "1234,56" with a decimal comma, "1234.56"
+// A number as a person writes it: "1.234,56" and "1234,56" with a decimal comma, "1234.56"
 // with a decimal point; nothing when the text is not such a number.
 std::optional<Currency> parseAmount(std::string_view text);
+// The same number written for a machine: "1234.56", without grouping and with a decimal point.
+std::optional<std::string> plainNumber(std::string_view text);
 
 } // namespace zarion

@@ -1,10 +1,12 @@
 #include "parameters/FieldValues.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <limits>
 #include <stdexcept>
 
+#include "core/NumberFormat.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "core/Utf8.h"
@@ -29,6 +31,26 @@ bool parseDouble(std::string_view text, double& value) {
         text.remove_prefix(1);
     const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
     return ec == std::errc{} && end == text.data() + text.size() && std::isfinite(value);
+}
+
+// Money with two decimals, or with the three or four a finer amount has.
+std::string amountText(Currency amount) {
+    const std::int64_t raw = amount.raw();
+    const NumberFormat form = raw % 100 == 0  ? NumberFormat::Grouped2
+                              : raw % 10 == 0 ? NumberFormat::Grouped3
+                                              : NumberFormat::Grouped4;
+    return format(amount, form);
+}
+
+// A rate with the decimals it has, behind a decimal comma and without grouping: "0,75", "117,2",
+// "20". Written out in full, so that it reads back as the same double.
+std::string rateText(double value) {
+    char digits[400];
+    const auto [end, ec] =
+        std::to_chars(digits, digits + sizeof digits, value, std::chars_format::fixed);
+    std::string text(digits, ec == std::errc{} ? end : digits);
+    std::replace(text.begin(), text.end(), '.', ',');
+    return text;
 }
 
 bool readNumber(std::string_view text, int& value) {
@@ -90,12 +112,12 @@ std::string displayText(const db::Statement& row, int column, FieldType type) {
     case FieldKind::YesNo:
         return row.flag(column) ? "True" : "False";
     case FieldKind::Currency:
-        return row.money(column).toShortString();
+        return amountText(row.money(column));
     case FieldKind::Long:
     case FieldKind::Integer:
         return std::to_string(row.integer(column));
     case FieldKind::Double:
-        return shortestDecimal(row.number(column));
+        return rateText(row.number(column));
     case FieldKind::Date:
         return toDisplayText(row.date(column));
     case FieldKind::Text:
@@ -126,6 +148,10 @@ StoredValue numericStoredValue(std::string_view text, FieldKind kind) {
 
 Conversion convertInput(std::string_view input, FieldType type) {
     const std::string text = trim(input);
+    if (text.empty())
+        return {nullptr, {}};
+    // A number typed as the windows show it (1.234,56) or with a decimal point (1234.56).
+    const std::string number = plainNumber(text).value_or(text);
     switch (type.kind) {
     case FieldKind::YesNo:
         if (toUpper(text) == "TRUE")
@@ -135,7 +161,7 @@ Conversion convertInput(std::string_view input, FieldType type) {
     case FieldKind::Long:
     case FieldKind::Integer:
         try {
-            return {numericStoredValue(text, type.kind), {}};
+            return {numericStoredValue(number, type.kind), {}};
         } catch (const std::overflow_error&) {
             return {nullptr, "broj je van dozvoljenog opsega"_yu};
         }
@@ -144,12 +170,10 @@ Conversion convertInput(std::string_view input, FieldType type) {
     case FieldKind::Text:
         break;
     }
-    if (text.empty())
-        return {nullptr, {}};
     if (type.kind == FieldKind::Double) {
         double value = 0;
-        if (!parseDouble(text, value))
-            return {nullptr, "o~ekuje se broj, sa ta~kom pre decimala"_yu};
+        if (!parseDouble(number, value))
+            return {nullptr, "o~ekuje se broj, npr. 1.234,56"_yu};
         return {value, {}};
     }
     if (type.kind == FieldKind::Date) {

@@ -28,8 +28,11 @@ using StoredValue = std::variant<std::nullptr_t, std::int64_t, double, Currency,
 
 void bindValue(db::Statement& statement, int index, const StoredValue& value);
 
-// The text an input box shows for the column of the current row: numbers in their shortest
-// form ("12.5"), Yes/No as "True"/"False", dates as DD.MM.YYYY, null as an empty text.
+// The text an input box shows for the column of the current row, as a Serbian reader writes it
+// and exact enough to read back as the same value: money grouped with two decimals, or the
+// three or four it has ("25.000,50", "0,1234"), other numbers with a decimal comma and the
+// decimals they have ("117,2"), whole numbers plain ("2026"), Yes/No as "True"/"False", dates
+// as DD.MM.YYYY, null as an empty text.
 std::string displayText(const db::Statement& row, int column, FieldType type);
 
 // The numeric value of a text by the numeric-prefix rule ("12,5" is 12), in the column's
@@ -45,11 +48,13 @@ struct Conversion {
     bool accepted() const { return refusal.empty(); }
 };
 
-// Converts an input as the table editor saves it. Yes/No: "TRUE" in any case and with blanks
-// around stores true, otherwise the numeric value (non-zero is true). Currency, Long and Integer:
-// the numeric value. Every other type takes the trimmed input whole: a double must be a number
-// to its last character, a date DD.MM.YYYY (or YYYY-MM-DD), a text at most its declared length;
-// an empty input stores NULL.
+// Converts an input as the table editor saves it; an empty (or blank) input stores NULL. A number
+// is read as the box shows it ("1.234,56") or as typed with a decimal point ("1234.56").
+// Yes/No: "TRUE" in any case and with blanks around stores true, otherwise the numeric value
+// (non-zero is true). Currency, Long and Integer: the number, or by the numeric-prefix rule the
+// leading number of any other text. Every other type takes the trimmed input whole: a double
+// must be a number to its last character, a date DD.MM.YYYY (or YYYY-MM-DD), a text at most its
+// declared length.
 Conversion convertInput(std::string_view input, FieldType type);
 
 } // namespace zarion::parameters

@@ -1,4 +1,5 @@
 // The award and maternity windows, driven offscreen: what the operator types is stored.
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -112,10 +113,11 @@ private slots:
         QCOMPARE(f_->count("SELECT COUNT(*) FROM invalidi_obracuni"), 1);
     }
 
-    // 9,000 paid of a gross of 10,000: tax 1,000, the employer's health 5.15 % = 515.
+    // 9,000 paid in February of a gross of 10,000: tax 1,000, the employer's health 5.15 % = 515.
+    // The list opens on February, the latest month with compensations, not on April.
     void theDisabledListOpensTheRecapitulationOfItsPaymentAccounts() {
         postDisabledCalculation(f_->payroll(), {f_->employee,
-                                                4,
+                                                2,
                                                 2026,
                                                 176,
                                                 Currency::fromUnits(9000),
@@ -127,6 +129,7 @@ private slots:
                                                 "160-1-1",
                                                 5.15});
         frmSpisakZaradaInvalidi list(f_->context);
+        QCOMPARE(control<QComboBox>(&list, "cmbMesec")->currentText(), QStringLiteral("2"));
         dt::queueOk();
         control<QPushButton>(&list, "cmdRekapRacuna")->click();
         QVERIFY(wasShown("Nisu postavljeni parametri za invalide!"));

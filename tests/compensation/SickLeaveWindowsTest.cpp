@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTreeWidget>
 #include <QtTest>
+#include <tuple>
 
 #include "Controls.h"
 #include "LeaveRates.h"
@@ -73,6 +74,7 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), 1);
         QTest::keyClick(list, Qt::Key_F5);
         QCOMPARE(child<QDateEdit>(window, "dtZatvaranje")->date(), QDate(2099, 12, 31));
+        QCOMPARE(list->topLevelItem(0)->text(3), QStringLiteral("20.04.2026"));
         dt::queueOk();
         window.cmdSnimi_Click(); // no employee chosen
         QCOMPARE(dt::shown().back().text, QStringLiteral("Niste uneli potrebne podatke!"));
@@ -81,6 +83,7 @@ private slots:
         child<QLineEdit>(window, "txtNeto")->setText("60.000,00");
         window.cmdSnimi_Click();
         QCOMPARE(list->topLevelItemCount(), 2);
+        QCOMPARE(list->currentItem()->text(3), QString()); // open: no end shown
         QCOMPARE(f.count("SELECT count(*) FROM bolovanja WHERE NETO = 600000000 AND "
                          "datum_zatvaranja = '2099-12-31'"),
                  1);
@@ -150,6 +153,30 @@ private slots:
                  QStringLiteral("30.000,00"));
         banks.setSelection(2026, 4, 1); // maternity leave
         QCOMPARE(child<QTreeWidget>(banks, "listBanke")->topLevelItemCount(), 0);
+    }
+
+    // Sick leave posted for March (and for December of the year before), maternity leave for
+    // April: each list opens on the latest month of the working year with its leave, the bank
+    // list on the later of the two; with nothing posted, on the current month (May).
+    void theListsOpenOnTheLatestMonthWithCompensations() {
+        Fixture f;
+        const auto month = [](QWidget&& w) {
+            return child<QComboBox>(w, "cmbMesec")->currentText().toInt();
+        };
+        QCOMPARE(month(frmSpisakZaradaBol(f.context)), 5);
+        auto amounts = leaveFromNet(30000_din, {176, 176, false},
+                                    *payroll::loadMonthParameters(*f.context.PayrollDb, 2026, 4));
+        const std::tuple<LeaveKind, int, int> posted[] = {{LeaveKind::SickLeave, 2025, 12},
+                                                          {LeaveKind::SickLeave, 2026, 3},
+                                                          {LeaveKind::Maternity, 2026, 4}};
+        for (const auto& [kind, year, m] : posted)
+            QVERIFY(!postLeave(*f.context.PayrollDb, kind, f.marko, year, m, *amounts));
+        QCOMPARE(month(frmSpisakZaradaBol(f.context)), 3);
+        QCOMPARE(month(frmSpisakZaradaBol(f.context, LeaveKind::Maternity)), 4);
+        frmPregledPoBankamaNaknade banks(f.context);
+        QCOMPARE(child<QComboBox>(banks, "cmbMesec")->currentText(), QStringLiteral("4"));
+        QCOMPARE(child<QComboBox>(banks, "cmbDeo")->currentIndex(), 1); // maternity leave
+        QCOMPARE(child<QTreeWidget>(banks, "listBanke")->topLevelItemCount(), 1);
     }
 
     // The full April at 30,000 net: gross (3,000,000 - 250,000) / 70.1 = 39,229.67, tax

@@ -51,7 +51,7 @@ void PodesavanjaWindowTest::firstSaveCreatesTheRowAndCloses() {
     QVERIFY(f_->box(window, 0)->text().isEmpty());
 
     window.show();
-    QTest::keyClicks(f_->box(window, 0), QStringLiteral("117.25"));
+    QTest::keyClicks(f_->box(window, 0), QStringLiteral("117,25"));
     f_->box(window, 2)->setText(QStringLiteral("101"));
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdSnimi")), Qt::LeftButton);
 
@@ -72,7 +72,7 @@ void PodesavanjaWindowTest::refusedValueStoresNothingNamesTheColumnAndStaysOpen(
     QCOMPARE(f_->box(window, 1)->text(), QStringLiteral("125 "));
     window.show();
     f_->box(window, 0)->setText(QStringLiteral("118"));
-    f_->box(window, 1)->setText(QStringLiteral("126,5"));
+    f_->box(window, 1)->setText(QStringLiteral("126,5 din"));
     dt::queueOk();
     QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdSnimi")), Qt::LeftButton);
 

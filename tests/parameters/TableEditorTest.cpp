@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "TemplateDatabase.h"
-#include "core/Currency.h"
 
 using namespace zarion;
 using namespace zarion::parameters;
@@ -53,25 +52,36 @@ TEST_F(TableEditorTest, EmptyTableOpensBlankAndTheFirstSaveCreatesItsOnlyRow) {
     const EditorContent saved = loadEditorTable(*db, "kurs");
     EXPECT_TRUE(saved.hasRow);
     EXPECT_EQ(saved.fields[0].text, "118 ");
-    EXPECT_EQ(saved.fields[1].text, "125.5 ");
+    EXPECT_EQ(saved.fields[1].text, "125,5 ");
 }
 
-TEST_F(TableEditorTest, ColumnsComeInTheTemplatesOrderAndValuesShowWithATrailingBlank) {
-    db->run("INSERT INTO postavke(nacin_obracuna, stimulacije_uredba, x_pomeranje_nalog) "
-            "VALUES (1, ?, 0.75)",
-            Currency::parse("12.5"));
-    const EditorContent content = loadEditorTable(*db, "postavke");
+// Money grouped with the decimals it has (two at least), rates with a decimal comma and all of
+// theirs, dates as dd.MM.yyyy, each followed by a blank; saved back untouched, every value stays
+// as it was stored, nulls included.
+TEST_F(TableEditorTest, ColumnsShowInTheTemplatesOrderInSerbianFormsAndSaveBackUnchanged) {
+    db->execScript("ALTER TABLE postavke ADD COLUMN vazi_od DATE; "
+                   "ALTER TABLE postavke ADD COLUMN sitno CURRENCY; "
+                   "INSERT INTO postavke(nacin_obracuna, stimulacije_uredba, x_pomeranje_nalog, "
+                   "folder_knjigovodstva, vazi_od, sitno) "
+                   "VALUES (2026, 250005000, 0.1 + 0.2, 'C:\\Knjige', '2026-03-01', -1234)");
     std::vector<std::string> names;
     std::vector<std::string> texts;
-    for (const EditorField& field : content.fields) {
+    for (const EditorField& field : loadEditorTable(*db, "postavke").fields) {
         names.push_back(field.name);
         texts.push_back(field.text);
     }
     EXPECT_EQ(names, (std::vector<std::string>{"nacin_obracuna", "fiksni_sati", "na_pola_meseca",
                                                "solidarni_porez", "stimulacije_uredba",
                                                "ukupan_minuli_rad", "x_pomeranje_nalog",
-                                               "folder_knjigovodstva"}));
-    EXPECT_EQ(texts, (std::vector<std::string>{"1 ", " ", " ", " ", "12.5 ", " ", "0.75 ", " "}));
+                                               "folder_knjigovodstva", "vazi_od", "sitno"}));
+    EXPECT_EQ(texts, (std::vector<std::string>{"2026 ", " ", " ", " ", "25.000,50 ", " ",
+                                               "0,30000000000000004 ", "C:\\Knjige ", "01.03.2026 ",
+                                               "-0,1234 "}));
+    ASSERT_TRUE(saveEditorTable(*db, "postavke", texts).stored());
+    EXPECT_EQ(db.count("SELECT count(*) FROM postavke WHERE nacin_obracuna = 2026 AND fiksni_sati "
+                       "IS NULL AND stimulacije_uredba = 250005000 AND x_pomeranje_nalog = 0.1 + "
+                       "0.2 AND vazi_od = '2026-03-01' AND sitno = -1234"),
+              1);
 }
 
 TEST_F(TableEditorTest, YesNoTakesTrueInAnyCaseOrANonZeroNumber) {
@@ -89,15 +99,20 @@ TEST_F(TableEditorTest, YesNoTakesTrueInAnyCaseOrANonZeroNumber) {
     EXPECT_EQ(stored("False "), 0);
 }
 
-TEST_F(TableEditorTest, CurrencyAndLongReadTheLeadingNumber) {
-    const auto amount = [&](const std::string& typed) {
-        EXPECT_TRUE(save("parametri", "regres", typed).stored()) << typed;
-        db::Statement row = db->prepare("SELECT regres FROM parametri");
-        return row.step() ? row.money(0) : Currency::fromRaw(-1);
-    };
-    EXPECT_EQ(amount("12,5"), Currency::fromUnits(12));
-    EXPECT_EQ(amount("12.5"), Currency::parse("12.5"));
-    EXPECT_EQ(amount("abc"), Currency());
+// A number is read as the box shows it or with a decimal point, any other text by its leading
+// number.
+TEST_F(TableEditorTest, NumbersAreReadInTheSerbianFormOrWithADecimalPoint) {
+    for (const char* typed : {"1.234,56", "1234,56", "1234.56"}) {
+        std::vector<std::string> inputs = inputsWith("parametri", "regres", typed);
+        inputs[20] = typed; // minuli_rad, a double
+        ASSERT_TRUE(saveEditorTable(*db, "parametri", inputs).stored()) << typed;
+        EXPECT_EQ(db.count("SELECT count(*) FROM parametri WHERE regres = 12345600 AND "
+                           "minuli_rad = 1234.56"),
+                  1)
+            << typed;
+    }
+    ASSERT_TRUE(save("parametri", "regres", "abc").stored());
+    EXPECT_EQ(*db->scalar("SELECT regres FROM parametri"), 0);
 
     ASSERT_TRUE(save("podaci_ppppd", "uk_radnika", "17 radnika").stored());
     EXPECT_EQ(*db->scalar("SELECT uk_radnika FROM podaci_ppppd"), 17);
@@ -110,14 +125,14 @@ TEST_F(TableEditorTest, ARefusedValueStoresNothingAndNamesTheColumn) {
     std::vector<std::string> inputs = inputsWith("parametri", "porez_zarade", "12");
     inputs[1] = "30000"; // iznos_poreskog_oslobojenja, before the refused column
     inputs[30] = "3000"; // topli_obrok, after it
-    inputs[20] = "4,5";  // minuli_rad: a double must be a number to its end
+    inputs[20] = "4,5x"; // minuli_rad: a double must be a number to its end
     const EditorSaveResult refused = saveEditorTable(*db, "parametri", inputs);
     ASSERT_FALSE(refused.stored());
     EXPECT_EQ(refused.refusedColumn, 20);
     EXPECT_NE(refused.refusal.find("minuli_rad"), std::string::npos) << refused.refusal;
     EXPECT_EQ(*db->scalar("SELECT porez_zarade FROM parametri"), 10);
-    EXPECT_EQ(*db->scalar("SELECT count(*) FROM parametri WHERE iznos_poreskog_oslobojenja = 0 "
-                          "AND topli_obrok = 0 AND minuli_rad IS NULL"),
+    EXPECT_EQ(*db->scalar("SELECT count(*) FROM parametri WHERE iznos_poreskog_oslobojenja IS NULL "
+                          "AND topli_obrok IS NULL AND minuli_rad IS NULL"),
               1);
 }
 
