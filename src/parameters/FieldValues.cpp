@@ -148,8 +148,6 @@ StoredValue numericStoredValue(std::string_view text, FieldKind kind) {
 
 Conversion convertInput(std::string_view input, FieldType type) {
     const std::string text = trim(input);
-    if (text.empty())
-        return {nullptr, {}};
     // A number typed as the windows show it (1.234,56) or with a decimal point (1234.56).
     const std::string number = plainNumber(text).value_or(text);
     switch (type.kind) {
@@ -170,6 +168,8 @@ Conversion convertInput(std::string_view input, FieldType type) {
     case FieldKind::Text:
         break;
     }
+    if (text.empty()) // an empty yes/no, money or whole-number box has stored 0 above
+        return {nullptr, {}};
     if (type.kind == FieldKind::Double) {
         double value = 0;
         if (!parseDouble(number, value))

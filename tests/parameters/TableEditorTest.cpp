@@ -57,7 +57,7 @@ TEST_F(TableEditorTest, EmptyTableOpensBlankAndTheFirstSaveCreatesItsOnlyRow) {
 
 // Money grouped with the decimals it has (two at least), rates with a decimal comma and all of
 // theirs, dates as dd.MM.yyyy, each followed by a blank; saved back untouched, every value stays
-// as it was stored, nulls included.
+// as it was stored, but an empty yes/no, money or whole-number box stores 0.
 TEST_F(TableEditorTest, ColumnsShowInTheTemplatesOrderInSerbianFormsAndSaveBackUnchanged) {
     db->execScript("ALTER TABLE postavke ADD COLUMN vazi_od DATE; "
                    "ALTER TABLE postavke ADD COLUMN sitno CURRENCY; "
@@ -79,7 +79,7 @@ TEST_F(TableEditorTest, ColumnsShowInTheTemplatesOrderInSerbianFormsAndSaveBackU
                                                "-0,1234 "}));
     ASSERT_TRUE(saveEditorTable(*db, "postavke", texts).stored());
     EXPECT_EQ(db.count("SELECT count(*) FROM postavke WHERE nacin_obracuna = 2026 AND fiksni_sati "
-                       "IS NULL AND stimulacije_uredba = 250005000 AND x_pomeranje_nalog = 0.1 + "
+                       "= 0 AND stimulacije_uredba = 250005000 AND x_pomeranje_nalog = 0.1 + "
                        "0.2 AND vazi_od = '2026-03-01' AND sitno = -1234"),
               1);
 }
@@ -131,8 +131,8 @@ TEST_F(TableEditorTest, ARefusedValueStoresNothingAndNamesTheColumn) {
     EXPECT_EQ(refused.refusedColumn, 20);
     EXPECT_NE(refused.refusal.find("minuli_rad"), std::string::npos) << refused.refusal;
     EXPECT_EQ(*db->scalar("SELECT porez_zarade FROM parametri"), 10);
-    EXPECT_EQ(*db->scalar("SELECT count(*) FROM parametri WHERE iznos_poreskog_oslobojenja IS NULL "
-                          "AND topli_obrok IS NULL AND minuli_rad IS NULL"),
+    EXPECT_EQ(*db->scalar("SELECT count(*) FROM parametri WHERE iznos_poreskog_oslobojenja = 0 "
+                          "AND topli_obrok = 0 AND minuli_rad IS NULL"),
               1);
 }
 
