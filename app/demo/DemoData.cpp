@@ -16,6 +16,7 @@
 #include "core/startup/Paths.h"
 #include "demo/DemoBenefits.h"
 #include "demo/DemoBookkeeping.h"
+#include "demo/DemoCompensationAccounts.h"
 #include "demo/DemoOtherIncome.h"
 #include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
@@ -235,6 +236,7 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
     fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
+    fillCompensationAccounts(payroll);
     insertOwnerData(payroll, companyAccount(), singlePaymentAccount,
                     Currency::fromUnits(figuresFor(ratesDay.year).nonTaxable));
     fillTreasurySettings(payroll);
