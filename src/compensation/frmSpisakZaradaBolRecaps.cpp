@@ -1,5 +1,6 @@
 // The recapitulations of payout, payment accounts and bookkeeping accounts the compensation list
 // opens for the list it shows.
+#include "compensation/SickLeaveList.h"
 #include "compensation/frmSpisakZaradaBol.h"
 #include "core/AppContext.h"
 #include "outputs/frmRekapitulacijaIsplate.h"
