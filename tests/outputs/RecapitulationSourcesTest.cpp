@@ -15,10 +15,6 @@
 namespace zarion::outputs {
 namespace {
 
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
-
 // March 2026. Banka Jug keeps Anić, Cvetić and Dragić, Banka Sever (its account only in the older
 // column) Babić; Dragić has no current account, so the cash desk pays him.
 class PaidLists : public ::testing::Test {
@@ -33,35 +29,35 @@ protected:
         db->run("INSERT INTO uplatni_racuni_ostale(id_ostale, isplatni_racun) "
                 "VALUES (6, '205-0000000000009-99')");
 
-        leave(anić, false, "50000", "0", "155-101");
-        leave(babić, false, "70000", "2000", "160-202");
-        leave(dragić, false, "30000", "0", "");
-        leave(cvetić, true, "78000", "0", "155-303");
+        leave(anić, false, 50000_din, 0_din, "155-101");
+        leave(babić, false, 70000_din, 2000_din, "160-202");
+        leave(dragić, false, 30000_din, 0_din, "");
+        leave(cvetić, true, 78000_din, 0_din, "155-303");
 
-        disabled(anić, "20000", "25000", "155-101");
-        disabled(babić, "40000", "35000", "160-202");
-        disabled(cvetić, "10000", "12000", "155-303");
+        disabled(anić, 20000_din, 25000_din, "155-101");
+        disabled(babić, 40000_din, 35000_din, "160-202");
+        disabled(cvetić, 10000_din, 12000_din, "155-303");
 
         db->run("INSERT INTO nalozi_ostale_zarade(tip_noz, Datum, Naziv) "
                 "VALUES (6, '2026-03-20', 'Ugovori o delu')");
         const std::int64_t order = db->lastInsertId();
-        const std::pair<std::int64_t, const char*> nets[] = {
-            {anić, "12000"}, {babić, "8000"}, {cvetić, "5000"}, {dragić, "3000"}};
+        const std::pair<std::int64_t, Currency> nets[] = {
+            {anić, 12000_din}, {babić, 8000_din}, {cvetić, 5000_din}, {dragić, 3000_din}};
         for (const auto& [person, net] : nets)
             db->run("INSERT INTO obracun_ostale_zarade(id_noz, ID_RADNIK, NETO) VALUES (?, ?, ?)",
-                    order, person, din(net));
+                    order, person, net);
     }
 
-    void leave(std::int64_t person, bool maternity, const char* net, const char* solidarity,
+    void leave(std::int64_t person, bool maternity, Currency net, Currency solidarity,
                const char* account) {
         db->run("INSERT INTO bolovanja_obracuni(ID_RADNIK, MEsec, GODINA, porodiljsko, NETO, "
                 "solidarni_porez, tekuci_Racun) VALUES (?, 3, 2026, ?, ?, ?, ?)",
-                person, maternity, din(net), din(solidarity), account);
+                person, maternity, net, solidarity, account);
     }
-    void disabled(std::int64_t person, const char* net, const char* adjusted, const char* account) {
+    void disabled(std::int64_t person, Currency net, Currency adjusted, const char* account) {
         db->run("INSERT INTO invalidi_obracuni(ID_RADNIK, MEsec, GODINA, NETO, uskladjeni, "
                 "tekuci_Racun) VALUES (?, 3, 2026, ?, ?, ?)",
-                person, din(net), din(adjusted), account);
+                person, net, adjusted, account);
     }
 
     test::TemplateDatabase db;
@@ -86,14 +82,14 @@ private:
 struct BankLine {
     const char* text;
     const char* account;
-    const char* amount;
+    Currency amount;
 };
 
 struct Source {
     const char* name;
     std::function<Outcome<AccountsSource>(db::Database&)> make;
     std::vector<BankLine> banks;
-    const char* toPay; // "UKUPNO ZA ISPLATU NETO"
+    Currency toPay; // "UKUPNO ZA ISPLATU NETO"
 };
 
 void PrintTo(const Source& source, std::ostream* out) {
@@ -116,26 +112,26 @@ const char* const SeverAccount = "160-0000000000002-22";
 const Source Sources[] = {
     {"SickLeave",
      [](db::Database& p) { return leaveSource(p, compensation::LeaveKind::SickLeave); },
-     {{Jug, JugAccount, "50000"}, {Sever, SeverAccount, "68000"}},
-     "118000"},
+     {{Jug, JugAccount, 50000_din}, {Sever, SeverAccount, 68000_din}},
+     118000_din},
     {"Maternity",
      [](db::Database& p) { return leaveSource(p, compensation::LeaveKind::Maternity); },
-     {{Jug, JugAccount, "78000"}},
-     "78000"},
+     {{Jug, JugAccount, 78000_din}},
+     78000_din},
     {"Disabled",
      [](db::Database& p) {
          return compensationAccountsSource(p, CompensationKind::Disabled,
                                            compensation::loadDisabledMonth(p, 2026, 3).paidOut());
      },
-     {{Jug, JugAccount, "37000"}, {Sever, SeverAccount, "40000"}},
-     "77000"},
+     {{Jug, JugAccount, 37000_din}, {Sever, SeverAccount, 40000_din}},
+     77000_din},
     {"OtherIncome",
      [](db::Database& p) {
          return otherIncomeAccountsSource(
              p, 6, other_income::orderPaidOut(other_income::loadPaidOrder(p, 1).value()));
      },
-     {{Jug, JugAccount, "17000"}, {Sever, SeverAccount, "8000"}},
-     "25000"},
+     {{Jug, JugAccount, 17000_din}, {Sever, SeverAccount, 8000_din}},
+     25000_din},
 };
 
 class PaidListAccounts : public PaidLists, public ::testing::WithParamInterface<Source> {};
@@ -163,16 +159,16 @@ TEST_P(PaidListAccounts, PaysEachBankItsRecipientsNetAndWithholdsNothing) {
         SCOPED_TRACE(expected.text);
         EXPECT_EQ(line.text, expected.text);
         EXPECT_EQ(line.account, expected.account);
-        EXPECT_EQ(line.amount, din(expected.amount));
+        EXPECT_EQ(line.amount, expected.amount);
         EXPECT_EQ(line.code, "240");
         EXPECT_EQ(line.reference, "03-2026");
         EXPECT_TRUE(line.print);
     }
-    EXPECT_EQ(lines[total].amount, din(source.toPay));
+    EXPECT_EQ(lines[total].amount, source.toPay);
 
     const std::size_t deductions = indexOf(lines, "****** Obustave iz NETO ******");
     EXPECT_EQ(lines[deductions + 1].text, "****** UKUPNO OBUSTAVA  ******");
-    EXPECT_EQ(lines[deductions + 1].amount, din("0"));
+    EXPECT_EQ(lines[deductions + 1].amount, 0_din);
 }
 
 INSTANTIATE_TEST_SUITE_P(Lists, PaidListAccounts, ::testing::ValuesIn(Sources),
