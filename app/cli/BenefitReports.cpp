@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "cli/BooksReports.h"
 #include "compensation/AnnualLeave.h"
 #include "compensation/AwardOrders.h"
 #include "compensation/AwardPrints.h"
@@ -71,7 +72,7 @@ report::Document leaveOverview(const ReportSource& source) {
     return leaveOverviewReport(source.company, source.logo, span, *rows);
 }
 
-const std::array<ReportEntry, 8> Reports{{
+const std::array<ReportEntry, 9> Reports{{
     {"nz1", "--mesec M: obrazac NZ1, spisak obracunatih naknada za porodiljsko",
      [](const ReportSource& s) {
          return refundListReport(s.company, loadRefundList(s.payroll, s.year, monthOf(s)));
@@ -87,6 +88,12 @@ const std::array<ReportEntry, 8> Reports{{
     {"invalidi-rekapitulacija", "--mesec M: rekapitulacija naknada invalidima po racunima",
      [](const ReportSource& s) {
          return disabledAccountRecap(disabledPrint(s), disabledMonth(s));
+     }},
+    {"invalidi-uplatni-racuni", "--mesec M: rekapitulacija uplatnih racuna naknada invalidima",
+     [](const ReportSource& s) {
+         return accountsRecapitulation(
+             s, outputs::compensationAccountsSource(s.payroll, outputs::CompensationKind::Disabled,
+                                                    disabledMonth(s).paidOut()));
      }},
     {"invalidi-specifikacija", "--mesec M: specifikacija poreza na naknade invalidima po opstinama",
      [](const ReportSource& s) {

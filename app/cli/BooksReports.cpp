@@ -27,17 +27,19 @@ report::Document payoutRecapitulation(const ReportSource& source) {
                                                outputs::payoutRecapitulation(payout, publicSector));
 }
 
-outputs::AccountsSource accountsSource(const ReportSource& source) {
-    auto accounts = outputs::salaryAccountsSource(source.payroll, payrollList(source));
+outputs::AccountsSource accepted(Outcome<outputs::AccountsSource> accounts) {
     if (!accounts)
         throw ReportRefusal(accounts.message());
     return std::move(accounts).value();
 }
 
-report::Document accountsRecapitulation(const ReportSource& source) {
-    const outputs::AccountsSource accounts = accountsSource(source);
-    return outputs::accountsRecapitulationReport(listPrint(source), accounts,
-                                                 outputs::accountLines(accounts));
+outputs::AccountsSource accountsSource(const ReportSource& source) {
+    return accepted(outputs::salaryAccountsSource(source.payroll, payrollList(source)));
+}
+
+report::Document salaryAccountsRecapitulation(const ReportSource& source) {
+    return accountsRecapitulation(
+        source, outputs::salaryAccountsSource(source.payroll, payrollList(source)));
 }
 
 // The orders of every line the recapitulation marks for printing, received on --datum.
@@ -73,7 +75,7 @@ const std::array<ReportEntry, 5> Reports{{
      payoutRecapitulation},
     {"rekapitulacija-racuna",
      "--mesec M [--deo 0|1|2] [--rj RJ]: rekapitulacija uplatnih racuna javnih prihoda",
-     accountsRecapitulation},
+     salaryAccountsRecapitulation},
     {"rekapitulacija-nalozi",
      "--mesec M [--deo 0|1|2] [--rj RJ] [--datum GGGG-MM-DD]: nalozi za prenos iz "
      "rekapitulacije uplatnih racuna",
@@ -90,6 +92,13 @@ const std::array<ReportEntry, 5> Reports{{
 
 std::span<const ReportEntry> booksReports() {
     return Reports;
+}
+
+report::Document accountsRecapitulation(const ReportSource& source,
+                                        Outcome<outputs::AccountsSource> accounts) {
+    const outputs::AccountsSource shown = accepted(std::move(accounts));
+    return outputs::accountsRecapitulationReport(listPrint(source), shown,
+                                                 outputs::accountLines(shown));
 }
 
 } // namespace zarion::cli

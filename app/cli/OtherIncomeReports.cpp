@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "cli/BooksReports.h"
 #include "cli/OutputReports.h"
 #include "core/NumericText.h"
 #include "other_income/OtherIncomePrints.h"
@@ -52,7 +53,14 @@ report::Document municipalities(const ReportSource& source) {
                                             paid, other_income::municipalityNames(source.payroll)));
 }
 
-const std::array<ReportEntry, 4> Reports{{
+report::Document paymentAccounts(const ReportSource& source) {
+    const PaidOrder paid = paidOrder(source);
+    return accountsRecapitulation(
+        source, outputs::otherIncomeAccountsSource(source.payroll, paid.order.tip_noz,
+                                                   other_income::orderPaidOut(paid)));
+}
+
+const std::array<ReportEntry, 5> Reports{{
     {"ostale-spisak", "--nalog NALOG | --vrsta VRSTA --mesec M: spisak za isplatu ostalih zarada",
      payList},
     {"ostale-doprinosi",
@@ -60,6 +68,9 @@ const std::array<ReportEntry, 4> Reports{{
      contributions},
     {"ostale-poreska", "--nalog NALOG | --vrsta VRSTA --mesec M: poreska prijava ostalih zarada",
      taxReturn},
+    {"ostale-uplatni-racuni",
+     "--nalog NALOG | --vrsta VRSTA --mesec M: rekapitulacija uplatnih racuna ostalih zarada",
+     paymentAccounts},
     {"ostale-specifikacija",
      "--nalog NALOG | --vrsta VRSTA --mesec M: specifikacija poreza ostalih zarada po opstinama",
      municipalities},

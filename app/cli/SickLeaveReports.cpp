@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "cli/BooksReports.h"
 #include "cli/OutputReports.h"
 #include "compensation/SickLeaveList.h"
 #include "compensation/SickLeaveReports.h"
@@ -76,13 +77,24 @@ report::Document bankList(const ReportSource& source) {
     });
 }
 
-const std::array<ReportEntry, 6> Reports{{
+// The payment accounts of the compensations of --mesec (maternity leave with --deo 1) and --rj.
+report::Document paymentAccounts(const ReportSource& source) {
+    const LeaveKind kind = chosenKind(source);
+    return accountsRecapitulation(
+        source, compensation::leaveAccountsSource(source.payroll, kind, leaveList(source, kind)));
+}
+
+const std::array<ReportEntry, 7> Reports{{
     {"bolovanje-evidencija", "--mesec M [--rj RJ]: mesecna evidencija bolovanja preko 30 dana",
      record},
     {"bolovanje-isplata", "--mesec M [--rj RJ]: spisak za isplatu naknada zarada", paymentList},
     {"bolovanje-listici", "--mesec M [--rj RJ] [--radnik ID]: obracun naknade po radniku",
      payslips},
     {"bolovanje-rekapitulacija", "--mesec M: rekapitulacija naknada po racunima", recapitulation},
+    {"bolovanje-uplatni-racuni",
+     "--mesec M [--deo 0|1] [--rj RJ]: rekapitulacija uplatnih racuna naknada (0 bolovanje, 1 "
+     "porodiljsko)",
+     paymentAccounts},
     {"bolovanje-specifikacija", "--mesec M [--rj RJ]: specifikacija poreza na naknade po opstinama",
      taxSpecification},
     {"naknade-banka",

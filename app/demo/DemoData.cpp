@@ -17,6 +17,7 @@
 #include "core/trail/Trail.h"
 #include "demo/DemoBenefits.h"
 #include "demo/DemoBookkeeping.h"
+#include "demo/DemoCompensationAccounts.h"
 #include "demo/DemoOtherIncome.h"
 #include "demo/DemoOwner.h"
 #include "demo/DemoPeople.h"
@@ -237,6 +238,7 @@ void fillPayroll(db::Database& payroll, const Date& ratesDay, int demoYear,
     const std::string seat = seatCode ? digits(*seatCode, 3) : std::string();
     fillRates(payroll, ratesDay);
     fillAccounts(payroll, seat);
+    fillCompensationAccounts(payroll);
     insertOwnerData(payroll, companyAccount(), singlePaymentAccount,
                     Currency::fromUnits(figuresFor(ratesDay.year).nonTaxable));
     fillTreasurySettings(payroll);

@@ -32,16 +32,18 @@ Currency DisabledMonth::totalRefund() const {
     return total;
 }
 
-outputs::PayoutSums DisabledMonth::sums() const {
+outputs::PaidOut DisabledMonth::paidOut() const {
     using outputs::Revenue;
-    outputs::PayoutSums sums;
+    outputs::PaidOut out{year, month, {}, {}};
+    outputs::PayoutSums& sums = out.sums;
     for (const DisabledPaid& paid : rows) {
+        out.transfers.push_back({paid.row.ID_RADNIK, paid.row.tekuci_Racun, paid.row.paid()});
         sums.net += paid.row.paid();
         sums.gross += paid.row.BRUTO;
         sums.revenues[static_cast<std::size_t>(Revenue::Tax)] += paid.row.porez_na_zaradu;
         sums.revenues[static_cast<std::size_t>(Revenue::ZoF)] += paid.row.Doprinosi_zo_F;
     }
-    return sums;
+    return out;
 }
 
 DisabledMonth loadDisabledMonth(db::Database& payroll, int year, int month) {

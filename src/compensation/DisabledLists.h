@@ -30,8 +30,9 @@ struct DisabledMonth {
     int hourFund = 0;         // the month's possible working hours
     Currency totalRefund() const;
     // What the month pays and owes, for the recapitulation of payment accounts: the amounts paid
-    // as the net, the gross, the tax and the employer's health contribution.
-    outputs::PayoutSums sums() const;
+    // as the net, each to the account its calculation names, the gross, the tax and the
+    // employer's health contribution.
+    outputs::PaidOut paidOut() const;
 };
 
 DisabledMonth loadDisabledMonth(db::Database& payroll, int year, int month);

@@ -62,6 +62,15 @@ Outcome<outputs::BankList> leaveBankList(db::Database& payroll, LeaveKind kind, 
                              list->missingEmployees};
 }
 
+Outcome<outputs::AccountsSource> leaveAccountsSource(db::Database& payroll, LeaveKind kind,
+                                                     const outputs::PayrollList& list) {
+    return outputs::compensationAccountsSource(payroll,
+                                               kind == LeaveKind::Maternity
+                                                   ? outputs::CompensationKind::Maternity
+                                                   : outputs::CompensationKind::SickLeave,
+                                               outputs::paidOut(list));
+}
+
 std::string leaveGroupTitle(LeaveKind kind) {
     return kind == LeaveKind::Maternity ? "Radnici koji se nalaze na porodiljskom odsustvu"_yu
                                         : "Radnici koji se nalaze na bolovanju preko 30 dana"_yu;

@@ -7,6 +7,7 @@
 #include "core/db/Database.h"
 #include "outputs/BankList.h"
 #include "outputs/PayrollList.h"
+#include "outputs/RecapitulationAccounts.h"
 
 namespace zarion::compensation {
 
@@ -21,6 +22,11 @@ Outcome<outputs::PayrollList> loadLeaveList(db::Database& payroll, LeaveKind kin
 // solidarity deduction), grouped by bank, under "Isplata: 03/2026 - Bolovanje preko 30 dana".
 Outcome<outputs::BankList> leaveBankList(db::Database& payroll, LeaveKind kind, int year,
                                          int month);
+
+// The recapitulation of payment accounts of the list: its sums and nets with the accounts of the
+// kind's settings.
+Outcome<outputs::AccountsSource> leaveAccountsSource(db::Database& payroll, LeaveKind kind,
+                                                     const outputs::PayrollList& list);
 
 // "Radnici koji se nalaze na bolovanju preko 30 dana" or "... na porodiljskom odsustvu".
 std::string leaveGroupTitle(LeaveKind kind);

@@ -1,5 +1,6 @@
 // The recapitulations of payout, payment accounts and bookkeeping accounts the compensation list
 // opens for the list it shows.
+#include "compensation/SickLeaveList.h"
 #include "compensation/frmSpisakZaradaBol.h"
 #include "core/AppContext.h"
 #include "outputs/frmRekapitulacijaIsplate.h"
@@ -20,14 +21,8 @@ void frmSpisakZaradaBol::cmdRekapIsplate_Click() {
 void frmSpisakZaradaBol::cmdRekapRacuna_Click() {
     if (list_)
         ui::guarded(this, "cmdRekapRacuna_Click", [&] {
-            const outputs::ListSelection& s = list_->selection;
             outputs::openAccountsRecapitulation(
-                this, context_,
-                outputs::compensationAccountsSource(
-                    *context_.PayrollDb,
-                    kind_ == LeaveKind::Maternity ? outputs::CompensationKind::Maternity
-                                                  : outputs::CompensationKind::SickLeave,
-                    s.year, s.month, outputs::payoutSums(list_->totals)));
+                this, context_, leaveAccountsSource(*context_.PayrollDb, kind_, *list_));
         });
 }
 

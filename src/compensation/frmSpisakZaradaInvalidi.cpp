@@ -119,9 +119,8 @@ void frmSpisakZaradaInvalidi::cmdRekapRacuna_Click() {
     guarded(this, "cmdRekapRacuna_Click", [&] {
         outputs::openAccountsRecapitulation(
             this, context_,
-            outputs::compensationAccountsSource(*context_.PayrollDb,
-                                                outputs::CompensationKind::Disabled, month_.year,
-                                                month_.month, month_.sums()));
+            outputs::compensationAccountsSource(
+                *context_.PayrollDb, outputs::CompensationKind::Disabled, month_.paidOut()));
     });
 }
 

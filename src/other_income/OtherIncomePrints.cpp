@@ -172,10 +172,12 @@ parameters::TaxReturnInput orderTaxFigures(const PaidOrder& paid) {
     return {static_cast<std::int64_t>(paid.people.size()), paid.order.rates.tax, {figures}};
 }
 
-outputs::PayoutSums orderSums(const PaidOrder& paid) {
-    outputs::PayoutSums sums;
+outputs::PaidOut orderPaidOut(const PaidOrder& paid) {
+    outputs::PaidOut out{paid.order.Datum.year, paid.order.Datum.month, {}, {}};
+    outputs::PayoutSums& sums = out.sums;
     for (const ListedPerson& person : paid.people) {
         const RowAmounts& a = person.row.amounts;
+        out.transfers.push_back({person.row.id_radnik, person.tekuci_Racun, a.net});
         sums.net += a.net;
         sums.gross += a.gross;
         const Currency revenues[] = {a.tax,          a.employee.pio, a.employee.zo, a.employee.nez,
@@ -183,7 +185,7 @@ outputs::PayoutSums orderSums(const PaidOrder& paid) {
         for (std::size_t i = 0; i < std::size(revenues); ++i)
             sums.revenues[i] += revenues[i];
     }
-    return sums;
+    return out;
 }
 
 } // namespace zarion::other_income

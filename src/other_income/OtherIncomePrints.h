@@ -44,7 +44,8 @@ std::map<int, std::string> municipalityNames(db::Database& payroll);
 // is taken off, at the order's rate.
 parameters::TaxReturnInput orderTaxFigures(const PaidOrder& paid);
 
-// What the order pays and owes, for the recapitulation of its payment accounts.
-outputs::PayoutSums orderSums(const PaidOrder& paid);
+// What the order pays and owes, for the recapitulation of its payment accounts: each person's
+// net goes to his current account of the register.
+outputs::PaidOut orderPaidOut(const PaidOrder& paid);
 
 } // namespace zarion::other_income

@@ -135,11 +135,10 @@ void frmUgovorODelu::cmdRekapRacuna_Click() {
         const auto paid = paidOrder();
         if (!paid)
             return;
-        const Date& d = paid->order.Datum;
         outputs::openAccountsRecapitulation(
             this, context_,
-            outputs::otherIncomeAccountsSource(*context_.PayrollDb, paid->order.tip_noz, d.year,
-                                               d.month, orderSums(*paid)));
+            outputs::otherIncomeAccountsSource(*context_.PayrollDb, paid->order.tip_noz,
+                                               orderPaidOut(*paid)));
     });
 }
 

@@ -75,22 +75,33 @@ Currency publicRevenues(const PayoutSums& sums) {
     return total;
 }
 
-// The net of the listed employees by their bank, less what was withheld: what each bank is paid.
-std::vector<Payee> banksOf(db::Database& payroll, const PayrollList& list,
+// What each bank is paid: the net transferred to the recipients the register puts with it, on
+// the account the bank takes collective payments on (older registers keep it in Racun).
+std::vector<Payee> banksOf(db::Database& payroll, const std::vector<NetTransfer>& transfers,
                            const std::string& reference) {
     std::map<std::int64_t, Currency> byBank;
-    for (const PayrollRow* row : list.allRows())
-        if (!row->paidInCash())
-            byBank[row->employee.ID_BAnka] += row->toPay();
+    for (const NetTransfer& transfer : transfers)
+        if (!transfer.account.empty())
+            byBank[payroll
+                       .scalar("SELECT ID_BAnka FROM radnici WHERE id_radnik = ?",
+                               transfer.id_radnik)
+                       .value_or(0)] += transfer.amount;
     std::vector<Payee> banks;
     for (const auto& [id, amount] : byBank) {
-        db::Statement bank = payroll.prepare("SELECT banka, Racun FROM banke WHERE ID_BAnka = ?");
+        db::Statement bank = payroll.prepare("SELECT banka, COALESCE(NULLIF(tekuci_Racun, ''), "
+                                             "Racun) FROM banke WHERE ID_BAnka = ?");
         bank.bindAll(id);
         const bool found = bank.step();
         banks.push_back({"NETO zarade "_yu + (found ? bank.text(0) : std::string()), "240",
                          found ? bank.text(1) : std::string(), reference, "97", amount});
     }
     return banks;
+}
+
+// The reference the banks are paid the net under (parametri2.poziv_na_broj_banke).
+std::string bankReference(db::Database& payroll) {
+    db::Statement st = payroll.prepare("SELECT poziv_na_broj_banke FROM parametri2");
+    return st.step() ? st.text(0) : std::string();
 }
 
 // The deductions withheld from the listed calculations, by deduction or creditor.
@@ -162,18 +173,19 @@ private:
 };
 
 // A payout paid once, with the accounts of a settings row; `missing` when there is no row.
-Outcome<AccountsSource> payoutOfSettings(db::Statement& settings, const char* payoutColumn,
-                                         int year, int month, const PayoutSums& sums,
+Outcome<AccountsSource> payoutOfSettings(db::Database& payroll, db::Statement& settings,
+                                         const char* payoutColumn, const PaidOut& paid,
                                          Refusal missing) {
     if (!settings.step())
         return missing;
     AccountsSource source;
-    source.year = year;
-    source.month = month;
+    source.year = paid.year;
+    source.month = paid.month;
     source.part = paymentPartName(Payment::Whole);
-    source.sums = sums;
+    source.sums = paid.sums;
     source.accounts = revenueAccounts(settings);
     source.payoutAccount = settings.text(payoutColumn);
+    source.banks = banksOf(payroll, paid.transfers, bankReference(payroll));
     return source;
 }
 
@@ -199,30 +211,37 @@ Outcome<AccountsSource> salaryAccountsSource(db::Database& payroll, const Payrol
     source.sums = payoutSums(list.totals);
     source.accounts = revenueAccounts(settings);
     source.payoutAccount = settings.text("racun_za_isplatu");
-    source.banks = banksOf(payroll, list, settings.text("poziv_na_broj_banke"));
+    source.banks = banksOf(payroll, paidOut(list).transfers, settings.text("poziv_na_broj_banke"));
     source.deductions = deductionsOf(payroll, list);
     return source;
 }
 
-Outcome<AccountsSource> otherIncomeAccountsSource(db::Database& payroll, std::int64_t batch,
-                                                  int year, int month, const PayoutSums& sums) {
+PaidOut paidOut(const PayrollList& list) {
+    PaidOut paid{list.selection.year, list.selection.month, payoutSums(list.totals), {}};
+    for (const PayrollRow* row : list.allRows())
+        paid.transfers.push_back({row->id_radnik, row->calc.tekuci_Racun, row->toPay()});
+    return paid;
+}
+
+Outcome<AccountsSource> otherIncomeAccountsSource(db::Database& payroll, std::int64_t kind,
+                                                  const PaidOut& paid) {
     db::Statement settings =
         payroll.prepare("SELECT * FROM uplatni_racuni_ostale WHERE id_ostale = ?");
-    settings.bindAll(batch);
-    auto source = payoutOfSettings(settings, "isplatni_racun", year, month, sums,
+    settings.bindAll(kind);
+    auto source = payoutOfSettings(payroll, settings, "isplatni_racun", paid,
                                    error("Niste uneli uplatne racune!"_yu));
     if (source)
-        source->otherIncomeBatch = batch;
+        source->otherIncomeBatch = kind;
     return source;
 }
 
 Outcome<AccountsSource> compensationAccountsSource(db::Database& payroll, CompensationKind kind,
-                                                   int year, int month, const PayoutSums& sums) {
+                                                   const PaidOut& paid) {
     const char* table = kind == CompensationKind::SickLeave   ? "parametri_bolovanje"
                         : kind == CompensationKind::Maternity ? "parametri_porodilje"
                                                               : "parametri_invalidi";
     db::Statement settings = payroll.prepare(std::string("SELECT * FROM ") + table);
-    return payoutOfSettings(settings, "racun_za_isplatu", year, month, sums,
+    return payoutOfSettings(payroll, settings, "racun_za_isplatu", paid,
                             kind == CompensationKind::Disabled
                                 ? warning("Nisu postavljeni parametri za invalide!"_yu)
                                 : error("Niste uneli uplatne racune!"_yu));

@@ -49,8 +49,8 @@ struct Payee {
 };
 
 // What a payout hands its recapitulation of payment accounts. The payroll list makes one with
-// salaryAccountsSource, an other-income batch with otherIncomeAccountsSource; any other list
-// fills one the same way and opens the recapitulation window with it.
+// salaryAccountsSource, an other-income batch with otherIncomeAccountsSource, a compensation list
+// with compensationAccountsSource; the recapitulation window shows any of them.
 struct AccountsSource {
     int year = 0;
     int month = 0;
@@ -63,26 +63,48 @@ struct AccountsSource {
     std::int64_t otherIncomeBatch = 0; // the batch of other income, 0 for any other payout
 };
 
+// One recipient's net paid into his current account; without an account the cash desk pays it
+// and no bank is paid for him.
+struct NetTransfer {
+    std::int64_t id_radnik = 0;
+    std::string account;
+    Currency amount;
+};
+
+// What a list paid in its month: its sums and the net of each recipient, which the recapitulation
+// pays to the bank the register gives the recipient (radnici.ID_BAnka).
+struct PaidOut {
+    int year = 0;
+    int month = 0;
+    PayoutSums sums;
+    std::vector<NetTransfer> transfers;
+};
+
 // The sums of a list of posted results, as its totals give them.
 PayoutSums payoutSums(const PayrollTotals& totals);
+
+// What a list of posted results paid: each calculation's net less what was withheld from it, to
+// the account the calculation was posted with.
+PaidOut paidOut(const PayrollList& list);
 
 // The source of a payroll list: its sums, the accounts of parametri2, the net by the employees'
 // banks and the month's deductions by creditor; "Niste uneli uplatne racune!" without settings.
 Outcome<AccountsSource> salaryAccountsSource(db::Database& payroll, const PayrollList& list);
 
-// The source of an other-income batch: its sums as its list shows them and the batch's own
-// accounts (uplatni_racuni_ostale); "Niste uneli uplatne racune!" when the batch has none.
-Outcome<AccountsSource> otherIncomeAccountsSource(db::Database& payroll, std::int64_t batch,
-                                                  int year, int month, const PayoutSums& sums);
+// The source of an other-income batch of a kind: what its list paid and the kind's own accounts
+// (uplatni_racuni_ostale); "Niste uneli uplatne racune!" when the kind has none.
+Outcome<AccountsSource> otherIncomeAccountsSource(db::Database& payroll, std::int64_t kind,
+                                                  const PaidOut& paid);
 
 // The compensation lists whose payouts have settings of their own.
 enum class CompensationKind { SickLeave, Maternity, Disabled };
 
-// The source of a compensation payout: its sums as its list shows them and the accounts of its
-// settings (parametri_bolovanje, parametri_porodilje, parametri_invalidi); without them
-// "Niste uneli uplatne racune!", for the disabled "Nisu postavljeni parametri za invalide!".
+// The source of a compensation payout: what its list paid and the accounts of its settings
+// (parametri_bolovanje, parametri_porodilje, parametri_invalidi); without them "Niste uneli
+// uplatne racune!", for the disabled "Nisu postavljeni parametri za invalide!". Nothing is
+// withheld from a compensation but the solidarity tax, so it has no deduction lines.
 Outcome<AccountsSource> compensationAccountsSource(db::Database& payroll, CompensationKind kind,
-                                                   int year, int month, const PayoutSums& sums);
+                                                   const PaidOut& paid);
 
 // A line of the recapitulation; a group line has no number and no account.
 struct AccountLine {

@@ -51,6 +51,7 @@ TEST_F(SickLeaveCli, PrintsTheListAndPaysAndDeclaresTheCompensation) {
     for (const char* report : {"bolovanje-isplata", "bolovanje-listici", "bolovanje-specifikacija",
                                "bolovanje-rekapitulacija"})
         EXPECT_FALSE(pdf(report).empty()) << report;
+    EXPECT_NE(pdf("bolovanje-uplatni-racuni").find("NETO zarade "), std::string::npos);
     const std::string banks = pdf("naknade-banka", " --banka " + bank);
     EXPECT_NE(banks.find("Isplata: 02/2026 - Bolovanje preko 30 dana"), std::string::npos) << banks;
 

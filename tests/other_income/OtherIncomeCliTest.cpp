@@ -33,6 +33,7 @@ TEST_F(OtherIncomeCli, EveryPrintoutOfAnOrderComesOutAsPdf) {
         {"ostale-doprinosi --vrsta 4 --mesec 2 --datum 2026-02-21", "Datum isplate: 21.02.2026"},
         {"ostale-poreska --vrsta 9 --mesec 2", "PORESKA PRIJAVA"},
         {"ostale-specifikacija --nalog 4", "SPECIFIKACIJA UZ PORESKU PRIJAVU"},
+        {"ostale-uplatni-racuni --vrsta 6 --mesec 2", "NETO zarade Banca Intesa"},
     };
     for (const auto& [arguments, text] : reports) {
         const CliRun run = report(arguments);

@@ -143,11 +143,11 @@ TEST_F(PaymentAccounts, OtherIncomeTakesTheBatchsOwnAccounts) {
     PayoutSums sums;
     sums.net = din("8000");
     sums.revenues[static_cast<std::size_t>(Revenue::Tax)] = din("888.89");
-    EXPECT_EQ(otherIncomeAccountsSource(*month.db, 4, 2026, 5, sums).message(),
+    EXPECT_EQ(otherIncomeAccountsSource(*month.db, 4, {2026, 5, sums, {}}).message(),
               "Niste uneli uplatne racune!");
     month.db->run("INSERT INTO uplatni_racuni_ostale(id_ostale, isplatni_racun, "
                   "racun_porez_na_plate) VALUES (4, '160-0000000000999-99', '840-1-1')");
-    const auto batch = otherIncomeAccountsSource(*month.db, 4, 2026, 5, sums);
+    const auto batch = otherIncomeAccountsSource(*month.db, 4, {2026, 5, sums, {}});
     ASSERT_TRUE(batch.ok());
     EXPECT_EQ(batch->payoutAccount, "160-0000000000999-99");
     const auto lines = accountLines(*batch);
@@ -156,17 +156,14 @@ TEST_F(PaymentAccounts, OtherIncomeTakesTheBatchsOwnAccounts) {
 }
 
 TEST_F(PaymentAccounts, CompensationTakesTheSettingsOfItsKind) {
-    const PayoutSums sums;
-    EXPECT_EQ(
-        compensationAccountsSource(*month.db, CompensationKind::Disabled, 2026, 5, sums).message(),
-        "Nisu postavljeni parametri za invalide!");
-    EXPECT_EQ(
-        compensationAccountsSource(*month.db, CompensationKind::SickLeave, 2026, 5, sums).message(),
-        "Niste uneli uplatne racune!");
+    const PaidOut paid{2026, 5, {}, {}};
+    EXPECT_EQ(compensationAccountsSource(*month.db, CompensationKind::Disabled, paid).message(),
+              "Nisu postavljeni parametri za invalide!");
+    EXPECT_EQ(compensationAccountsSource(*month.db, CompensationKind::SickLeave, paid).message(),
+              "Niste uneli uplatne racune!");
     month.db->run("INSERT INTO parametri_porodilje(racun_za_isplatu, racun_pio) "
                   "VALUES ('160-0000000000333-33', '840-2-2')");
-    const auto maternity =
-        compensationAccountsSource(*month.db, CompensationKind::Maternity, 2026, 5, sums);
+    const auto maternity = compensationAccountsSource(*month.db, CompensationKind::Maternity, paid);
     ASSERT_TRUE(maternity.ok()) << maternity.message();
     EXPECT_EQ(maternity->payoutAccount, "160-0000000000333-33");
     EXPECT_EQ(maternity->accounts[static_cast<std::size_t>(Revenue::Pio)].account, "840-2-2");
