@@ -39,6 +39,79 @@ constexpr TableCaption TableCaptions[] = {
     {"aaverzija", "Verzija baze"},
 };
 
+// The registers' columns in the words of the windows that edit them.
+struct ColumnCaption {
+    const char* table;
+    const char* column;
+    const char* caption;
+};
+
+constexpr ColumnCaption RegisterCaptions[] = {
+    {"radnici", "id_radnik", "ID"},
+    {"radnici", "lbo", "LBO"},
+    {"radnici", "licna_karta", "Li~na karta"},
+    {"radnici", "ADRESA", "Adresa"},
+    {"radnici", "telefon", "Telefon"},
+    {"radnici", "funkcijski_dodatak", "Funkcijski dodatak"},
+    {"radnici", "otezani_uslovi", "Ote`ani uslovi"},
+    {"radnici", "pg", "Sta` (godina)"},
+    {"radnici", "Pm", "Sta` (meseci)"},
+    {"radnici", "Pd", "Sta` (dana)"},
+    {"radnici", "Datum", "Datum zaposlenja"},
+    {"radnici", "tekuci_Racun", "Teku}i ra~un"},
+    {"radnici", "isplata_preko_racuna", "Isplata preko ra~una"},
+    {"radnici", "nije_u_ro", "Nije u radnom odnosu"},
+    {"radnici", "datum_odjave", "Datum odjave"},
+    {"radnici", "id_rj", "Radna jedinica"},
+    {"radnici", "sss", "Stru~na sprema"},
+    {"radnici", "ID_BAnka", "Banka"},
+    {"radnici", "pol", "Pol"},
+    {"radnici", "sifra_opstine", "Op{tina"},
+    {"radnici", "vrsta", "Vrsta osiguranika"},
+    {"radnici", "sifra_vrste_prihoda", "[ifra vrste prihoda"},
+    {"radnici", "platni_razred", "Platni razred"},
+    {"radnici", "na_odredjeno", "Radni odnos na odre|eno"},
+    {"radnici", "datum_na_odredjeno", "Odre|eno do"},
+    {"radnici", "broj_ugovora", "Broj ugovora"},
+    {"radnici", "aneks", "Aneks"},
+    {"radnici", "vlasnik", "Vlasnik/preduzetnik"},
+    {"radnici", "Kontrolni", "Kontrolni broj"},
+    {"obustave_radnici", "id_or", "ID"},
+    {"obustave_radnici", "id_obustava", "Kreditna partija"},
+    {"obustave_radnici", "ID_RADNIK", "Radnik"},
+    {"obustave_radnici", "POCETAK", "Po~etak otplate"},
+    {"obustave_radnici", "kraj", "Kraj otplate"},
+    {"obustave_radnici", "valuta", "Valuta"},
+    {"obustave_radnici", "Iznos", "Iznos rate"},
+    {"obustave_radnici", "prvi_deo", "Prvi deo"},
+    {"obustave_radnici", "drugi_deo", "Drugi deo"},
+    {"obustave_radnici", "ukupno_meseci", "Ukupno meseci"},
+    {"obustave_radnici", "sifra_placanja", "[ifra pla}anja"},
+    {"obustave_radnici", "model", "Model"},
+    {"obustave_radnici", "POziv_na_broj", "Poziv na broj"},
+    {"obustave_radnici", "Opis", "Opis"},
+    {"obustaveproc", "id_obustava_proc", "ID"},
+    {"obustaveproc", "obustava", "Naziv"},
+    {"obustaveproc", "procenat", "Procenat/Iznos"},
+    {"obustaveproc", "Tip", "Tip"},
+    {"obustaveproc", "tekuci_Racun", "Teku}i ra~un"},
+    {"obustaveproc", "zbirno_placanje", "Na~in pla}anja"},
+    {"obustaveproc", "grad", "Grad"},
+    {"obustaveproc", "konto", "Konto"},
+    {"obustaveproc", "poziv", "Poziv na broj"},
+    {"obustaveproc", "obrisana", "Obrisana"},
+    {"podobustave", "id_obustava_proc", "Obustava"},
+    {"podobustave", "Opis", "Opis"},
+    {"podobustave", "Iznos", "Iznos"},
+};
+
+std::string registerCaption(std::string_view table, std::string_view column) {
+    for (const ColumnCaption& known : RegisterCaptions)
+        if (equalsIgnoreCase(table, known.table) && equalsIgnoreCase(column, known.column))
+            return yuscii(known.caption);
+    return {};
+}
+
 } // namespace
 
 std::string historyTableCaption(std::string_view table) {
@@ -53,7 +126,10 @@ std::string historyColumnCaption(std::string_view table, std::string_view column
         return parameters::monthRateCaption(std::string(column));
     const std::string_view described =
         parameters::ColumnDescriptions::standard().description(table, column);
-    return described.empty() ? payroll::columnCaption(column) : std::string(described);
+    if (!described.empty())
+        return std::string(described);
+    const std::string registered = registerCaption(table, column);
+    return registered.empty() ? payroll::columnCaption(column) : registered;
 }
 
 std::vector<trail::ColumnChange> captionedChanges(const trail::HistoryEntry& entry) {

@@ -9,9 +9,10 @@
 namespace zarion::maintenance {
 
 // The operator's words for a column of a changed table: the description of a rates or settings
-// column (a month's rates described as the current ones), else the caption of a calculation's
-// column, else the column's own name. The stored history keeps the names; the window, the
-// printout and the spreadsheet show these words.
+// column (a month's rates described as the current ones), the caption of a register's column in
+// the window that edits it, else the caption of a calculation's column, else the column's name.
+// The stored history keeps the names; the window, the printout and the spreadsheet show these
+// words.
 std::string historyColumnCaption(std::string_view table, std::string_view column);
 
 // The operator's words for a table the history records: the menu command that edits it, or
