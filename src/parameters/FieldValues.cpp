@@ -126,6 +126,10 @@ std::string displayText(const db::Statement& row, int column, FieldType type) {
     return row.text(column);
 }
 
+std::string zeroText(FieldType type) {
+    return type.kind == FieldKind::Currency ? amountText(Currency{}) : "0";
+}
+
 StoredValue numericStoredValue(std::string_view text, FieldKind kind) {
     switch (kind) {
     case FieldKind::YesNo:

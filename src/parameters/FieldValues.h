@@ -34,6 +34,8 @@ void bindValue(db::Statement& statement, int index, const StoredValue& value);
 // decimals they have ("117,2"), whole numbers plain ("2026"), Yes/No as "True"/"False", dates
 // as DD.MM.YYYY, null as an empty text.
 std::string displayText(const db::Statement& row, int column, FieldType type);
+// Nought as displayText shows it for the type: "0,00" for money, "0" for other numbers.
+std::string zeroText(FieldType type);
 
 // The numeric value of a text by the numeric-prefix rule ("12,5" is 12), in the column's
 // representation: money exact to 1/10000, whole numbers rounded half to even, Yes/No 0 or 1.
@@ -48,7 +50,8 @@ struct Conversion {
     bool accepted() const { return refusal.empty(); }
 };
 
-// Converts an input as the table editor saves it; an empty (or blank) input stores NULL. A number
+// Converts an input as the table editor saves it; an empty (or blank) input stores 0 in a Yes/No,
+// money or whole-number column and NULL in any other. A number
 // is read as the box shows it ("1.234,56") or as typed with a decimal point ("1234.56").
 // Yes/No: "TRUE" in any case and with blanks around stores true, otherwise the numeric value
 // (non-zero is true). Currency, Long and Integer: the number, or by the numeric-prefix rule the

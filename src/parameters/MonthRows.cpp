@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "core/Dates.h"
+#include "core/NumberFormat.h"
 #include "core/NumericText.h"
 #include "core/Text.h"
 #include "parameters/ColumnDescriptions.h"
@@ -62,8 +63,11 @@ std::vector<MonthRateField> loadMonthRates(db::Database& payrollDb, std::int64_t
         std::string caption = payrollDb.hasColumn("parametri_po_mesecima", nameColumn)
                                   ? row.text(nameColumn)
                                   : std::string();
+        // a rate not given shows as nought, as the calculation reads it
+        const int at = row.column(column.name);
+        const FieldType type = fieldType(column.declType);
         fields.push_back({column.name, caption.empty() ? monthRateCaption(column.name) : caption,
-                          numberToText(row.number(column.name))});
+                          row.isNull(at) ? zeroText(type) : displayText(row, at, type)});
     }
     return fields;
 }
@@ -88,7 +92,8 @@ MonthSave saveMonthRates(db::Database& payrollDb, int month, int year,
     db::Statement update = payrollDb.prepare(sql + " WHERE rowid = ?");
     for (std::size_t i = 0; i < columns.size(); ++i)
         bindValue(update, static_cast<int>(i) + 1,
-                  numericStoredValue(inputs[i], fieldType(columns[i].declType).kind));
+                  numericStoredValue(plainNumber(inputs[i]).value_or(inputs[i]),
+                                     fieldType(columns[i].declType).kind));
     update.bind(static_cast<int>(columns.size()) + 1, *rowId);
     update.run();
     tx.commit();

@@ -139,12 +139,12 @@ TEST_F(MonthParametersTest, MonthRatesShowAsNumbersCaptionedByTheContributionNam
 
     const auto fields = loadMonthRates(*db, *findMonthRow(*db, 5, 2024));
     ASSERT_EQ(fields.size(), columns.size());
-    EXPECT_EQ(fields[0].text, " 10");
-    EXPECT_EQ(fields[1].text, " 25000");
+    EXPECT_EQ(fields[0].text, "10");
+    EXPECT_EQ(fields[1].text, "25.000,00");
     EXPECT_EQ(fields[8].column, "doprinosi_ro");
     EXPECT_EQ(fields[8].caption, "Doprinos komori");
     EXPECT_EQ(fields[9].caption, "Stopa drugog dodatnog doprinosa na teret poslodavca (%)");
-    EXPECT_EQ(fields[12].text, " 0"); // null
+    EXPECT_EQ(fields[12].text, "0,00"); // null
 }
 
 TEST_F(MonthParametersTest, SavingAMonthWritesTheNumericValueOfEveryBox) {
@@ -153,7 +153,7 @@ TEST_F(MonthParametersTest, SavingAMonthWritesTheNumericValueOfEveryBox) {
     std::vector<std::string> inputs;
     for (const MonthRateField& field : loadMonthRates(*db, *findMonthRow(*db, 5, 2024)))
         inputs.push_back(field.text);
-    inputs[0] = "11,5";       // porez_zarade
+    inputs[0] = "11,5";       // porez_zarade, with a decimal comma
     inputs[1] = "26000.125x"; // iznos_poreskog_oslobojenja
 
     EXPECT_EQ(saveMonthRates(*db, 0, 2024, inputs), MonthSave::NoMonth);
@@ -166,7 +166,7 @@ TEST_F(MonthParametersTest, SavingAMonthWritesTheNumericValueOfEveryBox) {
         "SELECT porez_zarade, iznos_poreskog_oslobojenja, Naziv_doprinosi_ro, minuli_rad "
         "FROM parametri_po_mesecima");
     ASSERT_TRUE(row.step());
-    EXPECT_DOUBLE_EQ(row.number(0), 11.0);
+    EXPECT_DOUBLE_EQ(row.number(0), 11.5);
     EXPECT_EQ(row.money(1), Currency::parse("26000.125"));
     EXPECT_EQ(row.text(2), "Doprinos komori");
     EXPECT_DOUBLE_EQ(row.number(3), 0.4);

@@ -86,16 +86,17 @@ void ParametriPoMesecimaWindowTest::aStartedMonthShowsItsRatesAndSavesTheBoxes()
     QCOMPARE(f_->child<QLabel>(QStringLiteral("lblIzabraniG"))->text(), QStringLiteral("2024"));
     QCOMPARE(f_->child<QLabel>(QStringLiteral("lblPar_0"))->text(),
              QStringLiteral("Stopa poreza na zarade (%)"));
-    QCOMPARE(f_->box(0)->text(), QStringLiteral(" 10"));
+    QCOMPARE(f_->box(0)->text(), QStringLiteral("10"));
     QCOMPARE(f_->child<QLabel>(QStringLiteral("lblPar_8"))->text(),
              QStringLiteral("Doprinos komori"));
 
-    f_->box(0)->setText(QStringLiteral("11,5")); // the comma ends the number
+    f_->box(0)->setText(QStringLiteral("11,5")); // a decimal comma
     dt::queueOk();
     f_->click("cmdSnimi");
     QCOMPARE(dt::shown().size(), std::size_t(1));
     QCOMPARE(dt::shown()[0].text, QStringLiteral("Snimanje parametara je zavrseno!"));
-    QCOMPARE(*f_->db->scalar("SELECT porez_zarade FROM parametri_po_mesecima"), std::int64_t{11});
+    QCOMPARE(*f_->db->scalar("SELECT porez_zarade * 10 FROM parametri_po_mesecima"),
+             std::int64_t{115});
     QCOMPARE(*f_->db->scalar("SELECT porez_zarade FROM parametri"), std::int64_t{10});
 }
 
@@ -124,7 +125,7 @@ void ParametriPoMesecimaWindowTest::thePre2013FillAsksFirstAndStopsAtApril2013()
     while (f_->child<QLabel>(QStringLiteral("lblPar_%1").arg(employerPio))->text() !=
            QStringLiteral("Stopa doprinosa za PIO na teret poslodavca (%)"))
         ++employerPio;
-    QCOMPARE(f_->box(employerPio)->text(), QStringLiteral(" 14"));
+    QCOMPARE(f_->box(employerPio)->text(), QStringLiteral("14"));
 }
 
 QTEST_MAIN(ParametriPoMesecimaWindowTest)
