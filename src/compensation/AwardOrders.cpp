@@ -41,7 +41,7 @@ const char* const PaymentSelect =
     "o.Doprinosi_PIO, o.Doprinosi_zo, o.Doprinosi_nez, o.POrez_stopa, "
     "COALESCE(r.Prezime, ''), COALESCE(r.Ime, ''), COALESCE(b.banka, ''), "
     "COALESCE(r.tekuci_Racun, ''), COALESCE(r.radno_mesto, ''), COALESCE(r.sifra_opstine, 0), "
-    "COALESCE(r.JMBG, '') FROM obracun_ostale_zarade o "
+    "COALESCE(r.JMBG, ''), COALESCE(r.ID_BAnka, 0) FROM obracun_ostale_zarade o "
     "LEFT JOIN radnici r ON r.id_radnik = o.ID_RADNIK "
     "LEFT JOIN banke b ON b.ID_BAnka = r.ID_BAnka ";
 
@@ -66,6 +66,7 @@ AwardPayment readPayment(const db::Statement& st) {
     p.jobTitle = st.text(15);
     p.municipality = st.integer(16);
     p.JMBG = st.text(17);
+    p.bankId = st.integer(18);
     return p;
 }
 
@@ -154,6 +155,15 @@ Outcome<AwardOrder> createAwardOrder(db::Database& payroll, AwardKind kind, cons
     st.run();
     order.id_noz = payroll.lastInsertId();
     return order;
+}
+
+std::vector<AwardPayment> paidThroughBank(const std::vector<AwardPayment>& payments,
+                                          std::int64_t bankId) {
+    std::vector<AwardPayment> chosen;
+    for (const AwardPayment& p : payments)
+        if (bankId == 0 || p.bankId == bankId)
+            chosen.push_back(p);
+    return chosen;
 }
 
 std::vector<AwardPayment> awardPayments(db::Database& payroll, std::int64_t orderId) {

@@ -60,7 +60,8 @@ struct AwardPayment {
     std::int64_t ID_RADNIK = 0;
     AwardFigures figures;
     double POrez_stopa = 0;
-    std::string name; // "Prezime Ime"
+    std::string name;        // "Prezime Ime"
+    std::int64_t bankId = 0; // the employee's bank in the register, 0 when none
     std::string bank;
     std::string account;
     std::string jobTitle;
@@ -69,6 +70,10 @@ struct AwardPayment {
     std::string surname;
     std::string firstName;
 };
+
+// The awards paid through the bank (its ID_BAnka); bank 0 takes them all.
+std::vector<AwardPayment> paidThroughBank(const std::vector<AwardPayment>& payments,
+                                          std::int64_t bankId);
 
 // The awards of the order, in Serbian order of the names.
 std::vector<AwardPayment> awardPayments(db::Database& payroll, std::int64_t orderId);

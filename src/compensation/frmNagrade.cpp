@@ -125,6 +125,7 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     resize(1100, 520);
 
     connect(cmbNalog, &QComboBox::currentIndexChanged, this, &frmNagrade::UcitajObracune);
+    connect(cmbBanka, &QComboBox::currentIndexChanged, this, &frmNagrade::UcitajObracune);
     connect(cmdNoviNalog, &QPushButton::clicked, this, &frmNagrade::cmdNoviNalog_Click);
     connect(txtID_Radnik, &QLineEdit::editingFinished, this, &frmNagrade::showEmployee);
     connect(cmdTrazi, &QPushButton::clicked, this, [this] {
@@ -166,6 +167,10 @@ void frmNagrade::UcitajNaloge() {
     UcitajObracune();
 }
 
+std::vector<AwardPayment> frmNagrade::paidThroughChosenBank() const {
+    return paidThroughBank(payments_, cmbBanka->currentData().toLongLong());
+}
+
 void frmNagrade::UcitajObracune() {
     listO->clear();
     payments_.clear();
@@ -176,7 +181,7 @@ void frmNagrade::UcitajObracune() {
     guarded(this, "UcitajObracune", [&] {
         lblPredat->setText(orderFiledNote(context_, order->Datum));
         payments_ = awardPayments(*context_.PayrollDb, order->id_noz);
-        for (const AwardPayment& p : payments_) {
+        for (const AwardPayment& p : paidThroughChosenBank()) {
             const AwardFigures& f = p.figures;
             std::vector<std::string> texts{p.name, std::to_string(p.ID_RADNIK), amount(f.gross),
                                            amount(f.nonTaxable), amount(f.tax)};
@@ -319,7 +324,8 @@ void frmNagrade::cmdStampa_Click() {
         return;
     guarded(this, "cmdStampa_Click", [&] {
         preview(this, context_,
-                awardPaymentList(companyOf(context_), context_.logoPath(), *order, payments_));
+                awardPaymentList(companyOf(context_), context_.logoPath(), *order,
+                                 paidThroughChosenBank()));
     });
 }
 

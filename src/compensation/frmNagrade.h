@@ -21,7 +21,8 @@ namespace zarion::compensation {
 
 // The award window of a kind: the order chosen or made, the employee's award entered as net or
 // gross and posted into it, the order's list with its payment list and, for jubilee awards, its
-// PPP-PD return.
+// PPP-PD return. The bank box narrows the list and its payment list to the employees paid
+// through one bank; the returns and orders take the whole order.
 class frmNagrade : public QWidget {
     Q_OBJECT
 
@@ -44,6 +45,8 @@ protected:
 
 private:
     std::optional<AwardOrder> chosenOrder() const;
+    // The order's awards paid through the bank the box names; "Podrazumevana" takes every bank.
+    std::vector<AwardPayment> paidThroughChosenBank() const;
 
     AppContext& context_;
     AwardKind kind_;

@@ -48,6 +48,11 @@ private slots:
         QVERIFY(createAwardOrder(f_->payroll(), AwardKind::Jubilee, {2026, 4, 15}, "Jubilej",
                                  Currency::fromUnits(25000))
                     .ok());
+        for (const char* bank : {"Intesa", "Erste"})
+            f_->payroll().run("INSERT INTO banke (banka) VALUES (?)", std::string(bank));
+        f_->payroll().run("UPDATE radnici SET ID_BAnka = (SELECT ID_BAnka FROM banke WHERE banka = "
+                          "'Intesa') WHERE id_radnik = ?",
+                          f_->employee);
         frmJubilarne window(f_->context);
         QTimer::singleShot(0, [] {
             auto* search = QApplication::activeModalWidget();
@@ -66,6 +71,12 @@ private slots:
         control<QPushButton>(&window, "cmdProknjizi")->click();
         QCOMPARE(f_->count("SELECT BRUTO FROM obracun_ostale_zarade"), 65000);
         auto* list = control<QTreeWidget>(&window, "listO");
+        QCOMPARE(list->topLevelItemCount(), 1);
+        // the bank box narrows the list to the employees paid through the bank
+        auto* banks = control<QComboBox>(&window, "cmbBanka");
+        banks->setCurrentIndex(banks->findText("Erste"));
+        QCOMPARE(list->topLevelItemCount(), 0);
+        banks->setCurrentIndex(banks->findText("Intesa"));
         QCOMPARE(list->topLevelItemCount(), 1);
 
         dt::queueYes();
