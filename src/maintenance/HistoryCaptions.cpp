@@ -39,14 +39,15 @@ constexpr TableCaption TableCaptions[] = {
     {"aaverzija", "Verzija baze"},
 };
 
-// The registers' columns in the words of the windows that edit them.
+// The registers' columns in the words of the windows that edit them; the gross and net of a
+// compensation or of other income, which are not a salary's.
 struct ColumnCaption {
     const char* table;
     const char* column;
     const char* caption;
 };
 
-constexpr ColumnCaption RegisterCaptions[] = {
+constexpr ColumnCaption OwnCaptions[] = {
     {"radnici", "id_radnik", "ID"},
     {"radnici", "lbo", "LBO"},
     {"radnici", "licna_karta", "Li~na karta"},
@@ -103,10 +104,18 @@ constexpr ColumnCaption RegisterCaptions[] = {
     {"podobustave", "id_obustava_proc", "Obustava"},
     {"podobustave", "Opis", "Opis"},
     {"podobustave", "Iznos", "Iznos"},
+    {"bolovanja_obracuni", "BRUTO", "BRUTO NAKNADA"},
+    {"bolovanja_obracuni", "NETO", "NETO NAKNADA"},
+    {"invalidi_obracuni", "BRUTO", "BRUTO NAKNADA"},
+    {"invalidi_obracuni", "NETO", "NETO NAKNADA"},
+    {"obracun_ostale_zarade", "BRUTO", "BRUTO"},
+    {"obracun_ostale_zarade", "NETO", "NETO"},
+    {"nalozi_ostale_zarade", "BRUTO", "BRUTO"},
+    {"nalozi_ostale_zarade", "NETO", "NETO"},
 };
 
-std::string registerCaption(std::string_view table, std::string_view column) {
-    for (const ColumnCaption& known : RegisterCaptions)
+std::string ownCaption(std::string_view table, std::string_view column) {
+    for (const ColumnCaption& known : OwnCaptions)
         if (equalsIgnoreCase(table, known.table) && equalsIgnoreCase(column, known.column))
             return yuscii(known.caption);
     return {};
@@ -128,7 +137,7 @@ std::string historyColumnCaption(std::string_view table, std::string_view column
         parameters::ColumnDescriptions::standard().description(table, column);
     if (!described.empty())
         return std::string(described);
-    const std::string registered = registerCaption(table, column);
+    const std::string registered = ownCaption(table, column);
     return registered.empty() ? payroll::columnCaption(column) : registered;
 }
 
