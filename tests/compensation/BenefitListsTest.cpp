@@ -2,6 +2,7 @@
 // and list.
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "EmployeeSeed.h"
 #include "SampleCompany.h"
 #include "TemplateDatabase.h"
@@ -20,9 +21,7 @@ namespace {
 
 using outputs::Col;
 
-Currency din(const char* text) {
-    return Currency::parse(text);
-}
+using test::din;
 
 class BenefitsTest : public testing::Test {
 protected:

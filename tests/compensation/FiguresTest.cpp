@@ -1,15 +1,14 @@
 // Figures of the compensations and awards, every expected amount worked out by hand.
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "compensation/AwardCalculation.h"
 #include "compensation/DisabledCompensation.h"
 
 namespace zarion::compensation {
 namespace {
 
-Currency din(const char* text) {
-    return Currency::parse(text);
-}
+using test::din;
 
 // ---- disabled persons: the larger of the net and the adjusted amount, grossed up ----
 

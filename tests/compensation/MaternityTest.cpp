@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
 #include "compensation/MaternityAccount.h"
@@ -11,9 +12,7 @@
 namespace zarion::compensation {
 namespace {
 
-Currency din(const char* text) {
-    return Currency::parse(text);
-}
+using test::din;
 
 class MaternityTest : public testing::Test {
 protected:

@@ -12,6 +12,7 @@
 #include "LeaveRates.h"
 #include "PostedSalaries.h"
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "compensation/SickLeavePosting.h"
 #include "compensation/frmBolovanje.h"
 #include "compensation/frmObracunBolovanje.h"
@@ -27,7 +28,7 @@ using namespace zarion;
 using namespace zarion::compensation;
 namespace dt = zarion::ui::testing;
 
-class SickLeaveWindowsTest : public QObject {
+class SickLeaveWindowsTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     // April 2026 (176 hours) at the tests' rates; Marko on
@@ -61,12 +62,6 @@ class SickLeaveWindowsTest : public QObject {
     static QString text(QWidget& w, const char* name) { return child<QLineEdit>(w, name)->text(); }
 
 private slots:
-    void init() {
-        dt::clear();
-        dt::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(dt::pending(), 0); }
-
     void aCaseIsAddedAndRemovedByTheKeys() {
         Fixture f;
         frmBolovanje window(f.context);

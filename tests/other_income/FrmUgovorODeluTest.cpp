@@ -12,6 +12,7 @@
 #include "Controls.h"
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "other_income/OtherIncomeCommands.h"
 #include "other_income/frmNoviNalog.h"
@@ -24,7 +25,7 @@ using namespace zarion;
 using namespace zarion::other_income;
 namespace dt = zarion::ui::testing;
 
-class FrmUgovorODeluTest : public QObject {
+class FrmUgovorODeluTest : public zarion::testing::WindowTest {
     Q_OBJECT
 
     struct Fixture {
@@ -59,10 +60,7 @@ class FrmUgovorODeluTest : public QObject {
     };
 
     template <typename T> static T* child(QWidget& w, const char* name) {
-        T* found = w.findChild<T*>(name);
-        if (!found)
-            qFatal("no control %s", name);
-        return found;
+        return zarion::testing::control<T>(&w, name);
     }
     static void type(QWidget& w, const char* box, const QString& text) {
         auto* edit = child<QLineEdit>(w, box);
@@ -75,12 +73,6 @@ class FrmUgovorODeluTest : public QObject {
     }
 
 private slots:
-    void init() {
-        dt::clear();
-        dt::setStrict(true);
-    }
-    void cleanup() { QCOMPARE(dt::pending(), 0); }
-
     void everyKindHasItsMenuCommand() {
         Fixture f;
         ui::frmGlavni main(f.context);

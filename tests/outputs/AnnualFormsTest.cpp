@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "EmployeeSeed.h"
 #include "FileText.h"
 #include "TempDir.h"
@@ -12,9 +13,7 @@ namespace {
 
 using test::addEmployee;
 
-Currency din(const char* text) {
-    return Currency::parse(text);
-}
+using test::din;
 
 // Rows of the calculation tables with the columns the yearly forms read.
 class YearOfCalculations : public ::testing::Test {

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "outputs/AnnualReturnReport.h"
 #include "outputs/M4Report.h"
 #include "outputs/TreasuryReport.h"
@@ -8,9 +9,7 @@
 namespace zarion::outputs {
 namespace {
 
-Currency din(const char* text) {
-    return Currency::parse(text);
-}
+using test::din;
 
 bool has(const report::Document& document, const std::string& text) {
     return std::any_of(document.pages.begin(), document.pages.end(),

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "BankPayroll.h"
+#include "Dinars.h"
 #include "outputs/BankListReport.h"
 
 namespace zarion::outputs {
@@ -10,9 +11,7 @@ namespace {
 
 using test::BankPayroll;
 
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
+using test::din;
 
 struct Expected {
     const char* name;

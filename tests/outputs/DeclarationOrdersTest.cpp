@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "EmployeeSeed.h"
 #include "TemplateDatabase.h"
 #include "outputs/PaymentOrders.h"
@@ -9,9 +10,7 @@
 namespace zarion::outputs {
 namespace {
 
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
+using test::din;
 
 class DeclarationOrders : public ::testing::Test {
 protected:

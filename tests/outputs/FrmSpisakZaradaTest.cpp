@@ -1,5 +1,6 @@
 // The payroll list window: its selection, lists, totals and commands.
-#include "FrmSpisakZaradaTest.h"
+
+#include "outputs/frmSpisakZarada.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -12,16 +13,16 @@
 #include <QtTest>
 
 #include "MarchPayroll.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "outputs/OutputsCommands.h"
-#include "outputs/frmSpisakZarada.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
 using namespace zarion;
 namespace dt = zarion::ui::testing;
 
-struct FrmSpisakZaradaTest::Fixture {
+struct Fixture {
     test::MarchPayroll march;
     FixedClock clock{{{2026, 4, 10}, 9, 0, 0}};
     AppContext context{clock};
@@ -48,19 +49,17 @@ struct FrmSpisakZaradaTest::Fixture {
     void show() { QTest::mouseClick(find<QPushButton>("cmdPokazi"), Qt::LeftButton); }
 };
 
-FrmSpisakZaradaTest::FrmSpisakZaradaTest() = default;
-FrmSpisakZaradaTest::~FrmSpisakZaradaTest() = default;
+class FrmSpisakZaradaTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void FrmSpisakZaradaTest::init() {
-    dt::clear();
-    dt::setStrict(true);
-    f_ = std::make_unique<Fixture>();
-}
-
-void FrmSpisakZaradaTest::cleanup() {
-    f_.reset();
-    QCOMPARE(dt::pending(), 0);
-}
+private slots:
+    void showBuildsBothListsAndTheTotals();
+    void changedMonthWaitsForShowAgain();
+    void ordersAreMadeFromTheShownList();
+    void unitAndFirstPartChooseTheRows();
+    void repairKeyFixesTheEmployerPension();
+    void menuCommandOpensTheWindow();
+};
 
 void FrmSpisakZaradaTest::showBuildsBothListsAndTheTotals() {
     QVERIFY(!f_->enabled("cmdObracun"));
@@ -159,3 +158,4 @@ void FrmSpisakZaradaTest::menuCommandOpensTheWindow() {
 }
 
 QTEST_MAIN(FrmSpisakZaradaTest)
+#include "FrmSpisakZaradaTest.moc"

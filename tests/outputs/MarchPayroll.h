@@ -2,16 +2,13 @@
 
 #include <cstdint>
 
+#include "Dinars.h"
 #include "PostedSalaries.h"
 #include "TemplateDatabase.h"
 #include "core/Currency.h"
 #include "payroll/SalaryResult.h"
 
 namespace zarion::test {
-
-inline Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
 
 inline payroll::SalaryResult postedSalary(const char* gross, const char* tax, const char* net) {
     payroll::SalaryResult r;

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "Dinars.h"
 #include "PostedSalaries.h"
 #include "SampleCompany.h"
 #include "TemplateDatabase.h"
@@ -16,10 +17,6 @@ namespace {
 
 using outputs::Col;
 using outputs::Payment;
-
-Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
 
 // A salary of the given gross with 34,221 non-taxable, 10 % tax and the contributions of 2026:
 // 14 + 10 % PIO, 5.15 + 5.15 % health, 0.75 % unemployment of the gross.

@@ -73,8 +73,7 @@ void ParametriPoMesecimaWindowTest::aMonthNotStartedIsToldAndCannotBeSaved() {
     dt::clear();
     dt::queueOk();
     f_->click("cmdSnimi");
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QStringLiteral("Niste izabrali mesec!"));
+    QCOMPARE(shownTexts(), QStringList{"Niste izabrali mesec!"});
     QCOMPARE(*f_->db->scalar("SELECT count(*) FROM parametri_po_mesecima"), std::int64_t{0});
 }
 
@@ -93,8 +92,7 @@ void ParametriPoMesecimaWindowTest::aStartedMonthShowsItsRatesAndSavesTheBoxes()
     f_->box(0)->setText(QStringLiteral("11,5")); // a decimal comma
     dt::queueOk();
     f_->click("cmdSnimi");
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QStringLiteral("Snimanje parametara je zavrseno!"));
+    QCOMPARE(shownTexts(), QStringList{"Snimanje parametara je zavrseno!"});
     QCOMPARE(*f_->db->scalar("SELECT porez_zarade * 10 FROM parametri_po_mesecima"),
              std::int64_t{115});
     QCOMPARE(*f_->db->scalar("SELECT porez_zarade FROM parametri"), std::int64_t{10});

@@ -44,8 +44,7 @@ void PrijavaWindowTest::lockedRowIsRefusedBeforeAnythingIsAsked() {
     auto* grid = control<QTreeWidget>(&window, "grdPrijava");
     dt::queueOk();
     Fixture::choose(grid, "5.");
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QStringLiteral("Izabrani red je zaključan!"));
+    QCOMPARE(shownTexts(), QStringList{"Izabrani red je zaključan!"});
     QCOMPARE(dt::shown()[0].icon, QMessageBox::Warning);
     QCOMPARE(Fixture::amountOf(grid, "5."), QStringLiteral("65.892,40"));
 }
@@ -54,8 +53,7 @@ void PrijavaWindowTest::contributionsWithoutAccountsDoNotOpen() {
     QWidget caller;
     dt::queueOk();
     QVERIFY(!openDoprinosi(&caller, f_->context, 3, 2026, 1, {{}, {}, {}}));
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QStringLiteral("Niste uneli uplatne racune!"));
+    QCOMPARE(shownTexts(), QStringList{"Niste uneli uplatne racune!"});
     dt::queueOk();
     QVERIFY(!openDoprinosiPreduzetnik(&caller, f_->context, 3, 2026, 1, {{}, {}, {}}));
     QCOMPARE(dt::shown()[1].text, QStringLiteral("Niste uneli parametre za preduzetnika!"));

@@ -1,5 +1,6 @@
 // Drives the individual calculation window as an operator does and checks what it posts.
-#include "FrmObracunJedTest.h"
+
+#include "payroll/frmObracunJed.h"
 
 #include <QAction>
 #include <QApplication>
@@ -16,11 +17,11 @@
 #include "IndividualDb.h"
 #include "TempDir.h"
 #include "TemplateDatabase.h"
+#include "WindowTest.h"
 #include "core/AppContext.h"
 #include "maintenance/MaintenanceCommands.h"
 #include "parameters/frmTipObracuna.h"
 #include "payroll/IndividualCommands.h"
-#include "payroll/frmObracunJed.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
@@ -28,7 +29,7 @@ using namespace zarion;
 namespace dt = zarion::ui::testing;
 using zarion::test::din;
 
-struct FrmObracunJedTest::Fixture : test::IndividualContext {
+struct Fixture : test::IndividualContext {
     std::int64_t ana = 0;
     std::unique_ptr<payroll::frmObracunJed> window;
 
@@ -55,27 +56,22 @@ struct FrmObracunJedTest::Fixture : test::IndividualContext {
     }
     std::int64_t count(const char* sql) { return seed->count(sql); }
     Currency money(const char* sql) { return seed->money(sql); }
-    bool shownText(const QString& text) {
-        for (const dt::ShownBox& box : dt::shown())
-            if (box.text == text)
-                return true;
-        return false;
-    }
 };
 
-FrmObracunJedTest::FrmObracunJedTest() = default;
-FrmObracunJedTest::~FrmObracunJedTest() = default;
+class FrmObracunJedTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void FrmObracunJedTest::init() {
-    dt::clear();
-    dt::setStrict(true);
-    f_ = std::make_unique<Fixture>();
-}
-
-void FrmObracunJedTest::cleanup() {
-    f_.reset();
-    QCOMPARE(dt::pending(), 0);
-}
+private slots:
+    void calculatePostAndPostAgainKeepOneRow();
+    void netBelowTheMinimumIsRecalculatedOnYes();
+    void overriddenTaxRateAndM4DaysReachThePosting();
+    void cashInHandAboveTheAmountToPayIsReset();
+    void postAllTickedPostsEveryTickedEmployeeWithOneMessage();
+    void removingAnAdvanceLeavesNoLinkAfterPosting();
+    void showsAPostedCalculationOrSaysItIsMissing();
+    void popUpCommandsShowAndDeleteTheSelectedCalculation();
+    void theKindChooserNamesTheKindAndTheCalculationRunsAsIt();
+};
 
 void FrmObracunJedTest::calculatePostAndPostAgainKeepOneRow() {
     f_->open();
@@ -93,7 +89,7 @@ void FrmObracunJedTest::calculatePostAndPostAgainKeepOneRow() {
 
     dt::queueOk();
     f_->click("cmdKnkjizi");
-    QVERIFY(f_->shownText("Knjizenje je zavrseno!"));
+    QVERIFY(wasShown("Knjizenje je zavrseno!"));
     QCOMPARE(f_->count("SELECT COUNT(*) FROM obracuni"), 1);
     QCOMPARE(f_->money("SELECT NETO FROM obracuni"), din("73522.10"));
     QCOMPARE(f_->count("SELECT broj_sati FROM obracuni"), 200);
@@ -132,8 +128,8 @@ void FrmObracunJedTest::overriddenTaxRateAndM4DaysReachThePosting() {
     dt::queueNumber(din("32"));
     dt::queueOk();
     f_->doubleClick("lblM4");
-    QVERIFY(f_->shownText("Uneli ste neispravnu vrednost! Promenite je dvoklikom ili ce se "
-                          "racunati ceo mesec!"));
+    QVERIFY(wasShown("Uneli ste neispravnu vrednost! Promenite je dvoklikom ili ce se "
+                     "racunati ceo mesec!"));
     QCOMPARE(f_->text("lblM4"), QString("0 - dana"));
     dt::queueNumber(din("20"));
     f_->doubleClick("lblM4");
@@ -154,7 +150,7 @@ void FrmObracunJedTest::cashInHandAboveTheAmountToPayIsReset() {
     dt::queueOk();
     f_->type("txtNaRuke", "70000");
     f_->window->txtNaRuke_LostFocus();
-    QVERIFY(f_->shownText("Iznos 'na ruke' ne može biti veći od iznosa za isplatu!"));
+    QVERIFY(wasShown("Iznos 'na ruke' ne može biti veći od iznosa za isplatu!"));
     QCOMPARE(f_->text("txtNaRuke"), QString("66.170,10"));
     f_->type("txtNaRuke", "1000");
     f_->window->txtNaRuke_LostFocus();
@@ -175,7 +171,7 @@ void FrmObracunJedTest::postAllTickedPostsEveryTickedEmployeeWithOneMessage() {
     f_->click("cmdSviODjednom");
     QCOMPARE(f_->count("SELECT COUNT(*) FROM obracuni"), 2);
     QCOMPARE(int(dt::shown().size()), 2);
-    QVERIFY(f_->shownText("Knjizenje je zavrseno!"));
+    QVERIFY(wasShown("Knjizenje je zavrseno!"));
 }
 
 void FrmObracunJedTest::removingAnAdvanceLeavesNoLinkAfterPosting() {
@@ -207,7 +203,7 @@ void FrmObracunJedTest::showsAPostedCalculationOrSaysItIsMissing() {
     f_->open();
     dt::queueOk();
     QVERIFY(!f_->window->showPosted(f_->ana));
-    QVERIFY(f_->shownText("Nije pronadjen obracun u bazi!"));
+    QVERIFY(wasShown("Nije pronadjen obracun u bazi!"));
     f_->load(f_->ana);
     f_->type("txtBrojSati", "200");
     f_->click("cmdObracun");
@@ -249,7 +245,7 @@ void FrmObracunJedTest::popUpCommandsShowAndDeleteTheSelectedCalculation() {
 
     dt::queueOk();
     main.command("mnuPo")->trigger();
-    QVERIFY(f_->shownText("Nije pronadjen obracun u bazi!"));
+    QVERIFY(wasShown("Nije pronadjen obracun u bazi!"));
     QCOMPARE(main.mdiArea()->subWindowList().size(), 2);
 }
 
@@ -279,3 +275,4 @@ void FrmObracunJedTest::theKindChooserNamesTheKindAndTheCalculationRunsAsIt() {
 }
 
 QTEST_MAIN(FrmObracunJedTest)
+#include "FrmObracunJedTest.moc"

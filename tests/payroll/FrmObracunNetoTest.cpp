@@ -1,7 +1,8 @@
 // The batch calculation window driven offscreen: the list and its counters, calculate and post,
 // calculate all with its progress bar and one closing message, the re-posting under the access
 // code, the overrides by double-click, and the menu command that opens it.
-#include "FrmObracunNetoTest.h"
+
+#include "payroll/frmObracunNeto.h"
 
 #include <QAction>
 #include <QLabel>
@@ -15,31 +16,23 @@
 #include <QtTest>
 
 #include "BatchCompany.h"
+#include "CompanyFixture.h"
 #include "Controls.h"
 #include "PayrollFixtures.h"
-#include "TempDir.h"
-#include "TemplateDatabase.h"
-#include "core/AppContext.h"
+#include "WindowTest.h"
 #include "payroll/PayrollCommands.h"
-#include "payroll/frmObracunNeto.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
 using namespace zarion;
 namespace dt = zarion::ui::testing;
 
-struct FrmObracunNetoTest::Fixture {
-    test::TempDir base;
-    FixedClock clock{{{2026, 3, 20}, 9, 0, 0}};
-    AppContext context{clock};
+struct Fixture : test::CompanyFixture {
     std::vector<std::int64_t> ids;
     std::unique_ptr<payroll::frmObracunNeto> window;
 
-    Fixture() {
-        context.DataRoot = base / "kontora";
-        context.WorkYear = 2026;
-        context.CompanyId = 1;
-        context.PayrollDb = test::makeTemplateDatabase(context.companyFolder() / "plate.db");
+    Fixture()
+        : CompanyFixture({{2026, 3, 20}, 9, 0, 0}) {
         test::writeSettings(db(), test::coefficientPricing());
         payroll::MonthParameters month = test::month2026();
         month.prosecna_ocena_RU = 5;
@@ -54,8 +47,7 @@ struct FrmObracunNetoTest::Fixture {
         context.CalcFinal = true;
     }
 
-    db::Database& db() { return *context.PayrollDb; }
-    std::int64_t count(const char* sql) { return db().scalar(sql).value_or(-1); }
+    db::Database& db() { return payroll(); }
 
     payroll::frmObracunNeto& open() {
         window = std::make_unique<payroll::frmObracunNeto>(context);
@@ -78,19 +70,21 @@ struct FrmObracunNetoTest::Fixture {
     }
 };
 
-FrmObracunNetoTest::FrmObracunNetoTest() = default;
-FrmObracunNetoTest::~FrmObracunNetoTest() = default;
+class FrmObracunNetoTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void FrmObracunNetoTest::init() {
-    dt::clear();
-    dt::setStrict(true);
-    f_ = std::make_unique<Fixture>();
-}
-
-void FrmObracunNetoTest::cleanup() {
-    f_.reset();
-    QCOMPARE(dt::pending(), 0);
-}
+private slots:
+    void theListIsRedUntilPostedAndCounted();
+    void calculateAndPostOneEmployee();
+    void calculateAllShowsProgressAndOneMessage();
+    void aFullDiskEndsCalculateAllWithOneMessageAndNothingPosted();
+    void ctrlARepostsOnlyWithTheAccessCode();
+    void theAdvanceWindowPostsOnlyAdvances();
+    void theAdvanceProposesTheFirstPartOfTheMonth();
+    void aNegativePayoutIsRedAndAskedAboutBeforePosting();
+    void doubleClickOverridesTheAverageAndADeduction();
+    void theMenuCommandOpensTheBatchWindow();
+};
 
 void FrmObracunNetoTest::theListIsRedUntilPostedAndCounted() {
     f_->open();
@@ -112,8 +106,7 @@ void FrmObracunNetoTest::calculateAndPostOneEmployee() {
     f_->child<QLineEdit>("txtID_Radnik")->setText(QString::number(f_->ids[1]));
     dt::queueOk();
     f_->child<QPushButton>("cmdKnjiziKonacni")->click();
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QString("Knjizenje je zavrseno!"));
+    QCOMPARE(shownTexts(), QStringList{"Knjizenje je zavrseno!"});
     QCOMPARE(dt::shown()[0].title, QString("Tarlen"));
     QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 1);
     QCOMPARE(f_->count("SELECT ID_RADNIK FROM obracuni"), f_->ids[1]);
@@ -135,8 +128,7 @@ void FrmObracunNetoTest::calculateAllShowsProgressAndOneMessage() {
     f_->open();
     dt::queueOk();
     f_->child<QPushButton>("cmdAUTO")->click();
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QString("Obracun je zavrsen za sve radnike!"));
+    QCOMPARE(shownTexts(), QStringList{"Obracun je zavrsen za sve radnike!"});
     QCOMPARE(dt::shown()[0].icon, QMessageBox::Information);
     QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 3);
     QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava"), 3);
@@ -146,8 +138,7 @@ void FrmObracunNetoTest::calculateAllShowsProgressAndOneMessage() {
     dt::clear();
     dt::queueOk();
     f_->child<QPushButton>("cmdAUTO")->click();
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text, QString("Obracun je zavrsen za sve radnike!"));
+    QCOMPARE(shownTexts(), QStringList{"Obracun je zavrsen za sve radnike!"});
     QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 3);
 }
 
@@ -160,9 +151,8 @@ void FrmObracunNetoTest::aFullDiskEndsCalculateAllWithOneMessageAndNothingPosted
                         std::to_string(f_->count("PRAGMA page_count")));
     dt::queueOk();
     f_->child<QPushButton>("cmdAUTO")->click();
-    QCOMPARE(dt::shown().size(), std::size_t(1));
-    QCOMPARE(dt::shown()[0].text,
-             QString("Nema više mesta na disku za bazu podataka! Ništa nije proknjiženo."));
+    QCOMPARE(shownTexts(),
+             QStringList{"Nema više mesta na disku za bazu podataka! Ništa nije proknjiženo."});
     QCOMPARE(dt::shown()[0].icon, QMessageBox::Critical);
     QCOMPARE(f_->count("SELECT count(*) FROM obracuni"), 0);
     QCOMPARE(f_->count("SELECT count(*) FROM obracun_obustava"), 0);
@@ -178,8 +168,7 @@ void FrmObracunNetoTest::ctrlARepostsOnlyWithTheAccessCode() {
     dt::clear();
     dt::queueNumber(Currency::fromUnits(1234));
     QTest::keyClick(f_->window.get(), Qt::Key_A, Qt::ControlModifier);
-    QCOMPARE(dt::shown().size(), std::size_t(1)); // the code question only
-    QCOMPARE(dt::shown()[0].text, QString("Unesite sifru za ponovno knjizenje konacnog obracuna!"));
+    QCOMPARE(shownTexts(), QStringList{"Unesite sifru za ponovno knjizenje konacnog obracuna!"});
     QCOMPARE(f_->count("SELECT sum(NETO = 1) FROM obracuni"), 3);
 
     dt::clear();
@@ -324,3 +313,4 @@ void FrmObracunNetoTest::theMenuCommandOpensTheBatchWindow() {
 }
 
 QTEST_MAIN(FrmObracunNetoTest)
+#include "FrmObracunNetoTest.moc"

@@ -1,5 +1,6 @@
 // The average earnings window: the period's table, the second company's beside it.
-#include "FrmProsekTest.h"
+
+#include "payroll/frmProsek.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -10,12 +11,11 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include "CompanyFixture.h"
 #include "PayrollFixtures.h"
-#include "TempDir.h"
 #include "TemplateDatabase.h"
-#include "core/AppContext.h"
+#include "WindowTest.h"
 #include "payroll/AverageCommands.h"
-#include "payroll/frmProsek.h"
 #include "ui/DialogTesting.h"
 #include "ui/frmGlavni.h"
 
@@ -25,10 +25,6 @@ using zarion::test::din;
 
 namespace {
 
-std::unique_ptr<db::Database> payrollDatabase(const std::filesystem::path& folder) {
-    return test::makeTemplateDatabase(folder / "plate.db");
-}
-
 void addFinal(db::Database& db, int month, const char* gross, const char* net) {
     db.run("INSERT INTO obracuni(ID_RADNIK, MEsec, GODINA, BRUTO, NETO) VALUES (1, ?, 2026, ?, ?)",
            month, din(gross), din(net));
@@ -36,17 +32,11 @@ void addFinal(db::Database& db, int month, const char* gross, const char* net) {
 
 } // namespace
 
-struct FrmProsekTest::Fixture {
-    test::TempDir base;
-    FixedClock clock{{{2026, 6, 20}, 9, 0, 0}};
-    AppContext context{clock};
+struct Fixture : test::CompanyFixture {
     std::unique_ptr<payroll::frmProsek> window;
 
-    Fixture() {
-        context.DataRoot = base / "kontora";
-        context.WorkYear = 2026;
-        context.CompanyId = 1;
-        context.PayrollDb = payrollDatabase(context.companyFolder());
+    Fixture()
+        : CompanyFixture({{2026, 6, 20}, 9, 0, 0}) {
         window = std::make_unique<payroll::frmProsek>(context);
         window->show();
     }
@@ -56,19 +46,15 @@ struct FrmProsekTest::Fixture {
     void show() { QTest::mouseClick(find<QPushButton>("cmdPrikazi"), Qt::LeftButton); }
 };
 
-FrmProsekTest::FrmProsekTest() = default;
-FrmProsekTest::~FrmProsekTest() = default;
+class FrmProsekTest : public zarion::testing::WindowTestWith<Fixture> {
+    Q_OBJECT
 
-void FrmProsekTest::init() {
-    dt::clear();
-    dt::setStrict(true);
-    f_ = std::make_unique<Fixture>();
-}
-
-void FrmProsekTest::cleanup() {
-    f_.reset();
-    QCOMPARE(dt::pending(), 0);
-}
+private slots:
+    void emptyPeriodSaysSoAndShowsNoAverages();
+    void secondCompanyJoinsWithACommonAverage();
+    void zeroAsTheOtherNumberShowsTheFirstTableOnly();
+    void menuCommandOpensTheWindow();
+};
 
 void FrmProsekTest::emptyPeriodSaysSoAndShowsNoAverages() {
     dt::queueOk();
@@ -84,7 +70,8 @@ void FrmProsekTest::secondCompanyJoinsWithACommonAverage() {
     addFinal(*f_->context.PayrollDb, 2, "120000", "84000");
     addFinal(*f_->context.PayrollDb, 1, "100000", "70000");
     {
-        auto other = payrollDatabase(f_->context.companyFolder().parent_path() / "f7");
+        auto other = test::makeTemplateDatabase(f_->context.companyFolder().parent_path() / "f7" /
+                                                "plate.db");
         addFinal(*other, 3, "20000", "14000");
     }
     dt::queueYes();
@@ -117,3 +104,4 @@ void FrmProsekTest::menuCommandOpensTheWindow() {
 }
 
 QTEST_MAIN(FrmProsekTest)
+#include "FrmProsekTest.moc"

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "Dinars.h"
 #include "core/Currency.h"
 #include "payroll/HourFund.h"
 #include "payroll/MonthParameters.h"
@@ -7,10 +8,6 @@
 #include "payroll/Settings.h"
 
 namespace zarion::test {
-
-inline Currency din(const char* amount) {
-    return Currency::parse(amount);
-}
 
 // The rates of a 2026 month: tax 10 %, employee 14 / 5.15 / 0.75 %, employer 10 / 5.15 / 0 %,
 // non-taxable 34,221, bases 51,297 … 732,820, minimum net 371 × 176 = 65,296.
