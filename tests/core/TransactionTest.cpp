@@ -71,48 +71,35 @@ TEST_F(Transactions, AFailedStatementRollsBackTheWholePosting) {
     EXPECT_EQ(names(), "kept;later;");
 }
 
-TEST_F(Transactions, InnerRollbackKeepsTheOuterWork) {
-    {
-        db::Transaction outer(*db);
-        insert("outer");
-        {
-            db::Transaction inner(*db);
-            insert("inner");
-        }
-        EXPECT_TRUE(db->inTransaction());
-        insert("outer again");
-        outer.commit();
-    }
-    EXPECT_EQ(names(), "outer;outer again;");
-}
+// Only the outermost transaction decides: an inner rollback drops the inner work alone, an
+// inner commit stands or falls with the outer one.
+struct NestedCase {
+    bool innerCommits, outerCommits;
+    const char* kept;
+};
 
-TEST_F(Transactions, OuterRollbackUndoesACommittedInnerOne) {
-    {
-        db::Transaction outer(*db);
-        insert("outer");
+TEST_F(Transactions, NestedWorkIsKeptOnlyWhenTheOuterOneCommits) {
+    for (const NestedCase& c :
+         {NestedCase{false, true, "outer;outer again;"}, NestedCase{true, false, ""},
+          NestedCase{true, true, "outer;inner;outer again;"}}) {
+        db->run("DELETE FROM radnici");
         {
-            db::Transaction inner(*db);
-            insert("inner");
-            inner.commit();
+            db::Transaction outer(*db);
+            insert("outer");
+            {
+                db::Transaction inner(*db);
+                insert("inner");
+                if (c.innerCommits)
+                    inner.commit();
+            }
+            EXPECT_TRUE(db->inTransaction());
+            insert("outer again");
+            if (c.outerCommits)
+                outer.commit();
         }
-        EXPECT_TRUE(db->inTransaction());
+        EXPECT_FALSE(db->inTransaction());
+        EXPECT_EQ(names(), c.kept) << c.innerCommits << c.outerCommits;
     }
-    EXPECT_FALSE(db->inTransaction());
-    EXPECT_EQ(count(), 0);
-}
-
-TEST_F(Transactions, NestedCommitsKeepEverything) {
-    {
-        db::Transaction outer(*db);
-        insert("outer");
-        {
-            db::Transaction inner(*db);
-            insert("inner");
-            inner.commit();
-        }
-        outer.commit();
-    }
-    EXPECT_EQ(names(), "outer;inner;");
 }
 
 TEST_F(Transactions, RollbackWhileAQueryIsOpen) {

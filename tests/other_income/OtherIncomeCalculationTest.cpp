@@ -12,6 +12,11 @@ struct Expected {
     Currency net, totalCost, taxBase, contributionBase;
 };
 
+// The contributions of one side: pension, health, unemployment.
+Contributions<Currency> paid(Currency pio, Currency zo, Currency nez) {
+    return {pio, zo, nez};
+}
+
 void expectRow(const RowAmounts& row, const Expected& e) {
     EXPECT_EQ(row.gross, e.gross);
     EXPECT_EQ(row.standardizedCosts, e.costs);
@@ -50,25 +55,13 @@ RowRates halfCosts() {
 
 TEST(OtherIncomeFromGross, WithoutCostsTaxesWhatExceedsTheNonTaxablePart) {
     // 50.000: tax 10 % of 40.000; contributions on the whole gross.
-    expectRow(fromGross(3, 50000_din, temporaryWork()), {50000_din,
-                                                         0_din,
-                                                         4000_din,
-                                                         {7000_din, 2575_din, 375_din},
-                                                         {5000_din, 2575_din, 0_din},
-                                                         36050_din,
-                                                         57575_din,
-                                                         40000_din,
-                                                         50000_din});
+    expectRow(fromGross(3, 50000_din, temporaryWork()),
+              {50000_din, 0_din, 4000_din, paid(7000_din, 2575_din, 375_din),
+               paid(5000_din, 2575_din, 0_din), 36050_din, 57575_din, 40000_din, 50000_din});
     // Equal to the non-taxable part: no tax, contributions on the whole gross.
-    expectRow(fromGross(3, 10000_din, temporaryWork()), {10000_din,
-                                                         0_din,
-                                                         0_din,
-                                                         {1400_din, 515_din, 75_din},
-                                                         {1000_din, 515_din, 0_din},
-                                                         8010_din,
-                                                         11515_din,
-                                                         0_din,
-                                                         10000_din});
+    expectRow(fromGross(3, 10000_din, temporaryWork()),
+              {10000_din, 0_din, 0_din, paid(1400_din, 515_din, 75_din),
+               paid(1000_din, 515_din, 0_din), 8010_din, 11515_din, 0_din, 10000_din});
     // Below it: the net is the gross and nothing is charged.
     expectRow(fromGross(3, 9000_din, temporaryWork()),
               {9000_din, 0_din, 0_din, {}, {}, 9000_din, 9000_din, 0_din, 0_din});
@@ -90,15 +83,9 @@ TEST(OtherIncomeFromGross, RoundsEveryAmountToWholeDinarsHalfToEven) {
 
 TEST(OtherIncomeFromGross, HalfStandardizedCostsHalveTheBases) {
     // 100.000 with half in costs: tax and contributions on 50.000; net 100.000 x 0,80425.
-    expectRow(fromGross(6, 100000_din, halfCosts()), {100000_din,
-                                                      50000_din,
-                                                      10000_din,
-                                                      {7000_din, 2575_din, 0_din},
-                                                      {5000_din, 0_din, 0_din},
-                                                      80425_din,
-                                                      105000_din,
-                                                      50000_din,
-                                                      50000_din});
+    expectRow(fromGross(6, 100000_din, halfCosts()),
+              {100000_din, 50000_din, 10000_din, paid(7000_din, 2575_din, 0_din),
+               paid(5000_din, 0_din, 0_din), 80425_din, 105000_din, 50000_din, 50000_din});
     // Travel costs recognise no standardized costs whatever the order says.
     EXPECT_EQ(fromGross(10, 100000_din, halfCosts()).tax, 20000_din);
 }
@@ -120,15 +107,9 @@ TEST(OtherIncomeFromNet, ChargesTheEmployerOnTheMinimumBaseOfTheOrder) {
     // D = 10000 - 39,9 x 80 = 6808; gross 60.340 x 10000 / 6808 = 88.631,02 -> 88.631; base
     // 70.904,8 -> 70.905; tax 14.181; PIO 9.926,7; ZO 3.651,61; NEZ 531,79; the employer's on
     // 40.000.
-    expectRow(*fromNet(6, 60340_din, r), {88631_din,
-                                          17726_din,
-                                          14181_din,
-                                          {9927_din, 3652_din, 532_din},
-                                          {4000_din, 2060_din, 300_din},
-                                          60340_din,
-                                          94991_din,
-                                          70905_din,
-                                          70905_din});
+    expectRow(*fromNet(6, 60340_din, r),
+              {88631_din, 17726_din, 14181_din, paid(9927_din, 3652_din, 532_din),
+               paid(4000_din, 2060_din, 300_din), 60340_din, 94991_din, 70905_din, 70905_din});
 }
 
 TEST(OtherIncomeFromNet, InsuresPracticeAndPublicWorksOnTheMinimumBase) {
@@ -140,15 +121,9 @@ TEST(OtherIncomeFromNet, InsuresPracticeAndPublicWorksOnTheMinimumBase) {
     // Contributions on 30.000: 4.200 and 1.545; gross (20.000 + 5.745) / 0,9 = 28.605,56 ->
     // 28.606; tax 2.860,6 -> 2.861; 28.606 - 2.861 - 5.745 = 20.000.
     for (const int kind : {7, 8})
-        expectRow(*fromNet(kind, 20000_din, r), {28606_din,
-                                                 0_din,
-                                                 2861_din,
-                                                 {4200_din, 1545_din, 0_din},
-                                                 {3000_din, 0_din, 0_din},
-                                                 20000_din,
-                                                 31606_din,
-                                                 28606_din,
-                                                 30000_din});
+        expectRow(*fromNet(kind, 20000_din, r),
+                  {28606_din, 0_din, 2861_din, paid(4200_din, 1545_din, 0_din),
+                   paid(3000_din, 0_din, 0_din), 20000_din, 31606_din, 28606_din, 30000_din});
 }
 
 TEST(OtherIncomeFromNet, RefusesRatesThatLeaveNothingToGrossUpWith) {
