@@ -6,6 +6,7 @@
 #include <variant>
 
 #include "EmployeeSeed.h"
+#include "RecordRows.h"
 #include "core/CalculationKind.h"
 #include "core/Currency.h"
 #include "core/db/Database.h"
@@ -22,16 +23,7 @@ public:
         : db_(payroll) {}
 
     void monthRates(int year, int month, const payroll::MonthParameters& rates) {
-        db_.run("INSERT INTO parametri_po_mesecima(MEsec, GODINA) VALUES (?, ?)", month, year);
-        const std::int64_t id = db_.lastInsertId();
-        for (const auto& field : payroll::monthParameterFields())
-            std::visit(
-                [&](auto member) {
-                    db_.run("UPDATE parametri_po_mesecima SET " + std::string(field.name) +
-                                " = ? WHERE id_ppm = ?",
-                            rates.*member, id);
-                },
-                field.member);
+        startMonth(db_, year, month, rates);
     }
     std::int64_t unit(const std::string& name) {
         db_.run("INSERT INTO radne_jedinice(Naziv) VALUES (?)", name);
