@@ -3,11 +3,11 @@
 #include <cstdint>
 #include <string>
 
+#include "CompanyFixture.h"
 #include "EmployeeSeed.h"
 #include "PayrollFixtures.h"
-#include "TempDir.h"
+#include "RecordRows.h"
 #include "TemplateDatabase.h"
-#include "core/AppContext.h"
 #include "core/Dates.h"
 
 namespace zarion::test {
@@ -19,17 +19,9 @@ class IndividualSeed {
 public:
     explicit IndividualSeed(db::Database& db)
         : db_(&db) {
-        const payroll::MonthParameters m = month2026();
-        db_->run("INSERT INTO parametri_po_mesecima(MEsec, GODINA, porez_zarade, "
-                 "iznos_poreskog_oslobojenja, Doprinosi_PIO, Doprinosi_zo, "
-                 "doprinosi_nezaposlenost, Doprinosi_PIO_F, Doprinosi_zo_F, "
-                 "doprinosi_nezaposlenost_f, minimalna_osnovica, maksimalna_osnovica, "
-                 "minimalna_osnovna, cena_Rada, minuli_rad, produzeni_rad, nocni_rad) "
-                 "VALUES (3, 2026, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
-                 m.porez_zarade, m.iznos_poreskog_oslobojenja, m.Doprinosi_PIO, m.Doprinosi_zo,
-                 m.doprinosi_nezaposlenost, m.Doprinosi_PIO_F, m.Doprinosi_zo_F,
-                 m.doprinosi_nezaposlenost_f, m.minimalna_osnovica, m.maksimalna_osnovica,
-                 m.minimalna_osnovna, din("500"), m.minuli_rad, m.produzeni_rad, m.nocni_rad);
+        payroll::MonthParameters m = month2026();
+        m.cena_Rada = din("500");
+        startMonth(*db_, 2026, 3, m);
         db_->run("INSERT INTO postavke(nacin_obracuna, fiksni_sati, na_pola_meseca) "
                  "VALUES (0, 0, 0)");
     }
@@ -95,22 +87,15 @@ public:
 
 // The working context of the individual calculation on 20 March 2026, with March's final
 // calculation chosen and the company's payroll database seeded as above.
-struct IndividualContext {
-    TempDir base;
-    FixedClock clock{{{2026, 3, 20}, 9, 0, 0}};
-    AppContext context{clock};
+struct IndividualContext : CompanyFixture {
     std::unique_ptr<IndividualSeed> seed;
 
-    IndividualContext() {
-        context.DataRoot = base / "kontora";
-        context.BaseFolder = base.path();
-        context.WorkYear = 2026;
-        context.CompanyId = 1;
+    IndividualContext()
+        : CompanyFixture({{2026, 3, 20}, 9, 0, 0}) {
         context.CalcYear = 2026;
         context.CalcMonth = 3;
         context.CalcFinal = true;
-        context.PayrollDb = makeTemplateDatabase(context.companyFolder() / "plate.db");
-        seed = std::make_unique<IndividualSeed>(*context.PayrollDb);
+        seed = std::make_unique<IndividualSeed>(payroll());
     }
 };
 
