@@ -41,9 +41,9 @@ INSTANTIATE_TEST_SUITE_P(
               "teret zaposlenog (%): 5,15 -> 5,50\n"},
         Shown{"UPDATE parametri_po_mesecima SET porez_zarade = 11",
               "Stopa poreza na zarade (%): 10,00 -> 11,00\n"},
-        // the register under the calculation's words
-        Shown{"UPDATE radnici SET Ime = 'Ana Marija', KOEFICIJENT = 2.5, tip_obracuna = 3",
-              "Ime: Ana -> Ana Marija\nKoeficijent: -> 2,50\nTip obračuna: -> 3\n"},
+        // the register under the words of its window, else the calculation's
+        Shown{"UPDATE radnici SET Ime = 'Ana Marija', KOEFICIJENT = 2.5, licna_karta = '0123'",
+              "Ime: Ana -> Ana Marija\nLična karta: -> 0123\nKoeficijent: -> 2,50\n"},
         // a salary's posting under the payslip's words for its gross and net, the kind of
         // change and its table going on over the next row
         Shown{"INSERT INTO obracuni (ID_RADNIK, MEsec, GODINA, BRUTO, NETO) "
