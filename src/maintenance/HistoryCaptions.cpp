@@ -39,8 +39,8 @@ constexpr TableCaption TableCaptions[] = {
     {"aaverzija", "Verzija baze"},
 };
 
-// The registers' columns in the words of the windows that edit them; the gross and net of a
-// compensation or of other income, which are not a salary's.
+// The registers' columns in the words of the windows that edit them, the month of a month's
+// rates, and the gross and net of a compensation or of other income, which are not a salary's.
 struct ColumnCaption {
     const char* table;
     const char* column;
@@ -104,6 +104,9 @@ constexpr ColumnCaption OwnCaptions[] = {
     {"podobustave", "id_obustava_proc", "Obustava"},
     {"podobustave", "Opis", "Opis"},
     {"podobustave", "Iznos", "Iznos"},
+    {"parametri_po_mesecima", "id_ppm", "ID"},
+    {"parametri_po_mesecima", "MEsec", "Mesec"},
+    {"parametri_po_mesecima", "GODINA", "Godina"},
     {"bolovanja_obracuni", "BRUTO", "BRUTO NAKNADA"},
     {"bolovanja_obracuni", "NETO", "NETO NAKNADA"},
     {"invalidi_obracuni", "BRUTO", "BRUTO NAKNADA"},
@@ -131,14 +134,13 @@ std::string historyTableCaption(std::string_view table) {
 }
 
 std::string historyColumnCaption(std::string_view table, std::string_view column) {
+    if (std::string own = ownCaption(table, column); !own.empty())
+        return own;
     if (equalsIgnoreCase(table, "parametri_po_mesecima"))
         return parameters::monthRateCaption(std::string(column));
     const std::string_view described =
         parameters::ColumnDescriptions::standard().description(table, column);
-    if (!described.empty())
-        return std::string(described);
-    const std::string registered = ownCaption(table, column);
-    return registered.empty() ? payroll::columnCaption(column) : registered;
+    return described.empty() ? payroll::columnCaption(column) : std::string(described);
 }
 
 std::vector<trail::ColumnChange> captionedChanges(const trail::HistoryEntry& entry) {
