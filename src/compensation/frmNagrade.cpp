@@ -70,7 +70,10 @@ frmNagrade::frmNagrade(AppContext& context, AwardKind kind, QWidget* parent)
     auto* form = new QFormLayout(fraObracun);
     txtID_Radnik = employeeBox(fraObracun, form, lblIme);
     QPushButton* cmdTrazi = commandButton(fraObracun, "Tra`i"_q, "cmdTrazi");
-    form->addRow(QString(), cmdTrazi);
+    int nameRow = 0;
+    QFormLayout::ItemRole nameRole{};
+    form->getWidgetPosition(lblIme, &nameRow, &nameRole);
+    form->setWidget(nameRow, QFormLayout::LabelRole, cmdTrazi); // beside the name it finds
     txtNeto = formBox(fraObracun, form, "NETO:"_q, "txtNeto");
     txtBruto = formBox(fraObracun, form, "BRUTO:"_q, "txtBruto");
     lblObracun = new QLabel(fraObracun);
