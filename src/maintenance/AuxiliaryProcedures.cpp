@@ -88,8 +88,7 @@ std::vector<FinalRow> finalRows(db::Database& payroll, int year, int month,
 
 AdvanceConversion convertFinalToAdvance(db::Database& payroll, int year, int month,
                                         bool deleteFinal, std::optional<std::int64_t> employeeId) {
-    db::Transaction tx(payroll);
-    std::optional<trail::PostingTime> time(payroll);
+    trail::PostingTransaction tx(payroll);
     AdvanceConversion done;
     const std::vector<FinalRow> finals = finalRows(payroll, year, month, employeeId);
 
@@ -127,7 +126,6 @@ AdvanceConversion convertFinalToAdvance(db::Database& payroll, int year, int mon
     entry.month = month;
     entry.year = year;
     trail::record(payroll, entry);
-    time.reset();
     tx.commit();
     return done;
 }

@@ -13,8 +13,7 @@ Outcome<int> repairEmployerTotals(db::Database& payroll, int year, int month) {
     const payroll::Exact rate = payroll::Exact::decimal(rates->Doprinosi_PIO_F);
     const payroll::Exact hundred = payroll::Exact::whole(100);
 
-    db::Transaction tx(payroll);
-    std::optional<trail::PostingTime> time(payroll);
+    trail::PostingTransaction tx(payroll);
     db::Statement rows = payroll.prepare(
         "SELECT o.Id_obracun, o.osnovica_doprinosa, o.BRUTO, o.Doprinosi_PIO_F FROM obracuni o "
         "INNER JOIN radnici r ON r.id_radnik = o.ID_RADNIK WHERE o.MEsec = ? AND o.GODINA = ?");
@@ -32,7 +31,6 @@ Outcome<int> repairEmployerTotals(db::Database& payroll, int year, int month) {
                     difference, difference, difference, rows.integer(0));
         ++changed;
     }
-    time.reset();
     tx.commit();
     return changed;
 }

@@ -92,8 +92,7 @@ BatchRunReport eachEmployee(const BatchMonth& month, MonthPostings* postings,
     // default page cache, which would write pages out half-way and read them back; and each
     // savepoint keeps the pages it may have to restore in memory, not in a file.
     month.db().execScript("PRAGMA cache_size = -131072; PRAGMA temp_store = MEMORY");
-    db::Transaction tx(month.db());
-    std::optional<trail::PostingTime> time(month.db()); // every entry of the run: its start
+    trail::PostingTransaction tx(month.db()); // every entry of the run: its start
     for (std::size_t first = 0; first < employees.size() && !report.cancelled; first += groupSize) {
         const auto group = std::span<const BatchEmployee>(employees).subspan(
             first, std::min(groupSize, employees.size() - first));
@@ -108,7 +107,6 @@ BatchRunReport eachEmployee(const BatchMonth& month, MonthPostings* postings,
         }
         merge(report, std::move(part));
     }
-    time.reset();
     tx.commit();
     if (progress && !report.cancelled)
         progress({total, total});

@@ -143,12 +143,9 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
         if (known ? !known->employeeExists(target.employeeId)
                   : !employeeExists(payrollDb, target.employeeId))
             return Failure{"GRESKA!!!! Nije pronadjen radnik sa unetim ID!"_yu};
-        std::optional<db::Transaction> tx;
-        std::optional<trail::PostingTime> time; // a group's run has stated its own
-        if (!grouped) {
+        std::optional<trail::PostingTransaction> tx; // a group's run has its own
+        if (!grouped)
             tx.emplace(payrollDb);
-            time.emplace(payrollDb);
-        }
         const auto existing =
             known ? known->postedId(target.employeeId) : postedCalculationId(payrollDb, target);
         const std::int64_t id = writeRow(payrollDb, target, existing, result, extras.columns);
@@ -159,7 +156,6 @@ Outcome<std::int64_t> postCalculation(db::Database& payrollDb, const PostingTarg
             employees::addDeductions(payrollDb, id, advance, deductions);
         if (extras.dependants)
             extras.dependants(payrollDb, id);
-        time.reset();
         if (tx)
             tx->commit();
         if (known)

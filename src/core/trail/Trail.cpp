@@ -107,6 +107,15 @@ PostingTime::~PostingTime() {
     }
 }
 
+PostingTransaction::PostingTransaction(db::Database& payroll)
+    : tx_(payroll)
+    , time_(std::in_place, payroll) {}
+
+void PostingTransaction::commit() {
+    time_.reset();
+    tx_.commit();
+}
+
 Permit::Permit(Permit&& other) noexcept
     : payroll_(other.payroll_) {
     other.payroll_ = nullptr;

@@ -87,4 +87,16 @@ private:
     std::optional<std::string> previous_;
 };
 
+// A transaction that posts or re-posts salaries: it states their entries' time as it begins and
+// takes the time back inside the transaction as it commits.
+class PostingTransaction {
+public:
+    explicit PostingTransaction(db::Database& payroll);
+    void commit();
+
+private:
+    db::Transaction tx_;
+    std::optional<PostingTime> time_;
+};
+
 } // namespace zarion::trail
